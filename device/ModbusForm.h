@@ -1,0 +1,215 @@
+#pragma once
+
+// The device window: the image of one device's 128 registers, the parameter display (analog and
+// discrete blocks), the register write editor, the command buttons and the serial analog read.
+// The implementation is split by area: ModbusFormLayout.cpp (state and layout), ModbusFormDisplay.cpp
+// (parameter display), ModbusFormEditor.cpp (write editor), ModbusFormCommands.cpp (command
+// buttons), ModbusFormSerial.cpp (serial read).
+
+#include "can/DeviceMessage.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QTimer;
+class TCellMatrix;
+class TFormStorage;
+class TSpinEdit;
+struct TProject;
+
+// One register of the image.
+struct TRegCell {
+    int32_t Value = 0;      // 16-bit value sign-extended
+    int32_t Age = 0;        // highlight level 0..FadeLevels
+    int32_t Direction = 0;  // 0 from the device, 1 to the device
+};
+
+inline constexpr int RegisterCount = 128;
+inline constexpr int FadeLevels = 20;
+
+class TModbusForm : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the window (FormCreate). The project supplies the command captions and is marked
+    // changed when the user renames a command button.
+    explicit TModbusForm(TProject& project, QWidget* parent = nullptr);
+    ~TModbusForm() override;
+
+    // Written by the main window before the first showing; never changed by the window.
+    int32_t RSadr = 0;
+    int32_t RXadr = 0;
+    int32_t TXadr = 0;
+    int32_t Protokol = 0;
+
+    // ---- parameter display --------------------------------------------------------------------
+    void ReceiveCanData(const TDeviceMessage& msg);
+    void AnaLabWrite();
+    void DigiLabWrite();
+    void AnaRewrite();
+    void DigiRewrite();
+    void DigiColWrite(uint16_t value, int32_t column, int32_t level, int32_t direction);
+    void HexaDec();
+
+    // ---- write editor and commands -------------------------------------------------------------
+    void SetButtonDo();
+    void DigiBoxWrite(int32_t value);
+    void CommButtDo(int k);
+
+    // ---- serial read ----------------------------------------------------------------------------
+    void ReadAnalog();
+
+    // ---- state, readable by tests and the main window -------------------------------------------
+    [[nodiscard]] const std::array<TRegCell, RegisterCount>& regs() const { return Regs; }
+    [[nodiscard]] int32_t msgCount() const { return MsgCount; }
+    // Appends one line to Memo1.
+    void memoAdd(const QString& line);
+
+    // Design-time controls (names as in the window's design).
+    QPlainTextEdit* Memo1 = nullptr;
+    QGroupBox* GroupBox = nullptr;
+    QRadioButton* HexLab = nullptr;
+    QRadioButton* DecLab = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* AdreLaba = nullptr;
+    QLabel* dataLaba = nullptr;
+    TSpinEdit* DiggAddrEdit = nullptr;
+    QTableWidget* DataGrid = nullptr;
+    QWidget* BitGroup = nullptr;
+    QPushButton* SetButton = nullptr;
+    QWidget* Panel1 = nullptr;
+    QRadioButton* RadioUp = nullptr;
+    QRadioButton* RadioDn = nullptr;
+    QLabel* Label1 = nullptr;
+    TSpinEdit* DataLenEdit = nullptr;
+    TSpinEdit* AutoTimeEdit = nullptr;
+    QCheckBox* AutoBox = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* AnaStartLaba = nullptr;
+    TSpinEdit* AnaStart = nullptr;
+    QPushButton* AnaStart24 = nullptr;
+    QPushButton* AnaStart64 = nullptr;
+    QLabel* AnaLenLaba = nullptr;
+    TSpinEdit* AnaLen = nullptr;
+    QPushButton* AnaLen64 = nullptr;
+    QLabel* DigiStartLaba = nullptr;
+    TSpinEdit* DigiStart = nullptr;
+    QPushButton* DigiStart0 = nullptr;
+    QLabel* DigiLenLaba = nullptr;
+    TSpinEdit* DigiLen = nullptr;
+    QPushButton* DigiLen24 = nullptr;
+    QPushButton* DigiLen32 = nullptr;
+    QCheckBox* ColorBox = nullptr;
+    QCheckBox* FadeBox = nullptr;
+    QLabel* Label9 = nullptr;
+    TSpinEdit* FadeSpin = nullptr;
+    TFormStorage* FormStorage2 = nullptr;
+    QTimer* myTimer = nullptr;
+    int32_t myTimerTag = 10;  // ticks left to the next fade tick
+
+    // Run-time families. The 512 bit cells and 64 value cells are two painted matrices addressed
+    // by cell index (DigiPanel[j] is DigiCells cell j, AnaPanel[k] is AnaCells cell k).
+    TCellMatrix* DigiCells = nullptr;
+    TCellMatrix* AnaCells = nullptr;
+    std::array<QLabel*, 32> DigiLab{};
+    std::array<QLabel*, 8> AnaLab{};
+    std::array<QCheckBox*, 16> DigiBox{};
+    std::array<QPushButton*, 17> CommButt{};
+    std::array<QRadioButton*, 4> BitBut{};
+
+    // ---- handlers: parameter display (ModbusFormDisplay.cpp) -------------------------------------
+    void AnaStartChange();
+    void AnaLenChange();
+    void DigiStartChange();
+    void DigiLenChange();
+    void AnaStart24Click();
+    void AnaStart64Click();
+    void AnaLen64Click();
+    void DigiStart0Click();
+    void DigiLen24Click();
+    void DigiLen32Click();
+    void DecLabClick();
+    void HexLabClick();
+    void AnaValue(int k);
+    void DigValue(int j);
+    void ColorBoxClick();
+    void FadeBoxClick();
+    void FadeSpinChange();
+    void myTimerTimer();
+    void fadeCountdown();  // the fade part of myTimerTimer
+
+    // ---- handlers: write editor (ModbusFormEditor.cpp) -------------------------------------------
+    void SetButtonClick();
+    void DataGridKeyPress(QChar& key);
+    void DataGridSetEditText(int row, const QString& text);
+    void DataGridGetEditText(int row);
+    void DataGridSelectCell(int row);
+    void DataLenEditChange();
+    void BitButClick(int r);
+    void DigiClick(int k);
+    void AutoTimeEditChange();
+    void autoRepeatStep();  // the auto-repeat part of myTimerTimer
+    [[nodiscard]] int32_t BitRow() const;
+    [[nodiscard]] int32_t AutoCountdown() const { return m_autoCountdown; }
+
+    // ---- handlers: command buttons (ModbusFormCommands.cpp) --------------------------------------
+    void CommButtClick(int k);
+    void RenameButton(int k);
+    void Renamido(int key);
+    void Renamed();
+
+    // ---- handlers: state and layout (ModbusFormLayout.cpp) ---------------------------------------
+    void FormShow();
+    void FormClose();
+    void Memo1Change();
+    void Memo1DblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Layout (ModbusFormLayout.cpp) calls these two, which live with their areas.
+    void createEditorControls();   // ModbusFormEditor.cpp: GroupBox2, DigiBox, address, grid, ...
+    void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
+
+    TProject& m_project;
+
+    // parameter display state
+    std::array<TRegCell, RegisterCount> Regs{};
+    int32_t AnaStartNum = 24;
+    int32_t AnaLenNum = 64;
+    int32_t DigiStartNum = 0;
+    int32_t DigiLenNum = 24;
+    int32_t MsgCount = 0;
+    int32_t FadeTick = 0;
+    int32_t FadeSpeed = 5;
+    int32_t FadeStart = FadeLevels;
+    bool FadeForce = false;
+
+    // write editor state
+    int32_t m_bitRow = 0;
+    int32_t m_autoCountdown = 0;
+    bool m_loadingBits = false;
+    bool m_gridFixing = false;
+
+    // command buttons state
+    int m_renameIndex = -1;
+
+    friend class TModbusFormTest;
+};
+
+// The shared in-place editor of command captions; refers to the edit of the most recently built
+// device window.
+extern QLineEdit* RenameEdit;

@@ -1,0 +1,42 @@
+#include "Panel.h"
+
+#include <QPainter>
+
+TPanel::TPanel(QWidget* parent) : QWidget(parent), m_color(palette().color(QPalette::Button)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPanel::setText(const QString& text) {
+    if (m_text == text) return;
+    m_text = text;
+    update();
+}
+
+void TPanel::setColor(QColor color) {
+    if (m_color == color) return;
+    m_color = color;
+    update();
+}
+
+void TPanel::setBevel(bool raised) {
+    m_bevel = raised;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, m_color);
+    if (m_bevel) {
+        p.setPen(m_color.lighter(160));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(m_color.darker(160));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    }
+    if (!m_text.isEmpty()) {
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(r, Qt::AlignCenter, m_text);
+    }
+}

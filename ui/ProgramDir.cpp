@@ -1,0 +1,6 @@
+#include "ProgramDir.h"
+
+QString& ProgramDir() {
+    static QString dir;
+    return dir;
+}
