@@ -1,0 +1,440 @@
+#include "CAN_Quorvex.h"
+
+#include "ProjectFile.h"
+#include "can/DeviceMessage.h"
+#include "can/ToolsCan.h"
+#include "device/ModbusForm.h"
+#include "serial/UartPanel.h"
+#include "ui/ErrorReport.h"
+#include "ui/IniFile.h"
+#include "ui/Panel.h"
+#include "ui/ProgramDir.h"
+#include "ui/Switch.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int TimerInterval = 10;                   // ms
+constexpr int FadeTicks = 5000 / TimerInterval;     // a lit cell fades out over five seconds
+constexpr int PaleBelow = 4000 / TimerInterval;     // after the first second it turns pale
+constexpr int CellGap = 5;
+constexpr int CellHeight = 25;
+
+const QColor RxLight(160, 208, 255);
+const QColor TxLight(192, 255, 160);
+const QColor RxPale(208, 224, 240);
+const QColor TxPale(224, 240, 208);
+
+QString hex8(uint32_t v) { return QLatin1String("0x") + QString::number(v, 16).toUpper().rightJustified(8, QLatin1Char('0')); }
+
+QColor windowColor() { return QApplication::palette().color(QPalette::Base); }
+QColor buttonFaceColor() { return QApplication::palette().color(QPalette::Button); }
+
+QString projectsIni() { return ProgramDir() + QStringLiteral("Projects.ini"); }
+
+}  // namespace
+
+TCANQuorvex::TCANQuorvex(QWidget* parent) : QWidget(parent) {
+    FormCreate();
+}
+
+TCANQuorvex::~TCANQuorvex() {
+    // The program ends: the device windows go without a close of their own (their placement
+    // was saved at the end of the event loop).
+    for (TZELM& row : Project.Devices) {
+        delete row.Window;
+        row.Window = nullptr;
+        row.WindowOpen = false;
+    }
+}
+
+void TCANQuorvex::FormCreate() {
+    setWindowTitle(QStringLiteral("CANQuorvex \"Brennaquil\" v.07.04.2025"));
+    QFont f = font();
+    f.setPixelSize(11);
+    setFont(f);
+    resize(801, 538);
+    placeAtDesignPosition();
+
+    CanLoad();
+
+    ProjectBox = new QComboBox(this);
+    ProjectBox->setEditable(true);
+    ProjectBox->setInsertPolicy(QComboBox::NoInsert);
+    ProjectBox->setGeometry(10, 20, 150, 21);
+    ProjectBox->addItem(QString::fromLatin1(PlaceholderProject));
+    connect(ProjectBox, &QComboBox::activated, this, [this] { ProjectBoxChange(); });
+
+    GroupBox = new QGroupBox(QStringLiteral(" Проект "), this);
+    GroupBox->setGeometry(10, 48, 765, 337);
+
+    static const char* const headings[5] = {"RS", "Устройство", "Прием <-- СУ", "Передача --> СУ", "Go"};
+    for (int i = 0; i < 10; ++i) {
+        auto* l = new QLabel(QString::fromUtf8(headings[i % 5]), GroupBox);
+        l->adjustSize();
+        l->resize(l->width(), 13);
+        HeadLabels[static_cast<size_t>(i)] = l;
+    }
+
+    CanTimer = new QTimer(this);
+    CanTimer->setInterval(TimerInterval);
+    CanTimer->setTimerType(Qt::PreciseTimer);
+    connect(CanTimer, &QTimer::timeout, this, &TCANQuorvex::CanTimerTimer);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(10, 390, 225, 100);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    CANswitch = new TSwitch(this);
+    CANswitch->setGeometry(248, 390, 33, 49);
+    connect(CANswitch, &TSwitch::clicked, this, [this] { CANswitchClick(); });
+
+    GroupBox1 = new TUartPanel(this);
+    GroupBox1->setGeometry(472, 400, 273, 169);
+    GroupBox1->hide();
+
+    RadioGroup1 = new QGroupBox(QStringLiteral(" Can Speed "), this);
+    RadioGroup1->setGeometry(296, 390, 73, 65);
+    Button125 = new QRadioButton(QStringLiteral("125K"), this);
+    Button125->setGeometry(304, 408, 60, 17);
+    Button250 = new QRadioButton(QStringLiteral("250K"), this);
+    Button250->setGeometry(304, 432, 60, 17);
+    Button250->setChecked(true);
+
+    RxLabel1 = new QLabel(QStringLiteral("CAN on"), this);
+    RxLabel1->move(245, 440);
+    RxLabel1->adjustSize();
+
+    auto* uartAction = new QAction(this);
+    uartAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    addAction(uartAction);
+    connect(uartAction, &QAction::triggered, this, &TCANQuorvex::toggleUartPanel);
+
+    // Header panels of the project.
+    auto header = [this](int left) {
+        auto* p = new TPanel(GroupBox);
+        p->setGeometry(left, 15, 100, 30);
+        return p;
+    };
+    Project.TitlePanel = header(10);
+    Project.BasePanel = header(120);
+    Project.CommPanel = header(230);
+
+    const int labelTop = 15 + 30 + 15;
+    for (QLabel* l : HeadLabels) l->move(l->x(), labelTop);
+    buildRows();
+
+    ProgramDir() = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!ProgramDir().endsWith(QDir::separator())) ProgramDir() += QDir::separator();
+
+    CanTimer->start();
+    readProjectList();
+}
+
+void TCANQuorvex::placeAtDesignPosition() {
+    // The window opens at (992, 100); on a screen too small for that it is moved just enough to
+    // be fully visible.
+    QPoint pos(992, 100);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        if (pos.x() + width() > avail.right()) pos.setX(std::max(avail.left(), avail.right() - width()));
+        if (pos.y() + height() > avail.bottom()) pos.setY(std::max(avail.top(), avail.bottom() - height()));
+    }
+    move(pos);
+}
+
+void TCANQuorvex::buildRows() {
+    const int rowTop0 = HeadLabels[0]->y() + HeadLabels[0]->height() + CellGap;
+    int secondColumn = 0;
+    static constexpr int widths[5] = {25, 110, 90, 90, 25};
+    for (int i = 0; i < DeviceRows; ++i) {
+        const int k = i / 8;
+        const int l = i % 8;
+        const int top = rowTop0 + 30 * l;
+        int x = k == 0 ? 10 : 10 + secondColumn;
+        TZELM& row = Project.Devices[static_cast<size_t>(i)];
+        std::array<QWidget*, 5> cells{};
+        for (int c = 0; c < 4; ++c) {
+            auto* p = new TPanel(GroupBox);
+            p->setGeometry(x, top, widths[c], CellHeight);
+            p->setColor(buttonFaceColor());
+            cells[static_cast<size_t>(c)] = p;
+            x += widths[c] + CellGap;
+        }
+        row.RsPanel = static_cast<TPanel*>(cells[0]);
+        row.NamePanel = static_cast<TPanel*>(cells[1]);
+        row.RxPanel = static_cast<TPanel*>(cells[2]);
+        row.TxPanel = static_cast<TPanel*>(cells[3]);
+        auto* b = new QPushButton(QStringLiteral("S"), GroupBox);
+        QFont bold = b->font();
+        bold.setBold(true);
+        b->setFont(bold);
+        b->setGeometry(x, top, widths[4], CellHeight);
+        b->setProperty("Tag", i);
+        connect(b, &QPushButton::clicked, this, &TCANQuorvex::ShoWinClick);
+        row.OpenButton = b;
+        cells[4] = b;
+        if (i == 0) secondColumn = b->x() + b->width() + 2 * CellGap;
+        if (i == 0 || i == 8) {
+            for (int c = 0; c < 5; ++c) {
+                QLabel* label = HeadLabels[static_cast<size_t>((i == 0 ? 0 : 5) + c)];
+                label->move(cells[static_cast<size_t>(c)]->x(), label->y());
+            }
+        }
+    }
+}
+
+void TCANQuorvex::readProjectList() {
+    IniFile ini(projectsIni());
+    const TProjectList list = ReadProjectList(ini);
+    ProjectBox->addItems(list.Names);
+    if (list.ProjectNum < 0 || list.ProjectNum >= ProjectBox->count()) {
+        // Rows stay built and empty, no project is selected; the user picks one from the list.
+        ProjectBox->setCurrentIndex(-1);
+        ReportError(QStringLiteral("%1: the value %2 of \"ProjectNum\" in section [Projects] is not a valid "
+                                   "project number (0 to %3). No project is selected; choose one from the list.")
+                        .arg(QDir::toNativeSeparators(projectsIni()))
+                        .arg(list.ProjectNum)
+                        .arg(ProjectBox->count() - 1));
+        return;
+    }
+    Project.Name = ProjectBox->itemText(list.ProjectNum);
+    ProjectBox->setCurrentIndex(list.ProjectNum);
+    ProjectBoxChange();
+}
+
+void TCANQuorvex::ProjectBoxChange() {
+    const int index = ProjectBox->currentIndex();
+    if (index < 0 || ProjectBox->currentText() != ProjectBox->itemText(index)) return;
+
+    discardWindows();
+    Project.Name = ProjectBox->itemText(index);
+    if (index > 0) LoadProjectAdres(Project.Name);
+
+    IniFile ini(projectsIni());
+    if (!ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), index)) {
+        ReportError(ini.errorString());
+        return;
+    }
+    ReadCaptions(ini, Project.Name, Project);
+    Project.DigiButChanged = false;
+    IdStats.reset();
+}
+
+void TCANQuorvex::LoadProjectAdres(const QString& section) {
+    IniFile ini(projectsIni());
+    ReadProjectSection(ini, section, Project);
+    ShowProjectAdres();
+    if (onProjectLoaded) onProjectLoaded(Project);
+}
+
+void TCANQuorvex::ShowProjectAdres() {
+    Project.TitlePanel->setText(Project.Name);
+    Project.BasePanel->setText(hex8(static_cast<uint32_t>(Project.BaseAdr)));
+    Project.CommPanel->setText(Project.CommAdr == 0 ? QString() : hex8(static_cast<uint32_t>(Project.CommAdr)));
+    for (TZELM& row : Project.Devices) {
+        row.RxPanel->Tag = 0;
+        row.TxPanel->Tag = 0;
+        const std::array<TPanel*, 4> panels{row.RsPanel, row.RxPanel, row.TxPanel, row.NamePanel};
+        if (row.Use) {
+            row.RsPanel->setText(QString::number(static_cast<uint32_t>(row.RSadr)));
+            row.RxPanel->setText(hex8(row.RXadr));
+            row.TxPanel->setText(hex8(row.TXadr));
+            row.NamePanel->setText(row.Name);
+            row.OpenButton->setText(QStringLiteral("S"));
+            row.OpenButton->setEnabled(true);
+            for (TPanel* p : panels) p->setColor(windowColor());
+        } else {
+            for (TPanel* p : panels) {
+                p->setText(QString());
+                p->setColor(buttonFaceColor());
+            }
+            row.OpenButton->setText(QString());
+            row.OpenButton->setEnabled(false);
+        }
+    }
+}
+
+void TCANQuorvex::CanTimerTimer() {
+    // Opening an adapter may wait for its connection; no tick runs inside that wait.
+    if (m_inSwitch) return;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_lastTickMs != 0) m_longestTickGapMs = std::max(m_longestTickGapMs, now - m_lastTickMs);
+    m_lastTickMs = now;
+
+    const int n = CanRead(TimerInterval);
+    if (n > 0) {
+        m_framesProcessed += static_cast<quint64>(n);
+        const int32_t protokol = Project.Protokol;
+        for (int f = 0; f < n; ++f) {
+            const TCanFrame& frame = CanRx[f];
+            const uint32_t key = CanKey(frame.ID, protokol);
+            IdStats.count(key);
+            for (TZELM& row : Project.Devices) {
+                if (!row.Use) continue;
+                const bool rx = row.RXadr == key;
+                const bool tx = row.TXadr == key;
+                if (rx) {
+                    row.RxPanel->setColor(RxLight);
+                    row.RxPanel->Tag = FadeTicks;
+                }
+                if (tx) {
+                    row.TxPanel->setColor(TxLight);
+                    row.TxPanel->Tag = FadeTicks;
+                }
+                if ((rx || tx) && row.WindowOpen) handOver(frame, row, key);
+            }
+        }
+        Memo1->setPlainText(IdStats.text());
+    }
+    if (CANswitch->isOn()) {
+        const QColor window = windowColor();
+        for (TZELM& row : Project.Devices) {
+            if (!row.Use) continue;
+            for (TPanel* p : {row.RxPanel, row.TxPanel}) {
+                if (p->Tag == 0) {
+                    p->setColor(window);
+                } else {
+                    --p->Tag;
+                    if (p->Tag < PaleBelow) p->setColor(p == row.RxPanel ? RxPale : TxPale);
+                }
+            }
+        }
+    }
+}
+
+void TCANQuorvex::handOver(const TCanFrame& frame, TZELM& row, uint32_t key) {
+    Q_UNUSED(key);
+    const TDeviceMessage msg = DecodeDeviceFrame(frame, Project.Protokol, row.RXadr, row.TXadr);
+    row.Window->ReceiveCanData(msg);
+}
+
+void TCANQuorvex::CANswitchClick() {
+    if (CANswitch->isOn()) {
+        m_inSwitch = true;
+        CanOpen(Button125->isChecked() ? 1 : 2, 8);
+        m_inSwitch = false;
+        m_lastTickMs = 0;
+        CanTimer->start();
+    } else {
+        CanClose();
+        CanTimer->stop();
+        IdStats.clearUsed();
+        const QColor face = buttonFaceColor();
+        for (TZELM& row : Project.Devices) {
+            row.RxPanel->setColor(face);
+            row.TxPanel->setColor(face);
+        }
+    }
+    showAdapterState();
+}
+
+void TCANQuorvex::switchCan(bool on) {
+    if (CANswitch->isOn() == on) return;
+    CANswitch->setOn(on);
+    CANswitchClick();
+}
+
+void TCANQuorvex::showAdapterState() {
+    // The switch alone cannot tell whether an adapter answered: the label under it turns red
+    // and the memo says so when the switch is on but no adapter is open.
+    const bool failed = CANswitch->isOn() && !CanOpened;
+    QPalette pal = RxLabel1->palette();
+    pal.setColor(QPalette::WindowText, failed ? QColor(200, 0, 0) : QApplication::palette().color(QPalette::WindowText));
+    RxLabel1->setPalette(pal);
+    if (failed) {
+        const QString why = !CanLoaded          ? QStringLiteral("the adapter library is not loaded")
+                            : CanDeviceCount <= 0 ? QStringLiteral("no CAN adapter found")
+                                                  : QStringLiteral("the adapter refused to open");
+        RxLabel1->setToolTip(QStringLiteral("No CAN adapter is open: %1.").arg(why));
+        Memo1->setPlainText(QStringLiteral("No CAN adapter is open: %1.").arg(why));
+    } else {
+        RxLabel1->setToolTip(CanOpened ? QStringLiteral("A CAN adapter is open.") : QString());
+    }
+}
+
+void TCANQuorvex::ShoWinClick() {
+    const QVariant tag = sender() ? sender()->property("Tag") : QVariant();
+    if (!tag.isValid()) return;
+    showWindowOfRow(tag.toInt());
+}
+
+void TCANQuorvex::showWindowOfRow(int r) {
+    if (r < 0 || r >= DeviceRows) return;
+    TZELM& row = Project.Devices[static_cast<size_t>(r)];
+    if (!row.WindowOpen) {
+        auto* w = new TModbusForm(Project, nullptr);
+        w->setWindowTitle(Project.Name + QStringLiteral(": ") + row.Name);
+        w->RSadr = row.RSadr;
+        w->RXadr = static_cast<int32_t>(row.RXadr);
+        w->TXadr = static_cast<int32_t>(row.TXadr);
+        w->Protokol = Project.Protokol;
+        row.Window = w;
+        row.WindowOpen = true;
+    }
+    row.Window->show();
+    row.Window->raise();
+    row.Window->activateWindow();
+}
+
+void TCANQuorvex::discardWindows() {
+    for (TZELM& row : Project.Devices) {
+        if (!row.WindowOpen) continue;
+        row.Window->close();
+        delete row.Window;
+        row.Window = nullptr;
+        row.WindowOpen = false;
+    }
+}
+
+bool TCANQuorvex::FormClose() {
+    if (Project.DigiButChanged) {
+        IniFile ini(projectsIni());
+        if (!WriteCaptions(ini, Project.Name, Project)) {
+            ReportError(ini.errorString());
+            return false;
+        }
+    }
+    CanClose();
+    CanFree();
+    return true;
+}
+
+void TCANQuorvex::closeEvent(QCloseEvent* event) {
+    if (m_closed || FormClose()) {
+        m_closed = true;
+        event->accept();
+        // The device windows have no owner; the program ends with its main window.
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    } else {
+        event->ignore();
+    }
+}
+
+void TCANQuorvex::toggleUartPanel() {
+    GroupBox1->setVisible(!GroupBox1->isVisible());
+    if (GroupBox1->isVisible()) GroupBox1->raise();
+}
+
+void TCANQuorvex::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* uart = menu.addAction(GroupBox1->isVisible() ? QStringLiteral("Hide the UART panel")
+                                                          : QStringLiteral("Show the UART panel"));
+    uart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    if (menu.exec(event->globalPos()) == uart) toggleUartPanel();
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+// The main window: project selector, the sixteen device rows, the 10 ms bus monitor with its
+// identifier statistics, the CAN switch, and the device windows of the rows.
+
+#include "IdStats.h"
+#include "Project.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class TSwitch;
+class TUartPanel;
+struct TCanFrame;
+
+class TCANQuorvex : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCANQuorvex(QWidget* parent = nullptr);
+    ~TCANQuorvex() override;
+
+    // Handlers, named after control and event.
+    void ProjectBoxChange();
+    void LoadProjectAdres(const QString& section);
+    void ShowProjectAdres();
+    void CanTimerTimer();
+    void CANswitchClick();
+    // Sets the switch from code with the effect of a click.
+    void switchCan(bool on);
+    void ShoWinClick();
+    void showWindowOfRow(int row);
+
+    [[nodiscard]] TProject& project() { return Project; }
+    [[nodiscard]] const TIdStats& idStats() const { return IdStats; }
+    // Called with the project after every load (the demo bus follows the selected project).
+    std::function<void(const TProject&)> onProjectLoaded;
+
+    // Figures of the monitor, for the benchmark and the burst measurement.
+    [[nodiscard]] quint64 framesProcessed() const { return m_framesProcessed; }
+    [[nodiscard]] qint64 longestTickGapMs() const { return m_longestTickGapMs; }
+
+    // Controls (names as in the window's design).
+    QComboBox* ProjectBox = nullptr;
+    QGroupBox* GroupBox = nullptr;
+    std::array<QLabel*, 10> HeadLabels{};  // Label1 ... Label10
+    QTimer* CanTimer = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    TSwitch* CANswitch = nullptr;
+    TUartPanel* GroupBox1 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QRadioButton* Button125 = nullptr;
+    QRadioButton* Button250 = nullptr;
+    QLabel* RxLabel1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void FormCreate();
+    [[nodiscard]] bool FormClose();
+    void buildRows();
+    void placeAtDesignPosition();
+    void readProjectList();
+    void handOver(const TCanFrame& frame, TZELM& row, uint32_t key);
+    void discardWindows();
+    void showAdapterState();
+    void toggleUartPanel();
+
+    TProject Project;
+    TIdStats IdStats;
+    bool m_inSwitch = false;
+    bool m_closed = false;
+    quint64 m_framesProcessed = 0;
+    qint64 m_lastTickMs = 0;
+    qint64 m_longestTickGapMs = 0;
+};

@@ -1,0 +1,60 @@
+#include "CommandLine.h"
+
+#include "can/CanAdapterSpec.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& exitCode) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("CANQuorvex: service tool for ZELM control devices on a CAN bus."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help, the CAN plugins and the interfaces found."));
+    const QCommandLineOption can(QStringLiteral("can"),
+                                 QStringLiteral("CAN adapter to offer, as PLUGIN:INTERFACE (repeatable, in order; "
+                                                "e.g. socketcan:can0, peakcan:usb0, virtualcan:can0), or 'demo' for "
+                                                "the built-in demo bus. Without it: every interface of the installed "
+                                                "hardware plugins."),
+                                 QStringLiteral("PLUGIN:INTERFACE"));
+    const QCommandLineOption serial(QStringLiteral("serial"),
+                                    QStringLiteral("Serial port for the Modbus link (e.g. /dev/ttyUSB0); without it "
+                                                   "COM port n is /dev/ttyS<n-1>."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption autoOn(QStringLiteral("auto-on"), QStringLiteral("Switch CAN on at start."));
+    const QCommandLineOption openAll(QStringLiteral("open-all"),
+                                     QStringLiteral("Open the device window of every row in use at start."));
+    const QCommandLineOption stats(QStringLiteral("stats-file"),
+                                   QStringLiteral("At exit, write the monitor's figures (frames received, longest "
+                                                  "gap between ticks) to this file."),
+                                   QStringLiteral("PATH"));
+    const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
+                                       QStringLiteral("End the program after this many milliseconds."),
+                                       QStringLiteral("MS"));
+    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter});
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        exitCode = 2;
+        return false;
+    }
+    if (parser.isSet(help)) {
+        std::printf("%s\n%s", qPrintable(parser.helpText()), qPrintable(DescribeCanPlugins()));
+        exitCode = 0;
+        return false;
+    }
+    for (const QString& spec : parser.values(can)) {
+        if (!ParseCanAdapterSpec(spec)) {
+            std::fprintf(stderr, "--can %s: expected PLUGIN:INTERFACE or demo\n", qPrintable(spec));
+            exitCode = 2;
+            return false;
+        }
+    }
+    options.can = parser.values(can);
+    options.serial = parser.value(serial);
+    options.autoOn = parser.isSet(autoOn);
+    options.openAll = parser.isSet(openAll);
+    options.statsFile = parser.value(stats);
+    options.quitAfterMs = parser.value(quitAfter).toInt();
+    return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line chooses: the CAN adapters the adapter layer offers, the serial port, and
+// a few switches for unattended runs (measurements, demonstrations).
+struct TAppOptions {
+    QStringList can;       // "PLUGIN:INTERFACE" in the order given; empty = the hardware plugins' interfaces
+    QString serial;        // a serial device path standing for the COM port
+    bool autoOn = false;   // switch CAN on at start
+    bool openAll = false;  // open the device windows of every row in use at start
+    QString statsFile;     // at exit, write "frames_received=N max_tick_gap_ms=X" there
+    int quitAfterMs = 0;   // end the program by itself after this many milliseconds (0 = never)
+};
+
+// Parses the arguments; on --help or an error prints to stdout/stderr and returns false with
+// exitCode set.
+[[nodiscard]] bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& exitCode);

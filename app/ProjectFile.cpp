@@ -1,0 +1,62 @@
+#include "ProjectFile.h"
+
+#include "ui/IniFile.h"
+
+namespace {
+const QString SectionProjects = QStringLiteral("Projects");
+
+QString indexed(const char* key, int i) { return QLatin1String(key) + QString::number(i); }
+}  // namespace
+
+TProjectList ReadProjectList(const IniFile& ini) {
+    TProjectList list;
+    list.ProjectQua = ini.readInteger(SectionProjects, QStringLiteral("ProjectQua"), 0);
+    list.ProjectNum = ini.readInteger(SectionProjects, QStringLiteral("ProjectNum"), 0);
+    for (int k = 1; k <= list.ProjectQua; ++k) {
+        const QString key = indexed("Project", k);
+        list.Names << ini.readString(SectionProjects, key, key);
+    }
+    return list;
+}
+
+void ReadProjectSection(const IniFile& ini, const QString& section, TProject& project) {
+    project.Protokol = ini.readInteger(section, QStringLiteral("Protokol"), 0);
+    int shift = 0;
+    if (project.Protokol == 3) {
+        project.BaseAdr = 0;
+        project.PlusAdr = 0x10000000;
+        shift = 24;
+    } else {
+        project.BaseAdr = ini.readInteger(section, QStringLiteral("BaseAdr"), 0);
+        project.PlusAdr = ini.readInteger(section, QStringLiteral("PlusAdr"), 16);
+    }
+    project.CommAdr = ini.readInteger(section, QStringLiteral("CommAdr"), 0);
+
+    // The device number advances only through rows in use; an explicit value resets it. All
+    // identifier arithmetic is 32-bit and wraps.
+    int32_t can = -1;
+    for (int i = 0; i < DeviceRows; ++i) {
+        TZELM& row = project.Devices[static_cast<size_t>(i)];
+        row.Use = ini.readBool(section, indexed("Use_", i), false);
+        if (!row.Use) continue;
+        can = ini.readInteger(section, indexed("CANadr_", i), static_cast<int32_t>(static_cast<uint32_t>(can) + 1u));
+        row.RSadr = ini.readInteger(section, indexed("RSadr_", i), i);
+        const uint32_t rxDefault = (static_cast<uint32_t>(can) << shift) + static_cast<uint32_t>(project.BaseAdr);
+        const uint32_t txDefault = rxDefault + static_cast<uint32_t>(project.PlusAdr);
+        row.TXadr = static_cast<uint32_t>(ini.readInteger(section, indexed("TXadr_", i), static_cast<int32_t>(txDefault)));
+        row.RXadr = static_cast<uint32_t>(ini.readInteger(section, indexed("RXadr_", i), static_cast<int32_t>(rxDefault)));
+        row.Name = ini.readString(section, indexed("Name_", i), indexed("ZELM_", i));
+    }
+}
+
+void ReadCaptions(const IniFile& ini, const QString& section, TProject& project) {
+    for (int j = 0; j < CommandCount; ++j)
+        project.DigiBut[static_cast<size_t>(j)] = ini.readString(section, indexed("DigiBut_", j), QStringLiteral("-"));
+}
+
+bool WriteCaptions(IniFile& ini, const QString& section, const TProject& project) {
+    ini.beginBatch();
+    for (int j = 0; j < CommandCount; ++j)
+        (void)ini.writeString(section, indexed("DigiBut_", j), project.DigiBut[static_cast<size_t>(j)]);
+    return ini.commitBatch();
+}

@@ -1,0 +1,58 @@
+// The program entry: SetQuorvex_ZELM_CAN.
+
+#include "CAN_Quorvex.h"
+#include "CommandLine.h"
+#include "can/CanAdapterSpec.h"
+#include "can/QtCanDriver.h"
+#include "serial/ComPort.h"
+#include "sim/DemoCanBusDevice.h"
+#include "ui/FormStorage.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
+
+    TAppOptions options;
+    int exitCode = 0;
+    if (!ParseCommandLine(QApplication::arguments(), options, exitCode)) return exitCode;
+
+    RegisterDemoBus();
+    QList<CanAdapterSpec> adapters;
+    for (const QString& text : options.can) adapters << *ParseCanAdapterSpec(text);
+    if (options.can.isEmpty()) adapters = DiscoverHardwareAdapters();
+    SlCanInstallDriver(std::make_unique<QtCanDriver>(adapters));
+    if (!options.serial.isEmpty()) SetSerialPortOverride(options.serial);
+
+    int rc = 0;
+    {
+        TCANQuorvex mainWindow;
+        mainWindow.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
+        DemoCanBusDevice::setProject(mainWindow.project());
+        mainWindow.show();
+        if (options.openAll) {
+            for (int r = 0; r < DeviceRows; ++r)
+                if (mainWindow.project().Devices[static_cast<size_t>(r)].Use) mainWindow.showWindowOfRow(r);
+            mainWindow.activateWindow();
+        }
+        if (options.autoOn) QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.switchCan(true); });
+        if (options.quitAfterMs > 0) QTimer::singleShot(options.quitAfterMs, &mainWindow, [&mainWindow] { mainWindow.close(); });
+
+        rc = QApplication::exec();
+        // Device windows still open at the end save their placement once more.
+        TFormStorage::saveAllAtExit();
+        if (!options.statsFile.isEmpty()) {
+            QFile f(options.statsFile);
+            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                f.write(QStringLiteral("frames_received=%1 max_tick_gap_ms=%2\n")
+                            .arg(mainWindow.framesProcessed())
+                            .arg(mainWindow.longestTickGapMs())
+                            .toUtf8());
+        }
+    }
+    SlCanInstallDriver(nullptr);
+    return rc;
+}
