@@ -1,5 +1,7 @@
 #include "SpinEdit.h"
 
+#include <QLineEdit>
+
 TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent) {
     setMaximum(99999);
     setAccelerated(true);
