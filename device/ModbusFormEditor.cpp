@@ -1,0 +1,392 @@
+// The register write editor of the device window: address, four data words, data length, bit
+// field, SET and the automatic repetition of SET.
+
+#include "ModbusForm.h"
+
+#include "app/Project.h"
+#include "can/DeviceMessage.h"
+#include "can/ToolsCan.h"
+#include "ui/SpinEdit.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <cstdint>
+
+namespace {
+
+constexpr int GridRows = 4;
+constexpr int MaxWord = 65535;
+
+// The integer a cell text stands for: decimal, optional leading minus. Text that does not convert
+// gives ok = false.
+int64_t cellValue(const QString& text, bool* ok = nullptr) {
+    bool converted = false;
+    const qlonglong v = text.toLongLong(&converted, 10);
+    if (ok) *ok = converted;
+    return converted ? v : 0;
+}
+
+// The character a key press would type, as the grid's key filter sees it: Ctrl+letter gives the
+// control code (Ctrl+C = 3, Ctrl+V = 22, Ctrl+X = 24), Backspace gives 8. Keys that type nothing
+// (arrows, Home, Delete, function keys) and the keys the grid itself acts on (Tab, Enter, Esc) give
+// a null character: they are not characters and pass unfiltered.
+QChar typedChar(const QKeyEvent* e) {
+    const int key = e->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        key == Qt::Key_Escape)
+        return {};
+    if (key == Qt::Key_Backspace) return QChar(8);
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return QChar(key - Qt::Key_A + 1);
+    const QString text = e->text();
+    if (text.size() != 1) return {};
+    return text.at(0);
+}
+
+// Runs the grid's key filter on a key press; true when the key is to be discarded.
+bool discardKey(TModbusForm* form, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    QChar ch = typedChar(static_cast<QKeyEvent*>(event));
+    if (ch.isNull()) return false;
+    form->DataGridKeyPress(ch);
+    return ch.isNull();
+}
+
+// Filters the keys typed into the grid while no cell editor is open, so that a discarded character
+// does not open the editor either.
+class GridKeyFilter final : public QObject {
+public:
+    GridKeyFilter(TModbusForm* form, QObject* parent) : QObject(parent), m_form(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (discardKey(m_form, event)) return true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TModbusForm* m_form;
+};
+
+// The cell editor and cell painting of DataGrid. The editor reports every change of its text to
+// DataGridSetEditText and mirrors the cell, so a corrected text shows at once.
+class DataGridDelegate final : public QStyledItemDelegate {
+public:
+    DataGridDelegate(TModbusForm* form, QObject* parent) : QStyledItemDelegate(parent), m_form(form) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+        const int row = index.row();
+        m_form->DataGridGetEditText(row);
+        auto* edit = new QLineEdit(parent);
+        edit->setFrame(false);
+        QObject::connect(edit, &QLineEdit::textEdited, m_form,
+                         [form = m_form, row](const QString& text) { form->DataGridSetEditText(row, text); });
+        m_editor = edit;
+        m_editorRow = row;
+        return edit;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        showText(static_cast<QLineEdit*>(editor), index.data(Qt::EditRole).toString());
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        const QString text = static_cast<QLineEdit*>(editor)->text();
+        if (index.data(Qt::EditRole).toString() != text) model->setData(index, text, Qt::EditRole);
+    }
+
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        editor->setGeometry(option.rect);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        m_form->DataGridDrawCell(*painter, option.rect, index.row());
+    }
+
+    // Shows a text replaced by the editing rules in the open editor of that row, if there is one.
+    void showInEditor(int row, const QString& text) const {
+        if (m_editor && m_editorRow == row) showText(m_editor, text);
+    }
+
+protected:
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (discardKey(m_form, event)) return true;
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+
+private:
+    // A changed text is shown whole, caret after its last character and nothing selected; an
+    // unchanged one leaves caret and selection where they are.
+    static void showText(QLineEdit* edit, const QString& text) {
+        if (edit->text() == text) return;
+        edit->setText(text);
+        edit->deselect();
+        edit->setCursorPosition(static_cast<int>(text.size()));
+    }
+
+    TModbusForm* m_form;
+    mutable QPointer<QLineEdit> m_editor;
+    mutable int m_editorRow = -1;
+};
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+TSpinEdit* makeSpin(QWidget* parent, int left, int top, int minimum, int maximum, int value) {
+    auto* spin = new TSpinEdit(parent);
+    spin->setGeometry(left, top, 60, 24);
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    return spin;
+}
+
+}  // namespace
+
+void TModbusForm::createEditorControls() {
+    GroupBox2 = new QGroupBox(QStringLiteral("Bit field"), this);
+    GroupBox2->setGeometry(7, 5, 258, 110);
+    for (int k = 0; k < 16; ++k) {
+        auto* box = new QCheckBox(GroupBox2);
+        box->setGeometry(20 + 55 * (k / 4), 20 + 20 * (k % 4), 60, 20);
+        box->setToolTip(m_project.DigiBut[static_cast<size_t>(k)]);
+        box->setProperty("Tag", k);
+        connect(box, &QCheckBox::toggled, this, [this, k] {
+            if (!m_loadingBits) DigiClick(k);
+        });
+        DigiBox[static_cast<size_t>(k)] = box;
+    }
+
+    AdreLaba = makeLabel(this, QStringLiteral("Adres HEX"), 10, 120);
+    dataLaba = makeLabel(this, QStringLiteral("Data DEC"), 75, 120);
+    DiggAddrEdit = makeSpin(this, 10, 135, 0, 191, 0);
+
+    DataGrid = new QTableWidget(GridRows, 1, this);
+    DataGrid->setGeometry(75, 135, 60, 72);
+    DataGrid->horizontalHeader()->hide();
+    DataGrid->verticalHeader()->hide();
+    DataGrid->horizontalHeader()->setMinimumSectionSize(1);
+    DataGrid->verticalHeader()->setMinimumSectionSize(1);
+    DataGrid->verticalHeader()->setDefaultSectionSize(16);
+    DataGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DataGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DataGrid->setColumnWidth(0, 70);
+    DataGrid->setShowGrid(true);
+    DataGrid->setTabKeyNavigation(true);
+    DataGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DataGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DataGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    DataGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    DataGrid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                              QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    DataGrid->setItemDelegate(new DataGridDelegate(this, DataGrid));
+    DataGrid->installEventFilter(new GridKeyFilter(this, DataGrid));
+    for (int r = 0; r < GridRows; ++r) DataGrid->setItem(r, 0, new QTableWidgetItem(QStringLiteral("0")));
+    connect(DataGrid, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
+        if (row >= 0) DataGridSelectCell(row);
+    });
+
+    BitGroup = new QWidget(this);
+    BitGroup->setGeometry(135, 135, 20, 72);
+    for (int r = 0; r < GridRows; ++r) {
+        auto* radio = new QRadioButton(BitGroup);
+        radio->setGeometry(0, 2 + 17 * r, 17, 17);
+        radio->setProperty("Tag", r);
+        radio->raise();
+        connect(radio, &QRadioButton::toggled, this, [this, r](bool checked) {
+            if (checked) BitButClick(r);
+        });
+        BitBut[static_cast<size_t>(r)] = radio;
+    }
+    for (int r = 1; r < GridRows; ++r)
+        QWidget::setTabOrder(BitBut[static_cast<size_t>(r - 1)], BitBut[static_cast<size_t>(r)]);
+
+    SetButton = new QPushButton(QStringLiteral("SET"), this);
+    SetButton->setGeometry(153, 135, 65, 40);
+    QFont bold = SetButton->font();
+    bold.setBold(true);
+    SetButton->setFont(bold);
+    connect(SetButton, &QPushButton::clicked, this, [this] { SetButtonClick(); });
+
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(225, 136, 35, 40);
+    RadioUp = new QRadioButton(QStringLiteral("Up"), Panel1);
+    RadioUp->setGeometry(0, 2, 113, 17);
+    RadioDn = new QRadioButton(QStringLiteral("Dn"), Panel1);
+    RadioDn->setGeometry(0, 20, 113, 17);
+    RadioDn->setChecked(true);
+
+    Label1 = makeLabel(this, QStringLiteral("Data length"), 10, 168);
+    DataLenEdit = makeSpin(this, 10, 183, 0, 4, 1);
+    connect(DataLenEdit, &QSpinBox::valueChanged, this, [this] { DataLenEditChange(); });
+    AutoTimeEdit = makeSpin(this, 158, 183, 0, 99999, 100);
+    connect(AutoTimeEdit, &QSpinBox::valueChanged, this, [this] { AutoTimeEditChange(); });
+
+    AutoBox = new QCheckBox(QStringLiteral("Auto"), this);
+    AutoBox->setGeometry(225, 187, 40, 17);
+}
+
+int32_t TModbusForm::BitRow() const { return m_bitRow; }
+
+void TModbusForm::SetButtonClick() { SetButtonDo(); }
+
+void TModbusForm::SetButtonDo() {
+    memoAdd(QStringLiteral("Setting settings..."));
+
+    const int n = DataLenEdit->value();
+    TDeviceMessage msg;
+    switch (n) {
+        case 1: msg.Mask = 4; break;
+        case 2: msg.Mask = 6; break;
+        case 3: msg.Mask = 7; break;
+        case 4: msg.Mask = 255; break;
+        default: msg.Mask = 0; break;
+    }
+    msg.Address = static_cast<uint16_t>(DiggAddrEdit->value());
+    msg.Count = n;
+    for (int r = 0; r < GridRows; ++r) {
+        const int64_t v = cellValue(DataGrid->item(r, 0)->text());
+        msg.Values[r] = static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));
+    }
+    uint32_t identifier = 0;
+    if (RadioUp->isChecked()) {
+        identifier = static_cast<uint32_t>(TXadr);
+        msg.Direction = 0;
+    } else {
+        identifier = static_cast<uint32_t>(RXadr);
+        msg.Direction = 1;
+    }
+
+    // The protocol 3 layout carries the register address in the identifier's low seven bits: a
+    // higher address would reach the device as another register, so it is not sent.
+    if (Protokol == Protocol3 && msg.Address > 127) {
+        memoAdd(QStringLiteral("Address %1 is beyond register 127: not sent").arg(msg.Address));
+        return;
+    }
+
+    EncodeRegisterWrite(msg, identifier, Protokol, CanTx[0]);
+    QString status;
+    const uint8_t code = CanSend(1, status);
+    if (status == QLatin1String("  Transmit error") || code != 0) memoAdd(status);
+
+    ReceiveCanData(msg);
+}
+
+void TModbusForm::DataGridKeyPress(QChar& key) {
+    const char16_t c = key.unicode();
+    const bool digit = c >= u'0' && c <= u'9';
+    if (!digit && c != 8 && c != 3 && c != 22) key = QChar();
+}
+
+void TModbusForm::DataGridSetEditText(int row, const QString& text) {
+    if (row < 0 || row >= GridRows || m_gridFixing) return;
+    QString t = text;
+    if (t.isEmpty()) t = QStringLiteral("0");
+    if (t.size() >= 2 && t.startsWith(QLatin1Char('0'))) t.remove(0, 1);
+    bool ok = false;
+    int64_t v = cellValue(t, &ok);
+    if (!ok) {
+        t = QStringLiteral("0");
+        v = 0;
+    }
+    // A value above 65535 loses its last character until it fits: one keystroke in front of five
+    // digits ("9" before 65535) needs more than one cut.
+    while (v > MaxWord && !t.isEmpty()) {
+        t.chop(1);
+        v = cellValue(t);
+    }
+
+    if (t != text) {
+        m_gridFixing = true;
+        DataGrid->item(row, 0)->setText(t);
+        if (auto* d = dynamic_cast<DataGridDelegate*>(DataGrid->itemDelegate())) d->showInEditor(row, t);
+        m_gridFixing = false;
+    } else {
+        DataGrid->item(row, 0)->setText(t);
+    }
+    DigiBoxWrite(static_cast<int32_t>(v & 0xFFFF));
+}
+
+void TModbusForm::DataGridGetEditText(int row) { DataGridSelectCell(row); }
+
+void TModbusForm::DataGridSelectCell(int row) {
+    if (row < 0 || row >= GridRows || row == m_bitRow) return;
+    BitBut[static_cast<size_t>(row)]->setChecked(true);
+}
+
+void TModbusForm::DataGridDrawCell(QPainter& painter, const QRect& rect, int row) const {
+    const QPalette& pal = DataGrid->palette();
+    // The system window colours: the background of an edit field and its text.
+    painter.fillRect(rect, pal.color(QPalette::Base));
+    painter.setPen(pal.color(QPalette::Text));
+    const QTableWidgetItem* item = DataGrid->item(row, 0);
+    if (item)
+        painter.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, item->text());
+}
+
+void TModbusForm::DataLenEditChange() {
+    const int n = DataLenEdit->value();
+    const int shown = n < 1 ? 1 : (n > GridRows ? GridRows : n);
+    const int current = DataGrid->currentRow();
+    if (current >= shown) DataGrid->setCurrentCell(shown - 1, 0);
+    for (int r = 0; r < GridRows; ++r) DataGrid->setRowHidden(r, r >= shown);
+    if (m_bitRow > n - 1 && n >= 1) BitBut[static_cast<size_t>(n - 1)]->setChecked(true);
+    for (int r = 0; r < GridRows; ++r) {
+        QRadioButton* sel = BitBut[static_cast<size_t>(r)];
+        sel->setEnabled(r <= n - 1);
+        sel->setVisible(r <= n - 1);
+    }
+}
+
+void TModbusForm::BitButClick(int r) {
+    if (r < 0 || r >= GridRows) return;
+    if (r != m_bitRow) m_bitRow = r;
+    const int64_t v = cellValue(DataGrid->item(r, 0)->text());
+    DigiBoxWrite(static_cast<int32_t>(v & 0xFFFF));
+}
+
+void TModbusForm::DigiClick(int /*k*/) {
+    int32_t value = 0;
+    for (int k = 0; k < 16; ++k)
+        if (DigiBox[static_cast<size_t>(k)]->isChecked()) value |= 1 << k;
+    DataGrid->item(m_bitRow, 0)->setText(QString::number(value));
+}
+
+void TModbusForm::DigiBoxWrite(int32_t value) {
+    const bool wasLoading = m_loadingBits;
+    m_loadingBits = true;
+    for (int k = 0; k < 16; ++k) DigiBox[static_cast<size_t>(k)]->setChecked(((value >> k) & 1) != 0);
+    m_loadingBits = wasLoading;
+}
+
+void TModbusForm::AutoTimeEditChange() {
+    const int period = AutoTimeEdit->value();
+    if (period == 0) AutoBox->setChecked(false);
+    m_autoCountdown = period;
+}
+
+void TModbusForm::autoRepeatStep() {
+    if (!AutoBox->isChecked() || AutoTimeEdit->value() <= 0) return;
+    if (m_autoCountdown > 0) --m_autoCountdown;
+    if (m_autoCountdown == 0) {
+        SetButtonDo();
+        m_autoCountdown = AutoTimeEdit->value();
+    }
+}
