@@ -139,8 +139,9 @@ void TCANQuorvex::FormCreate() {
     for (QLabel* l : HeadLabels) l->move(l->x(), labelTop);
     buildRows();
 
-    ProgramDir() = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    if (!ProgramDir().endsWith(QDir::separator())) ProgramDir() += QDir::separator();
+    // The program's folder; a test or measurement may have chosen another one beforehand.
+    if (ProgramDir().isEmpty()) ProgramDir() = QCoreApplication::applicationDirPath();
+    if (!ProgramDir().endsWith(QLatin1Char('/'))) ProgramDir() += QLatin1Char('/');
 
     CanTimer->start();
     readProjectList();
