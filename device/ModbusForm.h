@@ -170,6 +170,8 @@ public:
     [[nodiscard]] int32_t AutoCountdown() const { return m_autoCountdown; }
     // editor: paints one DataGrid cell (window background, window text at 2, 2, no selection)
     void DataGridDrawCell(QPainter& painter, const QRect& rect, int row) const;
+    // editor: paints one DataGrid cell (window background, window text at 2, 2, no selection)
+    void DataGridDrawCell(QPainter& painter, const QRect& rect, int row) const;
 
     // ---- handlers: command buttons (ModbusFormCommands.cpp) --------------------------------------
     void CommButtClick(int k);
