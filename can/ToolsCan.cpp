@@ -1,0 +1,128 @@
+#include "ToolsCan.h"
+
+#include <algorithm>
+#include <cstring>
+
+TCanFrame CanTx[CanTxSize];
+TCanFrame CanRx[CanRxSize];
+
+bool CanLoaded = false;
+bool CanOpened = false;
+int32_t CanHandle = -1;
+int32_t CanDeviceCount = 0;
+
+const uint16_t CanBitRates[5] = {0x800A, 0x8004, 0x8003, 0x8002, 0x8000};
+const char* const CanStatusNames[8] = {"OK",      "TimeOut",        "BusOff",       "Abort",
+                                       "Disable", "One shot error", "Invalid mode", "Unknown"};
+
+namespace {
+
+constexpr int SendBufferSize = 101;
+
+// Working buffers handed to the adapter library: preallocated, nothing is allocated per frame.
+TSlCanMessage sendBuffer[SendBufferSize];
+TSlCanEvent eventBuffer[CanReadMax];
+TSlCanBitRate bitRateRecord;
+
+constexpr int BitRateCount = static_cast<int>(sizeof(CanBitRates) / sizeof(CanBitRates[0]));
+
+} // namespace
+
+void CanLoad() { CanLoaded = SlCan_Load(nullptr, nullptr); }
+
+void CanFree() {
+    (void)SlCan_Free(0);
+    CanLoaded = false;
+}
+
+void CanOpen(int bitRateIndex, int deviceNumber) {
+    if (!CanLoaded || CanOpened) return;
+
+    CanDeviceCount = SlCan_GetDeviceCount();
+    // 0, -1 and -2 are the library's "no adapter" answers; any other count below one means the same.
+    if (CanDeviceCount < 1) return;
+
+    if (deviceNumber <= 1) deviceNumber = 1;
+    if (deviceNumber > CanDeviceCount) deviceNumber = CanDeviceCount;
+
+    CanHandle = SlCan_GetDevice(deviceNumber - 1);
+    if (CanHandle == -1) return;
+
+    if (!SlCan_DeviceOpen(CanHandle)) return;
+
+    // An index outside the table is a refused bit rate: the device stays open but unconfigured.
+    if (bitRateIndex < 0 || bitRateIndex >= BitRateCount) return;
+    bitRateRecord = TSlCanBitRate{};
+    bitRateRecord.BRP = CanBitRates[bitRateIndex];
+    if (!SlCan_DeviceSetBitRate(CanHandle, &bitRateRecord)) return;
+
+    if (!SlCan_DeviceSetEventLevel(CanHandle, 1)) return;
+    if (!SlCan_DeviceSetMode(CanHandle, 1)) return;
+    if (!SlCan_DeviceSetTXTimeOut(CanHandle, 100)) return;
+
+    CanOpened = true;
+}
+
+void CanClose() {
+    if (CanHandle == -1) return;
+    if (SlCan_DeviceClose(CanHandle)) CanOpened = false;
+}
+
+uint8_t CanSend(int count, QString& statusText) {
+    // CanTx holds 31 frames; a larger count would read past its end.
+    count = std::clamp(count, 0, CanTxSize);
+    for (int i = 0; i < count; ++i) {
+        TSlCanMessage& m = sendBuffer[i];
+        m.Flags = 1;
+        m.ID = CanTx[i].ID;
+        m.DataCount = CanTx[i].DLC;
+        std::memcpy(m.Data, CanTx[i].Data, sizeof(m.Data));
+    }
+
+    uint8_t status = 0;
+    if (!SlCan_DeviceWriteMessages(CanHandle, sendBuffer, static_cast<uint32_t>(count), &status)) {
+        statusText = QStringLiteral("  Transmit error");
+        return status > 7 ? 7 : status;
+    }
+    if (status > 7) status = 7;
+    statusText = QStringLiteral("Status CAN = %1.").arg(QLatin1String(CanStatusNames[status]));
+    return status;
+}
+
+int CanRead(int timeOut) {
+    if (!CanOpened) return 0;
+
+    // Cleared before every call, and a refused read counts as no events: a binding that leaves the
+    // count alone on failure must not make this tick process the previous read again.
+    uint32_t eventCount = 0;
+    if (!SlCan_DeviceReadEvents(CanHandle, static_cast<uint32_t>(timeOut), eventBuffer, CanReadMax,
+                                &eventCount))
+        eventCount = 0;
+    if (eventCount == 0) return 0;
+    eventCount = std::min<uint32_t>(eventCount, CanReadMax);
+
+    // Non-frame events (error frames, bus state, a lost device) are skipped; the result is always the
+    // number of frames written to CanRx, however many of them there were.
+    int frames = 0;
+    for (uint32_t i = 0; i < eventCount; ++i) {
+        const TSlCanEvent& e = eventBuffer[i];
+        if (e.EventType != SLCAN_EVT_FRAME) continue;
+        TCanFrame& f = CanRx[frames++];
+        f.ID = e.Msg.ID;
+        f.DLC = e.Msg.DataCount;
+        std::memcpy(f.Data, e.Msg.Data, sizeof(f.Data));
+    }
+    return frames;
+}
+
+void CanResetState() {
+    CanLoaded = false;
+    CanOpened = false;
+    CanHandle = -1;
+    CanDeviceCount = 0;
+    bitRateRecord = TSlCanBitRate{};
+    std::fill(std::begin(CanTx), std::end(CanTx), TCanFrame{});
+    std::fill(std::begin(CanRx), std::end(CanRx), TCanFrame{});
+    std::fill(std::begin(sendBuffer), std::end(sendBuffer), TSlCanMessage{});
+    std::fill(std::begin(eventBuffer), std::end(eventBuffer), TSlCanEvent{});
+}
