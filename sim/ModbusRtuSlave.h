@@ -1,0 +1,42 @@
+#pragma once
+
+// A Modbus RTU slave for the simulated devices: it answers "read holding registers" (function 3)
+// with the devices' registers, each device at the low 8 bits of its serial address. Bytes that
+// do not start a complete request with a valid CRC are skipped one by one, so the zero byte the
+// tool sends after each request, or line noise, never blocks the next request.
+
+#include <QByteArray>
+
+#include <cstdint>
+
+class ZelmBus;
+
+class ModbusRtuSlave {
+public:
+    static constexpr int RequestLength = 8;
+    static constexpr uint8_t ReadHoldingRegisters = 3;
+    static constexpr int MaxRegisters = 125;
+    static constexpr uint8_t IllegalDataAddress = 2;
+
+    explicit ModbusRtuSlave(const ZelmBus& bus) : m_bus(bus) {}
+
+    // Bytes from the line; returns what the slave sends back (empty when nothing is addressed to
+    // one of its devices).
+    [[nodiscard]] QByteArray feed(const QByteArray& bytes);
+
+    [[nodiscard]] int64_t answered() const { return m_answered; }
+    [[nodiscard]] int64_t skippedBytes() const { return m_skipped; }
+
+    // CRC-16/MODBUS: start 0xFFFF, reflected polynomial 0xA001, no final XOR. Sent low byte first.
+    [[nodiscard]] static uint16_t crc16(const uint8_t* data, qsizetype count);
+    // Appends the CRC of everything in frame, low byte first.
+    static void appendCrc(QByteArray& frame);
+
+private:
+    [[nodiscard]] QByteArray answer(const uint8_t* request);
+
+    const ZelmBus& m_bus;
+    QByteArray m_pending;
+    int64_t m_answered = 0;
+    int64_t m_skipped = 0;
+};

@@ -1,0 +1,177 @@
+#include "SimRunner.h"
+
+#include "sim/CanFrameConvert.h"
+
+#include <QCanBus>
+#include <QCoreApplication>
+#include <QVariant>
+
+#include <cstdio>
+
+SimRunner::SimRunner(SimOptions options, ZelmBus bus, QObject* parent)
+    : QObject(parent), m_options(std::move(options)), m_bus(std::move(bus)), m_stdout(stdout) {
+    m_bus.setPeriodMs(m_options.periodMs);
+    if (m_options.burstFps > 0) m_bus.setBurstRate(m_options.burstFps);
+    m_tick.setInterval(TickMs);
+    m_tick.setTimerType(Qt::PreciseTimer);
+    connect(&m_tick, &QTimer::timeout, this, &SimRunner::tick);
+    m_report.setInterval(1000);
+    connect(&m_report, &QTimer::timeout, this, &SimRunner::report);
+}
+
+SimRunner::~SimRunner() {
+    if (m_can) {
+        m_can->disconnect(this);
+        m_can->disconnectDevice();
+    }
+}
+
+bool SimRunner::start() {
+    QTextStream err(stderr);
+    m_stdout << "zelm-sim: project \"" << m_bus.projectName() << "\", protocol " << m_bus.protokol() << " ("
+             << (m_bus.protokol() == Protocol3 ? "protocol 3 layout" : "standard layout") << "), "
+             << m_bus.deviceCount() << " device(s)\n";
+    for (int i = 0; i < m_bus.deviceCount(); ++i) {
+        const ZelmDevice& d = m_bus.device(i);
+        const auto hex = [](uint32_t v) {
+            return QStringLiteral("0x%1").arg(QString::number(v, 16).toUpper(), 8, QLatin1Char('0'));
+        };
+        m_stdout << QStringLiteral("  row %1  RX %2  TX %3  RS %4  %5\n")
+                        .arg(d.row(), 2)
+                        .arg(hex(d.rxAdr()), hex(d.txAdr()))
+                        .arg(d.rsAdr())
+                        .arg(d.name());
+    }
+    if (m_options.burstFps > 0)
+        m_stdout << "burst mode: " << m_options.burstFps << " frames/s over all devices\n";
+    else
+        m_stdout << "period mode: one report per device every " << m_options.periodMs << " ms\n";
+
+    if (!m_options.canPlugin.isEmpty()) {
+        QString error;
+        m_can.reset(QCanBus::instance()->createDevice(m_options.canPlugin, m_options.canInterface, &error));
+        if (!m_can) {
+            err << "zelm-sim: cannot create CAN device " << m_options.canPlugin << ":" << m_options.canInterface
+                << ": " << error << Qt::endl;
+            return false;
+        }
+        if (m_options.bitRate > 0)
+            m_can->setConfigurationParameter(QCanBusDevice::BitRateKey, QVariant(m_options.bitRate));
+        connect(m_can.get(), &QCanBusDevice::framesReceived, this, &SimRunner::onFramesReceived);
+        connect(m_can.get(), &QCanBusDevice::stateChanged, this, &SimRunner::onCanState);
+        connect(m_can.get(), &QCanBusDevice::errorOccurred, this, &SimRunner::onCanError);
+        if (!m_can->connectDevice()) {
+            err << "zelm-sim: cannot connect " << m_options.canPlugin << ":" << m_options.canInterface << ": "
+                << m_can->errorString() << Qt::endl;
+            return false;
+        }
+        m_stdout << "CAN: " << m_options.canPlugin << ":" << m_options.canInterface << "\n";
+    }
+
+    if (!m_options.serialPath.isEmpty()) {
+        m_serial = std::make_unique<QSerialPort>();
+        m_serial->setPortName(m_options.serialPath);
+        if (!m_serial->open(QIODevice::ReadWrite)) {
+            err << "zelm-sim: cannot open serial port " << m_options.serialPath << ": " << m_serial->errorString()
+                << Qt::endl;
+            return false;
+        }
+        // The tool's settings: 8 data bits, no parity, two stop bits.
+        m_serial->setBaudRate(m_options.baud);
+        m_serial->setDataBits(QSerialPort::Data8);
+        m_serial->setParity(QSerialPort::NoParity);
+        m_serial->setStopBits(QSerialPort::TwoStop);
+        m_serial->setFlowControl(QSerialPort::NoFlowControl);
+        connect(m_serial.get(), &QSerialPort::readyRead, this, &SimRunner::onSerialData);
+        m_stdout << "Modbus RTU slave on " << m_options.serialPath << " at " << m_options.baud << " baud\n";
+    }
+    m_stdout << Qt::flush;
+
+    m_clock.start();
+    m_tick.start();
+    m_report.start();
+    return true;
+}
+
+void SimRunner::onCanState(QCanBusDevice::CanBusDeviceState state) {
+    if (state == QCanBusDevice::ConnectedState) {
+        m_connected = true;
+        m_stdout << "CAN connected\n" << Qt::flush;
+    } else if (state == QCanBusDevice::UnconnectedState && m_connected) {
+        m_connected = false;
+        QTextStream(stderr) << "zelm-sim: the CAN bus went away" << Qt::endl;
+        emit failed(1);
+    }
+}
+
+void SimRunner::onCanError(QCanBusDevice::CanBusError error) {
+    if (error == QCanBusDevice::NoError || !m_can) return;
+    QTextStream(stderr) << "zelm-sim: CAN error: " << m_can->errorString() << Qt::endl;
+    if (!m_connected && error == QCanBusDevice::ConnectionError) emit failed(1);
+}
+
+void SimRunner::onFramesReceived() {
+    if (!m_can) return;
+    while (m_can->framesAvailable() > 0) {
+        const QCanBusFrame frame = m_can->readFrame();
+        TCanFrame in;
+        if (!FromQtFrame(frame, in)) continue;
+        ++m_busFrames;
+        (void)m_bus.receive(in, m_out);
+    }
+    // Echoes go out at once.
+    send(m_out);
+}
+
+void SimRunner::onSerialData() {
+    const QByteArray reply = m_slave.feed(m_serial->readAll());
+    if (!reply.isEmpty()) m_serial->write(reply);
+}
+
+void SimRunner::tick() {
+    m_bus.produce(m_clock.elapsed(), m_out);
+    send(m_out);
+}
+
+void SimRunner::send(std::vector<TCanFrame>& frames) {
+    if (m_can && m_connected) {
+        for (const TCanFrame& f : frames) {
+            if (m_can->writeFrame(ToQtFrame(f, m_bus.protokol())))
+                ++m_sent;
+            else
+                ++m_sendErrors;
+        }
+    }
+    frames.clear();
+}
+
+void SimRunner::report() {
+    const qint64 seconds = (m_clock.elapsed() + 500) / 1000;
+    m_stdout << QStringLiteral("[%1 s] sent %2 (%3/s), received %4, for devices %5, registers written %6")
+                    .arg(seconds, 4)
+                    .arg(m_sent)
+                    .arg(m_sent - m_lastSent)
+                    .arg(m_busFrames)
+                    .arg(m_bus.framesForDevices())
+                    .arg(m_bus.registersWritten());
+    if (m_sendErrors > 0) m_stdout << ", send errors " << m_sendErrors;
+    if (m_bus.framesDropped() > 0) m_stdout << ", late " << m_bus.framesDropped();
+    if (m_serial) m_stdout << ", modbus answers " << m_slave.answered();
+    if (m_can && !m_connected) m_stdout << ", CAN not connected";
+    m_stdout << "\n" << Qt::flush;
+    m_lastSent = m_sent;
+}
+
+void SimRunner::printTotals() {
+    m_stdout << QStringLiteral("total: sent=%1 received=%2 for_devices=%3 written=%4 send_errors=%5 late=%6 "
+                               "modbus_answers=%7 seconds=%8\n")
+                    .arg(m_sent)
+                    .arg(m_busFrames)
+                    .arg(m_bus.framesForDevices())
+                    .arg(m_bus.registersWritten())
+                    .arg(m_sendErrors)
+                    .arg(m_bus.framesDropped())
+                    .arg(m_slave.answered())
+                    .arg(static_cast<double>(m_clock.elapsed()) / 1000.0, 0, 'f', 1)
+             << Qt::flush;
+}

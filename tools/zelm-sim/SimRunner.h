@@ -1,0 +1,62 @@
+#pragma once
+
+// Runs the simulated devices of one project: on a CAN bus (any Qt CAN plugin) and/or as a Modbus
+// RTU slave on a serial port, printing one status line per second and the totals at the end.
+
+#include "SimOptions.h"
+
+#include "sim/ModbusRtuSlave.h"
+#include "sim/ZelmBus.h"
+
+#include <QCanBusDevice>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSerialPort>
+#include <QTextStream>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class SimRunner : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int TickMs = 5;
+
+    SimRunner(SimOptions options, ZelmBus bus, QObject* parent = nullptr);
+    ~SimRunner() override;
+
+    // Opens the bus and the serial port; false (with a message printed) when either fails.
+    [[nodiscard]] bool start();
+    // Prints the totals; called once when the event loop has ended.
+    void printTotals();
+
+signals:
+    // Something went wrong that ends the run (the bus went away); the code is the exit status.
+    void failed(int exitCode);
+
+private:
+    void tick();
+    void report();
+    void onFramesReceived();
+    void onCanState(QCanBusDevice::CanBusDeviceState state);
+    void onCanError(QCanBusDevice::CanBusError error);
+    void onSerialData();
+    void send(std::vector<TCanFrame>& frames);
+
+    SimOptions m_options;
+    ZelmBus m_bus;
+    ModbusRtuSlave m_slave{m_bus};
+    std::unique_ptr<QCanBusDevice> m_can;
+    std::unique_ptr<QSerialPort> m_serial;
+    bool m_connected = false;
+    QTimer m_tick;
+    QTimer m_report;
+    QElapsedTimer m_clock;
+    std::vector<TCanFrame> m_out;
+    QTextStream m_stdout;
+    int64_t m_sent = 0;
+    int64_t m_sendErrors = 0;
+    int64_t m_lastSent = 0;
+    int64_t m_busFrames = 0;  // every data frame received from the bus
+};

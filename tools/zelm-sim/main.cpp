@@ -1,0 +1,104 @@
+// zelm-sim: the simulated ZELM devices of a project on a CAN bus and/or a serial port.
+//   zelm-sim --can virtualcan:can0 --project Projects.ini --name Line2
+// Stops cleanly on Ctrl+C (SIGINT) and SIGTERM.
+
+#include "SimOptions.h"
+#include "SimRunner.h"
+
+#include "app/ProjectFile.h"
+#include "sim/ZelmBus.h"
+#include "ui/IniFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QTimer>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe work here: the event loop picks the byte up.
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+bool InstallSignalHandlers() {
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    return ::sigaction(SIGINT, &sa, nullptr) == 0 && ::sigaction(SIGTERM, &sa, nullptr) == 0;
+}
+
+// Loads the project to play; false with a message when the file or the project is not usable.
+bool LoadProject(const SimOptions& options, TProject& project, QString* error) {
+    if (!QFileInfo::exists(options.projectPath)) {
+        *error = QStringLiteral("project file %1 not found").arg(options.projectPath);
+        return false;
+    }
+    const IniFile ini(options.projectPath);
+    QString name = options.projectName;
+    if (name.isEmpty()) {
+        const TProjectList list = ReadProjectList(ini);
+        if (list.ProjectNum < 1 || list.ProjectNum > list.Names.size()) {
+            *error = QStringLiteral("%1 selects no project; name one with --name").arg(options.projectPath);
+            return false;
+        }
+        name = list.Names.at(list.ProjectNum - 1);
+    }
+    project.Name = name;
+    ReadProjectSection(ini, name, project);
+    for (const TZELM& row : project.Devices)
+        if (row.Use) return true;
+    *error = QStringLiteral("project \"%1\" in %2 has no device in use").arg(name, options.projectPath);
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zelm-sim"));
+    QTextStream err(stderr);
+
+    SimOptions options;
+    QString error;
+    if (!ParseSimOptions(QCoreApplication::arguments(), options, &error)) {
+        err << "zelm-sim: " << error << Qt::endl;
+        return 2;
+    }
+    TProject project;
+    if (!LoadProject(options, project, &error)) {
+        err << "zelm-sim: " << error << Qt::endl;
+        return 2;
+    }
+    if (!InstallSignalHandlers()) {
+        err << "zelm-sim: cannot install signal handlers" << Qt::endl;
+        return 2;
+    }
+
+    SimRunner runner(options, ZelmBus(project));
+    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [] {
+        char buffer[16];
+        while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) {
+        }
+        QCoreApplication::quit();
+    });
+    QObject::connect(&runner, &SimRunner::failed, &app, [](int code) { QCoreApplication::exit(code); });
+    if (!runner.start()) return 1;
+    if (options.durationS > 0)
+        QTimer::singleShot(static_cast<int>(options.durationS * 1000.0), &app, &QCoreApplication::quit);
+
+    const int code = QCoreApplication::exec();
+    runner.printTotals();
+    return code;
+}
