@@ -1,0 +1,180 @@
+#include "ToolsRS.h"
+
+#include "serial/ComPort.h"
+#include "serial/EventTimer.h"
+#include "serial/UartPanel.h"
+#include "ui/SpinEdit.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QProgressBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+std::array<uint8_t, RsBufSize> RsTxBuf{};
+std::array<uint8_t, RsBufSize> RsRxBuf{};
+
+namespace {
+
+constexpr int32_t BlockSize = 1024;
+// Extra ticks (about one second) the output buffer may stand still before the exchange gives
+// up on a line that does not drain.
+constexpr int32_t OutStallExtraTicks = 18;
+
+QPointer<TUartPanel> g_panel;
+bool g_running = false;
+
+struct RunningGuard {
+    RunningGuard() { g_running = true; }
+    ~RunningGuard() { g_running = false; }
+    RunningGuard(const RunningGuard&) = delete;
+    RunningGuard& operator=(const RunningGuard&) = delete;
+};
+
+// Waits until the port's output buffer is empty. Gives up (false) when it has not shrunk for
+// stallTicks, so a line that never drains cannot hold the program forever.
+bool waitOutEmpty(TComPort& port, int32_t stallTicks) {
+    int32_t last = port.OutBuffUsed();
+    TEventTimer stall;
+    NewTimer(stall, stallTicks);
+    while (last != 0) {
+        const int32_t now = port.OutBuffUsed();
+        if (now < last) {
+            NewTimer(stall, stallTicks);
+        } else if (TimerExpired(stall)) {
+            return false;
+        }
+        last = now;
+    }
+    return true;
+}
+
+void showProgress(QProgressBar* bar, int32_t progress) {
+    // The count can pass the maximum by the appended zero byte; the bar stays full then.
+    bar->setValue(std::min(progress, bar->maximum()));
+}
+
+} // namespace
+
+uint16_t Crc16(const uint8_t* buf, int32_t count) {
+    uint16_t crc = 0xFFFF;
+    for (int32_t i = 0; i < count; ++i) {
+        crc ^= buf[i];
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : static_cast<uint16_t>(crc >> 1);
+        }
+    }
+    return crc;
+}
+
+void RsSetPanel(TUartPanel* panel) { g_panel = panel; }
+
+TUartPanel* RsPanel() { return g_panel.data(); }
+
+uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
+    const QPointer<TUartPanel> panel = g_panel;
+    if (!panel) return RsNoAnswer;
+    // A window message handled in the send phase may try to start another exchange: refused.
+    if (g_running) return RsNested;
+    // The zero byte and the cleared bytes after the request, and the answer, must fit.
+    if (sendLen < 0 || sendLen > RsBufSize - 4 || expectLen < 3 || expectLen > RsBufSize) return RsBadLength;
+    TComPort& port = *panel->MyCommPort;
+    if (port.OutBuffUsed() != 0) return RsBusy;
+
+    const RunningGuard running;
+    panel->AbortRequested = false;
+    panel->AbortKey->show();
+    const bool wasOpen = port.open();
+    port.setOpen(true);
+    if (!port.open()) {
+        // Missing, busy or forbidden port: nothing can arrive.
+        panel->AbortKey->hide();
+        return RsNoAnswer;
+    }
+    port.FlushInBuffer();
+    port.FlushOutBuffer();
+
+    int32_t progress = 0;
+    panel->PBRs->setMaximum(sendLen + expectLen);
+    panel->PBRs->setValue(0);
+
+    std::fill_n(RsRxBuf.begin(), 10, uint8_t{0});
+    std::fill_n(RsTxBuf.begin() + sendLen, 4, uint8_t{0});
+
+    const int32_t timeWait = panel->TimeWait->value();
+    const int32_t stallTicks = timeWait + OutStallExtraTicks;
+    uint8_t result = RsNoAnswer;
+    bool receive = true;
+
+    // Send phase: the request and one zero byte, in blocks written into an empty output buffer.
+    int32_t remaining = sendLen + 1;
+    int32_t sent = 0;
+    while (remaining > 0) {
+        const int32_t block = std::min(remaining, BlockSize);
+        if (!waitOutEmpty(port, stallTicks)) {
+            receive = false;
+            break;
+        }
+        port.PutBlock(RsTxBuf.data() + sent, block);
+        if (block < BlockSize && !waitOutEmpty(port, stallTicks)) {
+            receive = false;
+            break;
+        }
+        sent += block;
+        remaining -= block;
+        progress += block;
+        showProgress(panel->PBRs, progress);
+        QCoreApplication::processEvents();
+        if (!panel) return RsNoAnswer;  // the panel and its port went away meanwhile
+        if (panel->AbortRequested) {
+            result = RsAborted;
+            receive = false;
+            break;
+        }
+    }
+    if (receive && !waitOutEmpty(port, stallTicks)) receive = false;
+
+    // Receive phase: every character restarts the time-out of TimeWait ticks.
+    bool got = false;
+    int32_t received = 0;
+    while (receive && received < expectLen) {
+        TEventTimer timer;
+        NewTimer(timer, timeWait);
+        got = false;
+        do {
+            port.ServiceLine();
+            if (!port.open()) break;  // the line went away
+            // Whole blocks only while more than a block is still expected, so the answer never
+            // runs past expectLen.
+            if (port.InBuffUsed() > BlockSize && expectLen - received > BlockSize) {
+                const int32_t n = port.GetBlock(RsRxBuf.data() + received, BlockSize);
+                received += n;
+                progress += n;
+            }
+            if (port.CharReady()) {
+                ++progress;
+                showProgress(panel->PBRs, progress);
+                RsRxBuf[received] = port.GetChar();
+                ++received;
+                got = true;
+                break;
+            }
+        } while (!TimerExpired(timer));
+        if (!got) break;
+    }
+
+    port.FlushInBuffer();
+    port.FlushOutBuffer();
+    panel->AbortKey->hide();
+    panel->AbortRequested = false;
+
+    if (receive && got) {
+        const uint16_t crc = Crc16(RsRxBuf.data(), expectLen - 2);
+        const uint16_t sentCrc = static_cast<uint16_t>(RsRxBuf[expectLen - 2] + 256 * RsRxBuf[expectLen - 1]);
+        result = crc == sentCrc ? RsOk : RsBadCrc;
+    }
+
+    port.setOpen(wasOpen);
+    return result;
+}
