@@ -1,0 +1,478 @@
+#include "app/CAN_Quorvex.h"
+#include "can/ToolsCan.h"
+#include "device/ModbusForm.h"
+#include "tests/can/FakeSlCanDriver.h"
+#include "ui/ErrorReport.h"
+#include "ui/Panel.h"
+#include "ui/ProgramDir.h"
+#include "ui/Switch.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QColor RxLight(160, 208, 255);
+const QColor TxLight(192, 255, 160);
+const QColor RxPale(208, 224, 240);
+const QColor TxPale(224, 240, 208);
+QColor windowColor() { return QApplication::palette().color(QPalette::Base); }
+QColor faceColor() { return QApplication::palette().color(QPalette::Button); }
+
+const QByteArray TwoProjects =
+    "; projects of the test\r\n"
+    "[Projects]\r\nProjectQua=2\r\nProject1=Line2\r\nProject2=Press\r\nProjectNum=1\r\n\r\n"
+    "[Line2]\r\nBaseAdr=0x100\r\nCommAdr=255\r\nUse_0=1\r\nName_0=Pump\r\nUse_2=1\r\nName_2=Насос\r\n"
+    "Use_3=1\r\nTXadr_3=0x110\r\nRXadr_3=0x300\r\nUse_4=1\r\nRXadr_4=0x444\r\nTXadr_4=0x444\r\n"
+    "DigiBut_0=Start\r\nDigiBut_16=Reset\r\n\r\n"
+    "[Press]\r\nProtokol=3\r\nUse_0=1\r\nUse_1=1\r\nName_1=Пресс\r\n";
+
+}  // namespace
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void layout_data();
+    void layout();
+    void loadsTheSavedProject();
+    void selectionWritesProjectNumAndKeepsTheFile();
+    void placeholderLoadsNothing();
+    void invalidProjectNumIsReportedOnce_data();
+    void invalidProjectNumIsReportedOnce();
+    void statisticsLine();
+    void cellsLightAndFade();
+    void protocol3KeysAndEqualIdentifiers();
+    void switchOffGreysAndEmptiesStatistics();
+    void switchOnWithoutAdapterSaysSo();
+    void rowNotInUseIsNeverLit();
+    void windowsOfRows();
+    void handOverDirectionAndHiddenWindows();
+    void newProjectGivesFreshWindows();
+    void closeSavesChangedCaptions();
+    void closeWithUnwritableFileStaysOpen();
+    void closeWithoutChangesWritesNothing();
+
+private:
+    void writeProjects(const QByteArray& text);
+    [[nodiscard]] QByteArray readProjects() const;
+    std::unique_ptr<TCANQuorvex> makeWindow();
+    void tick(TCANQuorvex& w, int n = 1) {
+        for (int i = 0; i < n; ++i) w.CanTimerTimer();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    FakeSlCanDriver* m_fake = nullptr;
+    QStringList m_errors;
+};
+
+void TstMainWindow::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    ProgramDir() = m_dir->path() + QLatin1Char('/');
+    CanResetState();
+    auto fake = std::make_unique<FakeSlCanDriver>();
+    m_fake = fake.get();
+    SlCanInstallDriver(std::move(fake));
+    m_errors.clear();
+    SetErrorReporter([this](const QString& text) { m_errors << text; });
+}
+
+void TstMainWindow::cleanup() {
+    SlCanInstallDriver(nullptr);
+    m_fake = nullptr;
+    ProgramDir().clear();
+}
+
+void TstMainWindow::writeProjects(const QByteArray& text) {
+    QFile f(ProgramDir() + QStringLiteral("Projects.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+}
+
+QByteArray TstMainWindow::readProjects() const {
+    QFile f(ProgramDir() + QStringLiteral("Projects.ini"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::unique_ptr<TCANQuorvex> TstMainWindow::makeWindow() {
+    auto w = std::make_unique<TCANQuorvex>();
+    w->CanTimer->stop();  // the tests drive the ticks
+    return w;
+}
+
+void TstMainWindow::layout_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QRect>("rs");
+    QTest::addColumn<QRect>("button");
+    QTest::newRow("row 0, top left") << 0 << QRect(10, 78, 25, 25) << QRect(345, 78, 25, 25);
+    QTest::newRow("row 7, bottom left") << 7 << QRect(10, 288, 25, 25) << QRect(345, 288, 25, 25);
+    QTest::newRow("row 8, top right") << 8 << QRect(390, 78, 25, 25) << QRect(725, 78, 25, 25);
+    QTest::newRow("row 15, bottom right") << 15 << QRect(390, 288, 25, 25) << QRect(725, 288, 25, 25);
+}
+
+void TstMainWindow::layout() {
+    QFETCH(int, row);
+    QFETCH(QRect, rs);
+    QFETCH(QRect, button);
+    auto w = makeWindow();
+    QCOMPARE(w->size(), QSize(801, 538));
+    QCOMPARE(w->windowTitle(), QStringLiteral("CANQuorvex \"Brennaquil\" v.07.04.2025"));
+    QCOMPARE(w->ProjectBox->geometry().topLeft(), QPoint(10, 20));
+    QCOMPARE(w->ProjectBox->width(), 150);
+    QCOMPARE(w->ProjectBox->itemText(0), QStringLiteral("+ + Add project + +"));
+    QCOMPARE(w->GroupBox->geometry(), QRect(10, 48, 765, 337));
+    QCOMPARE(w->GroupBox->title(), QStringLiteral(" Проект "));
+    QCOMPARE(w->Memo1->geometry(), QRect(10, 390, 225, 100));
+    QCOMPARE(w->CANswitch->geometry(), QRect(248, 390, 33, 49));
+    QVERIFY(!w->CANswitch->isOn());
+    QCOMPARE(w->RadioGroup1->geometry(), QRect(296, 390, 73, 65));
+    QCOMPARE(w->RadioGroup1->title(), QStringLiteral(" Can Speed "));
+    QCOMPARE(w->Button125->pos(), QPoint(304, 408));
+    QCOMPARE(w->Button250->pos(), QPoint(304, 432));
+    QVERIFY(w->Button250->isChecked() && !w->Button125->isChecked());
+    QCOMPARE(w->RxLabel1->text(), QStringLiteral("CAN on"));
+    QCOMPARE(w->RxLabel1->pos(), QPoint(245, 440));
+    QVERIFY(w->GroupBox1->isHidden());
+    QCOMPARE(w->project().TitlePanel->geometry(), QRect(10, 15, 100, 30));
+    QCOMPARE(w->project().BasePanel->geometry(), QRect(120, 15, 100, 30));
+    QCOMPARE(w->project().CommPanel->geometry(), QRect(230, 15, 100, 30));
+
+    const TZELM& r = w->project().Devices[static_cast<size_t>(row)];
+    QCOMPARE(r.RsPanel->geometry(), rs);
+    QCOMPARE(r.NamePanel->geometry(), QRect(rs.x() + 30, rs.y(), 110, 25));
+    QCOMPARE(r.RxPanel->geometry(), QRect(rs.x() + 145, rs.y(), 90, 25));
+    QCOMPARE(r.TxPanel->geometry(), QRect(rs.x() + 240, rs.y(), 90, 25));
+    QCOMPARE(r.OpenButton->geometry(), button);
+    QCOMPARE(r.OpenButton->property("Tag").toInt(), row);
+    QVERIFY(r.OpenButton->font().bold());
+    // Empty file: rows empty, button face, "S" enabled.
+    QCOMPARE(r.OpenButton->text(), QStringLiteral("S"));
+    QVERIFY(r.OpenButton->isEnabled());
+    QCOMPARE(r.RxPanel->color(), faceColor());
+    const int base = row < 8 ? 0 : 5;
+    QCOMPARE(w->HeadLabels[static_cast<size_t>(base)]->pos(), QPoint(rs.x(), 60));
+    QCOMPARE(w->HeadLabels[static_cast<size_t>(base + 3)]->x(), rs.x() + 240);
+    QCOMPARE(w->HeadLabels[static_cast<size_t>(base + 1)]->text(), QStringLiteral("Устройство"));
+    QVERIFY(m_errors.isEmpty());
+}
+
+void TstMainWindow::loadsTheSavedProject() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    QCOMPARE(w->ProjectBox->currentIndex(), 1);
+    QCOMPARE(w->ProjectBox->count(), 3);
+    const TProject& p = w->project();
+    QCOMPARE(p.TitlePanel->text(), QStringLiteral("Line2"));
+    QCOMPARE(p.BasePanel->text(), QStringLiteral("0x00000100"));
+    QCOMPARE(p.CommPanel->text(), QStringLiteral("0x000000FF"));
+    const TZELM& r0 = p.Devices[0];
+    QCOMPARE(r0.RsPanel->text(), QStringLiteral("0"));
+    QCOMPARE(r0.NamePanel->text(), QStringLiteral("Pump"));
+    QCOMPARE(r0.RxPanel->text(), QStringLiteral("0x00000100"));
+    QCOMPARE(r0.TxPanel->text(), QStringLiteral("0x00000110"));
+    QCOMPARE(r0.RxPanel->color(), windowColor());
+    QCOMPARE(p.Devices[2].RxPanel->text(), QStringLiteral("0x00000101"));
+    QCOMPARE(p.Devices[2].NamePanel->text(), QStringLiteral("Насос"));
+    const TZELM& unused = p.Devices[1];
+    QVERIFY(!unused.OpenButton->isEnabled());
+    QCOMPARE(unused.OpenButton->text(), QString());
+    QCOMPARE(unused.NamePanel->text(), QString());
+    QCOMPARE(unused.NamePanel->color(), faceColor());
+    QCOMPARE(p.DigiBut[0], QStringLiteral("Start"));
+    QCOMPARE(p.DigiBut[1], QStringLiteral("-"));
+    QCOMPARE(p.DigiBut[16], QStringLiteral("Reset"));
+    QVERIFY(!p.DigiButChanged);
+}
+
+void TstMainWindow::selectionWritesProjectNumAndKeepsTheFile() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    // The selection at start rewrites the same value: the file is unchanged.
+    QCOMPARE(readProjects(), TwoProjects);
+    w->ProjectBox->setCurrentIndex(2);
+    w->ProjectBoxChange();
+    QByteArray expected = TwoProjects;
+    expected.replace("ProjectNum=1\r\n", "ProjectNum=2\r\n");
+    QCOMPARE(readProjects(), expected);
+    QCOMPARE(w->project().Protokol, 3);
+    QCOMPARE(w->project().Devices[1].RxPanel->text(), QStringLiteral("0x01000000"));
+    QCOMPARE(w->project().Devices[1].TxPanel->text(), QStringLiteral("0x11000000"));
+    QCOMPARE(w->project().CommPanel->text(), QString());
+}
+
+void TstMainWindow::placeholderLoadsNothing() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    m_fake->deviceCount = 1;
+    w->switchCan(true);
+    m_fake->queueFrame(0x100, 8);
+    tick(*w);
+    QCOMPARE(w->idStats().used(), 1);
+    w->ProjectBox->setCurrentIndex(0);
+    w->ProjectBoxChange();
+    QVERIFY(readProjects().contains("ProjectNum=0\r\n"));
+    QCOMPARE(w->project().TitlePanel->text(), QStringLiteral("Line2"));  // header and rows as they were
+    QCOMPARE(w->project().Devices[0].NamePanel->text(), QStringLiteral("Pump"));
+    QCOMPARE(w->project().DigiBut[0], QStringLiteral("-"));  // captions of the placeholder section
+    QCOMPARE(w->idStats().used(), 0);
+}
+
+void TstMainWindow::invalidProjectNumIsReportedOnce_data() {
+    QTest::addColumn<QByteArray>("projectNum");
+    QTest::newRow("beyond the list") << QByteArray("7");
+    QTest::newRow("negative") << QByteArray("-1");
+}
+
+void TstMainWindow::invalidProjectNumIsReportedOnce() {
+    QFETCH(QByteArray, projectNum);
+    QByteArray text = TwoProjects;
+    text.replace("ProjectNum=1", "ProjectNum=" + projectNum);
+    writeProjects(text);
+    auto w = makeWindow();
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors[0].contains("Projects.ini") && m_errors[0].contains("ProjectNum") &&
+                 m_errors[0].contains(QString::fromLatin1(projectNum)),
+             qPrintable(m_errors[0]));
+    QCOMPARE(w->ProjectBox->currentIndex(), -1);
+    QCOMPARE(w->project().Devices[0].NamePanel->text(), QString());
+    QVERIFY(w->project().Devices[15].OpenButton->isEnabled());
+    QCOMPARE(readProjects(), text);  // ProjectBoxChange did not run
+}
+
+void TstMainWindow::statisticsLine() {
+    auto w = makeWindow();
+    w->switchCan(true);
+    QVERIFY(CanOpened);
+    for (uint32_t id : {0x100u, 0x100u, 0x110u, 0x110u, 0x110u}) m_fake->queueFrame(id, 8);
+    tick(*w);
+    QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000100(2) "));
+    tick(*w, 3);  // ticks without frames leave the memo alone
+    QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000100(2) "));
+    QCOMPARE(m_fake->lastReadTimeOut, 10u);
+}
+
+void TstMainWindow::cellsLightAndFade() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->switchCan(true);
+    const TZELM& r0 = w->project().Devices[0];
+    m_fake->queueFrame(0x110, 8);  // row 0 transmits
+    tick(*w);
+    QCOMPARE(r0.TxPanel->color(), TxLight);
+    QCOMPARE(r0.RxPanel->color(), windowColor());
+    tick(*w, 98);
+    QCOMPARE(r0.TxPanel->color(), TxLight);  // light for a second
+    tick(*w);
+    QCOMPARE(r0.TxPanel->color(), TxPale);
+    tick(*w, 399);
+    QCOMPARE(r0.TxPanel->color(), TxPale);  // pale until five seconds
+    tick(*w);
+    QCOMPARE(r0.TxPanel->color(), windowColor());
+    // Row 3 has TXadr 0x110 too: both rows light.
+    m_fake->queueFrame(0x110, 8);
+    m_fake->queueFrame(0x100, 8);
+    tick(*w);
+    QCOMPARE(w->project().Devices[3].TxPanel->color(), TxLight);
+    QCOMPARE(r0.TxPanel->color(), TxLight);
+    QCOMPARE(r0.RxPanel->color(), RxLight);
+    tick(*w, 99);
+    QCOMPARE(r0.RxPanel->color(), RxPale);
+}
+
+void TstMainWindow::protocol3KeysAndEqualIdentifiers() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->switchCan(true);
+    // Row 4 of Line2: RXadr = TXadr = 0x444 lights both cells.
+    m_fake->queueFrame(0x444, 8);
+    tick(*w);
+    QCOMPARE(w->project().Devices[4].RxPanel->color(), RxLight);
+    QCOMPARE(w->project().Devices[4].TxPanel->color(), TxLight);
+
+    w->ProjectBox->setCurrentIndex(2);
+    w->ProjectBoxChange();
+    m_fake->queueFrame(0x01000023, 4);
+    m_fake->queueFrame(0x01000005, 4);
+    tick(*w);
+    QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x01000000(2) "));
+    QCOMPARE(w->project().Devices[1].RxPanel->color(), RxLight);
+    QCOMPARE(w->project().Devices[0].RxPanel->color(), windowColor());
+}
+
+void TstMainWindow::switchOffGreysAndEmptiesStatistics() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->switchCan(true);
+    m_fake->queueFrame(0x110, 8);
+    tick(*w);
+    w->switchCan(false);
+    QVERIFY(!CanOpened);
+    QVERIFY(!w->CanTimer->isActive());
+    QCOMPARE(w->idStats().used(), 0);
+    QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(1) "));
+    for (const TZELM& r : w->project().Devices) {
+        QCOMPARE(r.RxPanel->color(), faceColor());
+        QCOMPARE(r.TxPanel->color(), faceColor());
+    }
+    // On again: the fade pass gives rows in use the window colour once their light is out.
+    w->switchCan(true);
+    QVERIFY(w->CanTimer->isActive());
+    w->CanTimer->stop();
+    tick(*w);
+    QCOMPARE(w->project().Devices[2].RxPanel->color(), windowColor());
+    QCOMPARE(w->project().Devices[1].RxPanel->color(), faceColor());
+}
+
+void TstMainWindow::switchOnWithoutAdapterSaysSo() {
+    auto w = makeWindow();
+    m_fake->deviceCount = 0;
+    w->switchCan(true);
+    QVERIFY(!CanOpened);
+    QVERIFY(w->CanTimer->isActive());  // the switch behaves as ever
+    QVERIFY(w->Memo1->toPlainText().contains(QStringLiteral("No CAN adapter is open")));
+    QCOMPARE(w->RxLabel1->palette().color(QPalette::WindowText), QColor(200, 0, 0));
+    w->switchCan(false);
+    QVERIFY(w->RxLabel1->palette().color(QPalette::WindowText) != QColor(200, 0, 0));
+}
+
+void TstMainWindow::rowNotInUseIsNeverLit() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->switchCan(true);
+    TZELM& unused = w->project().Devices[1];
+    unused.RXadr = 0x100;  // a stale identifier of a row not in use
+    m_fake->queueFrame(0x100, 8);
+    tick(*w, 5);
+    QCOMPARE(unused.RxPanel->color(), faceColor());
+    QCOMPARE(w->project().Devices[0].RxPanel->color(), RxLight);
+}
+
+void TstMainWindow::windowsOfRows() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    TZELM& r0 = w->project().Devices[0];
+    QTest::mouseClick(r0.OpenButton, Qt::LeftButton);
+    QVERIFY(r0.WindowOpen);
+    TModbusForm* first = r0.Window;
+    QCOMPARE(first->windowTitle(), QStringLiteral("Line2: Pump"));
+    QCOMPARE(first->RXadr, 0x100);
+    QCOMPARE(first->TXadr, 0x110);
+    QVERIFY(first->isVisible());
+    QTest::mouseClick(r0.OpenButton, Qt::LeftButton);
+    QCOMPARE(r0.Window, first);  // one window per row however often clicked
+    first->close();
+    QVERIFY(!first->isVisible());
+    QVERIFY(r0.WindowOpen);
+    QTest::mouseClick(r0.OpenButton, Qt::LeftButton);
+    QCOMPARE(r0.Window, first);
+    QVERIFY(first->isVisible());
+    // Row 2 opens its own window.
+    QTest::mouseClick(w->project().Devices[2].OpenButton, Qt::LeftButton);
+    QCOMPARE(w->project().Devices[2].Window->windowTitle(), QStringLiteral("Line2: Насос"));
+    QVERIFY(w->project().Devices[2].Window != first);
+}
+
+void TstMainWindow::handOverDirectionAndHiddenWindows() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->switchCan(true);
+    w->showWindowOfRow(0);
+    w->showWindowOfRow(3);  // same TXadr as row 0
+    w->showWindowOfRow(4);  // RXadr = TXadr
+    TModbusForm* f0 = w->project().Devices[0].Window;
+    TModbusForm* f3 = w->project().Devices[3].Window;
+    TModbusForm* f4 = w->project().Devices[4].Window;
+    f0->close();  // hidden windows are still fed
+    // Register 30 := 0x1234 from the device on 0x110 (standard layout, Mask 4).
+    m_fake->queueFrame(0x110, 8, {0, 0, 0, 0, 0x80, 30, 0x12, 0x34});
+    // Register 31 := 7 on row 4's shared identifier.
+    m_fake->queueFrame(0x444, 8, {0, 0, 0, 0, 0x80, 31, 0x00, 0x07});
+    tick(*w);
+    QCOMPARE(f0->regs()[30].Value, 0x1234);
+    QCOMPARE(f0->regs()[30].Direction, 0);
+    QCOMPARE(f3->regs()[30].Value, 0x1234);
+    QCOMPARE(f4->regs()[31].Value, 7);
+    QCOMPARE(f4->regs()[31].Direction, 1);
+    QCOMPARE(f4->regs()[30].Value, 0);
+    QCOMPARE(f0->msgCount(), 1);
+    // A frame to the device (on RXadr 0x100) has Direction 1.
+    m_fake->queueFrame(0x100, 8, {0, 0, 0, 0, 0x80, 32, 0xFF, 0xFF});
+    tick(*w);
+    QCOMPARE(f0->regs()[32].Value, -1);
+    QCOMPARE(f0->regs()[32].Direction, 1);
+    QCOMPARE(f3->msgCount(), 1);  // row 3 has RXadr 0x300
+}
+
+void TstMainWindow::newProjectGivesFreshWindows() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->switchCan(true);
+    w->showWindowOfRow(0);
+    m_fake->queueFrame(0x110, 8, {0, 0, 0, 0, 0x80, 30, 0x12, 0x34});
+    tick(*w);
+    QPointer<TModbusForm> old = w->project().Devices[0].Window;
+    QCOMPARE(old->regs()[30].Value, 0x1234);
+    w->ProjectBox->setCurrentIndex(1);
+    w->ProjectBoxChange();  // the same project again still discards the windows
+    QVERIFY(old.isNull());
+    QVERIFY(!w->project().Devices[0].WindowOpen);
+    w->showWindowOfRow(0);
+    for (const TRegCell& c : w->project().Devices[0].Window->regs()) QCOMPARE(c.Value, 0);
+}
+
+void TstMainWindow::closeSavesChangedCaptions() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    w->project().DigiBut[5] = QStringLiteral("Насос вкл");
+    w->project().DigiButChanged = true;
+    QVERIFY(w->close());
+    const QByteArray after = readProjects();
+    QVERIFY(after.startsWith("; projects of the test\r\n[Projects]\r\nProjectQua=2\r\n"));
+    QVERIFY(after.contains("DigiBut_5=Насос вкл\r\n"));
+    QVERIFY(after.contains("DigiBut_0=Start\r\n"));
+    QVERIFY(after.contains("[Press]\r\nProtokol=3\r\n"));
+    QVERIFY(!CanLoaded);
+    QVERIFY(m_fake->calls.contains(QStringLiteral("Free")));
+}
+
+void TstMainWindow::closeWithUnwritableFileStaysOpen() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    w->switchCan(true);
+    w->project().DigiButChanged = true;
+    // Projects.ini replaced by a folder of that name: no write can succeed, even as root.
+    QVERIFY(QFile::remove(ProgramDir() + QStringLiteral("Projects.ini")));
+    QVERIFY(QDir(ProgramDir()).mkdir(QStringLiteral("Projects.ini")));
+    QVERIFY(!w->close());
+    QVERIFY(w->isVisible());
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")), qPrintable(m_errors[0]));
+    QVERIFY(CanOpened);  // the adapter stays as it was
+    QVERIFY(CanLoaded);
+}
+
+void TstMainWindow::closeWithoutChangesWritesNothing() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    QVERIFY(w->close());
+    QCOMPARE(readProjects(), TwoProjects);
+    QVERIFY(m_fake->calls.contains(QStringLiteral("Free")));
+}
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"
