@@ -60,6 +60,13 @@ public:
     void DigiColWrite(uint16_t value, int32_t column, int32_t level, int32_t direction);
     void HexaDec();
 
+    // ---- display: memo summary (ModbusFormDisplay.cpp) -----------------------------------------
+    // ReceiveCanData keeps the summary of the last message and writes it into the first line of
+    // Memo1 once per pass of the event loop, before the next paint. flushMemo() writes a pending
+    // summary at once; memoAdd() and the memo handlers call it first, so the memo reads exactly as
+    // if every message had written its line.
+    void flushMemo();
+
     // ---- write editor and commands -------------------------------------------------------------
     void SetButtonDo();
     void DigiBoxWrite(int32_t value);
@@ -199,6 +206,12 @@ private:
     int32_t FadeSpeed = 5;
     int32_t FadeStart = FadeLevels;
     bool FadeForce = false;
+
+    // display: the summary waiting for flushMemo()
+    TDeviceMessage m_memoMsg{};
+    int32_t m_memoMsgCount = 0;
+    bool m_memoDirty = false;
+    bool m_memoFlushQueued = false;
 
     // write editor state
     int32_t m_bitRow = 0;

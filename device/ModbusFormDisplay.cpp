@@ -1,0 +1,372 @@
+// The parameter display of the device window: the analog and discrete blocks painted from the
+// register image, their ranges and labels, the Hex/Dec choice, the highlight settings and the fade.
+
+#include "ModbusForm.h"
+
+#include "ColorTables.h"
+#include "ui/CellMatrix.h"
+#include "ui/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <cstddef>
+#include <iterator>
+#include <utility>
+
+static_assert(ColorLevels == FadeLevels, "the colour tables have one entry per highlight level");
+
+namespace {
+
+constexpr int DigiColumns = 32;
+constexpr int DigiBits = 16;
+constexpr int AnaCellCount = 64;
+constexpr int AnaColumns = 8;
+constexpr int GridRows = 4;
+constexpr int FadeHold = 10;  // FadeSpeed of the hold mode: highlight without fading
+
+// Table indices: a level outside 0..FadeLevels or an unknown direction never reads past a table.
+int levelIndex(int32_t level) { return level < 0 ? 0 : (level > FadeLevels ? FadeLevels : level); }
+int directionIndex(int32_t direction) { return direction != 0 ? 1 : 0; }
+
+QString hex(int value, int digits) {
+    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+}
+
+// The level a highlighted register falls to in one fade step.
+int32_t fadedAge(int32_t age, int32_t speed, int32_t fadeStart) {
+    age -= 1;
+    if (speed == 0) age = 0;
+    if (speed == 1) age -= 1;
+    if (speed == FadeHold) age = fadeStart;
+    return age < 0 ? 0 : age;
+}
+
+void setGridRow(QTableWidget* grid, int row, const QString& text) {
+    if (!grid) return;
+    if (QTableWidgetItem* item = grid->item(row, 0))
+        item->setText(text);
+    else
+        grid->setItem(row, 0, new QTableWidgetItem(text));
+}
+
+}  // namespace
+
+// ---- messages ----------------------------------------------------------------------------------
+
+void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
+    ++MsgCount;
+
+    // The memo's first line shows the last message; it is written once per pass of the event loop.
+    m_memoMsg = msg;
+    m_memoMsgCount = MsgCount;
+    m_memoDirty = true;
+    if (!m_memoFlushQueued) {
+        m_memoFlushQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_memoFlushQueued = false;
+                flushMemo();
+            },
+            Qt::QueuedConnection);
+    }
+
+    const TColorTables& colors = ColorTables();
+    const int age = levelIndex(FadeStart);
+    const int dir = directionIndex(msg.Direction);
+    for (int i = 0; i < msg.Count && i < 4; ++i) {
+        if (!msg.present(i)) continue;
+        const int r = msg.Address + i;
+        if (r >= RegisterCount) break;  // registers 128 and above do not exist
+        const int16_t value = msg.Values[i];
+        Regs[static_cast<size_t>(r)] = {value, FadeStart, msg.Direction};
+        const int k = r - AnaStartNum;
+        if (k >= 0 && k < AnaLenNum && AnaCells) {
+            AnaCells->setCellNumber(k, value);
+            AnaCells->setCellColor(k, colors.AnaColor[static_cast<size_t>(age)][static_cast<size_t>(dir)]);
+        }
+        const int m = r - DigiStartNum;
+        if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(value), m, FadeStart, msg.Direction);
+    }
+}
+
+void TModbusForm::flushMemo() {
+    if (!m_memoDirty || !Memo1) return;
+    m_memoDirty = false;
+    const TDeviceMessage& m = m_memoMsg;
+    const QString line = hex(m.Address, 2) + QLatin1Char(' ') + hex(static_cast<uint16_t>(m.Values[0]), 4) +
+                         QLatin1Char(' ') + hex(static_cast<uint16_t>(m.Values[1]), 4) + QLatin1Char(' ') +
+                         hex(static_cast<uint16_t>(m.Values[2]), 4) + QStringLiteral(" - ") +
+                         QString::number(m_memoMsgCount);
+    QTextCursor cursor(Memo1->document()->firstBlock());
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(line);
+}
+
+// ---- painting the blocks -----------------------------------------------------------------------
+
+void TModbusForm::AnaRewrite() {
+    if (!AnaCells) return;
+    const TColorTables& colors = ColorTables();
+    for (int k = 0; k < AnaCellCount; ++k) {
+        const int r = AnaStartNum + k;
+        if (k < AnaLenNum && r >= 0 && r < RegisterCount) {
+            const TRegCell& cell = Regs[static_cast<size_t>(r)];
+            AnaCells->setCellNumber(k, cell.Value);
+            AnaCells->setCellColor(k, colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
+                                                     [static_cast<size_t>(directionIndex(cell.Direction))]);
+        } else {
+            AnaCells->setCellText(k, QString());
+            AnaCells->setCellColor(k, SilverColor);
+        }
+    }
+}
+
+void TModbusForm::DigiRewrite() {
+    if (!DigiCells) return;
+    for (int m = 0; m < DigiColumns; ++m) {
+        const int r = DigiStartNum + m;
+        if (m < DigiLenNum && r >= 0 && r < RegisterCount) {
+            const TRegCell& cell = Regs[static_cast<size_t>(r)];
+            DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
+        } else {
+            for (int b = 0; b < DigiBits; ++b) DigiCells->setCellColor(DigiBits * m + b, SilverColor);
+        }
+    }
+}
+
+void TModbusForm::DigiColWrite(uint16_t value, int32_t column, int32_t level, int32_t direction) {
+    if (!DigiCells || column < 0 || column >= DigiColumns) return;
+    const TColorTables& colors = ColorTables();
+    const auto a = static_cast<size_t>(levelIndex(level));
+    const QRgb one = colors.OneColor[a];
+    const QRgb zero = colors.ZeroColor[a][static_cast<size_t>(directionIndex(direction))];
+    for (int b = 0; b < DigiBits; ++b) DigiCells->setCellColor(DigiBits * column + b, ((value >> b) & 1) ? one : zero);
+}
+
+// ---- column labels -----------------------------------------------------------------------------
+
+void TModbusForm::AnaLabWrite() {
+    if (AnaStart->value() + AnaLen->value() > RegisterCount) AnaLen->setValue(RegisterCount - AnaStart->value());
+    const bool dec = DecLab->isChecked();
+    for (int i = 0; i < AnaColumns; ++i) {
+        QLabel* label = AnaLab[static_cast<size_t>(i)];
+        if (!label) continue;
+        const int n = AnaStart->value() + 8 * i;
+        if (n >= RegisterCount)
+            label->clear();
+        else
+            label->setText(dec ? QString::number(n) : QStringLiteral("0x") + hex(n, 2));
+    }
+}
+
+void TModbusForm::DigiLabWrite() {
+    const bool dec = DecLab->isChecked();
+    for (int m = 0; m < DigiColumns; ++m) {
+        QLabel* label = DigiLab[static_cast<size_t>(m)];
+        if (!label) continue;
+        const int n = DigiStart->value() + m;
+        if (n >= RegisterCount)
+            label->clear();
+        else
+            label->setText(dec ? QString::number(n) : hex(n, 2));
+        label->adjustSize();
+    }
+}
+
+// ---- block ranges: first register + length stay within the 128 registers ----------------------
+
+void TModbusForm::AnaStartChange() {
+    if (AnaStart->value() + AnaLen->value() > RegisterCount) AnaLen->setValue(RegisterCount - AnaStart->value());
+    AnaStartNum = AnaStart->value();
+    AnaLabWrite();
+    AnaRewrite();
+}
+
+void TModbusForm::AnaLenChange() {
+    if (AnaStart->value() + AnaLen->value() > RegisterCount) AnaStart->setValue(RegisterCount - AnaLen->value());
+    AnaLenNum = AnaLen->value();
+    AnaRewrite();
+}
+
+void TModbusForm::DigiStartChange() {
+    if (DigiStart->value() + DigiLen->value() > RegisterCount)
+        DigiLen->setValue(RegisterCount - DigiStart->value());
+    DigiStartNum = DigiStart->value();
+    DigiLabWrite();
+    DigiRewrite();
+}
+
+void TModbusForm::DigiLenChange() {
+    if (DigiStart->value() + DigiLen->value() > RegisterCount)
+        DigiStart->setValue(RegisterCount - DigiLen->value());
+    DigiLenNum = DigiLen->value();
+    DigiRewrite();
+}
+
+void TModbusForm::AnaStart24Click() { AnaStart->setValue(24); }
+void TModbusForm::AnaStart64Click() { AnaStart->setValue(64); }
+void TModbusForm::AnaLen64Click() { AnaLen->setValue(64); }
+void TModbusForm::DigiStart0Click() { DigiStart->setValue(0); }
+void TModbusForm::DigiLen24Click() { DigiLen->setValue(24); }
+void TModbusForm::DigiLen32Click() { DigiLen->setValue(32); }
+
+// ---- Hex/Dec -----------------------------------------------------------------------------------
+
+void TModbusForm::DecLabClick() {
+    DigiLabWrite();
+    AnaLabWrite();
+    HexaDec();
+}
+
+void TModbusForm::HexLabClick() {
+    DigiLabWrite();
+    AnaLabWrite();
+    HexaDec();
+}
+
+void TModbusForm::HexaDec() {
+    // Only the notation of register numbers changes; every edit keeps its number.
+    TSpinEdit* const edits[] = {DiggAddrEdit, AnaStart, AnaLen, DigiStart, DigiLen};
+    int values[std::size(edits)] = {};
+    for (size_t i = 0; i < std::size(edits); ++i)
+        if (edits[i]) values[i] = edits[i]->value();
+
+    const bool dec = DecLab->isChecked();
+    for (TSpinEdit* e : edits)
+        if (e) e->setHexMode(!dec);
+    const QString unit = dec ? QStringLiteral("DEC") : QStringLiteral("HEX");
+    if (AdreLaba) {
+        AdreLaba->setText(dec ? QStringLiteral("Adres.DEC") : QStringLiteral("Adres.HEX"));
+        AdreLaba->adjustSize();
+    }
+    if (dataLaba) {
+        dataLaba->setText(QStringLiteral("Data.DEC"));
+        dataLaba->adjustSize();
+    }
+    const std::pair<QLabel*, QString> captions[] = {
+        {AnaStartLaba, QStringLiteral("Начало анал. ")},
+        {AnaLenLaba, QStringLiteral("Длина анал. ")},
+        {DigiStartLaba, QStringLiteral("Начало дискр. ")},
+        {DigiLenLaba, QStringLiteral("Длина дискр. ")},
+    };
+    for (const auto& [label, text] : captions) {
+        label->setText(text + unit);
+        label->adjustSize();
+    }
+    AnaStart24->setText(dec ? QStringLiteral("24") : QStringLiteral("18"));
+    AnaStart64->setText(dec ? QStringLiteral("64") : QStringLiteral("40"));
+    AnaLen64->setText(dec ? QStringLiteral("64") : QStringLiteral("40"));
+    DigiStart0->setText(QStringLiteral("0"));
+    DigiLen24->setText(dec ? QStringLiteral("24") : QStringLiteral("18"));
+    DigiLen32->setText(dec ? QStringLiteral("32") : QStringLiteral("20"));
+
+    for (size_t i = 0; i < std::size(edits); ++i)
+        if (edits[i]) edits[i]->setValue(values[i]);
+}
+
+// ---- clicking a cell: load the register and the three after it into the write editor ---------
+
+void TModbusForm::AnaValue(int k) {
+    // A silver cell shows no register.
+    if (k < 0 || k >= AnaLenNum || k >= AnaCellCount) return;
+    const int r = AnaStartNum + k;
+    if (r < 0 || r >= RegisterCount) return;
+    if (DiggAddrEdit) DiggAddrEdit->setValue(r);
+    for (int row = 0; row < GridRows; ++row) {
+        // Rows past register 127 show 0.
+        const int reg = r + row;
+        const int32_t value = reg < RegisterCount ? Regs[static_cast<size_t>(reg)].Value : 0;
+        setGridRow(DataGrid, row, QString::number(value));
+        if (row == BitRow()) DigiBoxWrite(value);
+    }
+}
+
+void TModbusForm::DigValue(int j) {
+    if (j < 0 || j >= DigiColumns * DigiBits) return;
+    const int m = j / DigiBits;
+    if (m >= DigiLenNum) return;  // a silver column shows no register
+    const int r = DigiStartNum + m;
+    if (r < 0 || r >= RegisterCount) return;
+    if (DiggAddrEdit) DiggAddrEdit->setValue(r);
+    for (int row = GridRows - 1; row >= 0; --row) {
+        const int reg = r + row;
+        const int32_t value = reg < RegisterCount ? static_cast<uint16_t>(Regs[static_cast<size_t>(reg)].Value) : 0;
+        setGridRow(DataGrid, row, QString::number(value));
+        if (row == BitRow()) DigiBoxWrite(value);
+    }
+}
+
+// ---- highlight settings: FadeSpin is the one source, the two check boxes follow and steer it --
+
+void TModbusForm::FadeSpinChange() {
+    FadeSpeed = FadeSpin->value();
+    if (FadeSpeed == 0) {
+        FadeStart = 0;
+        FadeBox->setChecked(false);
+        ColorBox->setChecked(false);
+    } else {
+        FadeStart = FadeLevels;
+        FadeBox->setChecked(FadeSpeed != FadeHold);
+    }
+    FadeForce = true;
+}
+
+void TModbusForm::ColorBoxClick() {
+    if (ColorBox->isChecked()) {
+        if (!FadeBox->isChecked()) FadeSpin->setValue(FadeHold);
+    } else {
+        FadeSpin->setValue(0);
+    }
+}
+
+void TModbusForm::FadeBoxClick() {
+    if (FadeBox->isChecked()) {
+        ColorBox->setChecked(true);
+        if (FadeSpin->value() == FadeHold || FadeSpin->value() == 0) FadeSpin->setValue(5);
+    } else if (ColorBox->isChecked()) {
+        FadeSpin->setValue(FadeHold);
+    }
+}
+
+// ---- fade --------------------------------------------------------------------------------------
+
+void TModbusForm::fadeCountdown() {
+    // A fade tick on every 11th timer event.
+    if (myTimerTag > 0) {
+        --myTimerTag;
+        return;
+    }
+    myTimerTag = 10;
+
+    FadeSpeed = FadeSpin->value();
+    bool step = false;
+    if (++FadeTick >= FadeSpeed) {
+        FadeTick = 1;
+        step = true;
+    }
+    if (step || FadeForce) {
+        const TColorTables& colors = ColorTables();
+        for (int r = 0; r < RegisterCount; ++r) {
+            TRegCell& cell = Regs[static_cast<size_t>(r)];
+            if (cell.Age <= 0) continue;
+            cell.Age = fadedAge(cell.Age, FadeSpeed, FadeStart);
+            const int k = r - AnaStartNum;
+            if (k >= 0 && k < AnaLenNum && AnaCells)
+                AnaCells->setCellColor(k, colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
+                                                         [static_cast<size_t>(directionIndex(cell.Direction))]);
+            const int m = r - DigiStartNum;
+            if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
+        }
+    }
+    FadeForce = false;
+}

@@ -1,0 +1,311 @@
+// The device window's state and layout: the controls of its design, the run-time cell families,
+// showing and closing, and the log memo.
+
+#include "ModbusForm.h"
+
+#include "ColorTables.h"
+#include "ui/CellMatrix.h"
+#include "ui/FormStorage.h"
+#include "ui/ProgramDir.h"
+#include "ui/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <cstddef>
+
+namespace {
+
+constexpr int ClientWidth = 856;
+constexpr int ClientHeight = 610;
+constexpr int MemoMaxLines = 100;
+
+constexpr int DigiColumns = 32;
+constexpr int DigiBits = 16;
+constexpr int AnaColumns = 8;
+constexpr int AnaCellCount = 64;
+
+// Where the two cell matrices sit in GroupBox; the cell rectangles below are relative to them.
+constexpr QPoint DigiOrigin(10, 30);
+constexpr QPoint AnaOrigin(10, 305);
+
+// Bit cell j = 16·m + b: column m is register DigiStart + m, bit 0 at the top; a 3-pixel gap after
+// every fourth column and between bits 7 and 8.
+QRect digiCellRect(int j) {
+    const int m = j / DigiBits;
+    const int b = j % DigiBits;
+    return {10 + 16 * m + 3 * (m / 4), 30 + 16 * b + 3 * (b / 8), 13, 13};
+}
+
+// Analog cell k: registers run down a column of eight, then on to the next column.
+QRect anaCellRect(int k) { return {10 + 67 * (k / 8), 305 + 32 * (k % 8), 61, 25}; }
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, int pixelSize = 0) {
+    auto* label = new QLabel(text, parent);
+    if (pixelSize > 0) {
+        QFont f = label->font();
+        f.setPixelSize(pixelSize);
+        label->setFont(f);
+    }
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+TSpinEdit* makeSpin(QWidget* parent, QRect geometry, int minimum, int maximum, int value) {
+    auto* spin = new TSpinEdit(parent);
+    spin->setGeometry(geometry);
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    return spin;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    return button;
+}
+
+// The controls of the window's design that the parameter display and the log use. They are made
+// before FormCreate runs, with their design-time values; their handlers are attached afterwards, so
+// the design values do not run them.
+void createDesignControls(TModbusForm& w) {
+    w.Memo1 = new QPlainTextEdit(&w);
+    w.Memo1->setGeometry(7, 536, 258, 65);
+    QFont memoFont(QStringLiteral("Arial"));
+    memoFont.setPixelSize(12);
+    w.Memo1->setFont(memoFont);
+    w.Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    w.GroupBox = new QGroupBox(QStringLiteral("Текущие параметры"), &w);
+    w.GroupBox->setGeometry(280, 5, 569, 596);
+    w.HexLab = new QRadioButton(QStringLiteral("Hex"), w.GroupBox);
+    w.HexLab->setGeometry(20, 565, 50, 17);
+    w.HexLab->setChecked(true);
+    w.DecLab = new QRadioButton(QStringLiteral("Dec"), w.GroupBox);
+    w.DecLab->setGeometry(68, 565, 50, 17);
+
+    w.GroupBox3 = new QGroupBox(QStringLiteral("Данные"), &w);
+    w.GroupBox3->setGeometry(7, 365, 258, 160);
+    QWidget* g = w.GroupBox3;
+    constexpr int labelPx = 12;
+    w.AnaStartLaba = makeLabel(g, QStringLiteral("Начало анал. HEX"), 10, 20, labelPx);
+    w.AnaStart = makeSpin(g, {10, 35, 50, 24}, 0, 127, 24);
+    w.AnaStart24 = makeButton(g, QStringLiteral("24"), {61, 34, 24, 24});
+    w.AnaStart64 = makeButton(g, QStringLiteral("64"), {86, 34, 24, 24});
+    w.AnaLenLaba = makeLabel(g, QStringLiteral("Длина анал. HEX"), 10, 65, labelPx);
+    w.AnaLen = makeSpin(g, {10, 80, 75, 24}, 1, 64, 64);
+    w.AnaLen64 = makeButton(g, QStringLiteral("64"), {86, 80, 24, 24});
+    w.DigiStartLaba = makeLabel(g, QStringLiteral("Начало дискр. HEX"), 130, 20, labelPx);
+    w.DigiStart = makeSpin(g, {130, 35, 75, 24}, 0, 127, 0);
+    w.DigiStart0 = makeButton(g, QStringLiteral("0"), {206, 35, 24, 24});
+    w.DigiLenLaba = makeLabel(g, QStringLiteral("Длина дискр. HEX"), 130, 65, labelPx);
+    w.DigiLen = makeSpin(g, {130, 80, 50, 24}, 1, 32, 24);
+    w.DigiLen24 = makeButton(g, QStringLiteral("24"), {181, 80, 24, 24});
+    w.DigiLen32 = makeButton(g, QStringLiteral("32"), {206, 80, 24, 24});
+    w.ColorBox = new QCheckBox(QStringLiteral("Подсветка"), g);
+    w.ColorBox->setGeometry(10, 110, 90, 24);
+    w.ColorBox->setChecked(true);
+    w.FadeBox = new QCheckBox(QStringLiteral("Затухание"), g);
+    w.FadeBox->setGeometry(10, 130, 90, 24);
+    w.FadeBox->setChecked(true);
+    w.Label9 = makeLabel(g, QStringLiteral("Время затухания"), 130, 110, labelPx);
+    w.FadeSpin = makeSpin(g, {130, 125, 60, 24}, 0, 10, 5);
+
+    w.myTimer = new QTimer(&w);
+    w.myTimer->setInterval(10);
+    w.myTimerTag = 10;
+}
+
+// Attaches the handlers of the design controls (the window's design events).
+void connectDesignControls(TModbusForm& w) {
+    TModbusForm* f = &w;
+    QObject::connect(w.Memo1, &QPlainTextEdit::textChanged, f, [f] { f->Memo1Change(); });
+    w.Memo1->viewport()->installEventFilter(f);
+
+    // A radio button's click handler runs when it becomes checked, by the user or from code.
+    QObject::connect(w.HexLab, &QRadioButton::toggled, f, [f](bool on) {
+        if (on) f->HexLabClick();
+    });
+    QObject::connect(w.DecLab, &QRadioButton::toggled, f, [f](bool on) {
+        if (on) f->DecLabClick();
+    });
+
+    QObject::connect(w.AnaStart, &QSpinBox::valueChanged, f, [f] { f->AnaStartChange(); });
+    QObject::connect(w.AnaLen, &QSpinBox::valueChanged, f, [f] { f->AnaLenChange(); });
+    QObject::connect(w.DigiStart, &QSpinBox::valueChanged, f, [f] { f->DigiStartChange(); });
+    QObject::connect(w.DigiLen, &QSpinBox::valueChanged, f, [f] { f->DigiLenChange(); });
+    QObject::connect(w.AnaStart24, &QPushButton::clicked, f, [f] { f->AnaStart24Click(); });
+    QObject::connect(w.AnaStart64, &QPushButton::clicked, f, [f] { f->AnaStart64Click(); });
+    QObject::connect(w.AnaLen64, &QPushButton::clicked, f, [f] { f->AnaLen64Click(); });
+    QObject::connect(w.DigiStart0, &QPushButton::clicked, f, [f] { f->DigiStart0Click(); });
+    QObject::connect(w.DigiLen24, &QPushButton::clicked, f, [f] { f->DigiLen24Click(); });
+    QObject::connect(w.DigiLen32, &QPushButton::clicked, f, [f] { f->DigiLen32Click(); });
+
+    // A check box's click handler runs whenever its state changes, also from code: the highlight
+    // settings rely on that cascade.
+    QObject::connect(w.ColorBox, &QCheckBox::toggled, f, [f] { f->ColorBoxClick(); });
+    QObject::connect(w.FadeBox, &QCheckBox::toggled, f, [f] { f->FadeBoxClick(); });
+    QObject::connect(w.FadeSpin, &QSpinBox::valueChanged, f, [f] { f->FadeSpinChange(); });
+
+    QObject::connect(w.myTimer, &QTimer::timeout, f, [f] { f->myTimerTimer(); });
+}
+
+QLabel* makeColumnLabel(QWidget* parent, const QPalette& navy) {
+    auto* label = new QLabel(parent);
+    label->setPalette(navy);
+    return label;
+}
+
+}  // namespace
+
+TModbusForm::TModbusForm(TProject& project, QWidget* parent) : QWidget(parent, Qt::Window), m_project(project) {
+    QFont windowFont = font();
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    // Centred on the screen unless a stored placement applies (FormStorage2 sees to both).
+    setFixedSize(ClientWidth, ClientHeight);
+    createDesignControls(*this);
+    connectDesignControls(*this);
+
+    // ---- FormCreate ----
+    // 1. The window's timer runs from the start.
+    myTimer->start();
+
+    // 2. The placement of every device window is kept in section "Modbus" of Quorvex.ini.
+    FormStorage2 = new TFormStorage(this);
+    FormStorage2->setIniFileName(ProgramDir() + QStringLiteral("Quorvex.ini"));
+    FormStorage2->setIniSection(QStringLiteral("Modbus"));
+
+    // 3. Colour tables.
+    (void)ColorTables();
+
+    // 4. No register is highlighted.
+    for (TRegCell& cell : Regs) cell.Age = 0;
+
+    // 5. Register numbers over the discrete columns.
+    QPalette navy = palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    for (int m = 0; m < DigiColumns; ++m) {
+        QLabel* label = makeColumnLabel(GroupBox, navy);
+        label->move(10 + 16 * m + 3 * (m / 4), 15);
+        label->setProperty("Tag", m);
+        DigiLab[static_cast<size_t>(m)] = label;
+    }
+    DigiLabWrite();
+
+    // 6. The 512 bit cells, one painted matrix.
+    DigiCells = new TCellMatrix(GroupBox);
+    for (int j = 0; j < DigiColumns * DigiBits; ++j) DigiCells->addCell(digiCellRect(j).translated(-DigiOrigin));
+    DigiCells->setGeometry(QRect(DigiOrigin, DigiCells->sizeHint()));
+    connect(DigiCells, &TCellMatrix::clicked, this, [this](int j) { DigValue(j); });
+
+    // 7. Register numbers over the analog columns.
+    for (int i = 0; i < AnaColumns; ++i) {
+        QLabel* label = makeColumnLabel(GroupBox, navy);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(10 + 67 * i, 290, 61, label->fontMetrics().height());
+        label->setProperty("Tag", i);
+        AnaLab[static_cast<size_t>(i)] = label;
+    }
+    AnaLabWrite();
+
+    // 8. The 64 analog cells, one painted matrix, numbers at 12 points (16 pixels).
+    AnaCells = new TCellMatrix(GroupBox);
+    QFont cellFont = AnaCells->font();
+    cellFont.setPixelSize(16);
+    AnaCells->setFont(cellFont);
+    for (int k = 0; k < AnaCellCount; ++k) AnaCells->addCell(anaCellRect(k).translated(-AnaOrigin));
+    AnaCells->setGeometry(QRect(AnaOrigin, AnaCells->sizeHint()));
+    connect(AnaCells, &TCellMatrix::clicked, this, [this](int k) { AnaValue(k); });
+
+    // 9. The write editor with its 16 bit boxes; 13. its grid rows and row selectors.
+    createEditorControls();
+
+    // 10. The command buttons; 12. the rename edit.
+    createCommandControls();
+
+    // 11. Labels, edit notation and quick-button captions for the Hex/Dec choice.
+    DigiLabWrite();
+    AnaLabWrite();
+    HexaDec();
+
+    // 14. The highlight mode follows FadeSpin.
+    FadeSpinChange();
+}
+
+TModbusForm::~TModbusForm() = default;
+
+void TModbusForm::FormShow() {
+    myTimer->start();
+    AnaStartNum = AnaStart->value();
+    DigiStartNum = DigiStart->value();
+    AnaLenNum = AnaLen->value();
+    DigiLenNum = DigiLen->value();
+    for (size_t i = 0; i < DigiBox.size(); ++i)
+        if (DigiBox[i]) DigiBox[i]->setText(QStringLiteral("Bit %1").arg(i));
+    AnaLenChange();
+    DigiLenChange();
+    AnaStartChange();
+    DigiStartChange();
+    FadeSpinChange();
+    if (DataLenEdit) {
+        DataLenEdit->setMaximum(Protokol == Protocol3 ? 4 : 3);
+        DataLenEditChange();
+    }
+    if (BitBut[0]) BitBut[0]->setChecked(true);
+    if (DataGrid) DataGrid->setFocus(Qt::OtherFocusReason);
+}
+
+void TModbusForm::FormClose() { myTimer->stop(); }
+
+void TModbusForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window restored from the task bar is no new showing.
+    if (!event->spontaneous()) FormShow();
+}
+
+void TModbusForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    // The window is hidden, not destroyed: its register image waits for the next showing.
+    event->accept();
+}
+
+bool TModbusForm::eventFilter(QObject* watched, QEvent* event) {
+    if (Memo1 && watched == Memo1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        Memo1DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TModbusForm::Memo1Change() {
+    const QTextDocument* doc = Memo1->document();
+    const int lines = doc->isEmpty() ? 0 : doc->blockCount();
+    if (lines > MemoMaxLines) Memo1->clear();
+}
+
+void TModbusForm::Memo1DblClick() {
+    // A summary still waiting would have been written before the click: it goes with the rest.
+    m_memoDirty = false;
+    Memo1->clear();
+}
+
+void TModbusForm::memoAdd(const QString& line) {
+    flushMemo();
+    Memo1->appendPlainText(line);
+}
+
+void TModbusForm::myTimerTimer() {
+    autoRepeatStep();
+    fadeCountdown();
+}

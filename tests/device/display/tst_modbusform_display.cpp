@@ -1,0 +1,490 @@
+// The parameter display of the device window, driven through the real widgets: cells, labels,
+// ranges, Hex/Dec, highlight modes, fading, the memo summary and clicks on the cells.
+
+#include "app/Project.h"
+#include "device/ColorTables.h"
+#include "device/ModbusForm.h"
+#include "ui/CellMatrix.h"
+#include "ui/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QRgb Fresh0 = qRgb(240, 255, 240);  // level 0, from the device: analog and zero bits alike
+
+TDeviceMessage message(int address, int count, int mask, std::array<int, 4> values, int direction = 0) {
+    TDeviceMessage m;
+    m.Address = static_cast<uint16_t>(address);
+    m.Count = count;
+    m.Mask = static_cast<uint8_t>(mask);
+    for (int i = 0; i < 4; ++i) m.Values[i] = static_cast<int16_t>(values[static_cast<size_t>(i)]);
+    m.Direction = direction;
+    return m;
+}
+
+int memoLines(const QPlainTextEdit* memo) {
+    return memo->document()->isEmpty() ? 0 : memo->document()->blockCount();
+}
+
+QString memoLine(const QPlainTextEdit* memo, int i) { return memo->document()->findBlockByNumber(i).text(); }
+
+}  // namespace
+
+class TModbusFormTest : public QObject {
+    Q_OBJECT
+
+    TProject project;
+    std::unique_ptr<TModbusForm> w;
+
+    // A shown window whose own timer is stopped, so the tests alone drive the fade.
+    TModbusForm& shownWindow() {
+        w = std::make_unique<TModbusForm>(project);
+        w->show();
+        w->myTimer->stop();
+        return *w;
+    }
+    // Runs fade ticks (eleven timer events each).
+    static void fadeTicks(TModbusForm& f, int ticks) {
+        for (int t = 0; t < ticks * 11; ++t) f.myTimerTimer();
+    }
+    // Puts the fade counters just after a step, with no forced step pending.
+    static void syncFade(TModbusForm& f) {
+        f.FadeTick = 1;
+        f.FadeForce = false;
+        f.myTimerTag = 0;
+    }
+    static QString grid(const TModbusForm& f, int row) { return f.DataGrid->item(row, 0)->text(); }
+
+private slots:
+    void initTestCase() {
+        for (int k = 0; k < CommandCount; ++k) project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
+    }
+    void cleanup() { w.reset(); }
+
+    void colourTables_data() {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<QList<QRgb>>("expected");  // Ana0, Ana1, One, Zero0, Zero1
+        QTest::newRow("a=20") << 20
+                              << QList<QRgb>{qRgb(180, 255, 160), qRgb(160, 220, 255), qRgb(255, 0, 0),
+                                             qRgb(160, 255, 140), qRgb(150, 210, 255)};
+        QTest::newRow("a=10") << 10
+                              << QList<QRgb>{qRgb(210, 255, 200), qRgb(200, 230, 255), qRgb(224, 96, 96),
+                                             qRgb(200, 255, 190), qRgb(200, 230, 255)};
+        QTest::newRow("a=0") << 0
+                             << QList<QRgb>{qRgb(240, 255, 240), qRgb(240, 240, 255), qRgb(192, 192, 192),
+                                            qRgb(240, 255, 240), qRgb(250, 250, 255)};
+    }
+    void colourTables() {
+        QFETCH(int, a);
+        QFETCH(QList<QRgb>, expected);
+        const TColorTables& t = ColorTables();
+        const auto i = static_cast<size_t>(a);
+        const QList<QRgb> got{t.AnaColor[i][0], t.AnaColor[i][1], t.OneColor[i], t.ZeroColor[i][0], t.ZeroColor[i][1]};
+        QCOMPARE(got, expected);
+    }
+
+    void freshWindow() {
+        TModbusForm& f = shownWindow();
+        QCOMPARE(f.size(), QSize(856, 610));
+        for (int k = 0; k < 64; ++k) {
+            QCOMPARE(f.AnaCells->cellText(k), QStringLiteral("0"));
+            QCOMPARE(f.AnaCells->cellColor(k), Fresh0);
+        }
+        for (int j = 0; j < 512; ++j) QCOMPARE(f.DigiCells->cellColor(j), j < 24 * 16 ? Fresh0 : SilverColor);
+        QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("0x18"));
+        QCOMPARE(f.AnaLab[7]->text(), QStringLiteral("0x50"));
+        QCOMPARE(f.DigiLab[0]->text(), QStringLiteral("00"));
+        QCOMPARE(f.DigiLab[31]->text(), QStringLiteral("1F"));
+        QCOMPARE(f.AnaStartLaba->text(), QStringLiteral("Начало анал. HEX"));
+        QCOMPARE(f.AnaStart24->text(), QStringLiteral("18"));
+        QCOMPARE(f.AnaStart->text(), QStringLiteral("18"));
+    }
+
+    void geometry() {
+        TModbusForm& f = shownWindow();
+        QCOMPARE(f.DigiCells->parentWidget(), f.GroupBox);
+        QCOMPARE(f.AnaCells->parentWidget(), f.GroupBox);
+        const auto digi = [&](int j) { return f.DigiCells->cellRect(j).translated(f.DigiCells->pos()); };
+        const auto ana = [&](int k) { return f.AnaCells->cellRect(k).translated(f.AnaCells->pos()); };
+        QCOMPARE(digi(0), QRect(10, 30, 13, 13));
+        QCOMPARE(digi(8), QRect(10, 161, 13, 13));            // gap between bits 7 and 8
+        QCOMPARE(digi(16 * 4 + 1), QRect(77, 46, 13, 13));     // gap after the fourth column
+        QCOMPARE(digi(16 * 31 + 15), QRect(527, 273, 13, 13));
+        QCOMPARE(ana(0), QRect(10, 305, 61, 25));
+        QCOMPARE(ana(7), QRect(10, 529, 61, 25));
+        QCOMPARE(ana(9), QRect(77, 337, 61, 25));
+        QCOMPARE(ana(63), QRect(479, 529, 61, 25));
+        QCOMPARE(f.DigiLab[5]->pos(), QPoint(93, 15));
+        QCOMPARE(f.AnaLab[2]->geometry().topLeft(), QPoint(144, 290));
+        QCOMPARE(f.AnaLab[2]->width(), 61);
+        QCOMPARE(f.Memo1->geometry(), QRect(7, 536, 258, 65));
+        QCOMPARE(f.GroupBox->geometry(), QRect(280, 5, 569, 596));
+        QCOMPARE(f.DigiLen->geometry(), QRect(130, 80, 50, 24));
+        QCOMPARE(f.FadeSpin->geometry(), QRect(130, 125, 60, 24));
+        QCOMPARE(f.DecLab->geometry(), QRect(68, 565, 50, 17));
+    }
+
+    void cellMatrixHitTest() {
+        TCellMatrix m;
+        m.addCell({0, 0, 13, 13});
+        m.addCell({16, 0, 13, 13});
+        QCOMPARE(m.cellAt({12, 12}), 0);
+        QCOMPARE(m.cellAt({13, 5}), -1);  // the gap
+        QCOMPARE(m.cellAt({16, 0}), 1);
+        m.setCellColor(5, qRgb(1, 2, 3));  // out of range: ignored
+        QCOMPARE(m.cellColor(5), QRgb(0));
+        m.setCellNumber(1, -7);
+        QCOMPARE(m.cellText(1), QStringLiteral("-7"));
+        m.setCellText(1, QString());
+        QCOMPARE(m.cellText(1), QString());
+    }
+
+    void messages_data() {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QList<int>>("written");  // registers that take Values[register - address]
+        QTest::newRow("count 4 writes all, mask 0") << 30 << 4 << 0 << 0 << QList<int>{30, 31, 32, 33};
+        QTest::newRow("count 3 mask 5 skips the middle") << 40 << 3 << 5 << 1 << QList<int>{40, 42};
+        QTest::newRow("count 2 mask 4") << 10 << 2 << 4 << 0 << QList<int>{10};
+        QTest::newRow("count 3 mask 1 last only") << 20 << 3 << 1 << 1 << QList<int>{22};
+        QTest::newRow("at 126, 128 and 129 dropped") << 126 << 4 << 0 << 0 << QList<int>{126, 127};
+        QTest::newRow("at 127 mask 7") << 127 << 3 << 7 << 0 << QList<int>{127};
+        QTest::newRow("address past the image") << 200 << 4 << 0 << 0 << QList<int>{};
+        QTest::newRow("count 0") << 5 << 0 << 7 << 0 << QList<int>{};
+        QTest::newRow("count -1") << 5 << -1 << 7 << 0 << QList<int>{};
+        QTest::newRow("count 1 mask 0") << 5 << 1 << 0 << 0 << QList<int>{};
+        QTest::newRow("count 7 is as count 4") << 50 << 7 << 0 << 1 << QList<int>{50, 51, 52, 53};
+    }
+    void messages() {
+        QFETCH(int, address);
+        QFETCH(int, count);
+        QFETCH(int, mask);
+        QFETCH(int, direction);
+        QFETCH(QList<int>, written);
+        TModbusForm& f = shownWindow();
+        const std::array<int, 4> values{-300, 0x5A5A, 7, -1};
+        f.ReceiveCanData(message(address, count, mask, values, direction));
+        QCOMPARE(f.msgCount(), 1);
+        const TColorTables& t = ColorTables();
+        for (int r = 0; r < RegisterCount; ++r) {
+            const TRegCell& c = f.regs()[static_cast<size_t>(r)];
+            const bool w = written.contains(r);
+            const int v = w ? static_cast<int16_t>(values[static_cast<size_t>(r - address)]) : 0;
+            QCOMPARE(c.Value, v);
+            QCOMPARE(c.Age, w ? FadeLevels : 0);
+            QCOMPARE(c.Direction, w ? direction : 0);
+            const auto dir = static_cast<size_t>(w ? direction : 0);
+            if (r >= 24 && r < 88) {
+                QCOMPARE(f.AnaCells->cellText(r - 24), QString::number(v));
+                QCOMPARE(f.AnaCells->cellColor(r - 24), t.AnaColor[w ? FadeLevels : 0][dir]);
+            }
+            if (r < 24) {
+                for (int b = 0; b < 16; ++b) {
+                    const size_t a = w ? FadeLevels : 0;
+                    const QRgb expected = ((v >> b) & 1) ? t.OneColor[a] : t.ZeroColor[a][dir];
+                    QCOMPARE(f.DigiCells->cellColor(16 * r + b), expected);
+                }
+            }
+        }
+    }
+
+    void registerInBothBlocks() {
+        TModbusForm& f = shownWindow();
+        f.DigiStart->setValue(24);  // discrete 24..47, analog 24..87
+        f.ReceiveCanData(message(30, 1, 4, {-1, 0, 0, 0}));
+        QCOMPARE(f.AnaCells->cellText(6), QStringLiteral("-1"));
+        for (int b = 0; b < 16; ++b) QCOMPARE(f.DigiCells->cellColor(16 * 6 + b), ColorTables().OneColor[FadeLevels]);
+        QCOMPARE(f.DigiCells->cellColor(16 * 5), Fresh0);
+    }
+
+    void memoSummary() {
+        TModbusForm& f = shownWindow();
+        for (int i = 0; i < 56; ++i) f.ReceiveCanData(message(i, 0, 0, {0, 0, 0, 0}));
+        f.ReceiveCanData(message(0x19, 4, 0, {1, -1, 0x1234, 0x7777}));
+        QCoreApplication::processEvents();
+        QCOMPARE(memoLines(f.Memo1), 1);
+        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("19 0001 FFFF 1234 - 57"));
+        f.ReceiveCanData(message(0x7F, 1, 4, {2, 0, 0, 0}));
+        f.memoAdd(QStringLiteral("Setting settings..."));  // the summary is written before the line is added
+        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("7F 0002 0000 0000 - 58"));
+        QCOMPARE(memoLine(f.Memo1, 1), QStringLiteral("Setting settings..."));
+    }
+
+    void memoLimitAndClear() {
+        TModbusForm& f = shownWindow();
+        for (int i = 0; i < 100; ++i) f.memoAdd(QStringLiteral("line %1").arg(i));
+        QCOMPARE(memoLines(f.Memo1), 100);
+        f.memoAdd(QStringLiteral("one too many"));
+        QCOMPARE(memoLines(f.Memo1), 0);
+        f.memoAdd(QStringLiteral("Setting settings..."));
+        f.ReceiveCanData(message(3, 1, 4, {5, 0, 0, 0}));
+        f.flushMemo();
+        QCOMPARE(memoLines(f.Memo1), 1);
+        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("03 0005 0000 0000 - 1"));
+        f.memoAdd(QStringLiteral("x"));
+        QTest::mouseDClick(f.Memo1->viewport(), Qt::LeftButton);
+        QCOMPARE(memoLines(f.Memo1), 0);
+    }
+
+    void ranges_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QList<int>>("expected");  // AnaStart, AnaLen, DigiStart, DigiLen
+        QTest::newRow("AnaStart 100 lowers AnaLen") << "AnaStart" << 100 << QList<int>{100, 28, 0, 24};
+        QTest::newRow("AnaStart 64 fits") << "AnaStart" << 64 << QList<int>{64, 64, 0, 24};
+        QTest::newRow("DigiStart 120 lowers DigiLen") << "DigiStart" << 120 << QList<int>{24, 64, 120, 8};
+        QTest::newRow("DigiStart 127") << "DigiStart" << 127 << QList<int>{24, 64, 127, 1};
+        QTest::newRow("AnaStart 127") << "AnaStart" << 127 << QList<int>{127, 1, 0, 24};
+    }
+    void ranges() {
+        QFETCH(QString, edit);
+        QFETCH(int, value);
+        QFETCH(QList<int>, expected);
+        TModbusForm& f = shownWindow();
+        (edit == QLatin1String("AnaStart") ? f.AnaStart : f.DigiStart)->setValue(value);
+        QCOMPARE((QList<int>{f.AnaStart->value(), f.AnaLen->value(), f.DigiStart->value(), f.DigiLen->value()}),
+                 expected);
+        QCOMPARE((QList<int>{f.AnaStartNum, f.AnaLenNum, f.DigiStartNum, f.DigiLenNum}), expected);
+        for (int k = 0; k < 64; ++k) QCOMPARE(f.AnaCells->cellColor(k) == SilverColor, k >= expected[1]);
+        for (int m = 0; m < 32; ++m) {
+            QCOMPARE(f.DigiCells->cellColor(16 * m + 15) == SilverColor, m >= expected[3]);
+            QCOMPARE(f.DigiLab[static_cast<size_t>(m)]->text().isEmpty(), expected[2] + m > 127);
+        }
+        for (int i = 0; i < 8; ++i) QCOMPARE(f.AnaLab[static_cast<size_t>(i)]->text().isEmpty(), expected[0] + 8 * i > 127);
+    }
+
+    void rangesTheOtherWay() {
+        TModbusForm& f = shownWindow();
+        f.AnaStart->setValue(100);
+        QTest::mouseClick(f.AnaLen64, Qt::LeftButton);  // the length wins: the start moves down
+        QCOMPARE(f.AnaLen->value(), 64);
+        QCOMPARE(f.AnaStart->value(), 64);
+        QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("0x40"));
+        f.DigiStart->setValue(120);
+        QTest::mouseClick(f.DigiLen32, Qt::LeftButton);
+        QCOMPARE(f.DigiStart->value(), 96);
+        QCOMPARE(f.DigiLenNum, 32);
+        QCOMPARE(f.DigiCells->cellColor(16 * 31), Fresh0);
+        QTest::mouseClick(f.AnaStart24, Qt::LeftButton);
+        QCOMPARE(f.AnaStart->value(), 24);
+    }
+
+    void hexDec() {
+        TModbusForm& f = shownWindow();
+        f.AnaStart->setValue(40);
+        f.AnaLen->setValue(20);
+        f.DigiStart->setValue(5);
+        f.DigiLen->setValue(17);
+        f.DiggAddrEdit->setValue(100);
+        const QList<int> before{f.DiggAddrEdit->value(), 40, 20, 5, 17};
+        const auto values = [&] {
+            return QList<int>{f.DiggAddrEdit->value(), f.AnaStart->value(), f.AnaLen->value(), f.DigiStart->value(),
+                              f.DigiLen->value()};
+        };
+        QCOMPARE(f.AnaStart->text(), QStringLiteral("28"));
+        QTest::mouseClick(f.DecLab, Qt::LeftButton);
+        QVERIFY(f.DecLab->isChecked());
+        QCOMPARE(values(), before);
+        QCOMPARE(f.AnaStart->text(), QStringLiteral("40"));
+        QCOMPARE(f.DiggAddrEdit->text(), QStringLiteral("100"));
+        QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("40"));
+        QCOMPARE(f.DigiLab[10]->text(), QStringLiteral("15"));
+        QCOMPARE(f.AdreLaba->text(), QStringLiteral("Adres.DEC"));
+        QCOMPARE(f.DigiLenLaba->text(), QStringLiteral("Длина дискр. DEC"));
+        const auto quick = [&] {
+            return QStringList{f.AnaStart24->text(), f.AnaStart64->text(), f.AnaLen64->text(),
+                               f.DigiStart0->text(), f.DigiLen24->text(), f.DigiLen32->text()};
+        };
+        QCOMPARE(quick(), (QStringList{"24", "64", "64", "0", "24", "32"}));
+        QTest::mouseClick(f.HexLab, Qt::LeftButton);
+        QCOMPARE(values(), before);
+        QCOMPARE(f.DiggAddrEdit->text(), QStringLiteral("64"));
+        QCOMPARE(f.AnaLab[1]->text(), QStringLiteral("0x30"));
+        QCOMPARE(f.DigiLab[10]->text(), QStringLiteral("0F"));
+        QCOMPARE(f.AdreLaba->text(), QStringLiteral("Adres.HEX"));
+        QCOMPARE(f.dataLaba->text(), QStringLiteral("Data.DEC"));
+        QCOMPARE(quick(), (QStringList{"18", "40", "40", "0", "18", "20"}));
+    }
+
+    void highlightModes_data() {
+        QTest::addColumn<QStringList>("steps");     // "color", "fade" toggle a box; a number sets FadeSpin
+        QTest::addColumn<QList<int>>("expected");  // FadeSpin, ColorBox, FadeBox, FadeStart
+        QTest::newRow("design state") << QStringList{} << QList<int>{5, 1, 1, 20};
+        QTest::newRow("uncheck highlight: off") << QStringList{"color"} << QList<int>{0, 0, 0, 0};
+        QTest::newRow("off, check highlight: hold") << QStringList{"color", "color"} << QList<int>{10, 1, 0, 20};
+        QTest::newRow("hold, check fading: fading 5")
+            << QStringList{"color", "color", "fade"} << QList<int>{5, 1, 1, 20};
+        QTest::newRow("off, check fading: fading 5") << QStringList{"color", "fade"} << QList<int>{5, 1, 1, 20};
+        QTest::newRow("uncheck fading: hold") << QStringList{"fade"} << QList<int>{10, 1, 0, 20};
+        QTest::newRow("spin 1 to 0: off") << QStringList{"1", "0"} << QList<int>{0, 0, 0, 0};
+        QTest::newRow("spin 9 to 10: hold") << QStringList{"9", "10"} << QList<int>{10, 1, 0, 20};
+        QTest::newRow("spin 10 to 9: fading") << QStringList{"fade", "9"} << QList<int>{9, 1, 1, 20};
+        QTest::newRow("spin 0 to 1: fading") << QStringList{"color", "1"} << QList<int>{1, 1, 1, 20};
+    }
+    void highlightModes() {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, expected);
+        TModbusForm& f = shownWindow();
+        for (const QString& s : steps) {
+            if (s == QLatin1String("color"))
+                QTest::mouseClick(f.ColorBox, Qt::LeftButton, {}, QPoint(6, f.ColorBox->height() / 2));
+            else if (s == QLatin1String("fade"))
+                QTest::mouseClick(f.FadeBox, Qt::LeftButton, {}, QPoint(6, f.FadeBox->height() / 2));
+            else
+                f.FadeSpin->setValue(s.toInt());
+        }
+        QCOMPARE((QList<int>{f.FadeSpin->value(), f.ColorBox->isChecked(), f.FadeBox->isChecked(), f.FadeStart}),
+                 expected);
+        QCOMPARE(f.FadeSpeed, expected[0]);
+    }
+
+    void fadeSpeeds_data() {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("ticksToZero");  // -1: never
+        QTest::newRow("speed 5") << 5 << 80;
+        QTest::newRow("speed 2") << 2 << 20;
+        QTest::newRow("speed 1") << 1 << 10;
+        QTest::newRow("speed 10 holds") << 10 << -1;
+    }
+    void fadeSpeeds() {
+        QFETCH(int, speed);
+        QFETCH(int, ticksToZero);
+        TModbusForm& f = shownWindow();
+        f.FadeSpin->setValue(speed);
+        syncFade(f);
+        f.ReceiveCanData(message(30, 1, 4, {9, 0, 0, 0}, 1));  // analog cell 6
+        const TRegCell& c = f.regs()[30];
+        int ticks = 0;
+        while (c.Age > 0 && ticks < 400) {
+            fadeTicks(f, 1);
+            ++ticks;
+            QCOMPARE(f.AnaCells->cellColor(6), ColorTables().AnaColor[static_cast<size_t>(c.Age)][1]);
+        }
+        QCOMPARE(ticks < 400 ? ticks : -1, ticksToZero);
+        QCOMPARE(f.AnaCells->cellText(6), QStringLiteral("9"));
+    }
+
+    void fadeFirstTickAndOff() {
+        TModbusForm& f = shownWindow();
+        f.myTimerTag = 10;  // as after creation: the first fade tick comes with the 11th event
+        f.ReceiveCanData(message(3, 1, 4, {1, 0, 0, 0}));
+        for (int e = 0; e < 10; ++e) f.myTimerTimer();
+        QCOMPARE(f.regs()[3].Age, FadeLevels);
+        f.myTimerTimer();  // the showing forced a step
+        QCOMPARE(f.regs()[3].Age, FadeLevels - 1);
+        QTest::mouseClick(f.ColorBox, Qt::LeftButton, {}, QPoint(6, f.ColorBox->height() / 2));  // off
+        QCOMPARE(f.regs()[3].Age, FadeLevels - 1);
+        fadeTicks(f, 1);
+        QCOMPARE(f.regs()[3].Age, 0);
+        QCOMPARE(f.DigiCells->cellColor(16 * 3), ColorTables().OneColor[0]);
+        f.ReceiveCanData(message(4, 1, 4, {0, 0, 0, 0}));  // painted pale at once
+        QCOMPARE(f.regs()[4].Age, 0);
+        QCOMPARE(f.DigiCells->cellColor(16 * 4), Fresh0);
+    }
+
+    void holdThenFade() {
+        TModbusForm& f = shownWindow();
+        f.FadeSpin->setValue(10);
+        syncFade(f);
+        f.ReceiveCanData(message(50, 1, 4, {1, 0, 0, 0}));
+        fadeTicks(f, 50);
+        QCOMPARE(f.regs()[50].Age, FadeLevels);
+        f.FadeSpin->setValue(1);
+        syncFade(f);
+        fadeTicks(f, 3);
+        QCOMPARE(f.regs()[50].Age, FadeLevels - 6);
+    }
+
+    void hiddenWindowKeepsImage() {
+        TModbusForm& f = shownWindow();
+        f.close();
+        QVERIFY(!f.isVisible());
+        QVERIFY(!f.myTimer->isActive());
+        f.ReceiveCanData(message(10, 1, 4, {77, 0, 0, 0}));
+        QCOMPARE(f.DigiCells->cellColor(16 * 10), ColorTables().OneColor[FadeLevels]);
+        f.show();
+        QVERIFY(f.myTimer->isActive());
+        QCOMPARE(f.regs()[10].Value, 77);
+        QVERIFY(f.FadeForce);
+    }
+
+    void clicks_data() {
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("address");       // -1: nothing happens
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("bit cell, -1 reads 65535") << "digi" << 16 * 5 + 9 << 5 << QStringList{"65535", "0", "0", "3"};
+        QTest::newRow("analog cell keeps the sign") << "ana" << 1 << 25 << QStringList{"-2", "0", "0", "0"};
+        QTest::newRow("silver bit cell") << "digi" << 16 * 30 << -1 << QStringList{};
+        QTest::newRow("gap between cells") << "gap" << 0 << -1 << QStringList{};
+    }
+    void clicks() {
+        QFETCH(QString, block);
+        QFETCH(int, cell);
+        QFETCH(int, address);
+        QFETCH(QStringList, rows);
+        TModbusForm& f = shownWindow();
+        f.ReceiveCanData(message(5, 4, 0, {-1, 0, 0, 3}));
+        f.ReceiveCanData(message(25, 1, 4, {-2, 0, 0, 0}));
+        f.DiggAddrEdit->setValue(99);
+        f.DataGrid->item(0, 0)->setText(QStringLiteral("42"));
+        TCellMatrix* m = block == QLatin1String("ana") ? f.AnaCells : f.DigiCells;
+        const QPoint at = block == QLatin1String("gap") ? QPoint(14, 5) : m->cellRect(cell).center();
+        QTest::mouseClick(m, Qt::LeftButton, {}, at);
+        if (address < 0) {
+            QCOMPARE(f.DiggAddrEdit->value(), 99);
+            QCOMPARE(grid(f, 0), QStringLiteral("42"));
+            return;
+        }
+        QCOMPARE(f.DiggAddrEdit->value(), address);
+        for (int r = 0; r < 4; ++r) QCOMPARE(grid(f, r), rows[r]);
+        QCOMPARE(f.DigiBox[15]->isChecked(), true);  // row 0 is the bit row
+    }
+
+    void clickNearTheEnd() {
+        TModbusForm& f = shownWindow();
+        f.AnaStart->setValue(100);
+        f.ReceiveCanData(message(126, 2, 6, {12, 13, 0, 0}));
+        for (int r = 0; r < 4; ++r) f.DataGrid->item(r, 0)->setText(QStringLiteral("5"));
+        QTest::mouseClick(f.AnaCells, Qt::LeftButton, {}, f.AnaCells->cellRect(26).center());
+        QCOMPARE(f.DiggAddrEdit->value(), 126);
+        QCOMPARE((QStringList{grid(f, 0), grid(f, 1), grid(f, 2), grid(f, 3)}), (QStringList{"12", "13", "0", "0"}));
+        // A cell past the block (silver) is not register 128.
+        QTest::mouseClick(f.AnaCells, Qt::LeftButton, {}, f.AnaCells->cellRect(28).center());
+        QCOMPARE(f.DiggAddrEdit->value(), 126);
+        f.DigValue(-1);
+        f.DigValue(512);
+        f.AnaValue(64);
+        QCOMPARE(f.DiggAddrEdit->value(), 126);
+    }
+
+    void paintedColours() {
+        TModbusForm& f = shownWindow();
+        f.ReceiveCanData(message(2, 1, 4, {1, 0, 0, 0}, 1));
+        const QImage img = f.DigiCells->grab().toImage();
+        const QPoint one = f.DigiCells->cellRect(16 * 2).center();
+        const QPoint zero = f.DigiCells->cellRect(16 * 2 + 1).center();
+        const QPoint silver = f.DigiCells->cellRect(16 * 31).center();
+        QCOMPARE(QColor(img.pixel(one)), QColor(255, 0, 0));
+        QCOMPARE(QColor(img.pixel(zero)), QColor(150, 210, 255));
+        QCOMPARE(QColor(img.pixel(silver)), QColor(192, 192, 192));
+    }
+};
+
+QTEST_MAIN(TModbusFormTest)
+#include "tst_modbusform_display.moc"
