@@ -209,7 +209,8 @@ bool QtCanDriver::DeviceReadEvents(SlCanHandle h, uint32_t /*timeOut*/, TSlCanEv
 }
 
 void QtCanDriver::takeFrames() {
-    if (m_device == nullptr) return;
+    // An unconnected device has nothing to give (and complains when asked).
+    if (m_device == nullptr || m_device->state() != QCanBusDevice::ConnectedState) return;
     const QList<QCanBusFrame> frames = m_device->readAllFrames();
     for (const QCanBusFrame& frame : frames) {
         if (frame.hasLocalEcho()) continue;  // our own frames coming back are not traffic
