@@ -4,6 +4,7 @@
 #include "can/DeviceMessage.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
+#include "serial/ToolsRS.h"
 #include "serial/UartPanel.h"
 #include "ui/ErrorReport.h"
 #include "ui/IniFile.h"
@@ -54,6 +55,7 @@ TCANQuorvex::TCANQuorvex(QWidget* parent) : QWidget(parent) {
 }
 
 TCANQuorvex::~TCANQuorvex() {
+    if (RsPanel() == GroupBox1) RsSetPanel(nullptr);
     // The program ends: the device windows go without a close of their own (their placement
     // was saved at the end of the event loop).
     for (TZELM& row : Project.Devices) {
@@ -107,6 +109,7 @@ void TCANQuorvex::FormCreate() {
     GroupBox1 = new TUartPanel(this);
     GroupBox1->setGeometry(472, 400, 273, 169);
     GroupBox1->hide();
+    RsSetPanel(GroupBox1);
 
     RadioGroup1 = new QGroupBox(QStringLiteral(" Can Speed "), this);
     RadioGroup1->setGeometry(296, 390, 73, 65);
