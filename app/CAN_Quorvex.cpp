@@ -363,7 +363,8 @@ void TCANQuorvex::showAdapterState() {
     RxLabel1->setPalette(pal);
     if (failed) {
         const QString why = !CanLoaded          ? QStringLiteral("the adapter library is not loaded")
-                            : CanDeviceCount <= 0 ? QStringLiteral("no CAN adapter found")
+                            : CanDeviceCount <= 0 ? QStringLiteral("no CAN adapter found (canquorvex --help lists them; "
+                                                                   "--can demo plays the demo bus)")
                                                   : QStringLiteral("the adapter refused to open");
         RxLabel1->setToolTip(QStringLiteral("No CAN adapter is open: %1.").arg(why));
         Memo1->setPlainText(QStringLiteral("No CAN adapter is open: %1.").arg(why));
