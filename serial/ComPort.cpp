@@ -11,9 +11,13 @@ QString& overridePath() {
 
 } // namespace
 
-void SetSerialPortOverride(const QString& path) { overridePath() = path; }
+void SetSerialPortOverride(const QString& path) {
+    overridePath() = path;
+}
 
-QString SerialPortOverride() { return overridePath(); }
+QString SerialPortOverride() {
+    return overridePath();
+}
 
 TComPort::TComPort(QObject* parent) : QObject(parent) {
     connect(&m_port, &QSerialPort::errorOccurred, this, &TComPort::onError);

@@ -68,9 +68,13 @@ uint16_t Crc16(const uint8_t* buf, int32_t count) {
     return crc;
 }
 
-void RsSetPanel(TUartPanel* panel) { g_panel = panel; }
+void RsSetPanel(TUartPanel* panel) {
+    g_panel = panel;
+}
 
-TUartPanel* RsPanel() { return g_panel.data(); }
+TUartPanel* RsPanel() {
+    return g_panel.data();
+}
 
 uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
     const QPointer<TUartPanel> panel = g_panel;
@@ -126,7 +130,7 @@ uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
         progress += block;
         showProgress(panel->PBRs, progress);
         QCoreApplication::processEvents();
-        if (!panel) return RsNoAnswer;  // the panel and its port went away meanwhile
+        if (!panel) return RsNoAnswer; // the panel and its port went away meanwhile
         if (panel->AbortRequested) {
             result = RsAborted;
             receive = false;
@@ -144,7 +148,7 @@ uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
         got = false;
         do {
             port.ServiceLine();
-            if (!port.open()) break;  // the line went away
+            if (!port.open()) break; // the line went away
             // Whole blocks only while more than a block is still expected, so the answer never
             // runs past expectLen.
             if (port.InBuffUsed() > BlockSize && expectLen - received > BlockSize) {

@@ -27,8 +27,8 @@ QFont boldFont(const QFont& base) {
 // The stop glyph of AbortKey: a small red cross, and the same in grey when disabled.
 QIcon abortGlyph() {
     QIcon icon;
-    for (const auto& [mode, colour] : {std::pair{QIcon::Normal, QColor(200, 0, 0)},
-                                       std::pair{QIcon::Disabled, QColor(128, 128, 128)}}) {
+    for (const auto& [mode, colour] :
+         {std::pair{QIcon::Normal, QColor(200, 0, 0)}, std::pair{QIcon::Disabled, QColor(128, 128, 128)}}) {
         QPixmap pm(11, 11);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
@@ -147,7 +147,9 @@ void TUartPanel::RComChange() {
     MyCommPort->setComNumber(RCom->value());
 }
 
-void TUartPanel::CBLockRSClick() { MyCommPort->setOpen(CBLockRS->isChecked()); }
+void TUartPanel::CBLockRSClick() {
+    MyCommPort->setOpen(CBLockRS->isChecked());
+}
 
 void TUartPanel::Memo2Change() {
     if (Memo2->document()->blockCount() > MemoMaxLines) Memo2->clear();

@@ -20,9 +20,9 @@ int& runCounter() {
 } // namespace
 
 SerialPeer::SerialPeer() {
-    const QString stem = QDir::tempPath() + QStringLiteral("/qvx-serial-%1-%2")
-                                                .arg(QCoreApplication::applicationPid())
-                                                .arg(++runCounter());
+    const QString stem =
+        QDir::tempPath() +
+        QStringLiteral("/qvx-serial-%1-%2").arg(QCoreApplication::applicationPid()).arg(++runCounter());
     m_near = stem + QStringLiteral("-near");
     m_far = stem + QStringLiteral("-far");
     m_log = stem + QStringLiteral("-requests.log");
@@ -40,7 +40,8 @@ QString SerialPeer::missingTools() {
     if (!QFileInfo(QString::fromLatin1(Python)).isExecutable())
         return QStringLiteral("/usr/bin/python3 is missing");
     QProcess probe;
-    probe.start(QString::fromLatin1(Python), {QStringLiteral("-c"), QStringLiteral("import pymodbus.server")});
+    probe.start(QString::fromLatin1(Python),
+                {QStringLiteral("-c"), QStringLiteral("import pymodbus.server")});
     if (!probe.waitForFinished(20000) || probe.exitCode() != 0)
         return QStringLiteral("pymodbus is missing for /usr/bin/python3 (Debian package python3-pymodbus)");
     return {};
@@ -51,8 +52,8 @@ bool SerialPeer::startLine() {
     QFile::remove(m_far);
     m_socat = std::make_unique<QProcess>();
     m_socat->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_socat->start(QStringLiteral("socat"),
-                   {QStringLiteral("pty,raw,echo=0,link=") + m_near, QStringLiteral("pty,raw,echo=0,link=") + m_far});
+    m_socat->start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + m_near,
+                                             QStringLiteral("pty,raw,echo=0,link=") + m_far});
     if (!m_socat->waitForStarted(5000)) {
         m_error = QStringLiteral("socat did not start");
         return false;

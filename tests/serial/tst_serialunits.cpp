@@ -37,7 +37,8 @@ void TestSerialUnits::crc16_data() {
 void TestSerialUnits::crc16() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, crc);
-    QCOMPARE(Crc16(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<int32_t>(bytes.size())), crc);
+    QCOMPARE(Crc16(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<int32_t>(bytes.size())),
+             crc);
 }
 
 void TestSerialUnits::crcLowByteFirstInRequest() {
@@ -92,7 +93,7 @@ void TestSerialUnits::timerExpiry() {
     TEventTimer timer;
     NewTimer(timer, 0);
     QVERIFY(TimerExpired(timer));
-    NewTimer(timer, 182 * 60);  // an hour away
+    NewTimer(timer, 182 * 60); // an hour away
     QVERIFY(!TimerExpired(timer));
 }
 
