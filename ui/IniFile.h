@@ -8,9 +8,11 @@
 // (UTF-8, or Windows-1251 for files made on Windows). Every write replaces the file atomically.
 
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class IniFile {
 public:
@@ -23,6 +25,9 @@ public:
     [[nodiscard]] const QString& path() const { return m_path; }
     // True when the file existed and was read.
     [[nodiscard]] bool exists() const;
+    // True when the file exists but could not be read (errorString() says why). Every write then
+    // fails, so that a file we could not read is never replaced.
+    [[nodiscard]] bool readError() const;
 
     [[nodiscard]] QString readString(const QString& section, const QString& key, const QString& def) const;
     [[nodiscard]] int32_t readInteger(const QString& section, const QString& key, int32_t def) const;
@@ -39,6 +44,11 @@ public:
     [[nodiscard]] bool commitBatch();
 
     [[nodiscard]] QString errorString() const { return m_error; }
+
+    // The integer rules of the files: optional sign and decimal digits in the 32-bit range, or
+    // "0x"/"0X" and up to 32 bits of hexadecimal digits (0xFFFFFFFF is -1). Surrounding spaces
+    // and tabs are ignored; anything else is no number.
+    [[nodiscard]] static std::optional<int32_t> parseInteger(QStringView text);
 
 private:
     struct Impl;
