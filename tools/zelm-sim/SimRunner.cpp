@@ -4,6 +4,7 @@
 
 #include <QCanBus>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QVariant>
 
 #include <cstdio>
@@ -97,7 +98,7 @@ void SimRunner::onCanState(QCanBusDevice::CanBusDeviceState state) {
     if (state == QCanBusDevice::ConnectedState) {
         m_connected = true;
         m_stdout << "CAN connected\n" << Qt::flush;
-    } else if (state == QCanBusDevice::UnconnectedState && m_connected) {
+    } else if (state == QCanBusDevice::UnconnectedState && m_connected && !m_stopping) {
         m_connected = false;
         QTextStream(stderr) << "zelm-sim: the CAN bus went away" << Qt::endl;
         emit failed(1);
@@ -160,6 +161,21 @@ void SimRunner::report() {
     if (m_can && !m_connected) m_stdout << ", CAN not connected";
     m_stdout << "\n" << Qt::flush;
     m_lastSent = m_sent;
+}
+
+void SimRunner::stop() {
+    m_stopping = true;
+    m_tick.stop();
+    m_report.stop();
+    if (!m_can || m_can->state() == QCanBusDevice::UnconnectedState) return;
+    QEventLoop loop;
+    connect(m_can.get(), &QCanBusDevice::stateChanged, &loop, [&loop](QCanBusDevice::CanBusDeviceState s) {
+        if (s == QCanBusDevice::UnconnectedState) loop.quit();
+    });
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    m_can->disconnectDevice();
+    if (m_can->state() != QCanBusDevice::UnconnectedState) loop.exec();
+    m_connected = false;
 }
 
 void SimRunner::printTotals() {

@@ -28,7 +28,10 @@ public:
 
     // Opens the bus and the serial port; false (with a message printed) when either fails.
     [[nodiscard]] bool start();
-    // Prints the totals; called once when the event loop has ended.
+    // Stops producing and disconnects from the bus, giving the frames already written up to a
+    // second to leave; called once when the event loop has ended.
+    void stop();
+    // Prints the totals.
     void printTotals();
 
 signals:
@@ -50,6 +53,7 @@ private:
     std::unique_ptr<QCanBusDevice> m_can;
     std::unique_ptr<QSerialPort> m_serial;
     bool m_connected = false;
+    bool m_stopping = false;
     QTimer m_tick;
     QTimer m_report;
     QElapsedTimer m_clock;

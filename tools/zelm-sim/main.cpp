@@ -99,6 +99,7 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(static_cast<int>(options.durationS * 1000.0), &app, &QCoreApplication::quit);
 
     const int code = QCoreApplication::exec();
+    runner.stop();
     runner.printTotals();
     return code;
 }
