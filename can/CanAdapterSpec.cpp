@@ -1,12 +1,45 @@
 #include "CanAdapterSpec.h"
 
 #include <QCanBus>
+#include <QCanBusDevice>
 #include <QCanBusDeviceInfo>
+#include <QLoggingCategory>
 #include <QStringList>
 
 namespace {
 
 const QString VirtualPlugin = QStringLiteral("virtualcan");
+
+// While asking the plugins, their complaints about missing vendor libraries stay out of the log:
+// they say nothing about adapters the user asked for, and --help shows them.
+QLoggingCategory::CategoryFilter previousFilter = nullptr;
+
+void quietPluginFilter(QLoggingCategory* category) {
+    if (previousFilter != nullptr) previousFilter(category);
+    if (qstrncmp(category->categoryName(), "qt.canbus.plugins.", 18) == 0) {
+        category->setEnabled(QtWarningMsg, false);
+        category->setEnabled(QtCriticalMsg, false);
+    }
+}
+
+class QuietPlugins {
+public:
+    QuietPlugins() { previousFilter = QLoggingCategory::installFilter(quietPluginFilter); }
+    ~QuietPlugins() {
+        QLoggingCategory::installFilter(previousFilter);
+        previousFilter = nullptr;
+    }
+    QuietPlugins(const QuietPlugins&) = delete;
+    QuietPlugins& operator=(const QuietPlugins&) = delete;
+};
+
+// Some plugins list fixed interface names whether or not their vendor library is installed; an
+// interface counts only when the plugin can create a device for it (nothing is connected here).
+[[nodiscard]] bool canCreate(const QString& plugin, const QString& interfaceName, QString* error) {
+    QCanBusDevice* device = QCanBus::instance()->createDevice(plugin, interfaceName, error);
+    delete device;
+    return device != nullptr;
+}
 
 } // namespace
 
@@ -21,25 +54,27 @@ std::optional<CanAdapterSpec> ParseCanAdapterSpec(const QString& text) {
 
 QList<CanAdapterSpec> DiscoverHardwareAdapters() {
     QList<CanAdapterSpec> result;
+    const QuietPlugins quiet;
     const QStringList inProcess = RegisteredCanDeviceFactories();
     for (const QString& plugin : QCanBus::instance()->plugins()) {
         if (plugin == VirtualPlugin || inProcess.contains(plugin)) continue;
         QString error;
         for (const QCanBusDeviceInfo& info : QCanBus::instance()->availableDevices(plugin, &error))
-            result.append(CanAdapterSpec{plugin, info.name()});
+            if (canCreate(plugin, info.name(), &error)) result.append(CanAdapterSpec{plugin, info.name()});
     }
     return result;
 }
 
 QString DescribeCanPlugins() {
     QString text = QStringLiteral("CAN adapters (--can PLUGIN:INTERFACE):\n");
+    const QuietPlugins quiet;
     const QStringList plugins = QCanBus::instance()->plugins();
     if (plugins.isEmpty()) text += QStringLiteral("  no CAN bus plugins installed\n");
     for (const QString& plugin : plugins) {
         QString error;
         QStringList names;
         for (const QCanBusDeviceInfo& info : QCanBus::instance()->availableDevices(plugin, &error))
-            names << info.name();
+            if (plugin == VirtualPlugin || canCreate(plugin, info.name(), &error)) names << info.name();
         text += QStringLiteral("  %1: ").arg(plugin);
         if (!names.isEmpty())
             text += names.join(QStringLiteral(", "));

@@ -102,20 +102,6 @@ private slots:
         QTEST(int(m.Direction), "direction");
     }
 
-    void key_data() {
-        QTest::addColumn<uint>("id");
-        QTest::addColumn<int>("protokol");
-        QTest::addColumn<uint>("key");
-        QTest::newRow("standard: whole identifier") << 0x1F0000A3u << 1 << 0x1F0000A3u;
-        QTest::newRow("protocol 3: bits 24-28") << 0x1F0000A3u << 3 << 0x1F000000u;
-        QTest::newRow("protocol 3: bits 29-31 dropped") << 0xE1000005u << 3 << 0x01000000u;
-    }
-    void key() {
-        QFETCH(uint, id);
-        QFETCH(int, protokol);
-        QTEST(uint(CanKey(id, protokol)), "key");
-    }
-
     void encodeWrite_data() {
         QTest::addColumn<int>("protokol");
         QTest::addColumn<uint>("identifier");
@@ -231,32 +217,6 @@ private slots:
         QTEST(int(back.Count), "backCount");
         QTEST(valuesOf(back), "backValues");
         QCOMPARE(int(back.Direction), direction);
-    }
-
-    void present_data() {
-        QTest::addColumn<int>("mask");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("carried");  // "1" per slot 0..3 that carries a value
-        QTest::newRow("mask 4, count 3") << 4 << 3 << "1000";
-        QTest::newRow("mask 6, count 3") << 6 << 3 << "1100";
-        QTest::newRow("mask 5, count 3") << 5 << 3 << "1010";
-        QTest::newRow("mask 7, count 2: only two slots") << 7 << 2 << "1100";
-        QTest::newRow("count 4 carries all whatever the mask") << 0 << 4 << "1111";
-        QTest::newRow("mask 0xFF, count 3: slot 3 not counted") << 0xFF << 3 << "1110";
-        QTest::newRow("count 0") << 7 << 0 << "0000";
-    }
-    void present() {
-        QFETCH(int, mask);
-        QFETCH(int, count);
-        QFETCH(QString, carried);
-        TDeviceMessage m;
-        m.Mask = static_cast<uint8_t>(mask);
-        m.Count = count;
-        QString got;
-        for (int i = 0; i < 4; ++i) got += m.present(i) ? QLatin1Char('1') : QLatin1Char('0');
-        QCOMPARE(got, carried);
-        QVERIFY(!m.present(-1));
-        QVERIFY(!m.present(4));
     }
 };
 

@@ -400,14 +400,6 @@ private slots:
         CanSend(1, status);
         QCOMPARE(status, QStringLiteral("  Transmit error"));
     }
-
-    void installReturnsThePreviousDriver() {
-        SlCanDriver* before = SlCanCurrentDriver();
-        QCOMPARE(before, static_cast<SlCanDriver*>(fake));
-        std::unique_ptr<SlCanDriver> previous = SlCanInstallDriver(std::make_unique<FakeSlCanDriver>());
-        QCOMPARE(previous.get(), before);
-        QVERIFY(SlCanCurrentDriver() != before);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestToolsCan)
