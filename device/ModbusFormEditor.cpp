@@ -29,6 +29,7 @@ namespace {
 
 constexpr int GridRows = 4;
 constexpr int MaxWord = 65535;
+constexpr int MinWord = -32768;
 
 // The integer a cell text stands for: decimal, optional leading minus. Text that does not convert
 // gives ok = false.
@@ -307,8 +308,9 @@ void TModbusForm::DataGridSetEditText(int row, const QString& text) {
         v = 0;
     }
     // A value above 65535 loses its last character until it fits: one keystroke in front of five
-    // digits ("9" before 65535) needs more than one cut.
-    while (v > MaxWord && !t.isEmpty()) {
+    // digits ("9" before 65535) needs more than one cut. A pasted number below -32768, which no
+    // 16-bit register holds, is cut the same way.
+    while ((v > MaxWord || v < MinWord) && t.size() > 1) {
         t.chop(1);
         v = cellValue(t);
     }

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -100,6 +101,8 @@ private slots:
     void clipboardKeys();
     void discardedKeyOpensNoEditor();
     void editingRowBecomesBitRow();
+    void tabMovesToTheNextRow();
+    void cellsShowNoSelection();
 
     void shorterLengthMovesBitRow();
     void lengthZeroHidesSelectors();
@@ -364,6 +367,12 @@ void TModbusFormTest::clipboardKeys() {
     QTest::keyClick(edit, Qt::Key_End);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cell(w, 1), QStringLiteral("12999"));
+    clip->setText(QStringLiteral("-70000"));
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(cell(w, 1), QStringLiteral("-7000"));
+    QCOMPARE(boxesValue(w), -7000 & 0xFFFF);
     clip->setText(QStringLiteral("abc"));
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cell(w, 1), QStringLiteral("0"));
@@ -402,6 +411,38 @@ void TModbusFormTest::editingRowBecomesBitRow() {
     QLineEdit* again = openEditor(2);
     QVERIFY(again);
     QCOMPARE(again->text(), QStringLiteral("7"));
+}
+
+void TModbusFormTest::tabMovesToTheNextRow() {
+    TModbusForm& w = *m_form;
+    w.DataLenEdit->setValue(3);
+    w.DataGrid->item(1, 0)->setText(QStringLiteral("9"));
+    QLineEdit* edit = openEditor(0);
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(w.DataGrid->currentRow(), 1);
+    QCOMPARE(w.BitRow(), 1);
+    QCOMPARE(boxesValue(w), 9);
+}
+
+void TModbusFormTest::cellsShowNoSelection() {
+    TModbusForm& w = *m_form;
+    QTableWidget* grid = w.DataGrid;
+    grid->setFocus();
+    grid->setCurrentCell(0, 0);
+    QVERIFY(grid->item(0, 0)->isSelected());
+    const QImage image = grid->viewport()->grab().toImage();
+    const QRect r = grid->visualItemRect(grid->item(0, 0));
+    // Right of the text, inside the cell: the plain window background, no highlight.
+    const QColor base = grid->palette().color(QPalette::Base);
+    QCOMPARE(image.pixelColor(r.left() + 40, r.center().y()).rgb(), base.rgb());
+    // The text starts 2 pixels from the cell's left edge: the column left of it is background.
+    QCOMPARE(image.pixelColor(r.left() + 1, r.center().y()).rgb(), base.rgb());
+    bool inked = false;
+    for (int x = r.left() + 2; x < r.left() + 12; ++x)
+        for (int y = r.top() + 2; y < r.bottom(); ++y)
+            if (image.pixelColor(x, y).rgb() != base.rgb()) inked = true;
+    QVERIFY(inked);
 }
 
 // ---- data length and bit boxes -------------------------------------------------------------------
