@@ -3,6 +3,9 @@
 // The adapter library on Qt's CAN bus: each configured adapter (plugin and interface) is one device
 // of the library. One device is open at a time. Frames are queued by the device's framesReceived
 // signal between ticks and handed out by DeviceReadEvents, which never blocks.
+// Configuration: DeviceOpen creates the device, DeviceSetBitRate sets its bit rate, DeviceSetMode
+// connects it (waiting at most ConnectWaitMs for plugins that connect later), the other steps
+// only check that the device is there.
 
 #include "CanAdapterSpec.h"
 #include "CanDeviceFactory.h"
