@@ -83,11 +83,13 @@ QString DescribeCanPlugins() {
         else
             text += QStringLiteral("no interfaces");
         if (plugin == VirtualPlugin)
-            text += QStringLiteral("; a bus between programs: tcp://127.0.0.1:PORT/can0, never chosen without --can");
+            text += QStringLiteral(
+                "; a bus between programs: tcp://127.0.0.1:PORT/can0, never chosen without --can");
         text += QLatin1Char('\n');
     }
     for (const QString& name : RegisteredCanDeviceFactories())
         text += QStringLiteral("  %1: built in (--can %1)\n").arg(name);
-    text += QStringLiteral("Without --can the interfaces of the hardware plugins above are offered, in this order.\n");
+    text += QStringLiteral(
+        "Without --can the interfaces of the hardware plugins above are offered, in this order.\n");
     return text;
 }

@@ -18,6 +18,10 @@ void RegisterCanDeviceFactory(const QString& pluginName, CanDeviceFactory factor
         factories().remove(pluginName);
 }
 
-CanDeviceFactory FindCanDeviceFactory(const QString& pluginName) { return factories().value(pluginName); }
+CanDeviceFactory FindCanDeviceFactory(const QString& pluginName) {
+    return factories().value(pluginName);
+}
 
-QStringList RegisteredCanDeviceFactories() { return factories().keys(); }
+QStringList RegisteredCanDeviceFactories() {
+    return factories().keys();
+}

@@ -23,7 +23,8 @@ TDeviceMessage DecodeDeviceFrame(const TCanFrame& frame, int32_t protokol, uint3
         msg.Address = static_cast<uint16_t>(frame.ID & 0x7F);
         // A data count above 8 cannot come off the bus; it never yields more than the four slots.
         msg.Count = std::min<int32_t>(frame.DLC, 8) >> 1;
-        for (int k = 0; k < 4; ++k) msg.Values[k] = wordAt(d, 2 * k);
+        for (int k = 0; k < 4; ++k)
+            msg.Values[k] = wordAt(d, 2 * k);
     } else {
         msg.Mask = static_cast<uint8_t>(d[4] >> 5);
         msg.Address = static_cast<uint16_t>(((d[4] & 0x1F) << 8) | d[5]);
@@ -34,7 +35,7 @@ TDeviceMessage DecodeDeviceFrame(const TCanFrame& frame, int32_t protokol, uint3
     }
     const uint32_t key = CanKey(frame.ID, protokol);
     if (key == txAdr) msg.Direction = 0;
-    if (key == rxAdr) msg.Direction = 1;  // a row whose two identifiers are equal counts as "to the device"
+    if (key == rxAdr) msg.Direction = 1; // a row whose two identifiers are equal counts as "to the device"
     return msg;
 }
 
@@ -42,14 +43,15 @@ void EncodeRegisterWrite(const TDeviceMessage& msg, uint32_t identifier, int32_t
     if (protokol == Protocol3) {
         out.ID = identifier + msg.Address;
         out.DLC = static_cast<uint8_t>(2 * std::clamp<int32_t>(msg.Count, 0, 4));
-        for (int k = 0; k < 4; ++k) putWord(out.Data, 2 * k, static_cast<uint16_t>(msg.Values[k]));
+        for (int k = 0; k < 4; ++k)
+            putWord(out.Data, 2 * k, static_cast<uint16_t>(msg.Values[k]));
         return;
     }
     out.ID = identifier;
     out.DLC = 8;
     putWord(out.Data, 0, static_cast<uint16_t>(msg.Values[1]));
     putWord(out.Data, 2, static_cast<uint16_t>(msg.Values[2]));
-    out.Data[4] = static_cast<uint8_t>(msg.Mask << 5);  // address bits 12-8 are never sent
+    out.Data[4] = static_cast<uint8_t>(msg.Mask << 5); // address bits 12-8 are never sent
     out.Data[5] = static_cast<uint8_t>(msg.Address & 0xFF);
     putWord(out.Data, 6, static_cast<uint16_t>(msg.Values[0]));
 }
@@ -57,8 +59,9 @@ void EncodeRegisterWrite(const TDeviceMessage& msg, uint32_t identifier, int32_t
 void EncodeCommand(uint16_t word, uint32_t rxAdr, TCanFrame& out) {
     out.ID = rxAdr;
     out.DLC = 8;
-    for (int i = 0; i < 4; ++i) out.Data[i] = 0;
-    out.Data[4] = 0x80;  // mask 4: one value
-    out.Data[5] = 0x7F;  // register 127
+    for (int i = 0; i < 4; ++i)
+        out.Data[i] = 0;
+    out.Data[4] = 0x80; // mask 4: one value
+    out.Data[5] = 0x7F; // register 127
     putWord(out.Data, 6, word);
 }

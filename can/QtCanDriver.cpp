@@ -43,7 +43,9 @@ constexpr BitRateCode BitRateTable[] = {
 QtCanDriver::QtCanDriver(QList<CanAdapterSpec> adapters, int queueCapacity)
     : m_adapters(std::move(adapters)), m_ring(static_cast<size_t>(std::max(queueCapacity, 1))) {}
 
-QtCanDriver::~QtCanDriver() { releaseDevice(); }
+QtCanDriver::~QtCanDriver() {
+    releaseDevice();
+}
 
 int QtCanDriver::bitRateForCode(uint16_t code) {
     for (const BitRateCode& entry : BitRateTable)
@@ -51,7 +53,9 @@ int QtCanDriver::bitRateForCode(uint16_t code) {
     return 0;
 }
 
-bool QtCanDriver::isOpening() { return s_opening; }
+bool QtCanDriver::isOpening() {
+    return s_opening;
+}
 
 QString QtCanDriver::openAdapterName() const {
     if (m_device == nullptr || m_lost || m_device->state() != QCanBusDevice::ConnectedState) return {};
@@ -59,7 +63,9 @@ QString QtCanDriver::openAdapterName() const {
     return spec.plugin + QLatin1Char(':') + spec.interfaceName;
 }
 
-bool QtCanDriver::Load() { return true; }
+bool QtCanDriver::Load() {
+    return true;
+}
 
 bool QtCanDriver::Free() {
     if (s_opening) return false;
@@ -67,7 +73,9 @@ bool QtCanDriver::Free() {
     return true;
 }
 
-int32_t QtCanDriver::GetDeviceCount() { return static_cast<int32_t>(m_adapters.size()); }
+int32_t QtCanDriver::GetDeviceCount() {
+    return static_cast<int32_t>(m_adapters.size());
+}
 
 SlCanHandle QtCanDriver::GetDevice(int32_t index) {
     return index >= 0 && index < m_adapters.size() ? index : -1;
@@ -92,8 +100,9 @@ bool QtCanDriver::DeviceOpen(SlCanHandle h) {
     else
         device = QCanBus::instance()->createDevice(spec.plugin, spec.interfaceName, &error);
     if (device == nullptr) {
-        m_lastError = error.isEmpty() ? QStringLiteral("no device for %1:%2").arg(spec.plugin, spec.interfaceName)
-                                      : error;
+        m_lastError = error.isEmpty()
+                          ? QStringLiteral("no device for %1:%2").arg(spec.plugin, spec.interfaceName)
+                          : error;
         return false;
     }
 
@@ -213,7 +222,7 @@ void QtCanDriver::takeFrames() {
     if (m_device == nullptr || m_device->state() != QCanBusDevice::ConnectedState) return;
     const QList<QCanBusFrame> frames = m_device->readAllFrames();
     for (const QCanBusFrame& frame : frames) {
-        if (frame.hasLocalEcho()) continue;  // our own frames coming back are not traffic
+        if (frame.hasLocalEcho()) continue; // our own frames coming back are not traffic
         TSlCanMessage msg;
         const QByteArray payload = frame.payload();
         msg.Flags = frame.hasExtendedFrameFormat() ? 1 : 0;
@@ -238,7 +247,7 @@ void QtCanDriver::takeFrames() {
 }
 
 void QtCanDriver::onErrorOccurred(QCanBusDevice::CanBusError error) {
-    if (!m_connected || m_closing || m_lost) return;  // errors of a refused open are in lastError()
+    if (!m_connected || m_closing || m_lost) return; // errors of a refused open are in lastError()
     if (error == QCanBusDevice::ConnectionError) {
         m_lost = true;
         push(SLCAN_EVT_DEVICE_LOST);
@@ -278,7 +287,8 @@ void QtCanDriver::clearQueue() {
 void QtCanDriver::releaseDevice() {
     if (m_device != nullptr) {
         m_closing = true;
-        for (const QMetaObject::Connection& c : m_connections) QObject::disconnect(c);
+        for (const QMetaObject::Connection& c : m_connections)
+            QObject::disconnect(c);
         m_connections.clear();
         const QCanBusDevice::CanBusDeviceState state = m_device->state();
         if (state == QCanBusDevice::ConnectedState || state == QCanBusDevice::ConnectingState)

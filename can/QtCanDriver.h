@@ -78,14 +78,14 @@ private:
 
     QList<CanAdapterSpec> m_adapters;
     std::vector<TSlCanEvent> m_ring;
-    size_t m_head = 0;  // oldest queued event
+    size_t m_head = 0; // oldest queued event
     size_t m_size = 0;
     uint64_t m_dropped = 0;
 
     QCanBusDevice* m_device = nullptr;
     SlCanHandle m_openHandle = -1;
     std::vector<QMetaObject::Connection> m_connections;
-    bool m_connected = false;  // reached the connected state since the open
+    bool m_connected = false; // reached the connected state since the open
     bool m_lost = false;
     bool m_closing = false;
     QString m_lastError;

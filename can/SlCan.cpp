@@ -16,7 +16,9 @@ std::unique_ptr<SlCanDriver> SlCanInstallDriver(std::unique_ptr<SlCanDriver> dri
     return previous;
 }
 
-SlCanDriver* SlCanCurrentDriver() { return installed().get(); }
+SlCanDriver* SlCanCurrentDriver() {
+    return installed().get();
+}
 
 bool SlCan_Load(void* /*a*/, void* /*b*/) {
     SlCanDriver* d = SlCanCurrentDriver();

@@ -28,7 +28,9 @@ constexpr int BitRateCount = static_cast<int>(sizeof(CanBitRates) / sizeof(CanBi
 
 } // namespace
 
-void CanLoad() { CanLoaded = SlCan_Load(nullptr, nullptr); }
+void CanLoad() {
+    CanLoaded = SlCan_Load(nullptr, nullptr);
+}
 
 void CanFree() {
     (void)SlCan_Free(0);

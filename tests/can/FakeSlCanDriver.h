@@ -19,8 +19,8 @@ public:
     bool loadResult = true;
     bool freeResult = true;
     int32_t deviceCount = 1;
-    SlCanHandle handleBase = 100;  // GetDevice(i) answers handleBase + i ...
-    bool handleInvalid = false;    // ... or -1
+    SlCanHandle handleBase = 100; // GetDevice(i) answers handleBase + i ...
+    bool handleInvalid = false;   // ... or -1
     bool openResult = true;
     bool bitRateResult = true;
     bool eventLevelResult = true;
@@ -29,7 +29,7 @@ public:
     bool closeResult = true;
     bool writeResult = true;
     uint8_t writeStatus = 0;
-    bool writeStatusOnFailure = false;  // a refused write still fills the status byte
+    bool writeStatusOnFailure = false; // a refused write still fills the status byte
     bool readResult = true;
     // A refused read leaves the count alone (as some bindings do) instead of writing 0.
     bool failedReadKeepsCount = true;
@@ -40,11 +40,11 @@ public:
 
     // --- record ---
     QStringList calls;
-    std::vector<TSlCanMessage> sent;  // every message of every accepted write
+    std::vector<TSlCanMessage> sent; // every message of every accepted write
     uint16_t lastBitRateCode = 0;
     uint32_t lastReadTimeOut = 0;
     uint32_t lastReadMaxCount = 0;
-    SlCanHandle openHandle = -1;  // handle of the last successful DeviceOpen, -1 after a close
+    SlCanHandle openHandle = -1; // handle of the last successful DeviceOpen, -1 after a close
 
     // --- events for the next reads ---
     void queueFrame(uint32_t id, uint8_t dlc, std::initializer_list<uint8_t> data = {}, uint8_t flags = 1) {
@@ -87,7 +87,8 @@ public:
     // The calls without arguments, e.g. {"GetDeviceCount", "GetDevice", "DeviceOpen"}.
     [[nodiscard]] QStringList callNames() const {
         QStringList names;
-        for (const QString& c : calls) names << c.section(QLatin1Char(' '), 0, 0);
+        for (const QString& c : calls)
+            names << c.section(QLatin1Char(' '), 0, 0);
         return names;
     }
 
@@ -142,7 +143,8 @@ public:
             if (writeStatusOnFailure && status != nullptr) *status = writeStatus;
             return false;
         }
-        for (uint32_t i = 0; i < count; ++i) sent.push_back(msgs[i]);
+        for (uint32_t i = 0; i < count; ++i)
+            sent.push_back(msgs[i]);
         if (status != nullptr) *status = writeStatus;
         return true;
     }
@@ -160,7 +162,8 @@ public:
             events[n++] = m_pending.front();
             m_pending.pop_front();
         }
-        if (count != nullptr && readWritesCount) *count = forcedReadCount >= 0 ? static_cast<uint32_t>(forcedReadCount) : n;
+        if (count != nullptr && readWritesCount)
+            *count = forcedReadCount >= 0 ? static_cast<uint32_t>(forcedReadCount) : n;
         return true;
     }
 

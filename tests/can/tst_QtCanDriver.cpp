@@ -16,7 +16,7 @@ const QString FakePlugin = QStringLiteral("fakebus");
 
 FakeCanBusDevice::Connect g_mode = FakeCanBusDevice::Connect::AtOnce;
 QPointer<FakeCanBusDevice> g_last;
-QStringList g_created;  // interface names the factory was asked for
+QStringList g_created; // interface names the factory was asked for
 
 QCanBusFrame dataFrame(quint32 id, const QByteArray& payload, bool extended) {
     QCanBusFrame f(id, payload);
@@ -29,13 +29,15 @@ TSlCanMessage messageOf(uint8_t flags, uint32_t id, uint8_t count, const QByteAr
     m.Flags = flags;
     m.ID = id;
     m.DataCount = count;
-    for (int i = 0; i < 8 && i < data.size(); ++i) m.Data[i] = static_cast<uint8_t>(data[i]);
+    for (int i = 0; i < 8 && i < data.size(); ++i)
+        m.Data[i] = static_cast<uint8_t>(data[i]);
     return m;
 }
 
 QList<CanAdapterSpec> fakeAdapters(int n) {
     QList<CanAdapterSpec> list;
-    for (int i = 0; i < n; ++i) list << CanAdapterSpec{FakePlugin, QStringLiteral("fake%1").arg(i)};
+    for (int i = 0; i < n; ++i)
+        list << CanAdapterSpec{FakePlugin, QStringLiteral("fake%1").arg(i)};
     return list;
 }
 
@@ -56,7 +58,8 @@ class TestQtCanDriver : public QObject {
     QString drain(uint32_t maxCount = 1000) {
         TSlCanEvent events[1000];
         uint32_t count = 0;
-        if (!driver->DeviceReadEvents(CanHandle, 10, events, maxCount, &count)) return QStringLiteral("refused");
+        if (!driver->DeviceReadEvents(CanHandle, 10, events, maxCount, &count))
+            return QStringLiteral("refused");
         QStringList out;
         for (uint32_t i = 0; i < count; ++i)
             out << (events[i].EventType == SLCAN_EVT_FRAME ? QString::number(events[i].Msg.ID, 16)
@@ -81,7 +84,7 @@ private slots:
     void cleanup() {
         SlCanInstallDriver(nullptr);
         driver = nullptr;
-        QVERIFY(g_last.isNull());  // the driver deletes its device
+        QVERIFY(g_last.isNull()); // the driver deletes its device
     }
 
     void parseSpec_data() {
@@ -89,16 +92,25 @@ private slots:
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("plugin");
         QTest::addColumn<QString>("interfaceName");
-        QTest::newRow("plain") << "socketcan:can0" << true << "socketcan" << "can0";
-        QTest::newRow("URL keeps its colons") << "virtualcan:tcp://127.0.0.1:35100/can0" << true << "virtualcan"
-                                              << "tcp://127.0.0.1:35100/can0";
-        QTest::newRow("demo alone") << "demo" << true << "demo" << "demo0";
-        QTest::newRow("demo with interface") << "demo:demo1" << true << "demo" << "demo1";
-        QTest::newRow("surrounding blanks") << "  peakcan:usb0 " << true << "peakcan" << "usb0";
-        QTest::newRow("no colon") << "socketcan" << false << "" << "";
-        QTest::newRow("empty") << "" << false << "" << "";
-        QTest::newRow("no plugin") << ":can0" << false << "" << "";
-        QTest::newRow("no interface") << "socketcan:" << false << "" << "";
+        QTest::newRow("plain") << "socketcan:can0" << true << "socketcan"
+                               << "can0";
+        QTest::newRow("URL keeps its colons")
+            << "virtualcan:tcp://127.0.0.1:35100/can0" << true << "virtualcan"
+            << "tcp://127.0.0.1:35100/can0";
+        QTest::newRow("demo alone") << "demo" << true << "demo"
+                                    << "demo0";
+        QTest::newRow("demo with interface") << "demo:demo1" << true << "demo"
+                                             << "demo1";
+        QTest::newRow("surrounding blanks") << "  peakcan:usb0 " << true << "peakcan"
+                                            << "usb0";
+        QTest::newRow("no colon") << "socketcan" << false << ""
+                                  << "";
+        QTest::newRow("empty") << "" << false << ""
+                               << "";
+        QTest::newRow("no plugin") << ":can0" << false << ""
+                                   << "";
+        QTest::newRow("no interface") << "socketcan:" << false << ""
+                                      << "";
     }
     void parseSpec() {
         QFETCH(QString, text);
@@ -117,7 +129,8 @@ private slots:
             QVERIFY(!spec.interfaceName.isEmpty());
         }
         const QString help = DescribeCanPlugins();
-        for (const QString& plugin : QCanBus::instance()->plugins()) QVERIFY2(help.contains(plugin), qPrintable(plugin));
+        for (const QString& plugin : QCanBus::instance()->plugins())
+            QVERIFY2(help.contains(plugin), qPrintable(plugin));
         QVERIFY(help.contains(FakePlugin));
     }
 
@@ -137,7 +150,7 @@ private slots:
         install(adapters);
         QCOMPARE(SlCan_GetDeviceCount(), adapters);
         QTEST(int(SlCan_GetDevice(index)), "handle");
-        QVERIFY(!SlCan_DeviceOpen(adapters));  // a handle no adapter stands for
+        QVERIFY(!SlCan_DeviceOpen(adapters)); // a handle no adapter stands for
     }
 
     void opensTheChosenAdapterThroughItsFactory() {
@@ -152,7 +165,8 @@ private slots:
     }
 
     void unknownPluginIsRefused() {
-        auto d = std::make_unique<QtCanDriver>(QList<CanAdapterSpec>{{QStringLiteral("nosuchplugin"), QStringLiteral("x0")}});
+        auto d = std::make_unique<QtCanDriver>(
+            QList<CanAdapterSpec>{{QStringLiteral("nosuchplugin"), QStringLiteral("x0")}});
         driver = d.get();
         SlCanInstallDriver(std::move(d));
         QVERIFY(!driver->DeviceOpen(0));
@@ -162,7 +176,7 @@ private slots:
 
     void bitRate_data() {
         QTest::addColumn<int>("code");
-        QTest::addColumn<int>("bitRate");  // 0: refused
+        QTest::addColumn<int>("bitRate"); // 0: refused
         QTest::newRow("0x8004, 125K") << 0x8004 << 125000;
         QTest::newRow("0x8003, 250K") << 0x8003 << 250000;
         QTest::newRow("0x8002") << 0x8002 << 500000;
@@ -179,8 +193,9 @@ private slots:
         TSlCanBitRate record;
         record.BRP = static_cast<uint16_t>(code);
         QCOMPARE(SlCan_DeviceSetBitRate(0, &record), bitRate != 0);
-        QCOMPARE(g_last->state(), QCanBusDevice::UnconnectedState);  // set before the device connects
-        if (bitRate != 0) QCOMPARE(g_last->configurationParameter(QCanBusDevice::BitRateKey).toInt(), bitRate);
+        QCOMPARE(g_last->state(), QCanBusDevice::UnconnectedState); // set before the device connects
+        if (bitRate != 0)
+            QCOMPARE(g_last->configurationParameter(QCanBusDevice::BitRateKey).toInt(), bitRate);
     }
 
     void configurationNeedsAnOpenDevice() {
@@ -190,8 +205,8 @@ private slots:
         QVERIFY(!SlCan_DeviceSetBitRate(0, &record));
         QVERIFY(!SlCan_DeviceSetMode(0, 1));
         QVERIFY(SlCan_DeviceOpen(0));
-        QVERIFY(!SlCan_DeviceSetBitRate(1, &record));  // another handle than the open one
-        QVERIFY(!SlCan_DeviceSetTXTimeOut(0, 100));    // not connected yet
+        QVERIFY(!SlCan_DeviceSetBitRate(1, &record)); // another handle than the open one
+        QVERIFY(!SlCan_DeviceSetTXTimeOut(0, 100));   // not connected yet
         QVERIFY(SlCan_DeviceSetBitRate(0, &record));
         QVERIFY(SlCan_DeviceSetEventLevel(0, 1));
         QVERIFY(SlCan_DeviceSetMode(0, 1));
@@ -204,7 +219,8 @@ private slots:
         QTest::addColumn<bool>("opened");
         QTest::newRow("connects at once") << int(FakeCanBusDevice::Connect::AtOnce) << true;
         QTest::newRow("connects later") << int(FakeCanBusDevice::Connect::Later) << true;
-        QTest::newRow("never connects: refused after the wait") << int(FakeCanBusDevice::Connect::Never) << false;
+        QTest::newRow("never connects: refused after the wait")
+            << int(FakeCanBusDevice::Connect::Never) << false;
         QTest::newRow("connection refused") << int(FakeCanBusDevice::Connect::Refuse) << false;
     }
     void connection() {
@@ -255,13 +271,20 @@ private slots:
     void events_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("events");
-        QTest::newRow("frames in order") << "f101 f7ff x1f000001" << "101 7ff 1f000001";
-        QTest::newRow("error frame between frames") << "f1 err f2" << "1 E1 2";
-        QTest::newRow("bus error") << "f1 buserror f2" << "1 E2 2";
-        QTest::newRow("remote request is a frame") << "rtr55" << "55";
-        QTest::newRow("own echo is not traffic") << "echo f3" << "3";
-        QTest::newRow("lost with a connection error: one event") << "f1 lostwitherror" << "1 E3";
-        QTest::newRow("lost without an error") << "f1 lost" << "1 E3";
+        QTest::newRow("frames in order") << "f101 f7ff x1f000001"
+                                         << "101 7ff 1f000001";
+        QTest::newRow("error frame between frames") << "f1 err f2"
+                                                    << "1 E1 2";
+        QTest::newRow("bus error") << "f1 buserror f2"
+                                   << "1 E2 2";
+        QTest::newRow("remote request is a frame") << "rtr55"
+                                                   << "55";
+        QTest::newRow("own echo is not traffic") << "echo f3"
+                                                 << "3";
+        QTest::newRow("lost with a connection error: one event") << "f1 lostwitherror"
+                                                                 << "1 E3";
+        QTest::newRow("lost without an error") << "f1 lost"
+                                               << "1 E3";
     }
     void events() {
         QFETCH(QString, script);
@@ -304,7 +327,8 @@ private slots:
         QCOMPARE(CanRead(10), 2);
         QCOMPARE(CanRx[0].ID, 0x1ABCDEF0u);
         QCOMPARE(int(CanRx[0].DLC), 8);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(CanRx[0].Data), 8), QByteArray::fromHex("0102030405060708"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(CanRx[0].Data), 8),
+                 QByteArray::fromHex("0102030405060708"));
         QCOMPARE(CanRx[1].ID, 0x123u);
         QCOMPARE(int(CanRx[1].DLC), 2);
         QCOMPARE(int(CanRx[1].Data[1]), 0xBB);
@@ -313,7 +337,8 @@ private slots:
     void readTakesAtMostMaxCount() {
         install(1);
         CanOpen(1, 8);
-        for (int i = 0; i < 7; ++i) g_last->receive({dataFrame(0x10 + i, {}, false)});
+        for (int i = 0; i < 7; ++i)
+            g_last->receive({dataFrame(0x10 + i, {}, false)});
         QCOMPARE(drain(3), QStringLiteral("10 11 12"));
         QCOMPARE(drain(3), QStringLiteral("13 14 15"));
         QCOMPARE(drain(3), QStringLiteral("16"));
@@ -322,10 +347,11 @@ private slots:
     void queueIsBounded() {
         install(1, 5);
         CanOpen(1, 8);
-        for (int i = 0; i < 8; ++i) g_last->receive({dataFrame(0x20 + i, {}, false)});
+        for (int i = 0; i < 8; ++i)
+            g_last->receive({dataFrame(0x20 + i, {}, false)});
         QCOMPARE(driver->queuedEvents(), 5);
         QCOMPARE(driver->droppedFrames(), uint64_t(3));
-        QCOMPARE(drain(), QStringLiteral("20 21 22 23 24"));  // the oldest are kept
+        QCOMPARE(drain(), QStringLiteral("20 21 22 23 24")); // the oldest are kept
         g_last->receive({dataFrame(0x30, {}, false)});
         QCOMPARE(drain(), QStringLiteral("30"));
         QCOMPARE(QtCanDriver(fakeAdapters(1)).queueCapacity(), QtCanDriver::DefaultQueueCapacity);
@@ -341,13 +367,15 @@ private slots:
         QTest::addColumn<QByteArray>("payload");
         const QByteArray data = QByteArray::fromHex("1122334455667788");
         QTest::newRow("extended, 8 bytes") << 1 << 0x1F000023u << 8 << true << true << data;
-        QTest::newRow("extended flag on a short identifier") << 1 << 0x201u << 2 << true << true << data.left(2);
+        QTest::newRow("extended flag on a short identifier")
+            << 1 << 0x201u << 2 << true << true << data.left(2);
         QTest::newRow("standard") << 0 << 0x7FFu << 3 << true << false << data.left(3);
         QTest::newRow("data count 0") << 1 << 0x5u << 0 << true << true << QByteArray();
         QTest::newRow("data count 12 clamped to 8") << 1 << 0x5u << 12 << true << true << data;
-        QTest::newRow("standard with a 29-bit identifier: refused") << 0 << 0x1F000023u << 1 << false << false
-                                                                     << QByteArray();
-        QTest::newRow("identifier beyond 29 bits: refused") << 1 << 0x20000000u << 1 << false << false << QByteArray();
+        QTest::newRow("standard with a 29-bit identifier: refused")
+            << 0 << 0x1F000023u << 1 << false << false << QByteArray();
+        QTest::newRow("identifier beyond 29 bits: refused")
+            << 1 << 0x20000000u << 1 << false << false << QByteArray();
     }
     void write() {
         QFETCH(int, flags);
@@ -373,9 +401,9 @@ private slots:
         install(1);
         TSlCanMessage m = messageOf(1, 0x10, 1, QByteArray(1, 'x'));
         uint8_t status = 0;
-        QVERIFY(!SlCan_DeviceWriteMessages(0, &m, 1, &status));  // nothing open
+        QVERIFY(!SlCan_DeviceWriteMessages(0, &m, 1, &status)); // nothing open
         QVERIFY(SlCan_DeviceOpen(0));
-        QVERIFY(!SlCan_DeviceWriteMessages(0, &m, 1, &status));  // open, not connected
+        QVERIFY(!SlCan_DeviceWriteMessages(0, &m, 1, &status)); // open, not connected
         CanOpen(1, 8);
         g_last->writeResult = false;
         QString text;
@@ -391,13 +419,13 @@ private slots:
         g_last->vanish(true);
         QVERIFY(driver->deviceLost());
         QVERIFY(driver->openAdapterName().isEmpty());
-        QCOMPARE(CanRead(10), 1);  // the frame that came before; the loss is a non-frame event
+        QCOMPARE(CanRead(10), 1); // the frame that came before; the loss is a non-frame event
         QCOMPARE(CanRx[0].ID, 0x42u);
         QCOMPARE(CanRead(10), 0);
         QString text;
         CanSend(1, text);
         QCOMPARE(text, QStringLiteral("  Transmit error"));
-        g_last->raise(QCanBusDevice::ConnectionError);  // late errors of a lost device add nothing
+        g_last->raise(QCanBusDevice::ConnectionError); // late errors of a lost device add nothing
         QCOMPARE(drain(), QString());
 
         CanClose();

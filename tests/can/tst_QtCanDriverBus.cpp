@@ -51,10 +51,12 @@ public:
         server.reset();
     }
     void send(quint32 id, const QByteArray& data, bool extended) {
-        const QByteArray line = QByteArray::number(id) + '#' + (extended ? "X" : "") + '#' + data.toHex() + '\n';
-        for (QTcpSocket* s : std::as_const(clients)) s->write(line);
+        const QByteArray line =
+            QByteArray::number(id) + '#' + (extended ? "X" : "") + '#' + data.toHex() + '\n';
+        for (QTcpSocket* s : std::as_const(clients))
+            s->write(line);
     }
-    QList<QByteArray> received;  // frames clients sent, as "ID#FLAGS#HEX"
+    QList<QByteArray> received; // frames clients sent, as "ID#FLAGS#HEX"
     [[nodiscard]] int clientCount() const { return int(clients.size()); }
 
 private:
@@ -88,7 +90,8 @@ QList<TCanFrame> readFrames(int want) {
     while (got.size() < want && t.elapsed() < 5000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         const int n = CanRead(10);
-        for (int i = 0; i < n; ++i) got << CanRx[i];
+        for (int i = 0; i < n; ++i)
+            got << CanRx[i];
     }
     return got;
 }
@@ -113,7 +116,8 @@ class TestQtCanDriverBus : public QObject {
     }
 
     void installOn(const QString& url, int capacity = QtCanDriver::DefaultQueueCapacity) {
-        auto d = std::make_unique<QtCanDriver>(QList<CanAdapterSpec>{{QStringLiteral("virtualcan"), url}}, capacity);
+        auto d = std::make_unique<QtCanDriver>(QList<CanAdapterSpec>{{QStringLiteral("virtualcan"), url}},
+                                               capacity);
         driver = d.get();
         SlCanInstallDriver(std::move(d));
         CanResetState();
@@ -144,7 +148,7 @@ private slots:
         QVERIFY(CanOpened);
         QCOMPARE(driver->openAdapterName(), QStringLiteral("virtualcan:") + BusUrl);
         syncWithPeer();
-        constexpr int N = 1500;  // more than one read takes
+        constexpr int N = 1500; // more than one read takes
         for (int i = 0; i < N; ++i) {
             QCanBusFrame f(static_cast<quint32>(i % 2 ? 0x1F000000 + i : 0x100 + i % 0x600),
                            QByteArray(i % 9, static_cast<char>(i & 0xFF)));
@@ -157,7 +161,8 @@ private slots:
             const TCanFrame& f = got[i];
             QCOMPARE(f.ID, static_cast<uint32_t>(i % 2 ? 0x1F000000 + i : 0x100 + i % 0x600));
             QCOMPARE(int(f.DLC), i % 9);
-            for (int b = 0; b < f.DLC; ++b) QCOMPARE(int(f.Data[b]), i & 0xFF);
+            for (int b = 0; b < f.DLC; ++b)
+                QCOMPARE(int(f.Data[b]), i & 0xFF);
         }
         QCOMPARE(driver->droppedFrames(), uint64_t(0));
     }
@@ -169,7 +174,8 @@ private slots:
         QTest::newRow("protocol 3 write") << 0x01000023u << 4 << QByteArray::fromHex("000AFFFF00000000");
         QTest::newRow("standard layout, 8 bytes") << 0x201u << 8 << QByteArray::fromHex("00010002C0051234");
         QTest::newRow("data count 0") << 0x1FFFFFFFu << 0 << QByteArray::fromHex("1122334455667788");
-        QTest::newRow("data count 3: only three bytes go out") << 0x7u << 3 << QByteArray::fromHex("A1A2A3A4A5A6A7A8");
+        QTest::newRow("data count 3: only three bytes go out")
+            << 0x7u << 3 << QByteArray::fromHex("A1A2A3A4A5A6A7A8");
     }
     void sentFramesArriveIntact() {
         QFETCH(uint, id);
@@ -187,7 +193,7 @@ private slots:
         QTRY_VERIFY(peer->framesAvailable() > 0);
         const QCanBusFrame f = peer->readFrame();
         QCOMPARE(uint(f.frameId()), id);
-        QVERIFY(f.hasExtendedFrameFormat());  // every frame is sent with the extended flag
+        QVERIFY(f.hasExtendedFrameFormat()); // every frame is sent with the extended flag
         QCOMPARE(f.payload(), data.left(dlc));
     }
 
@@ -219,11 +225,13 @@ private slots:
         CanOpen(1, 8);
         QVERIFY(CanOpened);
         syncWithPeer();
-        for (int i = 0; i < 150; ++i) QVERIFY(peer->writeFrame(QCanBusFrame(0x300u + i, QByteArray(1, 'q'))));
+        for (int i = 0; i < 150; ++i)
+            QVERIFY(peer->writeFrame(QCanBusFrame(0x300u + i, QByteArray(1, 'q'))));
         QTRY_COMPARE(uint64_t(driver->queuedEvents()) + driver->droppedFrames(), uint64_t(150));
         QCOMPARE(driver->droppedFrames(), uint64_t(50));
         QCOMPARE(CanRead(10), 100);
-        for (int i = 0; i < 100; ++i) QCOMPARE(CanRx[i].ID, 0x300u + i);  // the first hundred were kept
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(CanRx[i].ID, 0x300u + i); // the first hundred were kept
         QCOMPARE(CanRead(10), 0);
     }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString H = QStringLiteral("100");  // handle of adapter index 0 in the fake
+const QString H = QStringLiteral("100"); // handle of adapter index 0 in the fake
 
 QStringList fullOpen(int index, const QString& code = QStringLiteral("0x8004")) {
     const QString h = QString::number(100 + index);
@@ -32,7 +32,8 @@ int queueScript(FakeSlCanDriver& fake, const QString& script) {
         }
         for (int i = 0; i < n; ++i, ++frames) {
             uint8_t data[8];
-            for (int b = 0; b < 8; ++b) data[b] = static_cast<uint8_t>(frames + b);
+            for (int b = 0; b < 8; ++b)
+                data[b] = static_cast<uint8_t>(frames + b);
             fake.queueFrame(0x100u + static_cast<uint32_t>(frames), static_cast<uint8_t>(frames % 9), data,
                             static_cast<uint8_t>(frames & 1));
         }
@@ -82,9 +83,12 @@ private slots:
         QTest::addColumn<bool>("opened");
         QTest::addColumn<int>("handle");
 
-        QTest::newRow("one adapter, device 8 asked: the only one") << 1 << 8 << false << "" << fullOpen(0) << true << 100;
-        QTest::newRow("two adapters, device 8 asked: index 1") << 2 << 8 << false << "" << fullOpen(1) << true << 101;
-        QTest::newRow("ten adapters, device 8 asked: index 7") << 10 << 8 << false << "" << fullOpen(7) << true << 107;
+        QTest::newRow("one adapter, device 8 asked: the only one")
+            << 1 << 8 << false << "" << fullOpen(0) << true << 100;
+        QTest::newRow("two adapters, device 8 asked: index 1")
+            << 2 << 8 << false << "" << fullOpen(1) << true << 101;
+        QTest::newRow("ten adapters, device 8 asked: index 7")
+            << 10 << 8 << false << "" << fullOpen(7) << true << 107;
         QTest::newRow("device 2 of 3: index 1") << 3 << 2 << false << "" << fullOpen(1) << true << 101;
         QTest::newRow("device 0: index 0") << 3 << 0 << false << "" << fullOpen(0) << true << 100;
         QTest::newRow("negative device: index 0") << 3 << -4 << false << "" << fullOpen(0) << true << 100;
@@ -94,12 +98,14 @@ private slots:
         QTest::newRow("count -2") << -2 << 8 << false << "" << countOnly << false << -1;
         QTest::newRow("count -3 is no adapter either") << -3 << 8 << false << "" << countOnly << false << -1;
         QTest::newRow("handle -1") << 1 << 8 << true << ""
-                                   << QStringList{QStringLiteral("GetDeviceCount"), QStringLiteral("GetDevice 0")}
+                                   << QStringList{QStringLiteral("GetDeviceCount"),
+                                                  QStringLiteral("GetDevice 0")}
                                    << false << -1;
         const QStringList all = fullOpen(0);
         QTest::newRow("open refused") << 1 << 8 << false << "open" << all.mid(0, 3) << false << 100;
         QTest::newRow("bit rate refused") << 1 << 8 << false << "bitrate" << all.mid(0, 4) << false << 100;
-        QTest::newRow("event level refused") << 1 << 8 << false << "eventlevel" << all.mid(0, 5) << false << 100;
+        QTest::newRow("event level refused")
+            << 1 << 8 << false << "eventlevel" << all.mid(0, 5) << false << 100;
         QTest::newRow("mode refused") << 1 << 8 << false << "mode" << all.mid(0, 6) << false << 100;
         QTest::newRow("TX time-out refused") << 1 << 8 << false << "txtimeout" << all << false << 100;
     }
@@ -133,7 +139,7 @@ private slots:
 
     void bitRateCode_data() {
         QTest::addColumn<int>("index");
-        QTest::addColumn<int>("code");  // -1: the bit rate is not set and the open fails
+        QTest::addColumn<int>("code"); // -1: the bit rate is not set and the open fails
         QTest::newRow("index 0") << 0 << 0x800A;
         QTest::newRow("index 1, 125K") << 1 << 0x8004;
         QTest::newRow("index 2, 250K") << 2 << 0x8003;
@@ -269,7 +275,7 @@ private slots:
         QCOMPARE(fake->sent.size(), size_t(3));
         for (int i = 0; i < 3; ++i) {
             const TSlCanMessage& m = fake->sent[size_t(i)];
-            QCOMPARE(int(m.Flags), 1);  // every frame goes out with the extended flag
+            QCOMPARE(int(m.Flags), 1); // every frame goes out with the extended flag
             QCOMPARE(m.ID, CanTx[i].ID);
             QCOMPARE(m.DataCount, CanTx[i].DLC);
             // All eight bytes are copied whatever the data count.
@@ -288,7 +294,8 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, sent);
         openDefault();
-        for (int i = 0; i < CanTxSize; ++i) CanTx[i].ID = 0x200u + static_cast<uint32_t>(i);
+        for (int i = 0; i < CanTxSize; ++i)
+            CanTx[i].ID = 0x200u + static_cast<uint32_t>(i);
         QString status;
         CanSend(count, status);
         QCOMPARE(int(fake->sent.size()), sent);
@@ -338,7 +345,8 @@ private slots:
             const TCanFrame& f = CanRx[n];
             QCOMPARE(f.ID, 0x100u + static_cast<uint32_t>(n));
             QCOMPARE(int(f.DLC), n % 9);
-            for (int b = 0; b < 8; ++b) QCOMPARE(int(f.Data[b]), (n + b) & 0xFF);
+            for (int b = 0; b < 8; ++b)
+                QCOMPARE(int(f.Data[b]), (n + b) & 0xFF);
         }
         // Records beyond the count keep older contents.
         QCOMPARE(CanRx[frames].ID, 0xABCD0000u + static_cast<uint32_t>(frames));
@@ -366,7 +374,7 @@ private slots:
         fake->readWritesCount = readWritesCount;
         CanRx[0].ID = 0x55;
         QCOMPARE(CanRead(10), 0);
-        QCOMPARE(CanRx[0].ID, 0x55u);  // nothing of the previous read is processed again
+        QCOMPARE(CanRx[0].ID, 0x55u); // nothing of the previous read is processed again
     }
 
     void readCountBeyondTheBuffer() {
