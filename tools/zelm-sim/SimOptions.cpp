@@ -36,7 +36,11 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
     const QCommandLineOption duration(QStringLiteral("duration"),
                                       QStringLiteral("Stop after S seconds (default: run until Ctrl+C)."),
                                       QStringLiteral("S"));
-    parser.addOptions({can, project, name, period, burst, bitrate, serial, baud, duration});
+    const QCommandLineOption delay(QStringLiteral("delay"),
+                                   QStringLiteral("Connect at once but start reporting only after S seconds "
+                                                  "(lets the other side connect first)."),
+                                   QStringLiteral("S"));
+    parser.addOptions({can, project, name, period, burst, bitrate, serial, baud, duration, delay});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -86,6 +90,14 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
         if (!ok || options.durationS <= 0) {
             *error = QStringLiteral("--duration wants a positive number of seconds, not \"%1\"")
                          .arg(parser.value(duration));
+            return false;
+        }
+    }
+    if (parser.isSet(delay)) {
+        bool ok = false;
+        options.delayS = parser.value(delay).toDouble(&ok);
+        if (!ok || options.delayS < 0) {
+            *error = QStringLiteral("--delay wants a number of seconds, not \"%1\"").arg(parser.value(delay));
             return false;
         }
     }

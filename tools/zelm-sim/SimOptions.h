@@ -16,6 +16,7 @@ struct SimOptions {
     QString serialPath;    // empty: no Modbus slave
     int baud = 115200;
     double durationS = 0;  // 0: run until stopped
+    double delayS = 0;     // connect at once, start reporting after this many seconds
 };
 
 // Parses the arguments (argv[0] first). On failure returns false with a message; --help and

@@ -23,7 +23,7 @@ SimRunner::SimRunner(SimOptions options, ZelmBus bus, QObject* parent)
 SimRunner::~SimRunner() {
     if (m_can) {
         m_can->disconnect(this);
-        m_can->disconnectDevice();
+        if (m_can->state() != QCanBusDevice::UnconnectedState) m_can->disconnectDevice();
     }
 }
 
@@ -130,7 +130,12 @@ void SimRunner::onSerialData() {
 }
 
 void SimRunner::tick() {
-    m_bus.produce(m_clock.elapsed(), m_out);
+    if (!m_busClock.isValid()) {
+        if (m_clock.elapsed() < static_cast<qint64>(m_options.delayS * 1000.0)) return;
+        m_busClock.start();
+        if (m_options.delayS > 0) m_stdout << "reporting starts\n" << Qt::flush;
+    }
+    m_bus.produce(m_busClock.elapsed(), m_out);
     send(m_out);
 }
 

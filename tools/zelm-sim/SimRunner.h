@@ -56,7 +56,8 @@ private:
     bool m_stopping = false;
     QTimer m_tick;
     QTimer m_report;
-    QElapsedTimer m_clock;
+    QElapsedTimer m_clock;     // since the start
+    QElapsedTimer m_busClock;  // since the devices started reporting
     std::vector<TCanFrame> m_out;
     QTextStream m_stdout;
     int64_t m_sent = 0;
