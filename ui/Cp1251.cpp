@@ -6,6 +6,7 @@
 namespace {
 
 // Unicode code points of the bytes 0x80 ... 0xFF.
+// clang-format off
 constexpr std::array<char16_t, 128> HighHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
@@ -24,20 +25,19 @@ constexpr std::array<char16_t, 128> HighHalf = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
+// clang-format on
 
 char encodeOne(char16_t c) {
-    if (c < 0x80)
-        return static_cast<char>(c);
-    if (c >= 0x0410 && c <= 0x044F)  // А ... я, the bulk of any Cyrillic text
+    if (c < 0x80) return static_cast<char>(c);
+    if (c >= 0x0410 && c <= 0x044F) // А ... я, the bulk of any Cyrillic text
         return static_cast<char>(0xC0 + (c - 0x0410));
     for (std::size_t i = 0; i < HighHalf.size(); ++i) {
-        if (HighHalf[i] == c)
-            return static_cast<char>(0x80 + i);
+        if (HighHalf[i] == c) return static_cast<char>(0x80 + i);
     }
     return '?';
 }
 
-}  // namespace
+} // namespace
 
 QString DecodeCp1251(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -55,8 +55,7 @@ QByteArray EncodeCp1251(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         // A character outside the basic plane is one '?', not two.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
         bytes.append(encodeOne(c.unicode()));
     }
     return bytes;

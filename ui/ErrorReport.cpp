@@ -24,7 +24,7 @@ void defaultReport(const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(), text);
 }
 
-}  // namespace
+} // namespace
 
 void ReportError(const QString& text) {
     // A copy, so that a reporter may replace itself while it runs.

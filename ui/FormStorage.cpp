@@ -35,13 +35,18 @@ const QString KeyVisible = QStringLiteral("Visible");
 
 constexpr Qt::WindowStates SizeStates = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
 
-QString screenSuffix(QSize size) { return QStringLiteral("(%1x%2)").arg(size.width()).arg(size.height()); }
-
-QPoint centredTopLeft(const QRect& area, QSize size) {
-    return {area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2};
+QString screenSuffix(QSize size) {
+    return QStringLiteral("(%1x%2)").arg(size.width()).arg(size.height());
 }
 
-QString fourNumbers(int a, int b, int c, int d) { return QString::asprintf("%d,%d,%d,%d", a, b, c, d); }
+QPoint centredTopLeft(const QRect& area, QSize size) {
+    return {area.left() + (area.width() - size.width()) / 2,
+            area.top() + (area.height() - size.height()) / 2};
+}
+
+QString fourNumbers(int a, int b, int c, int d) {
+    return QString::asprintf("%d,%d,%d,%d", a, b, c, d);
+}
 
 // The words of a stored position; word i (from 0) or fallback when it is missing or no number.
 class TWords {
@@ -49,8 +54,7 @@ public:
     explicit TWords(const QString& text)
         : m_words(text.split(QRegularExpression(QStringLiteral("[, ]")), Qt::SkipEmptyParts)) {}
     [[nodiscard]] int at(qsizetype i, int fallback) const {
-        if (i >= m_words.size())
-            return fallback;
+        if (i >= m_words.size()) return fallback;
         return IniFile::parseInteger(m_words[i]).value_or(fallback);
     }
 
@@ -58,7 +62,7 @@ private:
     QStringList m_words;
 };
 
-}  // namespace
+} // namespace
 
 TFormStorage::TFormStorage(QWidget* form) : QObject(form), m_form(form) {
     Q_ASSERT(form && form->isWindow());
@@ -74,8 +78,7 @@ TFormStorage::~TFormStorage() {
 }
 
 bool TFormStorage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_form)
-        return false;
+    if (watched != m_form) return false;
     switch (event->type()) {
     case QEvent::Show:
         // Spontaneous shows are the window system mapping a minimised window again: no showing.
@@ -95,8 +98,7 @@ bool TFormStorage::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Hide:
         if (!event->spontaneous() && m_closeRequested) {
             m_closeRequested = false;
-            if (m_restored)
-                saveFormPlacement(false);
+            if (m_restored) saveFormPlacement(false);
         }
         break;
     default:
@@ -110,20 +112,16 @@ void TFormStorage::saveAllAtExit() {
     const std::vector<TFormStorage*> stores = allStores();
     for (TFormStorage* store : stores) {
         const auto& live = allStores();
-        if (std::find(live.begin(), live.end(), store) == live.end())
-            continue;
-        if (store->m_form && store->m_restored && !store->m_savedSinceShown)
-            store->saveFormPlacement(true);
+        if (std::find(live.begin(), live.end(), store) == live.end()) continue;
+        if (store->m_form && store->m_restored && !store->m_savedSinceShown) store->saveFormPlacement(true);
     }
 }
 
 TFormStorage::TScreenMetrics TFormStorage::screenMetrics() {
-    if (const TScreenQuery& query = screenQueryOverride())
-        return query();
+    if (const TScreenQuery& query = screenQueryOverride()) return query();
     TScreenMetrics metrics;
     const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary)
-        return metrics;
+    if (!primary) return metrics;
     metrics.size = primary->geometry().size();
     metrics.pixelsPerInch = qRound(primary->logicalDotsPerInch());
     // Qt has no border metric of its own; a single-line border is one pixel.
@@ -134,7 +132,9 @@ TFormStorage::TScreenMetrics TFormStorage::screenMetrics() {
     return metrics;
 }
 
-void TFormStorage::setScreenQuery(TScreenQuery query) { screenQueryOverride() = std::move(query); }
+void TFormStorage::setScreenQuery(TScreenQuery query) {
+    screenQueryOverride() = std::move(query);
+}
 
 // ---- placement record ----
 
@@ -145,10 +145,8 @@ int TFormStorage::currentFlags() const {
 
 int TFormStorage::currentShowCmd() const {
     const Qt::WindowStates state = m_form->windowState();
-    if (state & Qt::WindowMinimized)
-        return ShowMinimized;
-    if (state & Qt::WindowMaximized)
-        return ShowMaximized;
+    if (state & Qt::WindowMinimized) return ShowMinimized;
+    if (state & Qt::WindowMaximized) return ShowMaximized;
     return ShowNormal;
 }
 
@@ -158,28 +156,24 @@ QRect TFormStorage::normalFrameRect() const {
     const QRect frame = m_form->frameGeometry();
     const QRect client = m_form->geometry();
     const QRect normal = m_form->normalGeometry();
-    if (normal.isEmpty())
-        return frame;
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                           frame.bottom() - client.bottom());
+    if (normal.isEmpty()) return frame;
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
     return normal.marginsAdded(margins);
 }
 
 void TFormStorage::centreForm(const TScreenMetrics& metrics) {
     const QRect area = metrics.centreArea;
-    if (area.isEmpty())
-        return;
+    if (area.isEmpty()) return;
     m_form->move(centredTopLeft(area, m_form->frameGeometry().size()));
 }
 
 // ---- save ----
 
 void TFormStorage::saveFormPlacement(bool atExit) {
-    if (!m_form)
-        return;
+    if (!m_form) return;
     m_savedSinceShown = true;
-    if (m_iniFileName.isEmpty())
-        return;
+    if (m_iniFileName.isEmpty()) return;
     IniFile ini(m_iniFileName);
     if (ini.readError()) {
         ReportError(ini.errorString());
@@ -192,9 +186,11 @@ void TFormStorage::savePlacementTo(IniFile& ini, bool atExit) {
     const TScreenMetrics metrics = screenMetrics();
     const QString& section = m_iniSection;
     const QString suffix = screenSuffix(metrics.size);
-    const QString minMax = fourNumbers(m_minPosition.x(), m_minPosition.y(), m_maxPosition.x(), m_maxPosition.y());
+    const QString minMax =
+        fourNumbers(m_minPosition.x(), m_minPosition.y(), m_maxPosition.x(), m_maxPosition.y());
     const QRect normal = normalFrameRect();
-    const QString norm = fourNumbers(normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height());
+    const QString norm = fourNumbers(normal.left(), normal.top(), normal.left() + normal.width(),
+                                     normal.top() + normal.height());
 
     ini.beginBatch();
     (void)ini.writeInteger(section, KeyFormVersion, m_version);
@@ -206,27 +202,23 @@ void TFormStorage::savePlacementTo(IniFile& ini, bool atExit) {
     (void)ini.writeString(section, KeyNormPos + suffix, norm);
     (void)ini.writeString(section, KeyNormPos, norm);
     (void)ini.writeString(section, KeyVisible, atExit ? QStringLiteral("1") : QStringLiteral("0"));
-    if (!ini.commitBatch())
-        ReportError(ini.errorString());
+    if (!ini.commitBatch()) ReportError(ini.errorString());
 }
 
 // ---- restore ----
 
 void TFormStorage::restoreFormPlacement() {
-    if (!m_form)
-        return;
+    if (!m_form) return;
     m_restored = true;
     m_savedSinceShown = false;
     if (m_iniFileName.isEmpty()) {
-        if (m_centreOnShow)
-            centreForm(screenMetrics());
+        if (m_centreOnShow) centreForm(screenMetrics());
         return;
     }
     const IniFile ini(m_iniFileName);
     if (ini.readError()) {
         ReportError(ini.errorString());
-        if (m_centreOnShow)
-            centreForm(screenMetrics());
+        if (m_centreOnShow) centreForm(screenMetrics());
         return;
     }
     restorePlacementFrom(ini);
@@ -236,8 +228,7 @@ void TFormStorage::restorePlacementFrom(const IniFile& ini) {
     const TScreenMetrics metrics = screenMetrics();
     const QString& section = m_iniSection;
     if (ini.readInteger(section, KeyFormVersion, 0) < m_version) {
-        if (m_centreOnShow)
-            centreForm(metrics);
+        if (m_centreOnShow) centreForm(metrics);
         return;
     }
 
@@ -297,8 +288,7 @@ void TFormStorage::restorePlacementFrom(const IniFile& ini) {
     case 6:
     case 7:
         state = Qt::WindowMinimized;
-        if (flags & FlagRestoreToMaximized)
-            state |= Qt::WindowMaximized;
+        if (flags & FlagRestoreToMaximized) state |= Qt::WindowMaximized;
         break;
     case 3:
         state = Qt::WindowMaximized;
@@ -309,12 +299,10 @@ void TFormStorage::restorePlacementFrom(const IniFile& ini) {
     const Qt::WindowStates others = m_form->windowState() & ~SizeStates;
     if (normalPosition) {
         // The normal rectangle can only be set in the normal state.
-        if (m_form->windowState() & SizeStates)
-            m_form->setWindowState(others);
+        if (m_form->windowState() & SizeStates) m_form->setWindowState(others);
         m_form->move(*normalPosition);
     } else if (m_centreOnShow) {
-        if (m_form->windowState() & SizeStates)
-            m_form->setWindowState(others);
+        if (m_form->windowState() & SizeStates) m_form->setWindowState(others);
         centreForm(metrics);
     }
     m_form->setWindowState(others | state);

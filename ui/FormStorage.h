@@ -96,8 +96,8 @@ private:
     // The parts of the placement record that Qt does not keep.
     QPoint m_minPosition{-1, -1};
     QPoint m_maxPosition{-1, -1};
-    bool m_centreOnShow = true;      // the window's design position: centred on the screen
-    bool m_restored = false;         // a restore has happened at least once
+    bool m_centreOnShow = true; // the window's design position: centred on the screen
+    bool m_restored = false;    // a restore has happened at least once
     bool m_savedSinceShown = false;
-    bool m_closeRequested = false;   // a close event arrived; the following hide grants it
+    bool m_closeRequested = false; // a close event arrived; the following hide grants it
 };

@@ -30,7 +30,9 @@ constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 
 enum class Encoding { Utf8, Utf8Bom, Cp1251 };
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 qsizetype skipBlanks(QStringView s, qsizetype i) {
     while (i < s.size() && isBlank(s[i]))
@@ -46,7 +48,9 @@ QStringView trimBlanks(QStringView s) {
     return s.sliced(begin, end - begin);
 }
 
-bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // Case-insensitive order of UTF-8 names for SimpleIni (its own comparison folds ASCII only;
 // section names are project names and may be Cyrillic).
@@ -56,12 +60,9 @@ struct NoCaseUtf8 {
         for (;; ++left, ++right) {
             const auto a = static_cast<unsigned char>(*left);
             const auto b = static_cast<unsigned char>(*right);
-            if (a >= 0x80 || b >= 0x80)
-                break;
-            if (a == 0 || b == 0)
-                return a == 0 && b != 0;
-            if (lower(a) != lower(b))
-                return lower(a) < lower(b);
+            if (a >= 0x80 || b >= 0x80) break;
+            if (a == 0 || b == 0) return a == 0 && b != 0;
+            if (lower(a) != lower(b)) return lower(a) < lower(b);
         }
         return QString::compare(QString::fromUtf8(left), QString::fromUtf8(right), Qt::CaseInsensitive) < 0;
     }
@@ -70,17 +71,17 @@ struct NoCaseUtf8 {
 using SimpleIni = CSimpleIniTempl<char, NoCaseUtf8, SI_ConvertA<char>>;
 
 struct Line {
-    QByteArray bytes;  // without the line ending
-    QByteArray eol;    // "\r\n", "\n", "\r" or empty for a last line without one
+    QByteArray bytes; // without the line ending
+    QByteArray eol;   // "\r\n", "\n", "\r" or empty for a last line without one
 };
 
 enum class Kind { Blank, Comment, Section, Entry, Other };
 
 struct Parsed {
     Kind kind = Kind::Other;
-    QString name;                // section name or key
-    qsizetype valueStart = 0;    // entry: where the value begins in the decoded line
-    bool brokenHeader = false;   // "[" without "]"
+    QString name;              // section name or key
+    qsizetype valueStart = 0;  // entry: where the value begins in the decoded line
+    bool brokenHeader = false; // "[" without "]"
 };
 
 Parsed classify(const QString& text) {
@@ -106,7 +107,7 @@ Parsed classify(const QString& text) {
         return p;
     }
     const qsizetype eq = text.indexOf(u'=', i);
-    if (eq <= i)  // no "=", or an empty key
+    if (eq <= i) // no "=", or an empty key
         return p;
     p.kind = Kind::Entry;
     p.name = trimBlanks(QStringView(text).sliced(i, eq - i)).toString();
@@ -116,7 +117,7 @@ Parsed classify(const QString& text) {
 
 bool isValidUtf8(QByteArrayView bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);  // the decoder works when its result is taken
+    const QString text = decoder.decode(bytes); // the decoder works when its result is taken
     return !decoder.hasError();
 }
 
@@ -134,20 +135,20 @@ struct Op {
     QString value;
 };
 
-}  // namespace
+} // namespace
 
 struct IniFile::Impl {
     Encoding encoding = Encoding::Utf8;
-    QByteArray newEol = nativeEol();  // ending of lines we add
+    QByteArray newEol = nativeEol(); // ending of lines we add
     std::vector<Line> lines;
-    QByteArray diskBytes;  // the file as last read or written
+    QByteArray diskBytes; // the file as last read or written
     bool onDisk = false;
     bool readFailed = false;
 
     int batchDepth = 0;
-    std::vector<Op> pending;  // applied to lines, not yet on disk
+    std::vector<Op> pending; // applied to lines, not yet on disk
 
-    mutable SimpleIni view{true, true, false};  // UTF-8, several equal keys kept, no multi-line values
+    mutable SimpleIni view{true, true, false}; // UTF-8, several equal keys kept, no multi-line values
     mutable bool viewStale = true;
 
     void parse(const QByteArray& bytes);
@@ -175,8 +176,7 @@ void IniFile::Impl::parse(const QByteArray& bytes) {
     const qsizetype n = body.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char c = body[i];
-        if (c != '\n' && c != '\r')
-            continue;
+        if (c != '\n' && c != '\r') continue;
         Line line;
         line.bytes = body.sliced(start, i - start).toByteArray();
         if (c == '\r' && i + 1 < n && body[i + 1] == '\n') {
@@ -192,8 +192,7 @@ void IniFile::Impl::parse(const QByteArray& bytes) {
         lines.push_back(std::move(line));
         start = i + 1;
     }
-    if (start < n)
-        lines.push_back({body.sliced(start).toByteArray(), {}});
+    if (start < n) lines.push_back({body.sliced(start).toByteArray(), {}});
 }
 
 QString IniFile::Impl::decode(const QByteArray& bytes) const {
@@ -206,8 +205,7 @@ QByteArray IniFile::Impl::encode(const QString& text) const {
 
 QByteArray IniFile::Impl::serialise() const {
     QByteArray out;
-    if (encoding == Encoding::Utf8Bom)
-        out.append(Utf8Bom);
+    if (encoding == Encoding::Utf8Bom) out.append(Utf8Bom);
     for (const Line& line : lines) {
         out.append(line.bytes);
         out.append(line.eol);
@@ -228,51 +226,42 @@ void IniFile::Impl::apply(const Op& op) {
         const QString text = decode(lines[size_t(i)].bytes);
         const Parsed p = classify(text);
         if (p.kind == Kind::Section) {
-            if (insertAfter >= 0)
-                firstSectionDone = true;
+            if (insertAfter >= 0) firstSectionDone = true;
             inSection = sameName(p.name, op.section);
-            if (inSection && !firstSectionDone)
-                insertAfter = i;
+            if (inSection && !firstSectionDone) insertAfter = i;
             continue;
         }
-        if (!inSection)
-            continue;
+        if (!inSection) continue;
         if (p.kind == Kind::Entry && sameName(p.name, op.key)) {
             lines[size_t(i)].bytes = encode(text.left(p.valueStart) + op.value);
             return;
         }
-        if (!firstSectionDone && (p.kind == Kind::Entry || p.kind == Kind::Other))
-            insertAfter = i;
+        if (!firstSectionDone && (p.kind == Kind::Entry || p.kind == Kind::Other)) insertAfter = i;
     }
     const QByteArray entry = encode(op.key + u'=' + op.value);
     if (insertAfter >= 0) {
         Line& after = lines[size_t(insertAfter)];
-        if (after.eol.isEmpty())
-            after.eol = newEol;
+        if (after.eol.isEmpty()) after.eol = newEol;
         lines.insert(lines.begin() + insertAfter + 1, Line{entry, newEol});
         return;
     }
     if (!lines.empty()) {
-        if (lines.back().eol.isEmpty())
-            lines.back().eol = newEol;
-        if (classify(decode(lines.back().bytes)).kind != Kind::Blank)
-            lines.push_back({{}, newEol});
+        if (lines.back().eol.isEmpty()) lines.back().eol = newEol;
+        if (classify(decode(lines.back().bytes)).kind != Kind::Blank) lines.push_back({{}, newEol});
     }
     lines.push_back({encode(u'[' + op.section + u']'), newEol});
     lines.push_back({entry, newEol});
 }
 
 void IniFile::Impl::refreshView() const {
-    if (!viewStale)
-        return;
+    if (!viewStale) return;
     // SimpleIni reads the same lines, except that a header without "]" is blanked (SimpleIni
     // would take the following lines as part of a section name, Windows ignores such a line) and
     // NUL characters, which would end its parse, become spaces.
     QByteArray text;
     for (const Line& line : lines) {
         QString decoded = decode(line.bytes);
-        if (classify(decoded).brokenHeader)
-            decoded.clear();
+        if (classify(decoded).brokenHeader) decoded.clear();
         decoded.replace(QChar(0), u' ');
         text.append(decoded.toUtf8());
         text.append('\n');
@@ -293,13 +282,11 @@ const char* IniFile::Impl::lookup(const QString& section, const QString& key) co
     const QByteArray s = section.toUtf8();
     const QByteArray k = key.toUtf8();
     SimpleIni::TNamesDepend values;
-    if (!view.GetAllValues(s.constData(), k.constData(), values) || values.empty())
-        return nullptr;
+    if (!view.GetAllValues(s.constData(), k.constData(), values) || values.empty()) return nullptr;
     // With equal keys in the file, the first one counts.
     const SimpleIni::Entry* first = &values.front();
     for (const SimpleIni::Entry& e : values) {
-        if (e.nOrder < first->nOrder)
-            first = &e;
+        if (e.nOrder < first->nOrder) first = &e;
     }
     return first->pItem;
 }
@@ -308,8 +295,7 @@ const char* IniFile::Impl::lookup(const QString& section, const QString& key) co
 
 IniFile::IniFile(QString path) : m_impl(std::make_unique<Impl>()), m_path(std::move(path)) {
     const QFileInfo info(m_path);
-    if (!info.exists() && !info.isSymLink())
-        return;
+    if (!info.exists() && !info.isSymLink()) return;
     QFile file(m_path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         m_impl->readFailed = true;
@@ -321,7 +307,8 @@ IniFile::IniFile(QString path) : m_impl(std::make_unique<Impl>()), m_path(std::m
     m_impl->diskBytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_impl->readFailed = true;
-        m_error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(m_path), file.errorString());
+        m_error =
+            QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(m_path), file.errorString());
         return;
     }
     m_impl->onDisk = true;
@@ -330,9 +317,13 @@ IniFile::IniFile(QString path) : m_impl(std::make_unique<Impl>()), m_path(std::m
 
 IniFile::~IniFile() = default;
 
-bool IniFile::exists() const { return m_impl->onDisk; }
+bool IniFile::exists() const {
+    return m_impl->onDisk;
+}
 
-bool IniFile::readError() const { return m_impl->readFailed; }
+bool IniFile::readError() const {
+    return m_impl->readFailed;
+}
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const {
     const char* value = m_impl->lookup(section, key);
@@ -341,15 +332,13 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
 
 int32_t IniFile::readInteger(const QString& section, const QString& key, int32_t def) const {
     const char* value = m_impl->lookup(section, key);
-    if (!value)
-        return def;
+    if (!value) return def;
     return parseInteger(QString::fromUtf8(value)).value_or(def);
 }
 
 bool IniFile::readBool(const QString& section, const QString& key, bool def) const {
     const char* value = m_impl->lookup(section, key);
-    if (!value)
-        return def;
+    if (!value) return def;
     const std::optional<int32_t> number = parseInteger(QString::fromUtf8(value));
     return number ? *number != 0 : def;
 }
@@ -360,8 +349,7 @@ bool IniFile::hasKey(const QString& section, const QString& key) const {
 
 std::optional<int32_t> IniFile::parseInteger(QStringView text) {
     text = trimBlanks(text);
-    if (text.isEmpty())
-        return std::nullopt;
+    if (text.isEmpty()) return std::nullopt;
     if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
         uint64_t value = 0;
         for (const QChar c : text.sliced(2)) {
@@ -369,33 +357,25 @@ std::optional<int32_t> IniFile::parseInteger(QStringView text) {
                               : c >= u'a' && c <= u'f' ? c.unicode() - u'a' + 10
                               : c >= u'A' && c <= u'F' ? c.unicode() - u'A' + 10
                                                        : -1;
-            if (digit < 0)
-                return std::nullopt;
+            if (digit < 0) return std::nullopt;
             value = value * 16 + uint64_t(digit);
-            if (value > 0xFFFFFFFFu)
-                return std::nullopt;
+            if (value > 0xFFFFFFFFu) return std::nullopt;
         }
         return static_cast<int32_t>(static_cast<uint32_t>(value));
     }
     qsizetype i = 0;
     const bool negative = text[0] == u'-';
-    if (text[0] == u'-' || text[0] == u'+')
-        ++i;
-    if (i == text.size())
-        return std::nullopt;
+    if (text[0] == u'-' || text[0] == u'+') ++i;
+    if (i == text.size()) return std::nullopt;
     int64_t value = 0;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
+        if (c < u'0' || c > u'9') return std::nullopt;
         value = value * 10 + (c.unicode() - u'0');
-        if (value > int64_t(INT32_MAX) + 1)
-            return std::nullopt;
+        if (value > int64_t(INT32_MAX) + 1) return std::nullopt;
     }
-    if (negative)
-        value = -value;
-    if (value > INT32_MAX)
-        return std::nullopt;
+    if (negative) value = -value;
+    if (value > INT32_MAX) return std::nullopt;
     return static_cast<int32_t>(value);
 }
 
@@ -404,19 +384,16 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
         m_error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(m_path), why);
         return false;
     };
-    if (m_impl->readFailed)
-        return fail(QStringLiteral("the file could not be read"));
+    if (m_impl->readFailed) return fail(QStringLiteral("the file could not be read"));
     const auto badName = [](const QString& name, bool isKey) {
-        if (name.isEmpty() || isBlank(name.front()) || isBlank(name.back()))
-            return true;
+        if (name.isEmpty() || isBlank(name.front()) || isBlank(name.back())) return true;
         if (name.contains(u'\r') || name.contains(u'\n') || name.contains(QChar(0)) || name.contains(u']'))
             return true;
-        return isKey && (name.contains(u'=') || name.front() == u'[' || name.front() == u';' || name.front() == u'#');
+        return isKey &&
+               (name.contains(u'=') || name.front() == u'[' || name.front() == u';' || name.front() == u'#');
     };
-    if (badName(section, false))
-        return fail(QStringLiteral("invalid section name \"%1\"").arg(section));
-    if (badName(key, true))
-        return fail(QStringLiteral("invalid key name \"%1\"").arg(key));
+    if (badName(section, false)) return fail(QStringLiteral("invalid section name \"%1\"").arg(section));
+    if (badName(key, true)) return fail(QStringLiteral("invalid key name \"%1\"").arg(key));
     if (value.contains(u'\r') || value.contains(u'\n') || value.contains(QChar(0)))
         return fail(QStringLiteral("the value of \"%1\" contains a line break").arg(key));
     Op op{section, key, value};
@@ -433,28 +410,25 @@ bool IniFile::writeBool(const QString& section, const QString& key, bool value) 
     return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void IniFile::beginBatch() { ++m_impl->batchDepth; }
+void IniFile::beginBatch() {
+    ++m_impl->batchDepth;
+}
 
 bool IniFile::commitBatch() {
     Impl& d = *m_impl;
-    if (d.batchDepth > 0)
-        --d.batchDepth;
-    if (d.batchDepth > 0)
-        return true;
+    if (d.batchDepth > 0) --d.batchDepth;
+    if (d.batchDepth > 0) return true;
     const auto fail = [this, &d](const QString& why) {
         m_error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(m_path), why);
         // What is on disk stays what reads see.
         d.pending.clear();
         d.lines.clear();
-        if (d.onDisk)
-            d.parse(d.diskBytes);
+        if (d.onDisk) d.parse(d.diskBytes);
         d.viewStale = true;
         return false;
     };
-    if (d.readFailed)
-        return fail(QStringLiteral("the file could not be read"));
-    if (d.pending.empty())
-        return true;
+    if (d.readFailed) return fail(QStringLiteral("the file could not be read"));
+    if (d.pending.empty()) return true;
 
     // Somebody else may have changed the file since we read it: then our writes go into what
     // is there now.
@@ -479,23 +453,21 @@ bool IniFile::commitBatch() {
             d.apply(op);
     }
     // A file without any write permission is read-only, whoever we are (also as root).
-    if (existsNow && !(info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
+    if (existsNow &&
+        !(info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
         return fail(QStringLiteral("Permission denied (the file is read-only)"));
-    if (existsNow && !info.isWritable())
-        return fail(QStringLiteral("Permission denied"));
+    if (existsNow && !info.isWritable()) return fail(QStringLiteral("Permission denied"));
 
     const QByteArray bytes = d.serialise();
     QSaveFile save(m_path);
     save.setDirectWriteFallback(false);
-    if (!save.open(QIODevice::WriteOnly))
-        return fail(save.errorString());
+    if (!save.open(QIODevice::WriteOnly)) return fail(save.errorString());
     if (save.write(bytes) != bytes.size()) {
         const QString why = save.errorString();
         save.cancelWriting();
         return fail(why);
     }
-    if (!save.commit())
-        return fail(save.errorString());
+    if (!save.commit()) return fail(save.errorString());
     d.diskBytes = bytes;
     d.onDisk = true;
     d.pending.clear();

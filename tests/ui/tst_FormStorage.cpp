@@ -19,7 +19,7 @@ class TTestForm : public QWidget {
 public:
     explicit TTestForm(const QString& iniPath) {
         setFixedSize(300, 200);
-        move(5, 7);  // design position
+        move(5, 7); // design position
         storage = new TFormStorage(this);
         storage->setIniFileName(iniPath);
     }
@@ -52,7 +52,7 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-}  // namespace
+} // namespace
 
 class TestFormStorage : public QObject {
     Q_OBJECT
@@ -85,7 +85,9 @@ private:
         const QRect a = m_metrics.centreArea;
         return {a.left() + (a.width() - m_frame.width()) / 2, a.top() + (a.height() - m_frame.height()) / 2};
     }
-    [[nodiscard]] QString read(const QString& key) const { return IniFile(m_ini).readString("Modbus", key, "<none>"); }
+    [[nodiscard]] QString read(const QString& key) const {
+        return IniFile(m_ini).readString("Modbus", key, "<none>");
+    }
 
     QTemporaryDir m_dir;
     QString m_ini;
@@ -134,8 +136,7 @@ void TestFormStorage::noStoredPlacementOpensCentred_data() {
 
 void TestFormStorage::noStoredPlacementOpensCentred() {
     QFETCH(QByteArray, file);
-    if (!file.isNull())
-        QVERIFY(writeAll(m_ini, file));
+    if (!file.isNull()) QVERIFY(writeAll(m_ini, file));
     auto form = makeForm();
     form->show();
     QCOMPARE(form->frameGeometry().topLeft(), centred());
@@ -154,28 +155,34 @@ void TestFormStorage::restoreRunsBeforeTheWindowsShowHandling() {
 
 void TestFormStorage::writtenSectionText() {
     m_metrics.pixelsPerInch = 96;
-    QVERIFY(writeAll(m_ini, "; settings\r\n[Other]\r\nx=1\r\n\r\n[Modbus]\r\nNormPos=100,50,0,0\r\nPixelsPerInch=96\r\nUnknown=keep\r\n"));
+    QVERIFY(writeAll(m_ini, "; "
+                            "settings\r\n[Other]\r\nx=1\r\n\r\n[Modbus]\r\nNormPos=100,50,0,"
+                            "0\r\nPixelsPerInch=96\r\nUnknown=keep\r\n"));
     auto form = makeForm();
     form->show();
     form->close();
     const QString right = QString::number(100 + m_frame.width());
     const QString bottom = QString::number(50 + m_frame.height());
     const QString norm = QStringLiteral("100,50,%1,%2").arg(right, bottom);
-    const QString expected = QStringLiteral(
-                                 "; settings\r\n[Other]\r\nx=1\r\n\r\n[Modbus]\r\nNormPos=%1\r\nPixelsPerInch=96\r\nUnknown=keep\r\n"
-                                 "FormVersion=0\r\nFlags=0\r\nShowCmd=1\r\nMinMaxPos(1024x768)=-1,-1,-1,-1\r\n"
-                                 "MinMaxPos=-1,-1,-1,-1\r\nNormPos(1024x768)=%1\r\nVisible=0\r\n")
-                                 .arg(norm);
+    const QString expected =
+        QStringLiteral(
+            "; "
+            "settings\r\n[Other]\r\nx=1\r\n\r\n[Modbus]\r\nNormPos=%1\r\nPixelsPerInch=96\r\nUnknown=keep\r\n"
+            "FormVersion=0\r\nFlags=0\r\nShowCmd=1\r\nMinMaxPos(1024x768)=-1,-1,-1,-1\r\n"
+            "MinMaxPos=-1,-1,-1,-1\r\nNormPos(1024x768)=%1\r\nVisible=0\r\n")
+            .arg(norm);
     QCOMPARE(QString::fromUtf8(readAll(m_ini)), expected);
 
     // In a new file the keys stand in the order they are written.
     QFile::remove(m_ini);
     form->show();
     form->close();
-    QCOMPARE(QString::fromUtf8(readAll(m_ini)),
-             QStringLiteral("[Modbus]\nFormVersion=0\nFlags=0\nShowCmd=1\nPixelsPerInch=96\nMinMaxPos(1024x768)=-1,-1,-1,-1\n"
-                            "MinMaxPos=-1,-1,-1,-1\nNormPos(1024x768)=%1\nNormPos=%1\nVisible=0\n")
-                 .arg(norm));
+    QCOMPARE(
+        QString::fromUtf8(readAll(m_ini)),
+        QStringLiteral(
+            "[Modbus]\nFormVersion=0\nFlags=0\nShowCmd=1\nPixelsPerInch=96\nMinMaxPos(1024x768)=-1,-1,-1,-1\n"
+            "MinMaxPos=-1,-1,-1,-1\nNormPos(1024x768)=%1\nNormPos=%1\nVisible=0\n")
+            .arg(norm));
     QVERIFY(m_errors.isEmpty());
 }
 
@@ -189,7 +196,8 @@ void TestFormStorage::maximisedReopensMaximised() {
         form->close();
     }
     QCOMPARE(read("ShowCmd"), QStringLiteral("3"));
-    QCOMPARE(read("NormPos"), QStringLiteral("120,80,%1,%2").arg(120 + m_frame.width()).arg(80 + m_frame.height()));
+    QCOMPARE(read("NormPos"),
+             QStringLiteral("120,80,%1,%2").arg(120 + m_frame.width()).arg(80 + m_frame.height()));
     auto again = makeForm();
     again->show();
     QVERIFY(again->isMaximized());
@@ -208,7 +216,8 @@ void TestFormStorage::maximisedReopensMaximised() {
 }
 
 void TestFormStorage::screenSizeKeyFirstThenPlainKey() {
-    QVERIFY(writeAll(m_ini, "[Modbus]\nPixelsPerInch=96\nNormPos(1024x768)=10,20,0,0\nNormPos=200,100,0,0\n"));
+    QVERIFY(
+        writeAll(m_ini, "[Modbus]\nPixelsPerInch=96\nNormPos(1024x768)=10,20,0,0\nNormPos=200,100,0,0\n"));
     m_metrics.pixelsPerInch = 96;
     {
         auto form = makeForm();
@@ -238,7 +247,8 @@ void TestFormStorage::screenSizeKeyFirstThenPlainKey() {
 }
 
 void TestFormStorage::otherPixelsPerInchRestoresOnlyTheState() {
-    QVERIFY(writeAll(m_ini, "[Modbus]\nShowCmd=3\nPixelsPerInch=120\nMinMaxPos=-1,-1,-1,-1\nNormPos=100,50,0,0\n"));
+    QVERIFY(writeAll(m_ini,
+                     "[Modbus]\nShowCmd=3\nPixelsPerInch=120\nMinMaxPos=-1,-1,-1,-1\nNormPos=100,50,0,0\n"));
     m_metrics.pixelsPerInch = 96;
     auto form = makeForm();
     form->show();
@@ -272,7 +282,7 @@ void TestFormStorage::showCommands() {
     QFETCH(int, state);
     QVERIFY(writeAll(m_ini, "[Modbus]\nShowCmd=" + showCmd + "\nFlags=" + flags + "\n"));
     auto form = makeForm();
-    form->showMaximized();  // the stored state replaces whatever the window had
+    form->showMaximized(); // the stored state replaces whatever the window had
     QCOMPARE(int(form->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)), state);
 }
 
@@ -299,13 +309,18 @@ void TestFormStorage::malformedWordsFallBackOneByOne_data() {
     QTest::addColumn<QPoint>("frame");
     QTest::addColumn<QString>("savedMinMax");
     // Design position of the test window: 5, 7.
-    QTest::newRow("left not a number") << QByteArray() << QByteArray("abc,20,1,1") << QPoint(5, 20) << "-1,-1,-1,-1";
+    QTest::newRow("left not a number")
+        << QByteArray() << QByteArray("abc,20,1,1") << QPoint(5, 20) << "-1,-1,-1,-1";
     QTest::newRow("top missing") << QByteArray() << QByteArray("30") << QPoint(30, 7) << "-1,-1,-1,-1";
-    QTest::newRow("spaces and commas") << QByteArray() << QByteArray("30 , 40") << QPoint(30, 40) << "-1,-1,-1,-1";
-    QTest::newRow("runs of separators") << QByteArray() << QByteArray(",,30,, 40") << QPoint(30, 40) << "-1,-1,-1,-1";
+    QTest::newRow("spaces and commas")
+        << QByteArray() << QByteArray("30 , 40") << QPoint(30, 40) << "-1,-1,-1,-1";
+    QTest::newRow("runs of separators")
+        << QByteArray() << QByteArray(",,30,, 40") << QPoint(30, 40) << "-1,-1,-1,-1";
     QTest::newRow("hex word") << QByteArray() << QByteArray("0x20,0x10") << QPoint(32, 16) << "-1,-1,-1,-1";
-    QTest::newRow("minimised position words") << QByteArray("x,5,7") << QByteArray("30,40") << QPoint(30, 40) << "0,5,-1,-1";
-    QTest::newRow("only the minimised position found") << QByteArray("1,2,3,4") << QByteArray() << QPoint(5, 7) << "1,2,-1,-1";
+    QTest::newRow("minimised position words")
+        << QByteArray("x,5,7") << QByteArray("30,40") << QPoint(30, 40) << "0,5,-1,-1";
+    QTest::newRow("only the minimised position found")
+        << QByteArray("1,2,3,4") << QByteArray() << QPoint(5, 7) << "1,2,-1,-1";
 }
 
 void TestFormStorage::malformedWordsFallBackOneByOne() {
@@ -314,10 +329,8 @@ void TestFormStorage::malformedWordsFallBackOneByOne() {
     QFETCH(QPoint, frame);
     QFETCH(QString, savedMinMax);
     QByteArray text = "[Modbus]\n";
-    if (!minMax.isNull())
-        text += "MinMaxPos=" + minMax + "\n";
-    if (!norm.isNull())
-        text += "NormPos=" + norm + "\n";
+    if (!minMax.isNull()) text += "MinMaxPos=" + minMax + "\n";
+    if (!norm.isNull()) text += "NormPos=" + norm + "\n";
     QVERIFY(writeAll(m_ini, text));
     auto form = makeForm();
     form->show();
@@ -332,10 +345,14 @@ void TestFormStorage::offScreenRectangleOpensCentred() {
     auto form = makeForm();
     form->show();
     QCOMPARE(form->frameGeometry().topLeft(), centred());
-    QCOMPARE(readAll(m_ini), stored);  // left as it is until the next save
+    QCOMPARE(readAll(m_ini), stored); // left as it is until the next save
     form->close();
     const QPoint c = centred();
-    QCOMPARE(read("NormPos"), QStringLiteral("%1,%2,%3,%4").arg(c.x()).arg(c.y()).arg(c.x() + m_frame.width()).arg(c.y() + m_frame.height()));
+    QCOMPARE(read("NormPos"), QStringLiteral("%1,%2,%3,%4")
+                                  .arg(c.x())
+                                  .arg(c.y())
+                                  .arg(c.x() + m_frame.width())
+                                  .arg(c.y() + m_frame.height()));
     // Partly visible counts as visible.
     QVERIFY(writeAll(m_ini, "[Modbus]\nNormPos=-100,-50,0,0\n"));
     form->show();
@@ -352,15 +369,15 @@ void TestFormStorage::versionBelowZeroRestoresNothing() {
 
 void TestFormStorage::savedOnlyWhenTheCloseIsGranted() {
     auto form = makeForm();
-    form->close();  // never shown: never saved
+    form->close(); // never shown: never saved
     QVERIFY(!QFile::exists(m_ini));
     form->show();
     form->refuseClose = true;
     QVERIFY(!form->close());
     QVERIFY(form->isVisible());
     QVERIFY(!QFile::exists(m_ini));
-    QTest::qWait(1);  // the refused close is forgotten
-    form->hide();     // hiding is no close
+    QTest::qWait(1); // the refused close is forgotten
+    form->hide();    // hiding is no close
     QVERIFY(!QFile::exists(m_ini));
     form->show();
     form->refuseClose = false;
@@ -382,9 +399,9 @@ void TestFormStorage::programEndSavesOpenWindowsOnce() {
     QCOMPARE(read("Visible"), QStringLiteral("1"));
     QCOMPARE(read("NormPos").section(u',', 0, 1), QStringLiteral("21,22"));
     QFile::remove(m_ini);
-    TFormStorage::saveAllAtExit();  // saved since it was last shown: not again
+    TFormStorage::saveAllAtExit(); // saved since it was last shown: not again
     QVERIFY(!QFile::exists(m_ini));
-    open->close();  // a granted close saves, also after the program-end save
+    open->close(); // a granted close saves, also after the program-end save
     QCOMPARE(read("Visible"), QStringLiteral("0"));
     Q_UNUSED(neverShown);
 }
@@ -400,7 +417,8 @@ void TestFormStorage::fileErrorsAreReportedAndDoNotStopTheWindow() {
     QVERIFY(form->close());
     QVERIFY(!form->isVisible());
     QCOMPARE(m_errors.size(), 1);
-    QVERIFY2(m_errors[0].startsWith(QStringLiteral("Cannot write ") + QDir::toNativeSeparators(m_ini)), qPrintable(m_errors[0]));
+    QVERIFY2(m_errors[0].startsWith(QStringLiteral("Cannot write ") + QDir::toNativeSeparators(m_ini)),
+             qPrintable(m_errors[0]));
     QCOMPARE(readAll(m_ini), stored);
     QVERIFY(QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 

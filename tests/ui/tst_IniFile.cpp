@@ -23,14 +23,20 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-QByteArray cp1251(const QString& text) { return EncodeCp1251(text); }
+QByteArray cp1251(const QString& text) {
+    return EncodeCp1251(text);
+}
 
-}  // namespace
+} // namespace
 
 class TestIniFile : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QVERIFY(m_dir.isValid()); m_path = m_dir.filePath(QStringLiteral("Projects.ini")); QFile::remove(m_path); }
+    void init() {
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("Projects.ini"));
+        QFile::remove(m_path);
+    }
 
     void readValues_data();
     void readValues();
@@ -61,14 +67,26 @@ void TestIniFile::readValues_data() {
     QTest::addColumn<QString>("expected");
 
     const QByteArray a("[A]\nk=");
-    auto row = [&](const char* name, const QByteArray& file, const QString& kind, const QString& def, const QString& expected) {
+    auto row = [&](const char* name, const QByteArray& file, const QString& kind, const QString& def,
+                   const QString& expected) {
         QTest::newRow(name) << file << QStringLiteral("A") << QStringLiteral("k") << kind << def << expected;
     };
-    QTest::newRow("section and key without case") << QByteArray("[Projects]\nProjectQua=3\n") << "PROJECTS" << "projectqua" << "i" << "0" << "3";
-    QTest::newRow("Cyrillic section without case") << QStringLiteral("[Котельная]\nName_0=Насос\n").toUtf8() << QStringLiteral("КОТЕЛЬНАЯ") << "name_0" << "s" << "-" << QStringLiteral("Насос");
+    QTest::newRow("section and key without case") << QByteArray("[Projects]\nProjectQua=3\n") << "PROJECTS"
+                                                  << "projectqua"
+                                                  << "i"
+                                                  << "0"
+                                                  << "3";
+    QTest::newRow("Cyrillic section without case")
+        << QStringLiteral("[Котельная]\nName_0=Насос\n").toUtf8() << QStringLiteral("КОТЕЛЬНАЯ") << "name_0"
+        << "s"
+        << "-" << QStringLiteral("Насос");
     row("first key wins", "[A]\nk=1\nK=2\n", "i", "0", "1");
     row("first key wins across a repeated section", "[A]\nk=1\n[B]\nk=5\n[a]\nk=2\n", "i", "0", "1");
-    QTest::newRow("repeated section adds its keys") << QByteArray("[A]\nk=1\n[B]\n[a]\nj=7\n") << "A" << "j" << "i" << "0" << "7";
+    QTest::newRow("repeated section adds its keys") << QByteArray("[A]\nk=1\n[B]\n[a]\nj=7\n") << "A"
+                                                    << "j"
+                                                    << "i"
+                                                    << "0"
+                                                    << "7";
     row("value trimmed", "[A]\nk =  \t hello  world \t\n", "s", "-", "hello  world");
     row("value is the text after the first =", "[A]\nk=a=b\n", "s", "-", "a=b");
     row("empty value is an empty string", "[A]\nk=\n", "s", "-", "");
@@ -107,10 +125,19 @@ void TestIniFile::readValues_data() {
     row("CRLF", "[A]\r\nk=1\r\n", "i", "0", "1");
     row("lone CR", "[A]\rk=1\r", "i", "0", "1");
     row("UTF-8 BOM", "\xEF\xBB\xBF[A]\nk=1\n", "i", "0", "1");
-    row("Windows-1251", cp1251(QStringLiteral("[A]\r\nk=Насос №1\r\n")), "s", "-", QStringLiteral("Насос №1"));
+    row("Windows-1251", cp1251(QStringLiteral("[A]\r\nk=Насос №1\r\n")), "s", "-",
+        QStringLiteral("Насос №1"));
     row("NUL in another line", QByteArray("[A]\nx=a\0b\nk=3\n", 16), "i", "0", "3");
-    QTest::newRow("key with a space") << QByteArray("[A]\nmy key = v\n") << "A" << "MY KEY" << "s" << "-" << "v";
-    QTest::newRow("keys before any section") << QByteArray("k=1\n[A]\nk=2\n") << "A" << "k" << "i" << "0" << "2";
+    QTest::newRow("key with a space") << QByteArray("[A]\nmy key = v\n") << "A"
+                                      << "MY KEY"
+                                      << "s"
+                                      << "-"
+                                      << "v";
+    QTest::newRow("keys before any section") << QByteArray("k=1\n[A]\nk=2\n") << "A"
+                                             << "k"
+                                             << "i"
+                                             << "0"
+                                             << "2";
 }
 
 void TestIniFile::readValues() {
@@ -165,40 +192,80 @@ void TestIniFile::writeChangesOneLine_data() {
     QTest::addColumn<QByteArray>("after");
 
     QTest::newRow("value replaced, the rest kept")
-        << QByteArray("; head\n\n[A]\nk=1 ; old\n\nUnknown=x\n[B]\nk=9\n") << "A" << "k" << "5"
-        << QByteArray("; head\n\n[A]\nk=5\n\nUnknown=x\n[B]\nk=9\n");
-    QTest::newRow("spelling and spacing of the key kept") << QByteArray("[a]\n  KEY =  1\n") << "A" << "key" << "22" << QByteArray("[a]\n  KEY =  22\n");
-    QTest::newRow("CRLF kept") << QByteArray("[A]\r\nk=1\r\nz=3\r\n") << "A" << "k" << "2" << QByteArray("[A]\r\nk=2\r\nz=3\r\n");
-    QTest::newRow("first of equal keys changed") << QByteArray("[A]\nk=1\nk=2\n") << "A" << "k" << "9" << QByteArray("[A]\nk=9\nk=2\n");
+        << QByteArray("; head\n\n[A]\nk=1 ; old\n\nUnknown=x\n[B]\nk=9\n") << "A"
+        << "k"
+        << "5" << QByteArray("; head\n\n[A]\nk=5\n\nUnknown=x\n[B]\nk=9\n");
+    QTest::newRow("spelling and spacing of the key kept") << QByteArray("[a]\n  KEY =  1\n") << "A"
+                                                          << "key"
+                                                          << "22" << QByteArray("[a]\n  KEY =  22\n");
+    QTest::newRow("CRLF kept") << QByteArray("[A]\r\nk=1\r\nz=3\r\n") << "A"
+                               << "k"
+                               << "2" << QByteArray("[A]\r\nk=2\r\nz=3\r\n");
+    QTest::newRow("first of equal keys changed") << QByteArray("[A]\nk=1\nk=2\n") << "A"
+                                                 << "k"
+                                                 << "9" << QByteArray("[A]\nk=9\nk=2\n");
     QTest::newRow("key of a repeated section changed there")
-        << QByteArray("[A]\na=1\n[B]\n[A]\nk=1\n") << "A" << "k" << "2" << QByteArray("[A]\na=1\n[B]\n[A]\nk=2\n");
-    QTest::newRow("empty value") << QByteArray("[A]\nk=1\n") << "A" << "k" << "" << QByteArray("[A]\nk=\n");
-    QTest::newRow("header without ] stays in its section")
-        << QByteArray("[A]\nk=1\n[B\nj=2\n") << "A" << "j" << "3" << QByteArray("[A]\nk=1\n[B\nj=3\n");
+        << QByteArray("[A]\na=1\n[B]\n[A]\nk=1\n") << "A"
+        << "k"
+        << "2" << QByteArray("[A]\na=1\n[B]\n[A]\nk=2\n");
+    QTest::newRow("empty value") << QByteArray("[A]\nk=1\n") << "A"
+                                 << "k"
+                                 << "" << QByteArray("[A]\nk=\n");
+    QTest::newRow("header without ] stays in its section") << QByteArray("[A]\nk=1\n[B\nj=2\n") << "A"
+                                                           << "j"
+                                                           << "3" << QByteArray("[A]\nk=1\n[B\nj=3\n");
     QTest::newRow("new key after the last entry of its section")
-        << QByteArray("[A]\r\nk=1\r\n\r\n; about B\r\n[B]\r\nb=2\r\n") << "a" << "n" << "7"
-        << QByteArray("[A]\r\nk=1\r\nn=7\r\n\r\n; about B\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("new key in an empty section") << QByteArray("[A]\n\n[B]\nb=1\n") << "A" << "n" << "1" << QByteArray("[A]\nn=1\n\n[B]\nb=1\n");
+        << QByteArray("[A]\r\nk=1\r\n\r\n; about B\r\n[B]\r\nb=2\r\n") << "a"
+        << "n"
+        << "7" << QByteArray("[A]\r\nk=1\r\nn=7\r\n\r\n; about B\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("new key in an empty section") << QByteArray("[A]\n\n[B]\nb=1\n") << "A"
+                                                 << "n"
+                                                 << "1" << QByteArray("[A]\nn=1\n\n[B]\nb=1\n");
     QTest::newRow("new key in the first of repeated sections")
-        << QByteArray("[A]\na=1\n[B]\n[A]\nc=1\n") << "A" << "n" << "1" << QByteArray("[A]\na=1\nn=1\n[B]\n[A]\nc=1\n");
-    QTest::newRow("new key at the end of a file without final line end") << QByteArray("[A]\nk=1") << "A" << "n" << "2" << QByteArray("[A]\nk=1\nn=2\n");
-    QTest::newRow("new key takes the first line ending") << QByteArray("[A]\r\nk=1\nz=2\n") << "A" << "n" << "3" << QByteArray("[A]\r\nk=1\nz=2\nn=3\r\n");
-    QTest::newRow("new section after a blank line") << QByteArray("[A]\r\nk=1\r\n") << "B" << "x" << "1" << QByteArray("[A]\r\nk=1\r\n\r\n[B]\r\nx=1\r\n");
-    QTest::newRow("new section after a trailing blank line") << QByteArray("[A]\nk=1\n\n") << "B" << "x" << "1" << QByteArray("[A]\nk=1\n\n[B]\nx=1\n");
-    QTest::newRow("new section, no final line end") << QByteArray("[A]\nk=1") << "B" << "x" << "1" << QByteArray("[A]\nk=1\n\n[B]\nx=1\n");
-    QTest::newRow("new section in an empty file") << QByteArray("") << "B" << "x" << "1" << QByteArray("[B]\nx=1\n");
+        << QByteArray("[A]\na=1\n[B]\n[A]\nc=1\n") << "A"
+        << "n"
+        << "1" << QByteArray("[A]\na=1\nn=1\n[B]\n[A]\nc=1\n");
+    QTest::newRow("new key at the end of a file without final line end")
+        << QByteArray("[A]\nk=1") << "A"
+        << "n"
+        << "2" << QByteArray("[A]\nk=1\nn=2\n");
+    QTest::newRow("new key takes the first line ending") << QByteArray("[A]\r\nk=1\nz=2\n") << "A"
+                                                         << "n"
+                                                         << "3" << QByteArray("[A]\r\nk=1\nz=2\nn=3\r\n");
+    QTest::newRow("new section after a blank line") << QByteArray("[A]\r\nk=1\r\n") << "B"
+                                                    << "x"
+                                                    << "1" << QByteArray("[A]\r\nk=1\r\n\r\n[B]\r\nx=1\r\n");
+    QTest::newRow("new section after a trailing blank line") << QByteArray("[A]\nk=1\n\n") << "B"
+                                                             << "x"
+                                                             << "1" << QByteArray("[A]\nk=1\n\n[B]\nx=1\n");
+    QTest::newRow("new section, no final line end") << QByteArray("[A]\nk=1") << "B"
+                                                    << "x"
+                                                    << "1" << QByteArray("[A]\nk=1\n\n[B]\nx=1\n");
+    QTest::newRow("new section in an empty file") << QByteArray("") << "B"
+                                                  << "x"
+                                                  << "1" << QByteArray("[B]\nx=1\n");
     QTest::newRow("Windows-1251 stays Windows-1251")
-        << cp1251(QStringLiteral("[Котельная]\r\n; Насосы\r\nName_0=Насос\r\nDigiBut_0=Пуск\r\nDigiBut_1=Стоп\r\n"))
+        << cp1251(QStringLiteral(
+               "[Котельная]\r\n; Насосы\r\nName_0=Насос\r\nDigiBut_0=Пуск\r\nDigiBut_1=Стоп\r\n"))
         << QStringLiteral("котельная") << "digibut_0" << QStringLiteral("Ход «№2»")
-        << cp1251(QStringLiteral("[Котельная]\r\n; Насосы\r\nName_0=Насос\r\nDigiBut_0=Ход «№2»\r\nDigiBut_1=Стоп\r\n"));
-    QTest::newRow("Windows-1251 new key") << cp1251(QStringLiteral("[П]\r\nа=б\r\n")) << QStringLiteral("п") << "DigiBut_3" << QStringLiteral("Сброс")
-                                          << cp1251(QStringLiteral("[П]\r\nа=б\r\nDigiBut_3=Сброс\r\n"));
-    QTest::newRow("Windows-1251 unrepresentable characters") << cp1251(QStringLiteral("[A]\nk=Я\n")) << "A" << "k" << QStringLiteral("€ ✓ 😀")
-                                                             << QByteArray("[A]\nk=\x88 ? ?\n");
-    QTest::newRow("UTF-8 BOM kept") << QByteArray("\xEF\xBB\xBF[A]\nk=") + QStringLiteral("Пуск\n").toUtf8() << "A" << "k" << QStringLiteral("Стоп")
+        << cp1251(QStringLiteral(
+               "[Котельная]\r\n; Насосы\r\nName_0=Насос\r\nDigiBut_0=Ход «№2»\r\nDigiBut_1=Стоп\r\n"));
+    QTest::newRow("Windows-1251 new key")
+        << cp1251(QStringLiteral("[П]\r\nа=б\r\n")) << QStringLiteral("п") << "DigiBut_3"
+        << QStringLiteral("Сброс") << cp1251(QStringLiteral("[П]\r\nа=б\r\nDigiBut_3=Сброс\r\n"));
+    QTest::newRow("Windows-1251 unrepresentable characters")
+        << cp1251(QStringLiteral("[A]\nk=Я\n")) << "A"
+        << "k" << QStringLiteral("€ ✓ 😀") << QByteArray("[A]\nk=\x88 ? ?\n");
+    QTest::newRow("UTF-8 BOM kept") << QByteArray("\xEF\xBB\xBF[A]\nk=") + QStringLiteral("Пуск\n").toUtf8()
+                                    << "A"
+                                    << "k" << QStringLiteral("Стоп")
                                     << QByteArray("\xEF\xBB\xBF[A]\nk=") + QStringLiteral("Стоп\n").toUtf8();
-    QTest::newRow("ASCII file takes UTF-8") << QByteArray("[A]\nk=1\n") << "A" << "k" << QStringLiteral("Пуск") << QStringLiteral("[A]\nk=Пуск\n").toUtf8();
-    QTest::newRow("undefined 1251 byte survives") << QByteArray("[A]\nx=\x98\xC0\nk=1\n") << "A" << "k" << "2" << QByteArray("[A]\nx=\x98\xC0\nk=2\n");
+    QTest::newRow("ASCII file takes UTF-8")
+        << QByteArray("[A]\nk=1\n") << "A"
+        << "k" << QStringLiteral("Пуск") << QStringLiteral("[A]\nk=Пуск\n").toUtf8();
+    QTest::newRow("undefined 1251 byte survives") << QByteArray("[A]\nx=\x98\xC0\nk=1\n") << "A"
+                                                  << "k"
+                                                  << "2" << QByteArray("[A]\nx=\x98\xC0\nk=2\n");
 }
 
 void TestIniFile::writeChangesOneLine() {
@@ -211,12 +278,12 @@ void TestIniFile::writeChangesOneLine() {
     {
         IniFile ini(m_path);
         QVERIFY2(ini.writeString(section, key, value), qPrintable(ini.errorString()));
-        QCOMPARE(ini.readString(section, key, "-"), value.contains(QChar(0x2713)) ? ini.readString(section, key, "-") : value);
+        QCOMPARE(ini.readString(section, key, "-"),
+                 value.contains(QChar(0x2713)) ? ini.readString(section, key, "-") : value);
     }
     QCOMPARE(readAll(m_path), after);
     const IniFile again(m_path);
-    if (!value.contains(QChar(0x2713)))
-        QCOMPARE(again.readString(section, key, "-"), value);
+    if (!value.contains(QChar(0x2713))) QCOMPARE(again.readString(section, key, "-"), value);
 }
 
 void TestIniFile::batchIsOneReplacement() {
@@ -227,7 +294,7 @@ void TestIniFile::batchIsOneReplacement() {
     QVERIFY(ini.writeInteger("Modbus", "FormVersion", 0));
     QVERIFY(ini.writeBool("Modbus", "Visible", true));
     QVERIFY(ini.writeInteger("Quorvex", "x", 0x10));
-    QCOMPARE(readAll(m_path), before);  // nothing on disk before the commit
+    QCOMPARE(readAll(m_path), before); // nothing on disk before the commit
     QCOMPARE(ini.readInteger("quorvex", "X", 0), 16);
     QVERIFY(ini.commitBatch());
     QCOMPARE(readAll(m_path), QByteArray("[Quorvex]\nx=16\n\n[Modbus]\nFormVersion=0\nVisible=1\n"));
@@ -255,21 +322,27 @@ void TestIniFile::unwritable() {
         QVERIFY(writeAll(path, before));
     }
     if (how == u"file")
-        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ReadOther));
     if (how == u"folder") {
         if (geteuid() == 0)
-            QSKIP("root writes into read-only folders; the row with a regular file as folder covers an unwritable folder");
+            QSKIP("root writes into read-only folders; the row with a regular file as folder covers an "
+                  "unwritable folder");
         folder = m_dir.filePath(QStringLiteral("ro"));
         QVERIFY(QDir().mkpath(folder));
         path = folder + QStringLiteral("/Projects.ini");
         QVERIFY(writeAll(path, before));
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
-    const QStringList entriesBefore = QFileInfo(folder).isDir() ? QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden) : QStringList();
+    const QStringList entriesBefore =
+        QFileInfo(folder).isDir()
+            ? QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
+            : QStringList();
     {
         IniFile ini(path);
         QVERIFY(!ini.writeInteger("Projects", "ProjectNum", 2));
-        QVERIFY2(ini.errorString().startsWith(QStringLiteral("Cannot write ") + QDir::toNativeSeparators(path) + QStringLiteral(": ")),
+        QVERIFY2(ini.errorString().startsWith(QStringLiteral("Cannot write ") +
+                                              QDir::toNativeSeparators(path) + QStringLiteral(": ")),
                  qPrintable(ini.errorString()));
         // The failed write is not seen by reads either.
         QCOMPARE(ini.readInteger("Projects", "ProjectNum", 0), how == u"parentfile" ? 0 : 1);
@@ -277,10 +350,10 @@ void TestIniFile::unwritable() {
         QVERIFY(ini.writeString("Projects", "Project1", "A"));
         QVERIFY(!ini.commitBatch());
     }
-    if (how != u"parentfile")
-        QCOMPARE(readAll(path), before);
+    if (how != u"parentfile") QCOMPARE(readAll(path), before);
     if (QFileInfo(folder).isDir())
-        QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), entriesBefore);
+        QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 entriesBefore);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
@@ -288,11 +361,13 @@ void TestIniFile::unwritable() {
 void TestIniFile::replacementIsAtomic() {
     const QByteArray before("[Projects]\nProjectNum=1\n");
     QVERIFY(writeAll(m_path, before));
-    QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    QVERIFY(QFile::setPermissions(m_path,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
     // A second name for the same file: a write in place would show through it, a replacement not.
     const QString link = m_dir.filePath(QStringLiteral("old.ini"));
     QFile::remove(link);
-    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden) << QStringLiteral("old.ini");
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden)
+                                    << QStringLiteral("old.ini");
     QCOMPARE(::link(QFile::encodeName(m_path).constData(), QFile::encodeName(link).constData()), 0);
     {
         IniFile ini(m_path);
@@ -300,12 +375,13 @@ void TestIniFile::replacementIsAtomic() {
     }
     QCOMPARE(readAll(m_path), QByteArray("[Projects]\nProjectNum=2\n"));
     QCOMPARE(readAll(link), before);
-    QCOMPARE(QFileInfo(m_path).permissions() & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
+    QCOMPARE(QFileInfo(m_path).permissions() & 0x0777,
+             QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
     QStringList filesAfter = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
     filesAfter.sort();
     QStringList expectedFiles = filesBefore;
     expectedFiles.sort();
-    QCOMPARE(filesAfter, expectedFiles);  // no temporary file left behind
+    QCOMPARE(filesAfter, expectedFiles); // no temporary file left behind
     QFile::remove(link);
 }
 
@@ -325,24 +401,32 @@ void TestIniFile::writesOfTwoObjectsMerge() {
 void TestIniFile::readerAndWriterAgree() {
     QRandomGenerator random(20240611);
     const QStringList names = {"A", "a", "B", "Котёл", "КОТЁЛ", "k", "K", "x y", "N"};
-    const QStringList junk = {"", "  ", "; c", "#c", "  ;k=1", "[B", "[", "=v", "novalue", "\t", "[ A ] tail", "k\t= \tv ", "K==2",
-                              "x y = 3", "k=\xC2\xA0nb\xC2\xA0", "N=1\r", "#k=1", " ;K=2"};
+    const QStringList junk = {"",           "  ",        "; c",  "#c",      "  ;k=1",
+                              "[B",         "[",         "=v",   "novalue", "\t",
+                              "[ A ] tail", "k\t= \tv ", "K==2", "x y = 3", "k=\xC2\xA0nb\xC2\xA0",
+                              "N=1\r",      "#k=1",      " ;K=2"};
     for (int round = 0; round < 400; ++round) {
         QStringList text;
         const int count = random.bounded(1, 14);
         for (int i = 0; i < count; ++i) {
             switch (random.bounded(3)) {
-            case 0: text << u'[' + names[random.bounded(qsizetype(names.size()))] + u']'; break;
-            case 1: text << names[random.bounded(qsizetype(names.size()))] + u'=' + QString::number(random.bounded(100)); break;
-            default: text << QString::fromUtf8(junk[random.bounded(qsizetype(junk.size()))].toUtf8()); break;
+            case 0:
+                text << u'[' + names[random.bounded(qsizetype(names.size()))] + u']';
+                break;
+            case 1:
+                text << names[random.bounded(qsizetype(names.size()))] + u'=' +
+                            QString::number(random.bounded(100));
+                break;
+            default:
+                text << QString::fromUtf8(junk[random.bounded(qsizetype(junk.size()))].toUtf8());
+                break;
             }
         }
         const QByteArray eol = random.bounded(2) ? "\r\n" : "\n";
         QByteArray bytes = text.join(QString::fromLatin1(eol)).toUtf8();
-        if (random.bounded(2))
-            bytes += eol;
+        if (random.bounded(2)) bytes += eol;
         if (random.bounded(3) == 0)
-            bytes = cp1251(QString::fromUtf8(bytes)) + "\xC0";  // not valid UTF-8 any more
+            bytes = cp1251(QString::fromUtf8(bytes)) + "\xC0"; // not valid UTF-8 any more
         QVERIFY(writeAll(m_path, bytes));
         const QString section = names[random.bounded(qsizetype(names.size()))];
         const QString key = names[random.bounded(qsizetype(names.size()))];
@@ -360,11 +444,13 @@ void TestIniFile::readerAndWriterAgree() {
         const IniFile after(m_path);
         for (const QString& s : names) {
             for (const QString& k : names) {
-                const bool written = s.compare(section, Qt::CaseInsensitive) == 0 && k.compare(key, Qt::CaseInsensitive) == 0;
+                const bool written =
+                    s.compare(section, Qt::CaseInsensitive) == 0 && k.compare(key, Qt::CaseInsensitive) == 0;
                 const QString expected = written ? QStringLiteral("NEW") : before[{s.toLower(), k.toLower()}];
                 QVERIFY2(after.readString(s, k, "<none>") == expected,
                          qPrintable(QStringLiteral("round %1, [%2] %3 after writing [%4] %5 in:\n%6")
-                                        .arg(round).arg(s, k, section, key, QString::fromUtf8(bytes))));
+                                        .arg(round)
+                                        .arg(s, k, section, key, QString::fromUtf8(bytes))));
             }
         }
     }
@@ -373,15 +459,18 @@ void TestIniFile::readerAndWriterAgree() {
 void TestIniFile::cp1251MatchesReferenceTable() {
     // The bytes 0x80 ... 0xFF except 0x98, decoded by an independent implementation of the code page.
     const QByteArray reference = QByteArray::fromHex(
-        "d082d083e2809ad193e2809ee280a6e280a0e280a1e282ace280b0d089e280b9d08ad08cd08bd08fd192e28098e28099e2809ce2809de280a2"
-        "e28093e28094e284a2d199e280bad19ad19cd19bd19fc2a0d08ed19ed088c2a4d290c2a6c2a7d081c2a9d084c2abc2acc2adc2aed087c2b0c2b1"
-        "d086d196d291c2b5c2b6c2b7d191e28496d194c2bbd198d085d195d197d090d091d092d093d094d095d096d097d098d099d09ad09bd09cd09dd0"
-        "9ed09fd0a0d0a1d0a2d0a3d0a4d0a5d0a6d0a7d0a8d0a9d0aad0abd0acd0add0aed0afd0b0d0b1d0b2d0b3d0b4d0b5d0b6d0b7d0b8d0b9d0bad0"
+        "d082d083e2809ad193e2809ee280a6e280a0e280a1e282ace280b0d089e280b9d08ad08cd08bd08fd192e28098e28099e280"
+        "9ce2809de280a2"
+        "e28093e28094e284a2d199e280bad19ad19cd19bd19fc2a0d08ed19ed088c2a4d290c2a6c2a7d081c2a9d084c2abc2acc2ad"
+        "c2aed087c2b0c2b1"
+        "d086d196d291c2b5c2b6c2b7d191e28496d194c2bbd198d085d195d197d090d091d092d093d094d095d096d097d098d099d0"
+        "9ad09bd09cd09dd0"
+        "9ed09fd0a0d0a1d0a2d0a3d0a4d0a5d0a6d0a7d0a8d0a9d0aad0abd0acd0add0aed0afd0b0d0b1d0b2d0b3d0b4d0b5d0b6d0"
+        "b7d0b8d0b9d0bad0"
         "bbd0bcd0bdd0bed0bfd180d181d182d183d184d185d186d187d188d189d18ad18bd18cd18dd18ed18f");
     QByteArray high;
     for (int b = 0x80; b <= 0xFF; ++b)
-        if (b != 0x98)
-            high.append(char(b));
+        if (b != 0x98) high.append(char(b));
     QCOMPARE(DecodeCp1251(high), QString::fromUtf8(reference));
     QByteArray all;
     for (int b = 0; b <= 0xFF; ++b)

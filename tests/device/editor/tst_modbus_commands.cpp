@@ -84,6 +84,7 @@ std::unique_ptr<TModbusForm> TModbusFormTest::makeWindow(int32_t protokol) {
     w->show();
     if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
     w->myTimer->stop();
+    w->memoAdd(QStringLiteral("-"));  // the first memo line is the summary of the last message
     return w;
 }
 

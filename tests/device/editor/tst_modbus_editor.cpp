@@ -8,6 +8,7 @@
 #include "can/SlCanDriver.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
+#include "ui/CellMatrix.h"
 #include "ui/SpinEdit.h"
 
 #include <QApplication>
@@ -103,6 +104,7 @@ private slots:
     void editingRowBecomesBitRow();
     void tabMovesToTheNextRow();
     void cellsShowNoSelection();
+    void analogCellClickFillsTheEditor();
 
     void shorterLengthMovesBitRow();
     void lengthZeroHidesSelectors();
@@ -147,6 +149,8 @@ void TModbusFormTest::makeWindow(int32_t protokol) {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     m_form->myTimer->stop();  // the tests drive the ticks themselves
+    // The first memo line is the summary of the last message shown; progress lines follow it.
+    m_form->memoAdd(QStringLiteral("-"));
 }
 
 QLineEdit* TModbusFormTest::openEditor(int row) {
@@ -272,7 +276,7 @@ void TModbusFormTest::failedSendIsReported() {
 
     if (busDriver) (void)SlCanInstallDriver(std::move(busDriver));
 
-    const QStringList memo = w.Memo1->toPlainText().split(QLatin1Char('\n'));
+    const QStringList memo = w.Memo1->toPlainText().split(QLatin1Char('\n')).mid(1);
     if (line.isEmpty()) {
         QCOMPARE(memo, (QStringList{"Setting settings...", "Command commands..."}));
     } else {
@@ -443,6 +447,31 @@ void TModbusFormTest::cellsShowNoSelection() {
         for (int y = r.top() + 2; y < r.bottom(); ++y)
             if (image.pixelColor(x, y).rgb() != base.rgb()) inked = true;
     QVERIFY(inked);
+}
+
+void TModbusFormTest::analogCellClickFillsTheEditor() {
+    TModbusForm& w = *m_form;
+    TDeviceMessage msg;
+    msg.Mask = 7;
+    msg.Address = 24;
+    msg.Count = 3;
+    msg.Values[0] = -1;
+    msg.Values[1] = 5;
+    msg.Values[2] = 0x1234;
+    w.ReceiveCanData(msg);
+
+    // The first analog cell shows register 24; a click loads it and the three after it.
+    QTest::mouseClick(w.AnaCells, Qt::LeftButton, {}, w.AnaCells->cellRect(0).center());
+    QCOMPARE(w.DiggAddrEdit->value(), 24);
+    QCOMPARE((QStringList{cell(w, 0), cell(w, 1), cell(w, 2), cell(w, 3)}),
+             (QStringList{"-1", "5", "4660", "0"}));
+    QCOMPARE(boxesValue(w), 0xFFFF);
+    QVERIFY(m_bus->frames().isEmpty());
+
+    w.DataLenEdit->setValue(3);
+    QTest::mouseClick(w.SetButton, Qt::LeftButton);
+    QVERIFY(m_bus->waitFrames(1));
+    QCOMPARE(m_bus->frames().first().payload().toHex(), QByteArray("00051234e018ffff"));
 }
 
 // ---- data length and bit boxes -------------------------------------------------------------------
