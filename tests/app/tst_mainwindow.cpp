@@ -1,6 +1,7 @@
 #include "app/CAN_Quorvex.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
+#include "serial/UartPanel.h"
 #include "tests/can/FakeSlCanDriver.h"
 #include "ui/ErrorReport.h"
 #include "ui/Panel.h"
@@ -272,8 +273,8 @@ void TstMainWindow::cellsLightAndFade() {
     tick(*w);
     QCOMPARE(r0.TxPanel->color(), TxLight);
     QCOMPARE(r0.RxPanel->color(), windowColor());
-    tick(*w, 98);
-    QCOMPARE(r0.TxPanel->color(), TxLight);  // light for a second
+    tick(*w, 99);
+    QCOMPARE(r0.TxPanel->color(), TxLight);  // light for a second (100 ticks)
     tick(*w);
     QCOMPARE(r0.TxPanel->color(), TxPale);
     tick(*w, 399);
@@ -288,6 +289,8 @@ void TstMainWindow::cellsLightAndFade() {
     QCOMPARE(r0.TxPanel->color(), TxLight);
     QCOMPARE(r0.RxPanel->color(), RxLight);
     tick(*w, 99);
+    QCOMPARE(r0.RxPanel->color(), RxLight);
+    tick(*w);
     QCOMPARE(r0.RxPanel->color(), RxPale);
 }
 
