@@ -127,7 +127,8 @@ void TestIniFile::readValues_data() {
     row("UTF-8 BOM", "\xEF\xBB\xBF[A]\nk=1\n", "i", "0", "1");
     row("Windows-1251", cp1251(QStringLiteral("[A]\r\nk=Насос №1\r\n")), "s", "-",
         QStringLiteral("Насос №1"));
-    row("NUL in another line", QByteArray("[A]\nx=a\0b\nk=3\n", 16), "i", "0", "3");
+    static constexpr char withNul[] = "[A]\nx=a\0b\nk=3\n";
+    row("NUL in another line", QByteArray(withNul, sizeof withNul - 1), "i", "0", "3");
     QTest::newRow("key with a space") << QByteArray("[A]\nmy key = v\n") << "A"
                                       << "MY KEY"
                                       << "s"
