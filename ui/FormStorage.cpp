@@ -217,7 +217,9 @@ void TFormStorage::restoreFormPlacement() {
     }
     const IniFile ini(m_iniFileName);
     if (ini.readError()) {
-        ReportError(ini.errorString());
+        // Reported once the show is over: a message box would run a nested event loop in the
+        // middle of QWidget::show().
+        QTimer::singleShot(0, this, [text = ini.errorString()] { ReportError(text); });
         if (m_centreOnShow) centreForm(screenMetrics());
         return;
     }

@@ -430,7 +430,7 @@ void TestFormStorage::fileErrorsAreReportedAndDoNotStopTheWindow() {
     other->show();
     QVERIFY(other->isVisible());
     QCOMPARE(other->frameGeometry().topLeft(), centred());
-    QCOMPARE(m_errors.size(), 1);
+    QTRY_COMPARE(m_errors.size(), 1);
     QVERIFY(m_errors[0].startsWith(QStringLiteral("Cannot read ") + QDir::toNativeSeparators(m_ini)));
     QVERIFY(QDir(m_ini).removeRecursively());
 }
