@@ -315,14 +315,12 @@ void TModbusForm::DataGridSetEditText(int row, const QString& text) {
         v = cellValue(t);
     }
 
-    if (t != text) {
-        m_gridFixing = true;
-        DataGrid->item(row, 0)->setText(t);
+    // The cell follows the editor keystroke by keystroke; a replaced text shows in the editor at once.
+    m_gridFixing = true;
+    DataGrid->item(row, 0)->setText(t);
+    if (t != text)
         if (auto* d = dynamic_cast<DataGridDelegate*>(DataGrid->itemDelegate())) d->showInEditor(row, t);
-        m_gridFixing = false;
-    } else {
-        DataGrid->item(row, 0)->setText(t);
-    }
+    m_gridFixing = false;
     DigiBoxWrite(static_cast<int32_t>(v & 0xFFFF));
 }
 

@@ -497,6 +497,9 @@ void TModbusFormTest::shorterLengthMovesBitRow() {
     QVERIFY(!w.BitBut[2]->isVisible() && !w.BitBut[3]->isVisible());
 
     w.DataLenEdit->setValue(4);
+    // Four rows of 16 pixels fit the 72-pixel grid without scrolling.
+    QCOMPARE(w.DataGrid->rowHeight(3), 16);
+    QVERIFY(w.DataGrid->visualItemRect(w.DataGrid->item(3, 0)).bottom() < w.DataGrid->viewport()->height());
     for (int r = 0; r < 4; ++r) {
         QVERIFY(!w.DataGrid->isRowHidden(r));
         QVERIFY(w.BitBut[static_cast<size_t>(r)]->isVisible());
