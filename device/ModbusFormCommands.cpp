@@ -66,7 +66,7 @@ QLineEdit* createRenameEdit(QWidget* owner) {
     return edit;
 }
 
-}  // namespace
+} // namespace
 
 void TModbusForm::createCommandControls() {
     GroupBox1 = new QGroupBox(QStringLiteral("Commands"), this);
@@ -86,7 +86,9 @@ void TModbusForm::createCommandControls() {
     createRenameEdit(this);
 }
 
-void TModbusForm::CommButtClick(int k) { CommButtDo(k); }
+void TModbusForm::CommButtClick(int k) {
+    CommButtDo(k);
+}
 
 void TModbusForm::CommButtDo(int k) {
     if (k < 0 || k >= CommandCount) return;

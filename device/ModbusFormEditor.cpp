@@ -89,7 +89,8 @@ class DataGridDelegate final : public QStyledItemDelegate {
 public:
     DataGridDelegate(TModbusForm* form, QObject* parent) : QStyledItemDelegate(parent), m_form(form) {}
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
         const int row = index.row();
         m_form->DataGridGetEditText(row);
         auto* edit = new QLineEdit(parent);
@@ -110,11 +111,13 @@ public:
         if (index.data(Qt::EditRole).toString() != text) model->setData(index, text, Qt::EditRole);
     }
 
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex&) const override {
         editor->setGeometry(option.rect);
     }
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         m_form->DataGridDrawCell(*painter, option.rect, index.row());
     }
 
@@ -159,7 +162,7 @@ TSpinEdit* makeSpin(QWidget* parent, int left, int top, int minimum, int maximum
     return spin;
 }
 
-}  // namespace
+} // namespace
 
 void TModbusForm::createEditorControls() {
     GroupBox2 = new QGroupBox(QStringLiteral("Bit field"), this);
@@ -199,7 +202,8 @@ void TModbusForm::createEditorControls() {
                               QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     DataGrid->setItemDelegate(new DataGridDelegate(this, DataGrid));
     DataGrid->installEventFilter(new GridKeyFilter(this, DataGrid));
-    for (int r = 0; r < GridRows; ++r) DataGrid->setItem(r, 0, new QTableWidgetItem(QStringLiteral("0")));
+    for (int r = 0; r < GridRows; ++r)
+        DataGrid->setItem(r, 0, new QTableWidgetItem(QStringLiteral("0")));
     connect(DataGrid, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
         if (row >= 0) DataGridSelectCell(row);
     });
@@ -244,9 +248,13 @@ void TModbusForm::createEditorControls() {
     AutoBox->setGeometry(225, 187, 40, 17);
 }
 
-int32_t TModbusForm::BitRow() const { return m_bitRow; }
+int32_t TModbusForm::BitRow() const {
+    return m_bitRow;
+}
 
-void TModbusForm::SetButtonClick() { SetButtonDo(); }
+void TModbusForm::SetButtonClick() {
+    SetButtonDo();
+}
 
 void TModbusForm::SetButtonDo() {
     memoAdd(QStringLiteral("Setting settings..."));
@@ -254,11 +262,21 @@ void TModbusForm::SetButtonDo() {
     const int n = DataLenEdit->value();
     TDeviceMessage msg;
     switch (n) {
-        case 1: msg.Mask = 4; break;
-        case 2: msg.Mask = 6; break;
-        case 3: msg.Mask = 7; break;
-        case 4: msg.Mask = 255; break;
-        default: msg.Mask = 0; break;
+    case 1:
+        msg.Mask = 4;
+        break;
+    case 2:
+        msg.Mask = 6;
+        break;
+    case 3:
+        msg.Mask = 7;
+        break;
+    case 4:
+        msg.Mask = 255;
+        break;
+    default:
+        msg.Mask = 0;
+        break;
     }
     msg.Address = static_cast<uint16_t>(DiggAddrEdit->value());
     msg.Count = n;
@@ -324,7 +342,9 @@ void TModbusForm::DataGridSetEditText(int row, const QString& text) {
     DigiBoxWrite(static_cast<int32_t>(v & 0xFFFF));
 }
 
-void TModbusForm::DataGridGetEditText(int row) { DataGridSelectCell(row); }
+void TModbusForm::DataGridGetEditText(int row) {
+    DataGridSelectCell(row);
+}
 
 void TModbusForm::DataGridSelectCell(int row) {
     if (row < 0 || row >= GridRows || row == m_bitRow) return;
@@ -338,7 +358,8 @@ void TModbusForm::DataGridDrawCell(QPainter& painter, const QRect& rect, int row
     painter.setPen(pal.color(QPalette::Text));
     const QTableWidgetItem* item = DataGrid->item(row, 0);
     if (item)
-        painter.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, item->text());
+        painter.drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                         item->text());
 }
 
 void TModbusForm::DataLenEditChange() {
@@ -346,7 +367,8 @@ void TModbusForm::DataLenEditChange() {
     const int shown = n < 1 ? 1 : (n > GridRows ? GridRows : n);
     const int current = DataGrid->currentRow();
     if (current >= shown) DataGrid->setCurrentCell(shown - 1, 0);
-    for (int r = 0; r < GridRows; ++r) DataGrid->setRowHidden(r, r >= shown);
+    for (int r = 0; r < GridRows; ++r)
+        DataGrid->setRowHidden(r, r >= shown);
     if (m_bitRow > n - 1 && n >= 1) BitBut[static_cast<size_t>(n - 1)]->setChecked(true);
     for (int r = 0; r < GridRows; ++r) {
         QRadioButton* sel = BitBut[static_cast<size_t>(r)];
@@ -372,7 +394,8 @@ void TModbusForm::DigiClick(int /*k*/) {
 void TModbusForm::DigiBoxWrite(int32_t value) {
     const bool wasLoading = m_loadingBits;
     m_loadingBits = true;
-    for (int k = 0; k < 16; ++k) DigiBox[static_cast<size_t>(k)]->setChecked(((value >> k) & 1) != 0);
+    for (int k = 0; k < 16; ++k)
+        DigiBox[static_cast<size_t>(k)]->setChecked(((value >> k) & 1) != 0);
     m_loadingBits = wasLoading;
 }
 

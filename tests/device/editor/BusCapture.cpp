@@ -26,7 +26,8 @@ bool BusCapture::start() {
         return false;
     }
     QObject::connect(m_listener.get(), &QCanBusDevice::framesReceived, [this] {
-        while (m_listener->framesAvailable() > 0) m_frames.append(m_listener->readFrame());
+        while (m_listener->framesAvailable() > 0)
+            m_frames.append(m_listener->readFrame());
     });
     if (!m_listener->connectDevice()) {
         m_why = QStringLiteral("capturing client does not connect: ") + m_listener->errorString();

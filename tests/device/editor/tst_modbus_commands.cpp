@@ -33,7 +33,7 @@ void requestContextMenu(QWidget* w, QContextMenuEvent::Reason reason) {
     QApplication::sendEvent(w, &event);
 }
 
-}  // namespace
+} // namespace
 
 class TModbusFormTest : public QObject {
     Q_OBJECT
@@ -68,13 +68,16 @@ void TModbusFormTest::initTestCase() {
 }
 
 void TModbusFormTest::init() {
-    for (int k = 0; k < CommandCount; ++k) m_project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
+    for (int k = 0; k < CommandCount; ++k)
+        m_project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
     m_project.DigiButChanged = false;
     m_bus->clear();
     m_form = makeWindow(0);
 }
 
-void TModbusFormTest::cleanup() { m_form.reset(); }
+void TModbusFormTest::cleanup() {
+    m_form.reset();
+}
 
 std::unique_ptr<TModbusForm> TModbusFormTest::makeWindow(int32_t protokol) {
     auto w = std::make_unique<TModbusForm>(m_project);
@@ -84,7 +87,7 @@ std::unique_ptr<TModbusForm> TModbusFormTest::makeWindow(int32_t protokol) {
     w->show();
     if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
     w->myTimer->stop();
-    w->memoAdd(QStringLiteral("-"));  // the first memo line is the summary of the last message
+    w->memoAdd(QStringLiteral("-")); // the first memo line is the summary of the last message
     return w;
 }
 
@@ -162,7 +165,7 @@ void TModbusFormTest::renameEnterApplies() {
 }
 
 void TModbusFormTest::renameAbandoned_data() {
-    QTest::addColumn<int>("how");  // 0 Esc, 1 click on another control, 2 Tab
+    QTest::addColumn<int>("how"); // 0 Esc, 1 click on another control, 2 Tab
     QTest::newRow("Esc") << 0;
     QTest::newRow("click on another control") << 1;
     QTest::newRow("Tab") << 2;
@@ -176,9 +179,12 @@ void TModbusFormTest::renameAbandoned() {
     QVERIFY(RenameEdit && RenameEdit->isVisible());
     QTest::keyClicks(RenameEdit, QStringLiteral("xyz"));
 
-    if (how == 0) QTest::keyClick(RenameEdit, Qt::Key_Escape);
-    else if (how == 1) QTest::mouseClick(w.AutoBox, Qt::LeftButton);
-    else QTest::keyClick(RenameEdit, Qt::Key_Tab);
+    if (how == 0)
+        QTest::keyClick(RenameEdit, Qt::Key_Escape);
+    else if (how == 1)
+        QTest::mouseClick(w.AutoBox, Qt::LeftButton);
+    else
+        QTest::keyClick(RenameEdit, Qt::Key_Tab);
 
     QVERIFY(!RenameEdit->isVisible());
     QCOMPARE(b->text(), QStringLiteral("Cmd2"));
@@ -234,7 +240,7 @@ void TModbusFormTest::renameSurvivesTheWindowThatMadeTheEdit() {
     QCOMPARE(RenameEdit->parentWidget(), older.GroupBox1);
     QTest::keyClick(RenameEdit, Qt::Key_Escape);
     third.reset();
-    QVERIFY(RenameEdit);  // now lives in the older window
+    QVERIFY(RenameEdit); // now lives in the older window
     QCOMPARE(RenameEdit->window(), &older);
 }
 

@@ -71,7 +71,9 @@ int32_t boxesValue(const TModbusForm& w) {
     return v;
 }
 
-QString cell(const TModbusForm& w, int row) { return w.DataGrid->item(row, 0)->text(); }
+QString cell(const TModbusForm& w, int row) {
+    return w.DataGrid->item(row, 0)->text();
+}
 
 // The cell editor open in the grid, or nullptr.
 QLineEdit* openCellEditor(const TModbusForm& w) {
@@ -80,7 +82,7 @@ QLineEdit* openCellEditor(const TModbusForm& w) {
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 class TModbusFormTest : public QObject {
     Q_OBJECT
@@ -127,7 +129,8 @@ private:
 };
 
 void TModbusFormTest::initTestCase() {
-    for (int k = 0; k < CommandCount; ++k) m_project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
+    for (int k = 0; k < CommandCount; ++k)
+        m_project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
     m_bus = std::make_unique<BusCapture>(BusPort);
     QVERIFY2(m_bus->start(), qPrintable(m_bus->why()));
 }
@@ -138,7 +141,9 @@ void TModbusFormTest::init() {
     makeWindow(0);
 }
 
-void TModbusFormTest::cleanup() { m_form.reset(); }
+void TModbusFormTest::cleanup() {
+    m_form.reset();
+}
 
 void TModbusFormTest::makeWindow(int32_t protokol) {
     m_form.reset();
@@ -148,7 +153,7 @@ void TModbusFormTest::makeWindow(int32_t protokol) {
     m_form->Protokol = protokol;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_form->myTimer->stop();  // the tests drive the ticks themselves
+    m_form->myTimer->stop(); // the tests drive the ticks themselves
     // The first memo line is the summary of the last message shown; progress lines follow it.
     m_form->memoAdd(QStringLiteral("-"));
 }
@@ -174,26 +179,27 @@ void TModbusFormTest::setFrames_data() {
     QTest::addColumn<uint>("id");
     QTest::addColumn<QByteArray>("payload");
 
-    const QStringList rows{"258", "772", "1286", "1800"};  // 0102 0304 0506 0708
-    QTest::newRow("standard, length 0, Dn") << 0 << false << 0x10 << 0 << rows << uint(StdRx)
-                                             << QByteArray::fromHex("0304050600100102");
-    QTest::newRow("standard, length 1, Dn") << 0 << false << 0x10 << 1 << rows << uint(StdRx)
-                                             << QByteArray::fromHex("0304050680100102");
-    QTest::newRow("standard, length 2, Dn") << 0 << false << 0x10 << 2 << rows << uint(StdRx)
-                                             << QByteArray::fromHex("03040506c0100102");
-    QTest::newRow("standard, length 3, Up") << 0 << true << 0x10 << 3 << rows << uint(StdTx)
-                                             << QByteArray::fromHex("03040506e0100102");
-    QTest::newRow("standard, address 130 in byte 5") << 0 << false << 130 << 1 << rows << uint(StdRx)
-                                                      << QByteArray::fromHex("0304050680820102");
+    const QStringList rows{"258", "772", "1286", "1800"}; // 0102 0304 0506 0708
+    QTest::newRow("standard, length 0, Dn")
+        << 0 << false << 0x10 << 0 << rows << uint(StdRx) << QByteArray::fromHex("0304050600100102");
+    QTest::newRow("standard, length 1, Dn")
+        << 0 << false << 0x10 << 1 << rows << uint(StdRx) << QByteArray::fromHex("0304050680100102");
+    QTest::newRow("standard, length 2, Dn")
+        << 0 << false << 0x10 << 2 << rows << uint(StdRx) << QByteArray::fromHex("03040506c0100102");
+    QTest::newRow("standard, length 3, Up")
+        << 0 << true << 0x10 << 3 << rows << uint(StdTx) << QByteArray::fromHex("03040506e0100102");
+    QTest::newRow("standard, address 130 in byte 5")
+        << 0 << false << 130 << 1 << rows << uint(StdRx) << QByteArray::fromHex("0304050680820102");
     QTest::newRow("standard, negative cell goes out as its low 16 bits")
         << 0 << false << 0 << 1 << QStringList{"-1", "0", "70000", "0"} << uint(StdRx)
-        << QByteArray::fromHex("0000117080" "00ffff");
-    QTest::newRow("protocol 3, Up, address 5, length 2") << 3 << true << 5 << 2 << rows << uint(P3Tx + 5)
-                                                          << QByteArray::fromHex("01020304");
-    QTest::newRow("protocol 3, Dn, address 127, length 4") << 3 << false << 127 << 4 << rows << uint(P3Rx + 127)
-                                                            << QByteArray::fromHex("0102030405060708");
-    QTest::newRow("protocol 3, length 0 has no data") << 3 << false << 3 << 0 << rows << uint(P3Rx + 3)
-                                                       << QByteArray();
+        << QByteArray::fromHex("0000117080"
+                               "00ffff");
+    QTest::newRow("protocol 3, Up, address 5, length 2")
+        << 3 << true << 5 << 2 << rows << uint(P3Tx + 5) << QByteArray::fromHex("01020304");
+    QTest::newRow("protocol 3, Dn, address 127, length 4")
+        << 3 << false << 127 << 4 << rows << uint(P3Rx + 127) << QByteArray::fromHex("0102030405060708");
+    QTest::newRow("protocol 3, length 0 has no data")
+        << 3 << false << 3 << 0 << rows << uint(P3Rx + 3) << QByteArray();
 }
 
 void TModbusFormTest::setFrames() {
@@ -210,7 +216,8 @@ void TModbusFormTest::setFrames() {
     w.DiggAddrEdit->setValue(address);
     w.DataLenEdit->setValue(length);
     QCOMPARE(w.DataLenEdit->value(), length);
-    for (int r = 0; r < 4; ++r) w.DataGrid->item(r, 0)->setText(rows[r]);
+    for (int r = 0; r < 4; ++r)
+        w.DataGrid->item(r, 0)->setText(rows[r]);
     (up ? w.RadioUp : w.RadioDn)->setChecked(true);
 
     QTest::mouseClick(w.SetButton, Qt::LeftButton);
@@ -253,7 +260,7 @@ void TModbusFormTest::protocol3AddressAboveImageIsNotSent() {
 }
 
 void TModbusFormTest::failedSendIsReported_data() {
-    QTest::addColumn<int>("status");  // -1: the adapter refuses the write
+    QTest::addColumn<int>("status"); // -1: the adapter refuses the write
     QTest::addColumn<QString>("line");
     QTest::newRow("refused write") << -1 << QStringLiteral("  Transmit error");
     QTest::newRow("bus off") << 2 << QStringLiteral("Status CAN = BusOff.");
@@ -267,8 +274,10 @@ void TModbusFormTest::failedSendIsReported() {
     TModbusForm& w = *m_form;
 
     std::unique_ptr<SlCanDriver> busDriver;
-    if (status < 0) CanClose();
-    else busDriver = SlCanInstallDriver(std::make_unique<StatusDriver>(static_cast<uint8_t>(status)));
+    if (status < 0)
+        CanClose();
+    else
+        busDriver = SlCanInstallDriver(std::make_unique<StatusDriver>(static_cast<uint8_t>(status)));
 
     w.DataGrid->item(0, 0)->setText(QStringLiteral("4660"));
     QTest::mouseClick(w.SetButton, Qt::LeftButton);
@@ -294,16 +303,24 @@ void TModbusFormTest::typing_data() {
     QTest::addColumn<bool>("atFront");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("corrected");  // the last key made a rule replace the text
+    QTest::addColumn<bool>("corrected"); // the last key made a rule replace the text
 
-    QTest::newRow("0 then 7 gives 7") << "0" << false << "07" << "7" << true;
-    QTest::newRow("digits append") << "12" << false << "34" << "1234" << false;
-    QTest::newRow("sixth digit after 65535 is undone") << "65535" << false << "5" << "65535" << true;
-    QTest::newRow("6 after 6553 gives 6553") << "6553" << false << "6" << "6553" << true;
-    QTest::newRow("1 in front of 65535 gives 16553") << "65535" << true << "1" << "16553" << true;
-    QTest::newRow("9 in front of 65535 cuts until it fits") << "65535" << true << "9" << "9655" << true;
-    QTest::newRow("letters, minus and space are discarded") << "12" << false << "a-x Z+" << "12" << false;
-    QTest::newRow("65535 itself stays") << "6553" << false << "5" << "65535" << false;
+    QTest::newRow("0 then 7 gives 7") << "0" << false << "07"
+                                      << "7" << true;
+    QTest::newRow("digits append") << "12" << false << "34"
+                                   << "1234" << false;
+    QTest::newRow("sixth digit after 65535 is undone") << "65535" << false << "5"
+                                                       << "65535" << true;
+    QTest::newRow("6 after 6553 gives 6553") << "6553" << false << "6"
+                                             << "6553" << true;
+    QTest::newRow("1 in front of 65535 gives 16553") << "65535" << true << "1"
+                                                     << "16553" << true;
+    QTest::newRow("9 in front of 65535 cuts until it fits") << "65535" << true << "9"
+                                                            << "9655" << true;
+    QTest::newRow("letters, minus and space are discarded") << "12" << false << "a-x Z+"
+                                                            << "12" << false;
+    QTest::newRow("65535 itself stays") << "6553" << false << "5"
+                                        << "65535" << false;
 }
 
 void TModbusFormTest::typing() {
@@ -482,7 +499,8 @@ void TModbusFormTest::shorterLengthMovesBitRow() {
     QCOMPARE(w.DataLenEdit->maximum(), 4);
     w.DataLenEdit->setValue(4);
     const QStringList texts{"1", "2", "3", "4"};
-    for (int r = 0; r < 4; ++r) w.DataGrid->item(r, 0)->setText(texts[r]);
+    for (int r = 0; r < 4; ++r)
+        w.DataGrid->item(r, 0)->setText(texts[r]);
     QTest::mouseClick(w.BitBut[3], Qt::LeftButton);
     w.DataGrid->setCurrentCell(3, 0);
     QCOMPARE(w.BitRow(), 3);
@@ -522,7 +540,7 @@ void TModbusFormTest::lengthZeroHidesSelectors() {
     QTest::mouseClick(w.SetButton, Qt::LeftButton);
     QVERIFY(m_bus->waitFrames(1));
     QCOMPARE(static_cast<uint8_t>(m_bus->frames().first().payload().at(4)), uint8_t(0x00));
-    QCOMPARE(w.regs()[0].Value, 0);  // the echo shows nothing
+    QCOMPARE(w.regs()[0].Value, 0); // the echo shows nothing
 }
 
 void TModbusFormTest::bitBoxesWriteCurrentRow() {
@@ -546,7 +564,7 @@ void TModbusFormTest::bitBoxesWriteCurrentRow() {
 void TModbusFormTest::bitBoxLoadDoesNotWriteBack() {
     TModbusForm& w = *m_form;
     w.DataLenEdit->setValue(2);
-    w.DataGrid->item(1, 0)->setText(QStringLiteral("-1"));  // as an analog cell click leaves it
+    w.DataGrid->item(1, 0)->setText(QStringLiteral("-1")); // as an analog cell click leaves it
     QTest::mouseClick(w.BitBut[1], Qt::LeftButton);
     QCOMPARE(w.BitRow(), 1);
     QCOMPARE(boxesValue(w), 0xFFFF);
@@ -578,7 +596,8 @@ void TModbusFormTest::autoRepeatPeriod() {
     w.AutoTimeEdit->setValue(period);
     QCOMPARE(w.AutoCountdown(), period);
     w.AutoBox->setChecked(true);
-    for (int t = 0; t < ticks; ++t) w.myTimerTimer();
+    for (int t = 0; t < ticks; ++t)
+        w.myTimerTimer();
     QCOMPARE(memoCount(w, QStringLiteral("Setting settings...")), sets);
     QVERIFY(m_bus->waitFrames(sets));
     QCOMPARE(m_bus->frames().size(), sets);
@@ -597,7 +616,8 @@ void TModbusFormTest::autoPeriodZeroUnchecks() {
     QVERIFY(!w.AutoBox->isChecked());
     QCOMPARE(w.AutoCountdown(), 0);
     w.AutoBox->setChecked(true);
-    for (int t = 0; t < 5; ++t) w.myTimerTimer();
+    for (int t = 0; t < 5; ++t)
+        w.myTimerTimer();
     QCOMPARE(memoCount(w, QStringLiteral("Setting settings...")), 1);
 }
 
@@ -609,10 +629,12 @@ void TModbusFormTest::autoFreezesWhileUncheckedAndHidden() {
     w.myTimerTimer();
     QCOMPARE(w.AutoCountdown(), 3);
     w.AutoBox->setChecked(false);
-    for (int t = 0; t < 10; ++t) w.myTimerTimer();
+    for (int t = 0; t < 10; ++t)
+        w.myTimerTimer();
     QCOMPARE(w.AutoCountdown(), 3);
     w.AutoBox->setChecked(true);
-    for (int t = 0; t < 3; ++t) w.myTimerTimer();
+    for (int t = 0; t < 3; ++t)
+        w.myTimerTimer();
     QCOMPARE(memoCount(w, QStringLiteral("Setting settings...")), 1);
     QCOMPARE(w.AutoCountdown(), 5);
 
