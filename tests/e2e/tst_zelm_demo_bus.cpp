@@ -1,6 +1,7 @@
 // The built-in demo bus in the tool's process: reached through the CAN layer's factory, it plays
 // the selected project's devices, takes writes and never hands the tool's own frames back.
 
+#include "BusReader.h"
 #include "SimTestProjects.h"
 
 #include "can/CanDeviceFactory.h"
@@ -22,32 +23,6 @@ std::unique_ptr<QCanBusDevice> CreateDemo() {
     QString error;
     return std::unique_ptr<QCanBusDevice>(factory(QStringLiteral("demo0"), &error));
 }
-
-// Collects everything the device delivers.
-struct Received {
-    explicit Received(QCanBusDevice* device) : m_device(device) {
-        QObject::connect(device, &QCanBusDevice::framesReceived, device, [this] {
-            while (m_device->framesAvailable() > 0) frames.append(m_device->readFrame());
-        });
-    }
-    [[nodiscard]] bool hasRegister(uint32_t txAdr, uint32_t rxAdr, int protokol, int reg, int value) const {
-        for (const QCanBusFrame& q : frames) {
-            TCanFrame f;
-            if (!FromQtFrame(q, f) || CanKey(f.ID, protokol) != txAdr) continue;
-            const TDeviceMessage m = DecodeDeviceFrame(f, protokol, rxAdr, txAdr);
-            for (int i = 0; i < 4; ++i)
-                if (m.present(i) && m.Address + i == reg && static_cast<uint16_t>(m.Values[i]) == value) return true;
-        }
-        return false;
-    }
-    [[nodiscard]] int withKey(uint32_t key, int protokol) const {
-        int n = 0;
-        for (const QCanBusFrame& q : frames) n += CanKey(q.frameId(), protokol) == key ? 1 : 0;
-        return n;
-    }
-    QCanBusDevice* m_device;
-    QList<QCanBusFrame> frames;
-};
 
 }  // namespace
 
@@ -72,11 +47,11 @@ void TestZelmDemoBus::opensAtOnceAndReports() {
     auto demo = CreateDemo();
     QVERIFY(demo);
     QVERIFY(qobject_cast<DemoCanBusDevice*>(demo.get()) != nullptr);
-    Received rx(demo.get());
+    BusReader rx(demo.get());
     QVERIFY(demo->connectDevice());
     QCOMPARE(demo->state(), QCanBusDevice::ConnectedState);
 
-    QTRY_VERIFY_WITH_TIMEOUT(rx.withKey(0x110, 0) >= 3 && rx.withKey(0x111, 0) >= 3, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rx.countKey(0x110, 0) >= 3 && rx.countKey(0x111, 0) >= 3, 5000);
     for (const QCanBusFrame& f : rx.frames) {
         QCOMPARE(f.frameType(), QCanBusFrame::DataFrame);
         QVERIFY(f.frameId() == 0x110 || f.frameId() == 0x111);
@@ -100,7 +75,7 @@ void TestZelmDemoBus::writesAreAppliedAndNotLoopedBack() {
     auto demo = CreateDemo();
     QVERIFY(demo);
     QVERIFY(demo->connectDevice());
-    Received rx(demo.get());
+    BusReader rx(demo.get());
     QSignalSpy written(demo.get(), &QCanBusDevice::framesWritten);
     const TZELM& row = project.Devices[1];
 
@@ -117,26 +92,26 @@ void TestZelmDemoBus::writesAreAppliedAndNotLoopedBack() {
     EncodeCommand(0x0400, row.RXadr, command);
     QVERIFY(demo->writeFrame(ToQtFrame(command, protokol)));
 
-    QTRY_VERIFY_WITH_TIMEOUT(rx.hasRegister(row.TXadr, row.RXadr, protokol, 40, 1234), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(rx.hasRegister(row.TXadr, row.RXadr, protokol, 41, 0xFFFE), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(rx.hasRegister(row.TXadr, row.RXadr, protokol, 127, 0x0400), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rx.sawRegister(row.TXadr, row.RXadr, protokol, 40, 1234), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rx.sawRegister(row.TXadr, row.RXadr, protokol, 41, 0xFFFE), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rx.sawRegister(row.TXadr, row.RXadr, protokol, 127, 0x0400), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!written.isEmpty(), 5000);
     // The round-robin reports carry the written value from now on; the tool's frames never come back.
     rx.frames.clear();
-    QTRY_VERIFY_WITH_TIMEOUT(rx.hasRegister(row.TXadr, row.RXadr, protokol, 40, 1234), 10000);
-    QCOMPARE(rx.withKey(row.RXadr, protokol), 0);
-    QCOMPARE(rx.withKey(project.Devices[0].RXadr, protokol), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(rx.sawRegister(row.TXadr, row.RXadr, protokol, 40, 1234), 10000);
+    QCOMPARE(rx.countKey(row.RXadr, protokol), 0);
+    QCOMPARE(rx.countKey(project.Devices[0].RXadr, protokol), 0);
 }
 
 void TestZelmDemoBus::followsTheSelectedProject() {
     DemoCanBusDevice::setProject(MakeSimProject(0, {0}));
     auto demo = CreateDemo();
     QVERIFY(demo->connectDevice());
-    Received rx(demo.get());
-    QTRY_VERIFY_WITH_TIMEOUT(rx.withKey(0x110, 0) > 0, 5000);
+    BusReader rx(demo.get());
+    QTRY_VERIFY_WITH_TIMEOUT(rx.countKey(0x110, 0) > 0, 5000);
 
     DemoCanBusDevice::setProject(MakeSimProject(3, {0, 1, 2}));
-    QTRY_VERIFY_WITH_TIMEOUT(rx.withKey(0x12000000, 3) > 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rx.countKey(0x12000000, 3) > 0, 5000);
     rx.frames.clear();
     QTRY_VERIFY_WITH_TIMEOUT(rx.frames.size() > 20, 5000);
     for (const QCanBusFrame& q : rx.frames) {

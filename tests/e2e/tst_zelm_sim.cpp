@@ -1,6 +1,8 @@
 // zelm-sim as a separate process: on a virtual CAN bus with a test device as the other side, and
 // as a Modbus RTU slave on one end of a socat pty pair.
 
+#include "BusReader.h"
+
 #include "sim/CanFrameConvert.h"
 #include "sim/ModbusRtuSlave.h"
 
@@ -74,32 +76,6 @@ std::unique_ptr<QCanBusDevice> ConnectPeer(int port = BusPort) {
     if (dev->state() != QCanBusDevice::ConnectedState) return {};
     return dev;
 }
-
-struct Reader {
-    explicit Reader(QCanBusDevice* dev) : device(dev) {
-        QObject::connect(dev, &QCanBusDevice::framesReceived, dev, [this] {
-            while (device->framesAvailable() > 0) frames.append(device->readFrame());
-        });
-    }
-    // True when a frame from the device (on txAdr) carries value at register reg.
-    [[nodiscard]] bool sawRegister(uint32_t txAdr, uint32_t rxAdr, int protokol, int reg, int value) const {
-        for (const QCanBusFrame& q : frames) {
-            TCanFrame f;
-            if (!FromQtFrame(q, f) || CanKey(f.ID, protokol) != txAdr) continue;
-            const TDeviceMessage m = DecodeDeviceFrame(f, protokol, rxAdr, txAdr);
-            for (int i = 0; i < 4; ++i)
-                if (m.present(i) && m.Address + i == reg && static_cast<uint16_t>(m.Values[i]) == value) return true;
-        }
-        return false;
-    }
-    [[nodiscard]] int countKey(uint32_t key, int protokol) const {
-        int n = 0;
-        for (const QCanBusFrame& q : frames) n += CanKey(q.frameId(), protokol) == key ? 1 : 0;
-        return n;
-    }
-    QCanBusDevice* device;
-    QList<QCanBusFrame> frames;
-};
 
 // Sends as the tool does: the extended flag is always set.
 bool SendAsTool(QCanBusDevice* dev, const TCanFrame& f) {
@@ -197,7 +173,7 @@ void TestZelmSim::playsTheProjectOnCan() {
 
     auto peer = ConnectPeer();
     QVERIFY(peer);
-    Reader reader(peer.get());
+    BusReader reader(peer.get());
     QStringList args{QStringLiteral("--can"), QStringLiteral("virtualcan:") + BusUrl(), QStringLiteral("--project"),
                      m_ini, QStringLiteral("--period"), QStringLiteral("20")};
     if (!name.isEmpty()) args << QStringLiteral("--name") << name;
@@ -252,7 +228,7 @@ void TestZelmSim::stopsCleanlyOnSignal() {
     QFETCH(int, signal);
     auto peer = ConnectPeer();
     QVERIFY(peer);
-    Reader reader(peer.get());
+    BusReader reader(peer.get());
     QStringList args{QStringLiteral("--can"), QStringLiteral("virtualcan:") + BusUrl(), QStringLiteral("--project"),
                      m_ini, QStringLiteral("--name"), QStringLiteral("Line1")};
     if (signal == 0) args << QStringLiteral("--duration") << QStringLiteral("1.5") << QStringLiteral("--burst")
@@ -317,7 +293,7 @@ void TestZelmSim::answersModbusOnSerial() {
 
     auto peer = ConnectPeer();
     QVERIFY(peer);
-    Reader reader(peer.get());
+    BusReader reader(peer.get());
     QProcess* sim = startSim({QStringLiteral("--can"), QStringLiteral("virtualcan:") + BusUrl(),
                               QStringLiteral("--project"), m_ini, QStringLiteral("--name"), QStringLiteral("Line1"),
                               QStringLiteral("--serial"), simEnd});
