@@ -21,7 +21,7 @@ DemoProject& CurrentProject() {
     return current;
 }
 
-}  // namespace
+} // namespace
 
 DemoCanBusDevice::DemoCanBusDevice(QObject* parent) : QCanBusDevice(parent) {
     m_timer.setInterval(TickMs);
@@ -48,7 +48,7 @@ void DemoCanBusDevice::syncProject() {
 }
 
 bool DemoCanBusDevice::open() {
-    m_projectGeneration = CurrentProject().generation - 1;  // rebuild the devices on opening
+    m_projectGeneration = CurrentProject().generation - 1; // rebuild the devices on opening
     syncProject();
     m_clock.start();
     m_timer.start();
@@ -91,7 +91,8 @@ void DemoCanBusDevice::tick() {
     if (!m_pending.empty()) {
         QList<QCanBusFrame> frames;
         frames.reserve(static_cast<qsizetype>(m_pending.size()));
-        for (const TCanFrame& f : m_pending) frames.append(ToQtFrame(f, m_bus.protokol()));
+        for (const TCanFrame& f : m_pending)
+            frames.append(ToQtFrame(f, m_bus.protokol()));
         m_pending.clear();
         enqueueReceivedFrames(frames);
     }

@@ -44,8 +44,8 @@ private:
     unsigned m_projectGeneration = 0;
     QTimer m_timer;
     QElapsedTimer m_clock;
-    std::vector<TCanFrame> m_pending;  // echoes waiting for the next tick
-    qint64 m_written = 0;              // frames taken since the last tick
+    std::vector<TCanFrame> m_pending; // echoes waiting for the next tick
+    qint64 m_written = 0;             // frames taken since the last tick
 };
 
 // Makes "demo" a CAN plugin name of the tool's CAN layer (`--can demo`).

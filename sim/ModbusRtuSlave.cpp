@@ -5,13 +5,14 @@
 namespace {
 // Bytes kept while waiting for the rest of a request; more than this is line noise.
 constexpr qsizetype MaxPending = 4096;
-}  // namespace
+} // namespace
 
 uint16_t ModbusRtuSlave::crc16(const uint8_t* data, qsizetype count) {
     uint16_t crc = 0xFFFF;
     for (qsizetype i = 0; i < count; ++i) {
         crc ^= data[i];
-        for (int b = 0; b < 8; ++b) crc = (crc & 1u) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001u) : crc >> 1;
+        for (int b = 0; b < 8; ++b)
+            crc = (crc & 1u) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001u) : crc >> 1;
     }
     return crc;
 }

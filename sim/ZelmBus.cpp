@@ -41,7 +41,8 @@ void ZelmBus::restartSchedule() {
     // The devices' reports are spread evenly over one period rather than sent all at once.
     m_nextDue.assign(m_devices.size(), 0);
     const auto n = static_cast<int64_t>(m_devices.size());
-    for (int64_t i = 0; i < n; ++i) m_nextDue[static_cast<size_t>(i)] = m_lastNow + i * m_periodMs / n;
+    for (int64_t i = 0; i < n; ++i)
+        m_nextDue[static_cast<size_t>(i)] = m_lastNow + i * m_periodMs / n;
     m_burstNext = 0;
 }
 
@@ -73,7 +74,8 @@ int ZelmBus::receive(const TCanFrame& frame, std::vector<TCanFrame>& out) {
 void ZelmBus::produce(int64_t nowMs, std::vector<TCanFrame>& out) {
     m_lastNow = std::max(m_lastNow, nowMs);
     if (m_devices.empty()) return;
-    for (ZelmDevice& d : m_devices) d.advance(nowMs);
+    for (ZelmDevice& d : m_devices)
+        d.advance(nowMs);
 
     if (m_burst.rate() > 0) {
         const int64_t n = m_burst.due(nowMs - m_burstOrigin);

@@ -63,12 +63,12 @@ private:
     QString m_projectName;
     int32_t m_protokol = 0;
     std::vector<ZelmDevice> m_devices;
-    std::vector<int64_t> m_nextDue;  // period mode: when each device reports next
+    std::vector<int64_t> m_nextDue; // period mode: when each device reports next
     int m_periodMs = DefaultPeriodMs;
     FrameRateSchedule m_burst;
     int64_t m_burstOrigin = 0;
     int64_t m_lastNow = 0;
-    int m_burstNext = 0;  // burst mode: the device whose turn it is
+    int m_burstNext = 0; // burst mode: the device whose turn it is
     int64_t m_framesProduced = 0;
     int64_t m_framesReceived = 0;
     int64_t m_framesForDevices = 0;

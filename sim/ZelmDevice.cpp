@@ -22,10 +22,11 @@ uint16_t ToRegister(double v) {
     return static_cast<uint16_t>(static_cast<int16_t>(n));
 }
 
-}  // namespace
+} // namespace
 
 ZelmDevice::ZelmDevice(int row, QString name, uint32_t rxAdr, uint32_t txAdr, int32_t protokol, int32_t rsAdr)
-    : m_row(row), m_name(std::move(name)), m_rxAdr(rxAdr), m_txAdr(txAdr), m_protokol(protokol), m_rsAdr(rsAdr) {
+    : m_row(row), m_name(std::move(name)), m_rxAdr(rxAdr), m_txAdr(txAdr), m_protokol(protokol),
+      m_rsAdr(rsAdr) {
     // Settings: recognisable fixed values per device.
     for (int r = CounterRegister + 1; r < CommandRegister; ++r)
         m_regs[static_cast<size_t>(r)] = static_cast<uint16_t>((r - CounterRegister - 1) * 10 + row);
@@ -53,9 +54,9 @@ void ZelmDevice::advance(int64_t nowMs) {
 
     // Discrete block.
     const auto halfSeconds = static_cast<uint32_t>(nowMs / 500);
-    set(0, static_cast<uint16_t>(0x0006u | (halfSeconds & 1u)));                  // ready bits + heartbeat
-    set(1, static_cast<uint16_t>(1u << ((nowMs / 250) % 16)));                      // walking bit
-    set(2, static_cast<uint16_t>(((seed >> 8) & 0xFF00u) | ((nowMs / 1000) & 0xFFu)));  // step counter
+    set(0, static_cast<uint16_t>(0x0006u | (halfSeconds & 1u))); // ready bits + heartbeat
+    set(1, static_cast<uint16_t>(1u << ((nowMs / 250) % 16)));   // walking bit
+    set(2, static_cast<uint16_t>(((seed >> 8) & 0xFF00u) | ((nowMs / 1000) & 0xFFu))); // step counter
     for (int d = 3; d < DiscreteCount; ++d) {
         const uint32_t pattern = Scramble(seed + static_cast<uint32_t>(d)) & 0xFFFFu;
         if (d < 8) {
@@ -103,7 +104,8 @@ int ZelmDevice::apply(const TDeviceMessage& msg, std::vector<TCanFrame>& echo) {
             continue;
         }
         int len = 0;
-        while (i + len < 4 && written[static_cast<size_t>(i + len)]) ++len;
+        while (i + len < 4 && written[static_cast<size_t>(i + len)])
+            ++len;
         for (int done = 0; done < len;) {
             const int n = std::min(len - done, reportWidth());
             echo.push_back(reportFrame(msg.Address + i + done, n));
@@ -118,7 +120,9 @@ int ZelmDevice::reportWidth() const {
     return m_protokol == Protocol3 ? Protocol3ReportValues : StandardReportValues;
 }
 
-int ZelmDevice::reportsPerCycle() const { return (RegisterCount + reportWidth() - 1) / reportWidth(); }
+int ZelmDevice::reportsPerCycle() const {
+    return (RegisterCount + reportWidth() - 1) / reportWidth();
+}
 
 TCanFrame ZelmDevice::reportFrame(int first, int count) const {
     first = std::clamp(first, 0, RegisterCount - 1);
@@ -126,7 +130,8 @@ TCanFrame ZelmDevice::reportFrame(int first, int count) const {
     TDeviceMessage msg;
     msg.Address = static_cast<uint16_t>(first);
     msg.Direction = 0;
-    for (int i = 0; i < count; ++i) msg.Values[i] = static_cast<int16_t>(m_regs[static_cast<size_t>(first + i)]);
+    for (int i = 0; i < count; ++i)
+        msg.Values[i] = static_cast<int16_t>(m_regs[static_cast<size_t>(first + i)]);
     if (m_protokol == Protocol3) {
         msg.Mask = 0xFF;
         msg.Count = count;

@@ -14,7 +14,8 @@ class BusReader {
 public:
     explicit BusReader(QCanBusDevice* device) : m_device(device) {
         QObject::connect(device, &QCanBusDevice::framesReceived, device, [this] {
-            while (m_device->framesAvailable() > 0) frames.append(m_device->readFrame());
+            while (m_device->framesAvailable() > 0)
+                frames.append(m_device->readFrame());
         });
     }
 
@@ -25,14 +26,16 @@ public:
             if (!FromQtFrame(q, f) || CanKey(f.ID, protokol) != txAdr) continue;
             const TDeviceMessage m = DecodeDeviceFrame(f, protokol, rxAdr, txAdr);
             for (int i = 0; i < 4; ++i)
-                if (m.present(i) && m.Address + i == reg && static_cast<uint16_t>(m.Values[i]) == value) return true;
+                if (m.present(i) && m.Address + i == reg && static_cast<uint16_t>(m.Values[i]) == value)
+                    return true;
         }
         return false;
     }
 
     [[nodiscard]] int countKey(uint32_t key, int protokol) const {
         int n = 0;
-        for (const QCanBusFrame& q : frames) n += CanKey(q.frameId(), protokol) == key ? 1 : 0;
+        for (const QCanBusFrame& q : frames)
+            n += CanKey(q.frameId(), protokol) == key ? 1 : 0;
         return n;
     }
 

@@ -9,7 +9,8 @@
 
 #include <initializer_list>
 
-inline TProject MakeSimProject(int protokol, std::initializer_list<int> rows, const QString& name = QStringLiteral("Test")) {
+inline TProject MakeSimProject(int protokol, std::initializer_list<int> rows,
+                               const QString& name = QStringLiteral("Test")) {
     TProject p;
     p.Name = name;
     p.Protokol = protokol;

@@ -24,7 +24,7 @@ std::unique_ptr<QCanBusDevice> CreateDemo() {
     return std::unique_ptr<QCanBusDevice>(factory(QStringLiteral("demo0"), &error));
 }
 
-}  // namespace
+} // namespace
 
 class TestZelmDemoBus : public QObject {
     Q_OBJECT
@@ -117,7 +117,8 @@ void TestZelmDemoBus::followsTheSelectedProject() {
     for (const QCanBusFrame& q : rx.frames) {
         QVERIFY(q.hasExtendedFrameFormat());
         const uint32_t key = CanKey(q.frameId(), 3);
-        QVERIFY2(key == 0x10000000 || key == 0x11000000 || key == 0x12000000, qPrintable(QString::number(key, 16)));
+        QVERIFY2(key == 0x10000000 || key == 0x11000000 || key == 0x12000000,
+                 qPrintable(QString::number(key, 16)));
     }
     QCOMPARE(static_cast<DemoCanBusDevice*>(demo.get())->bus().deviceCount(), 3);
 }

@@ -16,7 +16,7 @@
 #include <cstring>
 #include <vector>
 
-using RegValues = QList<QPair<int, int>>;  // (register, value)
+using RegValues = QList<QPair<int, int>>; // (register, value)
 
 namespace {
 
@@ -30,7 +30,8 @@ TCanFrame FrameOf(uint32_t id, int dlc, const QByteArray& hex) {
 }
 
 // Every register value the frames carry, decoded as the tool decodes messages from the device.
-QMap<int, int> DecodeReports(const std::vector<TCanFrame>& frames, const ZelmDevice& device, int* foreign = nullptr) {
+QMap<int, int> DecodeReports(const std::vector<TCanFrame>& frames, const ZelmDevice& device,
+                             int* foreign = nullptr) {
     QMap<int, int> seen;
     for (const TCanFrame& f : frames) {
         if (CanKey(f.ID, device.protokol()) != device.txAdr()) {
@@ -45,7 +46,7 @@ QMap<int, int> DecodeReports(const std::vector<TCanFrame>& frames, const ZelmDev
     return seen;
 }
 
-}  // namespace
+} // namespace
 
 class TestZelmDevice : public QObject {
     Q_OBJECT
@@ -68,7 +69,7 @@ private slots:
 
 void TestZelmDevice::busTakesRowsInUse() {
     TProject p = MakeSimProject(0, {0, 2, 15}, QStringLiteral("Линия"));
-    p.Devices[1].RXadr = 0x555;  // not in use: ignored whatever it holds
+    p.Devices[1].RXadr = 0x555; // not in use: ignored whatever it holds
     p.Devices[2].Name = QStringLiteral("Насос 2");
     const ZelmBus bus(p);
     QCOMPARE(bus.projectName(), QStringLiteral("Линия"));
@@ -85,35 +86,37 @@ void TestZelmDevice::busTakesRowsInUse() {
 
 void TestZelmDevice::writes_data() {
     QTest::addColumn<int>("protokol");
-    QTest::addColumn<uint32_t>("idOffset");  // added to the device's RXadr
+    QTest::addColumn<uint32_t>("idOffset"); // added to the device's RXadr
     QTest::addColumn<int>("dlc");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<RegValues>("written");
 
     // Standard layout: bytes 0-1 second value, 2-3 third, 4 mask and address high, 5 address, 6-7 first.
-    QTest::newRow("standard, mask 7 at 10") << 0 << 0u << 8 << QByteArray("00020003e00a0001")
-                                            << RegValues{{10, 1}, {11, 2}, {12, 3}};
-    QTest::newRow("standard, mask 4 at 100") << 0 << 0u << 8 << QByteArray("ffffffff8064ff9c")
-                                             << RegValues{{100, 0xFF9C}};
-    QTest::newRow("standard, mask 5 skips the middle slot") << 0 << 0u << 8 << QByteArray("00070009a0140005")
-                                                            << RegValues{{20, 5}, {22, 9}};
-    QTest::newRow("standard, mask 0 writes nothing") << 0 << 0u << 8 << QByteArray("000100020014000f")
-                                                     << RegValues{};
-    QTest::newRow("standard, at 126 stops at 127") << 0 << 0u << 8 << QByteArray("00020003e07e0001")
-                                                   << RegValues{{126, 1}, {127, 2}};
-    QTest::newRow("standard, register 150 does not exist") << 0 << 0u << 8 << QByteArray("0002000380960001")
-                                                           << RegValues{};
-    QTest::newRow("standard, 13-bit address 0x1F05 does not exist") << 0 << 0u << 8
-                                                                    << QByteArray("000200039f050001") << RegValues{};
-    QTest::newRow("protocol 3, four values at 0x23") << 3 << 0x23u << 8 << QByteArray("000affff12340001")
-                                                     << RegValues{{0x23, 10}, {0x24, 0xFFFF}, {0x25, 0x1234}, {0x26, 1}};
-    QTest::newRow("protocol 3, DLC 3 is one value") << 3 << 0x40u << 3 << QByteArray("0102030405060708")
-                                                    << RegValues{{0x40, 0x0102}};
-    QTest::newRow("protocol 3, DLC 0 writes nothing") << 3 << 0x40u << 0 << QByteArray("0102030405060708")
-                                                      << RegValues{};
-    QTest::newRow("protocol 3, address 130 lands on 2") << 3 << 130u << 2 << QByteArray("4321") << RegValues{{2, 0x4321}};
-    QTest::newRow("protocol 3, at 126 stops at 127") << 3 << 126u << 8 << QByteArray("0001000200030004")
-                                                     << RegValues{{126, 1}, {127, 2}};
+    QTest::newRow("standard, mask 7 at 10")
+        << 0 << 0u << 8 << QByteArray("00020003e00a0001") << RegValues{{10, 1}, {11, 2}, {12, 3}};
+    QTest::newRow("standard, mask 4 at 100")
+        << 0 << 0u << 8 << QByteArray("ffffffff8064ff9c") << RegValues{{100, 0xFF9C}};
+    QTest::newRow("standard, mask 5 skips the middle slot")
+        << 0 << 0u << 8 << QByteArray("00070009a0140005") << RegValues{{20, 5}, {22, 9}};
+    QTest::newRow("standard, mask 0 writes nothing")
+        << 0 << 0u << 8 << QByteArray("000100020014000f") << RegValues{};
+    QTest::newRow("standard, at 126 stops at 127")
+        << 0 << 0u << 8 << QByteArray("00020003e07e0001") << RegValues{{126, 1}, {127, 2}};
+    QTest::newRow("standard, register 150 does not exist")
+        << 0 << 0u << 8 << QByteArray("0002000380960001") << RegValues{};
+    QTest::newRow("standard, 13-bit address 0x1F05 does not exist")
+        << 0 << 0u << 8 << QByteArray("000200039f050001") << RegValues{};
+    QTest::newRow("protocol 3, four values at 0x23")
+        << 3 << 0x23u << 8 << QByteArray("000affff12340001")
+        << RegValues{{0x23, 10}, {0x24, 0xFFFF}, {0x25, 0x1234}, {0x26, 1}};
+    QTest::newRow("protocol 3, DLC 3 is one value")
+        << 3 << 0x40u << 3 << QByteArray("0102030405060708") << RegValues{{0x40, 0x0102}};
+    QTest::newRow("protocol 3, DLC 0 writes nothing")
+        << 3 << 0x40u << 0 << QByteArray("0102030405060708") << RegValues{};
+    QTest::newRow("protocol 3, address 130 lands on 2")
+        << 3 << 130u << 2 << QByteArray("4321") << RegValues{{2, 0x4321}};
+    QTest::newRow("protocol 3, at 126 stops at 127")
+        << 3 << 126u << 8 << QByteArray("0001000200030004") << RegValues{{126, 1}, {127, 2}};
 }
 
 void TestZelmDevice::writes() {
@@ -129,8 +132,10 @@ void TestZelmDevice::writes() {
     std::vector<TCanFrame> reports;
     bus.produce(0, reports);
     std::array<uint16_t, 128> before{}, otherBefore{};
-    for (int r = 0; r < 128; ++r) before[static_cast<size_t>(r)] = target.reg(r);
-    for (int r = 0; r < 128; ++r) otherBefore[static_cast<size_t>(r)] = other.reg(r);
+    for (int r = 0; r < 128; ++r)
+        before[static_cast<size_t>(r)] = target.reg(r);
+    for (int r = 0; r < 128; ++r)
+        otherBefore[static_cast<size_t>(r)] = other.reg(r);
 
     std::vector<TCanFrame> echo;
     const int n = bus.receive(FrameOf(target.rxAdr() + idOffset, dlc, data), echo);
@@ -138,7 +143,8 @@ void TestZelmDevice::writes() {
     QCOMPARE(bus.registersWritten(), written.size());
 
     QMap<int, int> expected;
-    for (const auto& [r, v] : written) expected.insert(r, v);
+    for (const auto& [r, v] : written)
+        expected.insert(r, v);
     for (int r = 0; r < 128; ++r) {
         const bool w = expected.contains(r);
         QCOMPARE(target.held(r), w);
@@ -172,7 +178,8 @@ void TestZelmDevice::framesNotForTheDevice() {
     QCOMPARE(bus.framesReceived(), 1);
     QCOMPARE(bus.framesForDevices(), 0);
     for (int d = 0; d < bus.deviceCount(); ++d)
-        for (int r = 0; r < 128; ++r) QVERIFY(!bus.device(d).held(r));
+        for (int r = 0; r < 128; ++r)
+            QVERIFY(!bus.device(d).held(r));
 }
 
 void TestZelmDevice::commands_data() {
@@ -207,7 +214,8 @@ void TestZelmDevice::commands() {
     EncodeCommand(word, d.rxAdr(), command);
     QCOMPARE(bus.receive(command, echo), 1);
     QCOMPARE(d.reg(ZelmDevice::CommandRegister), word);
-    for (int r = 0; r < 127; ++r) QVERIFY2(!d.held(r), qPrintable(QString::number(r)));
+    for (int r = 0; r < 127; ++r)
+        QVERIFY2(!d.held(r), qPrintable(QString::number(r)));
     QCOMPARE(DecodeReports(echo, d), (QMap<int, int>{{127, word}}));
 }
 
@@ -227,9 +235,11 @@ void TestZelmDevice::reportCycle() {
     QCOMPARE(d.reportsPerCycle(), frames);
 
     std::vector<TCanFrame> cycle;
-    for (int i = 0; i < frames; ++i) cycle.push_back(d.nextReport());
+    for (int i = 0; i < frames; ++i)
+        cycle.push_back(d.nextReport());
     QMap<int, int> expected;
-    for (int r = 0; r < 128; ++r) expected.insert(r, d.reg(r));
+    for (int r = 0; r < 128; ++r)
+        expected.insert(r, d.reg(r));
     int foreign = 0;
     QCOMPARE(DecodeReports(cycle, d, &foreign), expected);
     QCOMPARE(foreign, 0);
@@ -238,7 +248,8 @@ void TestZelmDevice::reportCycle() {
     int slotCount = 0;
     for (const TCanFrame& f : cycle) {
         const TDeviceMessage m = DecodeDeviceFrame(f, protokol, d.rxAdr(), d.txAdr());
-        for (int i = 0; i < 4; ++i) slotCount += m.present(i) ? 1 : 0;
+        for (int i = 0; i < 4; ++i)
+            slotCount += m.present(i) ? 1 : 0;
     }
     QCOMPARE(slotCount, 128);
     const TCanFrame next = d.nextReport();
@@ -263,7 +274,8 @@ void TestZelmDevice::liveBehaviour() {
     ZelmDevice d(3, QStringLiteral("ZELM_3"), 0x103, 0x113, 0, 3);
     d.advance(0);
     std::array<uint16_t, 128> start{};
-    for (int r = 0; r < 128; ++r) start[static_cast<size_t>(r)] = d.reg(r);
+    for (int r = 0; r < 128; ++r)
+        start[static_cast<size_t>(r)] = d.reg(r);
 
     // A held register keeps its written value while the behaviour moves on.
     std::vector<TCanFrame> echo;
@@ -281,12 +293,13 @@ void TestZelmDevice::liveBehaviour() {
     QVERIFY2(analogChanged > 40, qPrintable(QString::number(analogChanged)));
     QCOMPARE(d.reg(30), uint16_t(777));
     QCOMPARE(d.reg(ZelmDevice::CounterRegister), uint16_t(5));
-    QVERIFY(d.reg(1) != start[1]);  // the walking bit moved
-    QCOMPARE(d.reg(100), start[100]);  // settings stay
+    QVERIFY(d.reg(1) != start[1]);    // the walking bit moved
+    QCOMPARE(d.reg(100), start[100]); // settings stay
     int discreteChanged = 0;
     for (int t = 5000; t < 10000; t += 250) {
         d.advance(t);
-        for (int r = 3; r < 8; ++r) discreteChanged += d.reg(r) != start[static_cast<size_t>(r)] ? 1 : 0;
+        for (int r = 3; r < 8; ++r)
+            discreteChanged += d.reg(r) != start[static_cast<size_t>(r)] ? 1 : 0;
     }
     QVERIFY(discreteChanged > 0);
     // Measurements stay plausible: around their set values, not wrapping through the 16-bit range.
@@ -314,14 +327,16 @@ void TestZelmDevice::burstSpreadsOverDevices() {
     bus.setBurstRate(rate);
     std::vector<TCanFrame> out;
     int t = 0;
-    for (; t + tickMs <= durationMs; t += tickMs) bus.produce(t, out);
+    for (; t + tickMs <= durationMs; t += tickMs)
+        bus.produce(t, out);
     bus.produce(durationMs, out);
 
     const int expected = rate * durationMs / 1000;
     QCOMPARE(int(out.size()), expected);
     QCOMPARE(bus.framesProduced(), expected);
     QMap<uint32_t, int> perDevice;
-    for (const TCanFrame& f : out) perDevice[f.ID]++;
+    for (const TCanFrame& f : out)
+        perDevice[f.ID]++;
     const int each = expected / 16;
     for (int d = 0; d < 16; ++d) {
         const int n = perDevice.value(bus.device(d).txAdr());
@@ -334,7 +349,7 @@ void TestZelmDevice::burstCatchesUpOnlyALittle() {
     QCOMPARE(s.due(0), 0);
     QCOMPARE(s.due(10), 10);
     QCOMPARE(s.due(10), 0);
-    QCOMPARE(s.due(5010), 100);  // a 5 s stall: a tenth of a second's worth, the rest dropped
+    QCOMPARE(s.due(5010), 100); // a 5 s stall: a tenth of a second's worth, the rest dropped
     QCOMPARE(s.dropped(), 4900);
     QCOMPARE(s.due(5020), 10);
     QCOMPARE(FrameRateSchedule(0).due(1000), 0);
@@ -350,10 +365,12 @@ void TestZelmDevice::periodMode() {
         out.clear();
         bus.produce(t, out);
         busiestTick = std::max(busiestTick, int(out.size()));
-        for (const TCanFrame& f : out) perDevice[CanKey(f.ID, 3)]++;
+        for (const TCanFrame& f : out)
+            perDevice[CanKey(f.ID, 3)]++;
     }
     QCOMPARE(perDevice.size(), 16);
-    for (int d = 0; d < 16; ++d) QCOMPARE(perDevice.value(bus.device(d).txAdr()), 10);
+    for (int d = 0; d < 16; ++d)
+        QCOMPARE(perDevice.value(bus.device(d).txAdr()), 10);
     QVERIFY2(busiestTick == 1, "reports are spread over the period");
 
     // After a stall each device sends one report, not its backlog.

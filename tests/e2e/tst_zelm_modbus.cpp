@@ -38,7 +38,7 @@ QByteArray Answer(const ZelmDevice& d, uint8_t address, int first, int count) {
     return a;
 }
 
-}  // namespace
+} // namespace
 
 class TestZelmModbus : public QObject {
     Q_OBJECT
@@ -55,10 +55,10 @@ void TestZelmModbus::crc_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("crcLowFirst");
     QTest::newRow("check value of 123456789") << QByteArray("123456789") << QByteArray::fromHex("374b");
-    QTest::newRow("read 10 registers from 0 at address 1") << QByteArray::fromHex("01030000000a")
-                                                           << QByteArray::fromHex("c5cd");
-    QTest::newRow("read 3 registers from 107 at address 17") << QByteArray::fromHex("1103006b0003")
-                                                          << QByteArray::fromHex("7687");
+    QTest::newRow("read 10 registers from 0 at address 1")
+        << QByteArray::fromHex("01030000000a") << QByteArray::fromHex("c5cd");
+    QTest::newRow("read 3 registers from 107 at address 17")
+        << QByteArray::fromHex("1103006b0003") << QByteArray::fromHex("7687");
 }
 
 void TestZelmModbus::crc() {
@@ -70,27 +70,28 @@ void TestZelmModbus::crc() {
 }
 
 void TestZelmModbus::answers_data() {
-    QTest::addColumn<QList<QByteArray>>("chunks");  // bytes as they arrive on the line
-    QTest::addColumn<QList<int>>("reads");           // expected answers: triples (row, first, count)
+    QTest::addColumn<QList<QByteArray>>("chunks"); // bytes as they arrive on the line
+    QTest::addColumn<QList<int>>("reads");         // expected answers: triples (row, first, count)
 
     const QByteArray r1 = Request(1, 0, 10);
     const QByteArray r5 = Request(5, 24, 64);
     const QByteArray zero(1, '\0');
     QTest::newRow("one request") << QList<QByteArray>{r1} << QList<int>{1, 0, 10};
     QTest::newRow("request and the tool's zero byte") << QList<QByteArray>{r1 + zero} << QList<int>{1, 0, 10};
-    QTest::newRow("split over three reads") << QList<QByteArray>{r1.left(3), r1.mid(3, 4), r1.mid(7) + zero}
-                                            << QList<int>{1, 0, 10};
+    QTest::newRow("split over three reads")
+        << QList<QByteArray>{r1.left(3), r1.mid(3, 4), r1.mid(7) + zero} << QList<int>{1, 0, 10};
     QTest::newRow("two requests, each with its zero byte")
         << QList<QByteArray>{r1 + zero, r5 + zero} << QList<int>{1, 0, 10, 5, 24, 64};
     QTest::newRow("zero byte of the last request before the next")
         << QList<QByteArray>{r1, zero + r5} << QList<int>{1, 0, 10, 5, 24, 64};
-    QTest::newRow("noise before the request") << QList<QByteArray>{QByteArray::fromHex("ff0103") + r5}
-                                              << QList<int>{5, 24, 64};
-    QTest::newRow("row 0 has serial address 0") << QList<QByteArray>{Request(0, 88, 1) + zero}
-                                                << QList<int>{0, 88, 1};
+    QTest::newRow("noise before the request")
+        << QList<QByteArray>{QByteArray::fromHex("ff0103") + r5} << QList<int>{5, 24, 64};
+    QTest::newRow("row 0 has serial address 0")
+        << QList<QByteArray>{Request(0, 88, 1) + zero} << QList<int>{0, 88, 1};
     QTest::newRow("all 125 registers a request may ask")
         << QList<QByteArray>{Request(1, 3, 125) + zero} << QList<int>{1, 3, 125};
-    QTest::newRow("unknown address stays silent") << QList<QByteArray>{Request(9, 0, 10) + zero} << QList<int>{};
+    QTest::newRow("unknown address stays silent")
+        << QList<QByteArray>{Request(9, 0, 10) + zero} << QList<int>{};
     QByteArray corrupt = r1;
     corrupt[3] = 1;
     QTest::newRow("wrong CRC stays silent") << QList<QByteArray>{corrupt + zero} << QList<int>{};
@@ -108,7 +109,8 @@ void TestZelmModbus::answers() {
     ModbusRtuSlave slave(bus);
 
     QByteArray replies;
-    for (const QByteArray& c : chunks) replies += slave.feed(c);
+    for (const QByteArray& c : chunks)
+        replies += slave.feed(c);
     QByteArray expected;
     for (int i = 0; i + 2 < reads.size(); i += 3) {
         const ZelmDevice* d = bus.deviceBySerialAddress(static_cast<uint8_t>(reads[i]));

@@ -63,16 +63,20 @@ Protokol=0
 // of this executable shares that one port.
 constexpr int BusPort = 35600;
 
-QString BusUrl(int port = BusPort) { return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(port); }
+QString BusUrl(int port = BusPort) {
+    return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(port);
+}
 
 // The test's side of the virtual bus; it connects first and so hosts the bus.
 std::unique_ptr<QCanBusDevice> ConnectPeer(int port = BusPort) {
     QString error;
-    std::unique_ptr<QCanBusDevice> dev(QCanBus::instance()->createDevice(QStringLiteral("virtualcan"), BusUrl(port), &error));
+    std::unique_ptr<QCanBusDevice> dev(
+        QCanBus::instance()->createDevice(QStringLiteral("virtualcan"), BusUrl(port), &error));
     if (!dev || !dev->connectDevice()) return {};
     QElapsedTimer t;
     t.start();
-    while (dev->state() != QCanBusDevice::ConnectedState && t.elapsed() < 5000) QTest::qWait(10);
+    while (dev->state() != QCanBusDevice::ConnectedState && t.elapsed() < 5000)
+        QTest::qWait(10);
     if (dev->state() != QCanBusDevice::ConnectedState) return {};
     return dev;
 }
@@ -84,7 +88,7 @@ bool SendAsTool(QCanBusDevice* dev, const TCanFrame& f) {
     return dev->writeFrame(q);
 }
 
-}  // namespace
+} // namespace
 
 class TestZelmSim : public QObject {
     Q_OBJECT
@@ -154,14 +158,14 @@ bool TestZelmSim::waitForOutput(QProcess* p, const QByteArray& text, int ms) {
 }
 
 void TestZelmSim::playsTheProjectOnCan_data() {
-    QTest::addColumn<QString>("name");  // empty: the project the file selects
+    QTest::addColumn<QString>("name"); // empty: the project the file selects
     QTest::addColumn<int>("protokol");
     QTest::addColumn<uint32_t>("rx");
     QTest::addColumn<uint32_t>("tx");
     QTest::addColumn<uint32_t>("otherTx");
     QTest::newRow("standard layout") << QStringLiteral("Line1") << 0 << 0x101u << 0x111u << 0x110u;
-    QTest::newRow("protocol 3, selected in the file") << QString() << 3 << 0x02000000u << 0x12000000u
-                                                      << 0x11000000u;
+    QTest::newRow("protocol 3, selected in the file")
+        << QString() << 3 << 0x02000000u << 0x12000000u << 0x11000000u;
 }
 
 void TestZelmSim::playsTheProjectOnCan() {
@@ -174,14 +178,16 @@ void TestZelmSim::playsTheProjectOnCan() {
     auto peer = ConnectPeer();
     QVERIFY(peer);
     BusReader reader(peer.get());
-    QStringList args{QStringLiteral("--can"), QStringLiteral("virtualcan:") + BusUrl(), QStringLiteral("--project"),
-                     m_ini, QStringLiteral("--period"), QStringLiteral("20")};
+    QStringList args{QStringLiteral("--can"),     QStringLiteral("virtualcan:") + BusUrl(),
+                     QStringLiteral("--project"), m_ini,
+                     QStringLiteral("--period"),  QStringLiteral("20")};
     if (!name.isEmpty()) args << QStringLiteral("--name") << name;
     QProcess* sim = startSim(args);
     QVERIFY2(waitForOutput(sim, "CAN connected"), m_output.constData());
 
     // Both devices report, on their TXadr, in the project's frame format.
-    QTRY_VERIFY_WITH_TIMEOUT(reader.countKey(tx, protokol) >= 5 && reader.countKey(otherTx, protokol) >= 5, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(reader.countKey(tx, protokol) >= 5 && reader.countKey(otherTx, protokol) >= 5,
+                             10000);
     for (const QCanBusFrame& q : reader.frames) {
         QCOMPARE(q.hasExtendedFrameFormat(), protokol == 3);
         QCOMPARE(q.payload().size(), 8);
@@ -218,7 +224,7 @@ void TestZelmSim::playsTheProjectOnCan() {
 }
 
 void TestZelmSim::stopsCleanlyOnSignal_data() {
-    QTest::addColumn<int>("signal");  // 0: --duration ends the run
+    QTest::addColumn<int>("signal"); // 0: --duration ends the run
     QTest::newRow("SIGINT") << int(SIGINT);
     QTest::newRow("SIGTERM") << int(SIGTERM);
     QTest::newRow("--duration, burst mode") << 0;
@@ -229,10 +235,12 @@ void TestZelmSim::stopsCleanlyOnSignal() {
     auto peer = ConnectPeer();
     QVERIFY(peer);
     BusReader reader(peer.get());
-    QStringList args{QStringLiteral("--can"), QStringLiteral("virtualcan:") + BusUrl(), QStringLiteral("--project"),
-                     m_ini, QStringLiteral("--name"), QStringLiteral("Line1")};
-    if (signal == 0) args << QStringLiteral("--duration") << QStringLiteral("1.5") << QStringLiteral("--burst")
-                          << QStringLiteral("500");
+    QStringList args{QStringLiteral("--can"),     QStringLiteral("virtualcan:") + BusUrl(),
+                     QStringLiteral("--project"), m_ini,
+                     QStringLiteral("--name"),    QStringLiteral("Line1")};
+    if (signal == 0)
+        args << QStringLiteral("--duration") << QStringLiteral("1.5") << QStringLiteral("--burst")
+             << QStringLiteral("500");
     QProcess* sim = startSim(args);
     QVERIFY2(waitForOutput(sim, "CAN connected"), m_output.constData());
     QTRY_VERIFY_WITH_TIMEOUT(reader.frames.size() > 10, 10000);
@@ -257,17 +265,18 @@ void TestZelmSim::refusesBadStarts_data() {
     QTest::addColumn<QByteArray>("message");
     const QString missing = QDir::temp().filePath(QStringLiteral("no-such-dir-zelm/Projects.ini"));
     QTest::newRow("no bus and no port") << QStringList{} << QByteArray("nothing to play on");
-    QTest::newRow("--can without interface") << QStringList{"--can", "virtualcan"} << QByteArray("PLUGIN:INTERFACE");
-    QTest::newRow("project file missing") << QStringList{"--can", "virtualcan:can0", "--project", missing}
-                                          << QByteArray("not found");
-    QTest::newRow("project without devices") << QStringList{"--can", "virtualcan:can0", "--name", "Empty"}
-                                             << QByteArray("no device in use");
+    QTest::newRow("--can without interface")
+        << QStringList{"--can", "virtualcan"} << QByteArray("PLUGIN:INTERFACE");
+    QTest::newRow("project file missing")
+        << QStringList{"--can", "virtualcan:can0", "--project", missing} << QByteArray("not found");
+    QTest::newRow("project without devices")
+        << QStringList{"--can", "virtualcan:can0", "--name", "Empty"} << QByteArray("no device in use");
     QTest::newRow("unknown project") << QStringList{"--can", "virtualcan:can0", "--name", "Nowhere"}
                                      << QByteArray("no device in use");
-    QTest::newRow("period not a number") << QStringList{"--can", "virtualcan:can0", "--period", "fast"}
-                                         << QByteArray("--period");
-    QTest::newRow("unknown CAN plugin") << QStringList{"--can", "nosuchplugin:can0"}
-                                        << QByteArray("cannot create CAN device");
+    QTest::newRow("period not a number")
+        << QStringList{"--can", "virtualcan:can0", "--period", "fast"} << QByteArray("--period");
+    QTest::newRow("unknown CAN plugin")
+        << QStringList{"--can", "nosuchplugin:can0"} << QByteArray("cannot create CAN device");
 }
 
 void TestZelmSim::refusesBadStarts() {
@@ -295,8 +304,8 @@ void TestZelmSim::answersModbusOnSerial() {
     QVERIFY(peer);
     BusReader reader(peer.get());
     QProcess* sim = startSim({QStringLiteral("--can"), QStringLiteral("virtualcan:") + BusUrl(),
-                              QStringLiteral("--project"), m_ini, QStringLiteral("--name"), QStringLiteral("Line1"),
-                              QStringLiteral("--serial"), simEnd});
+                              QStringLiteral("--project"), m_ini, QStringLiteral("--name"),
+                              QStringLiteral("Line1"), QStringLiteral("--serial"), simEnd});
     QVERIFY2(waitForOutput(sim, "CAN connected"), m_output.constData());
 
     QSerialPort tool;
@@ -312,7 +321,7 @@ void TestZelmSim::answersModbusOnSerial() {
         req.append(static_cast<char>(count >> 8));
         req.append(static_cast<char>(count & 0xFF));
         ModbusRtuSlave::appendCrc(req);
-        req.append(char(0));  // the tool sends one zero byte after each request
+        req.append(char(0)); // the tool sends one zero byte after each request
         tool.write(req);
         QByteArray answer;
         QElapsedTimer t;
@@ -326,11 +335,17 @@ void TestZelmSim::answersModbusOnSerial() {
 
     // Row 2 (serial address 7), settings registers 89.. hold 10 * k + row; the CRC closes the answer.
     QByteArray a = exchange(7, 89, 4, 2 * 4 + 5);
-    QCOMPARE(a.toHex(' '), [] {
-        QByteArray e = QByteArray::fromHex("070308" "0002" "000c" "0016" "0020");
-        ModbusRtuSlave::appendCrc(e);
-        return e;
-    }().toHex(' '));
+    QCOMPARE(a.toHex(' '),
+             [] {
+                 QByteArray e = QByteArray::fromHex("070308"
+                                                    "0002"
+                                                    "000c"
+                                                    "0016"
+                                                    "0020");
+                 ModbusRtuSlave::appendCrc(e);
+                 return e;
+             }()
+                 .toHex(' '));
 
     // A register written over CAN reads back over the serial line.
     TDeviceMessage msg;

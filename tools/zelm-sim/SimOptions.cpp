@@ -12,11 +12,13 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
                                  QStringLiteral("CAN bus to play on, e.g. virtualcan:can0, socketcan:vcan0, "
                                                 "virtualcan:tcp://127.0.0.1:35468/can0."),
                                  QStringLiteral("PLUGIN:INTERFACE"));
-    const QCommandLineOption project(QStringLiteral("project"), QStringLiteral("Project file (default Projects.ini)."),
+    const QCommandLineOption project(QStringLiteral("project"),
+                                     QStringLiteral("Project file (default Projects.ini)."),
                                      QStringLiteral("PATH"), options.projectPath);
-    const QCommandLineOption name(QStringLiteral("name"),
-                                  QStringLiteral("Project section to play (default: the project selected in the file)."),
-                                  QStringLiteral("SECTION"));
+    const QCommandLineOption name(
+        QStringLiteral("name"),
+        QStringLiteral("Project section to play (default: the project selected in the file)."),
+        QStringLiteral("SECTION"));
     const QCommandLineOption period(QStringLiteral("period"),
                                     QStringLiteral("Report period of each device in ms (default 100)."),
                                     QStringLiteral("MS"), QString::number(options.periodMs));
@@ -24,14 +26,16 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
                                    QStringLiteral("Burst mode: FPS report frames per second in total, spread "
                                                   "evenly over the devices (replaces the period)."),
                                    QStringLiteral("FPS"));
-    const QCommandLineOption bitrate(QStringLiteral("bitrate"),
-                                     QStringLiteral("Set the interface's bit rate (bit/s) before connecting."),
-                                     QStringLiteral("BPS"));
-    const QCommandLineOption serial(QStringLiteral("serial"),
-                                    QStringLiteral("Also answer Modbus RTU read requests (function 3) on this "
-                                                   "serial port."),
-                                    QStringLiteral("PATH"));
-    const QCommandLineOption baud(QStringLiteral("baud"), QStringLiteral("Baud rate of the serial port (default 115200)."),
+    const QCommandLineOption bitrate(
+        QStringLiteral("bitrate"), QStringLiteral("Set the interface's bit rate (bit/s) before connecting."),
+        QStringLiteral("BPS"));
+    const QCommandLineOption serial(
+        QStringLiteral("serial"),
+        QStringLiteral("Also answer Modbus RTU read requests (function 3) on this "
+                       "serial port."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption baud(QStringLiteral("baud"),
+                                  QStringLiteral("Baud rate of the serial port (default 115200)."),
                                   QStringLiteral("BAUD"), QString::number(options.baud));
     const QCommandLineOption duration(QStringLiteral("duration"),
                                       QStringLiteral("Stop after S seconds (default: run until Ctrl+C)."),

@@ -6,17 +6,17 @@
 #include <QStringList>
 
 struct SimOptions {
-    QString canPlugin;     // empty: no CAN bus
+    QString canPlugin; // empty: no CAN bus
     QString canInterface;
     QString projectPath = QStringLiteral("Projects.ini");
-    QString projectName;   // empty: the project selected in the file
+    QString projectName; // empty: the project selected in the file
     int periodMs = 100;
-    int burstFps = 0;      // 0: period mode
-    int bitRate = 0;       // 0: leave the interface's bit rate alone
-    QString serialPath;    // empty: no Modbus slave
+    int burstFps = 0;   // 0: period mode
+    int bitRate = 0;    // 0: leave the interface's bit rate alone
+    QString serialPath; // empty: no Modbus slave
     int baud = 115200;
-    double durationS = 0;  // 0: run until stopped
-    double delayS = 0;     // connect at once, start reporting after this many seconds
+    double durationS = 0; // 0: run until stopped
+    double delayS = 0;    // connect at once, start reporting after this many seconds
 };
 
 // Parses the arguments (argv[0] first). On failure returns false with a message; --help and

@@ -52,8 +52,8 @@ bool SimRunner::start() {
         QString error;
         m_can.reset(QCanBus::instance()->createDevice(m_options.canPlugin, m_options.canInterface, &error));
         if (!m_can) {
-            err << "zelm-sim: cannot create CAN device " << m_options.canPlugin << ":" << m_options.canInterface
-                << ": " << error << Qt::endl;
+            err << "zelm-sim: cannot create CAN device " << m_options.canPlugin << ":"
+                << m_options.canInterface << ": " << error << Qt::endl;
             return false;
         }
         if (m_options.bitRate > 0)
@@ -73,8 +73,8 @@ bool SimRunner::start() {
         m_serial = std::make_unique<QSerialPort>();
         m_serial->setPortName(m_options.serialPath);
         if (!m_serial->open(QIODevice::ReadWrite)) {
-            err << "zelm-sim: cannot open serial port " << m_options.serialPath << ": " << m_serial->errorString()
-                << Qt::endl;
+            err << "zelm-sim: cannot open serial port " << m_options.serialPath << ": "
+                << m_serial->errorString() << Qt::endl;
             return false;
         }
         // The tool's settings: 8 data bits, no parity, two stop bits.

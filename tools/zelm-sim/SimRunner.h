@@ -56,12 +56,12 @@ private:
     bool m_stopping = false;
     QTimer m_tick;
     QTimer m_report;
-    QElapsedTimer m_clock;     // since the start
-    QElapsedTimer m_busClock;  // since the devices started reporting
+    QElapsedTimer m_clock;    // since the start
+    QElapsedTimer m_busClock; // since the devices started reporting
     std::vector<TCanFrame> m_out;
     QTextStream m_stdout;
     int64_t m_sent = 0;
     int64_t m_sendErrors = 0;
     int64_t m_lastSent = 0;
-    int64_t m_busFrames = 0;  // every data frame received from the bus
+    int64_t m_busFrames = 0; // every data frame received from the bus
 };

@@ -62,7 +62,7 @@ bool LoadProject(const SimOptions& options, TProject& project, QString* error) {
     return false;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
