@@ -293,13 +293,6 @@ void TModbusForm::SetButtonDo() {
         msg.Direction = 1;
     }
 
-    // The protocol 3 layout carries the register address in the identifier's low seven bits: a
-    // higher address would reach the device as another register, so it is not sent.
-    if (Protokol == Protocol3 && msg.Address > 127) {
-        memoAdd(QStringLiteral("Address %1 is beyond register 127: not sent").arg(msg.Address));
-        return;
-    }
-
     EncodeRegisterWrite(msg, identifier, Protokol, CanTx[0]);
     QString status;
     const uint8_t code = CanSend(1, status);

@@ -45,12 +45,12 @@ void TstEndToEnd::cleanup() {
 }
 
 void TstEndToEnd::programAndSimulator_data() {
-    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("port");  // the virtual bus is hosted once per process: one port for all rows
     QTest::addColumn<QByteArray>("section");
     QTest::addColumn<uint32_t>("txKey");
     QTest::newRow("standard layout") << 35701 << QByteArray("BaseAdr=0x100\nPlusAdr=0x10\nUse_0=1\nName_0=Pump\nUse_1=1\n")
                                      << 0x110u;
-    QTest::newRow("protocol 3") << 35702 << QByteArray("Protokol=3\nUse_0=1\nName_0=Pump\nUse_1=1\n") << 0x10000000u;
+    QTest::newRow("protocol 3") << 35701 << QByteArray("Protokol=3\nUse_0=1\nName_0=Pump\nUse_1=1\n") << 0x10000000u;
 }
 
 void TstEndToEnd::programAndSimulator() {
