@@ -84,6 +84,12 @@ bool SimRunner::start() {
         m_serial->setStopBits(QSerialPort::TwoStop);
         m_serial->setFlowControl(QSerialPort::NoFlowControl);
         connect(m_serial.get(), &QSerialPort::readyRead, this, &SimRunner::onSerialData);
+        connect(m_serial.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+            // The port went away (adapter unplugged, pty closed): stop using it, keep the bus going.
+            if (e != QSerialPort::ResourceError || !m_serial->isOpen()) return;
+            QTextStream(stderr) << "zelm-sim: serial port lost: " << m_serial->errorString() << Qt::endl;
+            m_serial->close();
+        });
         m_stdout << "Modbus RTU slave on " << m_options.serialPath << " at " << m_options.baud << " baud\n";
     }
     m_stdout << Qt::flush;
@@ -153,16 +159,18 @@ void SimRunner::send(std::vector<TCanFrame>& frames) {
 
 void SimRunner::report() {
     const qint64 seconds = (m_clock.elapsed() + 500) / 1000;
-    m_stdout << QStringLiteral("[%1 s] sent %2 (%3/s), received %4, for devices %5, registers written %6")
-                    .arg(seconds, 4)
-                    .arg(m_sent)
-                    .arg(m_sent - m_lastSent)
-                    .arg(m_busFrames)
-                    .arg(m_bus.framesForDevices())
-                    .arg(m_bus.registersWritten());
-    if (m_sendErrors > 0) m_stdout << ", send errors " << m_sendErrors;
-    if (m_bus.framesDropped() > 0) m_stdout << ", late " << m_bus.framesDropped();
-    if (m_serial) m_stdout << ", modbus answers " << m_slave.answered();
+    m_stdout << QStringLiteral("[%1 s]").arg(seconds, 4);
+    if (m_can) {
+        m_stdout << QStringLiteral(" sent %1 (%2/s), received %3, for devices %4, registers written %5")
+                        .arg(m_sent)
+                        .arg(m_sent - m_lastSent)
+                        .arg(m_busFrames)
+                        .arg(m_bus.framesForDevices())
+                        .arg(m_bus.registersWritten());
+        if (m_sendErrors > 0) m_stdout << ", send errors " << m_sendErrors;
+        if (m_bus.framesDropped() > 0) m_stdout << ", late " << m_bus.framesDropped();
+    }
+    if (m_serial) m_stdout << (m_can ? "," : "") << " modbus answers " << m_slave.answered();
     if (m_can && !m_connected) m_stdout << ", CAN not connected";
     m_stdout << "\n" << Qt::flush;
     m_lastSent = m_sent;
