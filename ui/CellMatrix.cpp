@@ -8,10 +8,15 @@ namespace {
 // The bevel of a raised panel: light edge top and left, shadow bottom and right.
 constexpr QRgb BevelLight = 0xFFFFFFFFu;
 constexpr QRgb BevelShadow = 0xFF808080u;
+// More colours than the tables of the device window hold: start the tiles afresh.
+constexpr size_t MaxTiles = 512;
 }  // namespace
 
 TCellMatrix::TCellMatrix(QWidget* parent)
-    : QWidget(parent), m_defaultColor(palette().color(QPalette::Button).rgb()) {}
+    : QWidget(parent), m_defaultColor(palette().color(QPalette::Button).rgb()) {
+    // The matrix paints its gaps itself, so nothing beneath it is drawn again for a cell change.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 int TCellMatrix::addCell(const QRect& rect) {
     Cell c;
@@ -22,12 +27,24 @@ int TCellMatrix::addCell(const QRect& rect) {
     return count() - 1;
 }
 
+void TCellMatrix::mark(int i) {
+    Cell& c = m_cells[static_cast<size_t>(i)];
+    if (!c.marked) {
+        c.marked = true;
+        m_marked.push_back(i);
+    }
+    if (!m_markedBounds.contains(c.rect)) {
+        m_markedBounds |= c.rect;
+        update(m_markedBounds);
+    }
+}
+
 void TCellMatrix::setCellColor(int i, QRgb color) {
     if (!valid(i)) return;
     Cell& c = m_cells[static_cast<size_t>(i)];
     if (c.color == color) return;
     c.color = color;
-    update(c.rect);
+    mark(i);
 }
 
 QRgb TCellMatrix::cellColor(int i) const { return valid(i) ? m_cells[static_cast<size_t>(i)].color : 0; }
@@ -39,7 +56,8 @@ void TCellMatrix::setCellText(int i, const QString& text) {
     c.isNumber = false;
     if (c.text == text) return;
     c.text = text;
-    update(c.rect);
+    c.layoutStale = true;
+    mark(i);
 }
 
 void TCellMatrix::setCellNumber(int i, int value) {
@@ -49,7 +67,7 @@ void TCellMatrix::setCellNumber(int i, int value) {
     c.isNumber = true;
     c.number = value;
     c.textStale = true;
-    update(c.rect);
+    mark(i);
 }
 
 QString TCellMatrix::cellText(int i) const {
@@ -63,6 +81,7 @@ void TCellMatrix::refreshText(const Cell& c) const {
     if (!c.textStale) return;
     c.text = QString::number(c.number);
     c.textStale = false;
+    c.layoutStale = true;
 }
 
 QRect TCellMatrix::cellRect(int i) const { return valid(i) ? m_cells[static_cast<size_t>(i)].rect : QRect(); }
@@ -76,29 +95,82 @@ int TCellMatrix::cellAt(QPoint pos) const {
 QSize TCellMatrix::sizeHint() const {
     QRect all;
     for (const Cell& c : m_cells) all |= c.rect;
-    return {all.right() + 1, all.bottom() + 1};
+    return {all.right() + 2, all.bottom() + 2};
+}
+
+void TCellMatrix::changeEvent(QEvent* event) {
+    const QEvent::Type t = event->type();
+    // Text is laid out for the font it is painted with.
+    if (t == QEvent::FontChange)
+        for (Cell& c : m_cells) c.layoutStale = true;
+    if (t == QEvent::FontChange || t == QEvent::PaletteChange || t == QEvent::StyleChange) {
+        m_paintAll = true;
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void TCellMatrix::showEvent(QShowEvent* event) {
+    m_paintAll = true;
+    QWidget::showEvent(event);
 }
 
 void TCellMatrix::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect dirty = event->rect();
-    const QColor textColor = palette().color(QPalette::WindowText);
-    for (const Cell& c : m_cells) {
-        if (!c.rect.intersects(dirty)) continue;
-        const QRect r = c.rect;
-        p.fillRect(r, QColor::fromRgb(c.color));
-        p.setPen(QColor::fromRgb(BevelLight));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(QColor::fromRgb(BevelShadow));
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-        refreshText(c);
-        if (!c.text.isEmpty()) {
-            p.setPen(textColor);
-            p.drawText(r, Qt::AlignCenter, c.text);
-        }
+    p.setPen(palette().color(QPalette::WindowText));
+    const QRegion& region = event->region();
+    // A paint that covers only what the matrix asked for: the other pixels there are still on
+    // screen from the previous paint, so the marked cells are all that needs drawing.
+    const bool onlyMarked =
+        !m_paintAll && !m_markedBounds.isEmpty() && (region - QRegion(m_markedBounds)).isEmpty();
+    if (onlyMarked) {
+        for (int i : m_marked) paintCell(p, m_cells[static_cast<size_t>(i)]);
+    } else {
+        const QRect dirty = region.boundingRect();
+        p.fillRect(dirty, palette().color(QPalette::Window));
+        for (const Cell& c : m_cells)
+            if (c.rect.intersects(dirty)) paintCell(p, c);
     }
+    for (int i : m_marked) m_cells[static_cast<size_t>(i)].marked = false;
+    m_marked.clear();
+    m_markedBounds = QRect();
+    m_paintAll = false;
+}
+
+void TCellMatrix::paintCell(QPainter& p, const Cell& c) const {
+    const QRect& r = c.rect;
+    p.drawPixmap(r.topLeft(), tile(c.color, r.size()));
+    refreshText(c);
+    if (c.text.isEmpty()) return;
+    if (c.layoutStale) {
+        c.laidOut.setText(c.text);
+        c.laidOut.setTextFormat(Qt::PlainText);
+        c.laidOut.prepare(QTransform(), font());
+        c.layoutStale = false;
+    }
+    const QSizeF size = c.laidOut.size();
+    p.drawStaticText(QPointF(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2),
+                     c.laidOut);
+}
+
+const QPixmap& TCellMatrix::tile(QRgb color, QSize size) const {
+    const uint64_t key = (uint64_t{color} << 32) | (static_cast<uint64_t>(size.width() & 0xFFFF) << 16) |
+                         static_cast<uint64_t>(size.height() & 0xFFFF);
+    if (const auto it = m_tiles.find(key); it != m_tiles.end()) return it->second;
+    if (m_tiles.size() >= MaxTiles) m_tiles.clear();
+    QPixmap pm(size);
+    QPainter p(&pm);
+    const int w = size.width();
+    const int h = size.height();
+    p.fillRect(0, 0, w, h, QColor::fromRgb(color));
+    const QColor light = QColor::fromRgb(BevelLight);
+    const QColor shadow = QColor::fromRgb(BevelShadow);
+    p.fillRect(0, 0, w, 1, light);
+    p.fillRect(0, 0, 1, h, light);
+    p.fillRect(0, h - 1, w, 1, shadow);
+    p.fillRect(w - 1, 0, 1, h, shadow);
+    p.end();
+    return m_tiles.emplace(key, pm).first->second;
 }
 
 void TCellMatrix::mousePressEvent(QMouseEvent* event) {

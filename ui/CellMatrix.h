@@ -1,15 +1,29 @@
 #pragma once
 
 // One painted widget holding many small cells, each with its own rectangle, colour and text, drawn
-// with a raised bevel like a panel. Cells are addressed by index (the Tag of the cell); a change
-// repaints only that cell's rectangle, and a left click on a cell emits clicked(index).
+// with a raised bevel like a panel. Cells are addressed by index (the Tag of the cell); a left
+// click on a cell emits clicked(index).
+//
+// Painting is done once per paint, not once per change: a change marks its cell, and a paint that
+// covers no more than the marked cells draws those cells only, the rest of the matrix being still
+// on screen from before. Any other paint (showing, exposure, a change of palette, font or style)
+// draws every cell in its region. The widget is one pixel wider and taller than its cells, so a
+// paint of the whole widget is never taken for one of marked cells. Nothing may lie over the
+// matrix. Faces with their bevel come from tiles drawn once per colour and size; a cell's text is
+// laid out once per change.
 
 #include <QColor>
+#include <QPixmap>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
+
+class QPainter;
 
 class TCellMatrix : public QWidget {
     Q_OBJECT
@@ -42,6 +56,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Cell {
@@ -49,13 +65,24 @@ private:
         QRgb color = 0;
         int number = 0;
         bool isNumber = false;
+        bool marked = false;  // changed since the last paint
         mutable bool textStale = false;
         mutable QString text;
+        mutable QStaticText laidOut;  // the text as laid out for painting
+        mutable bool layoutStale = false;
     };
     [[nodiscard]] bool valid(int i) const { return i >= 0 && i < count(); }
+    void mark(int i);
     void refreshText(const Cell& c) const;
+    void paintCell(QPainter& p, const Cell& c) const;
+    // A face with its bevel, drawn once per colour and size and then copied.
+    [[nodiscard]] const QPixmap& tile(QRgb color, QSize size) const;
 
     std::vector<Cell> m_cells;
+    std::vector<int> m_marked;  // indices of the marked cells
+    QRect m_markedBounds;       // what the matrix has asked to repaint since the last paint
+    bool m_paintAll = true;     // the next paint draws every cell in its region
+    mutable std::unordered_map<uint64_t, QPixmap> m_tiles;
     QRgb m_defaultColor = 0;
     int m_pressed = -1;
 };

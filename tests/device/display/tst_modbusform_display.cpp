@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -483,6 +484,32 @@ private slots:
         QCOMPARE(QColor(img.pixel(one)), QColor(255, 0, 0));
         QCOMPARE(QColor(img.pixel(zero)), QColor(150, 210, 255));
         QCOMPARE(QColor(img.pixel(silver)), QColor(192, 192, 192));
+    }
+
+    // The cells repainted after each batch of messages, and those left as they were, together look
+    // exactly like the matrices painted afresh.
+    void partialRepaintsMatchFullPaint() {
+        TModbusForm& f = shownWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCoreApplication::processEvents();
+        uint32_t seed = 7;
+        const auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8) & 0xFFFF; };
+        for (int batch = 0; batch < 12; ++batch) {
+            for (int i = 0; i < 1 + batch; ++i)
+                f.ReceiveCanData(message(static_cast<int>(next() % 128), 1 + static_cast<int>(next() % 4),
+                                         static_cast<int>(next() % 8),
+                                         {static_cast<int>(next()), static_cast<int>(next()), 3, 4},
+                                         static_cast<int>(next() % 2)));
+            if (batch % 3 == 0) fadeTicks(f, 1);
+            QCoreApplication::processEvents();
+        }
+        const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
+        for (TCellMatrix* m : {f.DigiCells, f.AnaCells}) {
+            const QRect area(m->mapTo(&f, QPoint(0, 0)), m->size());
+            const QImage fresh = m->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage got = onScreen.copy(area).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(got, fresh);
+        }
     }
 };
 
