@@ -59,7 +59,7 @@ struct Samples {
     }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -67,7 +67,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     ProgramDir() = dir.path() + QLatin1Char('/');
     TProject project;
-    for (int k = 0; k < CommandCount; ++k) project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd %1").arg(k);
+    for (int k = 0; k < CommandCount; ++k)
+        project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd %1").arg(k);
 
     // (a) one window: create, show, paint.
     constexpr int windowRuns = 40;
@@ -78,7 +79,7 @@ int main(int argc, char* argv[]) {
         auto w = std::make_unique<TModbusForm>(project);
         w->show();
         QCoreApplication::processEvents();
-        w->repaint();  // a whole paint of the window, whatever the events above painted already
+        w->repaint(); // a whole paint of the window, whatever the events above painted already
         createShow.add(t);
         w->close();
     }
@@ -100,7 +101,8 @@ int main(int argc, char* argv[]) {
         m.Address = static_cast<uint16_t>(rng() % 128);
         m.Count = static_cast<int32_t>(1 + rng() % 4);
         m.Mask = static_cast<uint8_t>(rng() % 8);
-        for (int16_t& v : m.Values) v = static_cast<int16_t>(rng());
+        for (int16_t& v : m.Values)
+            v = static_cast<int16_t>(rng());
         m.Direction = static_cast<int32_t>(rng() % 2);
     }
 
@@ -108,26 +110,31 @@ int main(int argc, char* argv[]) {
     Samples callsOnly, withPaint, fullRepaint;
     for (int round = 0; round < rounds; ++round) {
         // Values change every round, so every message really changes cells.
-        for (TDeviceMessage& m : msgs) m.Values[0] = static_cast<int16_t>(m.Values[0] + 1);
+        for (TDeviceMessage& m : msgs)
+            m.Values[0] = static_cast<int16_t>(m.Values[0] + 1);
         Stopwatch t;
         t.start();
-        for (size_t i = 0; i < msgs.size(); ++i) forms[i % windows]->ReceiveCanData(msgs[i]);
+        for (size_t i = 0; i < msgs.size(); ++i)
+            forms[i % windows]->ReceiveCanData(msgs[i]);
         callsOnly.add(t);
-        QCoreApplication::processEvents();  // the memo lines and the changed cells are painted
+        QCoreApplication::processEvents(); // the memo lines and the changed cells are painted
         withPaint.add(t);
 
         t.start();
-        for (auto& f : forms) f->repaint();
+        for (auto& f : forms)
+            f->repaint();
         fullRepaint.add(t);
     }
     // The same with messages that carry no value: only the memo lines change.
     std::vector<TDeviceMessage> empty = msgs;
-    for (TDeviceMessage& m : empty) m.Count = 0;
+    for (TDeviceMessage& m : empty)
+        m.Count = 0;
     Samples memoOnly;
     for (int round = 0; round < rounds; ++round) {
         Stopwatch t;
         t.start();
-        for (size_t i = 0; i < empty.size(); ++i) forms[i % windows]->ReceiveCanData(empty[i]);
+        for (size_t i = 0; i < empty.size(); ++i)
+            forms[i % windows]->ReceiveCanData(empty[i]);
         QCoreApplication::processEvents();
         memoOnly.add(t);
     }
@@ -136,10 +143,12 @@ int main(int argc, char* argv[]) {
     for (int round = 0; round < rounds; ++round) {
         Stopwatch t;
         t.start();
-        for (auto& f : forms) f->DigiCells->repaint();
+        for (auto& f : forms)
+            f->DigiCells->repaint();
         digiPaint.add(t);
         t.start();
-        for (auto& f : forms) f->AnaCells->repaint();
+        for (auto& f : forms)
+            f->AnaCells->repaint();
         anaPaint.add(t);
     }
     callsOnly.print("1000 ReceiveCanData over 16 windows, calls only:");

@@ -11,12 +11,12 @@
 inline constexpr int ColorLevels = 20;
 
 // A cell outside the chosen block.
-inline constexpr QRgb SilverColor = 0xFFC0C0C0u;  // (192, 192, 192)
+inline constexpr QRgb SilverColor = 0xFFC0C0C0u; // (192, 192, 192)
 
 struct TColorTables {
-    std::array<std::array<QRgb, 2>, ColorLevels + 1> AnaColor{};   // analog cell
-    std::array<QRgb, ColorLevels + 1> OneColor{};                  // bit cell, bit 1, either direction
-    std::array<std::array<QRgb, 2>, ColorLevels + 1> ZeroColor{};  // bit cell, bit 0
+    std::array<std::array<QRgb, 2>, ColorLevels + 1> AnaColor{};  // analog cell
+    std::array<QRgb, ColorLevels + 1> OneColor{};                 // bit cell, bit 1, either direction
+    std::array<std::array<QRgb, 2>, ColorLevels + 1> ZeroColor{}; // bit cell, bit 0
 };
 
 // Evaluates the integer formulas of the tables for every level.

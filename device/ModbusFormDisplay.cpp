@@ -31,11 +31,15 @@ constexpr int DigiBits = 16;
 constexpr int AnaCellCount = 64;
 constexpr int AnaColumns = 8;
 constexpr int GridRows = 4;
-constexpr int FadeHold = 10;  // FadeSpeed of the hold mode: highlight without fading
+constexpr int FadeHold = 10; // FadeSpeed of the hold mode: highlight without fading
 
 // Table indices: a level outside 0..FadeLevels or an unknown direction never reads past a table.
-int levelIndex(int32_t level) { return level < 0 ? 0 : (level > FadeLevels ? FadeLevels : level); }
-int directionIndex(int32_t direction) { return direction != 0 ? 1 : 0; }
+int levelIndex(int32_t level) {
+    return level < 0 ? 0 : (level > FadeLevels ? FadeLevels : level);
+}
+int directionIndex(int32_t direction) {
+    return direction != 0 ? 1 : 0;
+}
 
 QString hex(int value, int digits) {
     return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
@@ -58,7 +62,7 @@ void setGridRow(QTableWidget* grid, int row, const QString& text) {
         grid->setItem(row, 0, new QTableWidgetItem(text));
 }
 
-}  // namespace
+} // namespace
 
 // ---- messages ----------------------------------------------------------------------------------
 
@@ -86,7 +90,7 @@ void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
     for (int i = 0; i < msg.Count && i < 4; ++i) {
         if (!msg.present(i)) continue;
         const int r = msg.Address + i;
-        if (r >= RegisterCount) break;  // registers 128 and above do not exist
+        if (r >= RegisterCount) break; // registers 128 and above do not exist
         const int16_t value = msg.Values[i];
         Regs[static_cast<size_t>(r)] = {value, FadeStart, msg.Direction};
         const int k = r - AnaStartNum;
@@ -139,7 +143,8 @@ void TModbusForm::DigiRewrite() {
             const TRegCell& cell = Regs[static_cast<size_t>(r)];
             DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
         } else {
-            for (int b = 0; b < DigiBits; ++b) DigiCells->setCellColor(DigiBits * m + b, SilverColor);
+            for (int b = 0; b < DigiBits; ++b)
+                DigiCells->setCellColor(DigiBits * m + b, SilverColor);
         }
     }
 }
@@ -150,13 +155,15 @@ void TModbusForm::DigiColWrite(uint16_t value, int32_t column, int32_t level, in
     const auto a = static_cast<size_t>(levelIndex(level));
     const QRgb one = colors.OneColor[a];
     const QRgb zero = colors.ZeroColor[a][static_cast<size_t>(directionIndex(direction))];
-    for (int b = 0; b < DigiBits; ++b) DigiCells->setCellColor(DigiBits * column + b, ((value >> b) & 1) ? one : zero);
+    for (int b = 0; b < DigiBits; ++b)
+        DigiCells->setCellColor(DigiBits * column + b, ((value >> b) & 1) ? one : zero);
 }
 
 // ---- column labels -----------------------------------------------------------------------------
 
 void TModbusForm::AnaLabWrite() {
-    if (AnaStart->value() + AnaLen->value() > RegisterCount) AnaLen->setValue(RegisterCount - AnaStart->value());
+    if (AnaStart->value() + AnaLen->value() > RegisterCount)
+        AnaLen->setValue(RegisterCount - AnaStart->value());
     const bool dec = DecLab->isChecked();
     for (int i = 0; i < AnaColumns; ++i) {
         QLabel* label = AnaLab[static_cast<size_t>(i)];
@@ -186,14 +193,16 @@ void TModbusForm::DigiLabWrite() {
 // ---- block ranges: first register + length stay within the 128 registers ----------------------
 
 void TModbusForm::AnaStartChange() {
-    if (AnaStart->value() + AnaLen->value() > RegisterCount) AnaLen->setValue(RegisterCount - AnaStart->value());
+    if (AnaStart->value() + AnaLen->value() > RegisterCount)
+        AnaLen->setValue(RegisterCount - AnaStart->value());
     AnaStartNum = AnaStart->value();
     AnaLabWrite();
     AnaRewrite();
 }
 
 void TModbusForm::AnaLenChange() {
-    if (AnaStart->value() + AnaLen->value() > RegisterCount) AnaStart->setValue(RegisterCount - AnaLen->value());
+    if (AnaStart->value() + AnaLen->value() > RegisterCount)
+        AnaStart->setValue(RegisterCount - AnaLen->value());
     AnaLenNum = AnaLen->value();
     AnaRewrite();
 }
@@ -213,12 +222,24 @@ void TModbusForm::DigiLenChange() {
     DigiRewrite();
 }
 
-void TModbusForm::AnaStart24Click() { AnaStart->setValue(24); }
-void TModbusForm::AnaStart64Click() { AnaStart->setValue(64); }
-void TModbusForm::AnaLen64Click() { AnaLen->setValue(64); }
-void TModbusForm::DigiStart0Click() { DigiStart->setValue(0); }
-void TModbusForm::DigiLen24Click() { DigiLen->setValue(24); }
-void TModbusForm::DigiLen32Click() { DigiLen->setValue(32); }
+void TModbusForm::AnaStart24Click() {
+    AnaStart->setValue(24);
+}
+void TModbusForm::AnaStart64Click() {
+    AnaStart->setValue(64);
+}
+void TModbusForm::AnaLen64Click() {
+    AnaLen->setValue(64);
+}
+void TModbusForm::DigiStart0Click() {
+    DigiStart->setValue(0);
+}
+void TModbusForm::DigiLen24Click() {
+    DigiLen->setValue(24);
+}
+void TModbusForm::DigiLen32Click() {
+    DigiLen->setValue(32);
+}
 
 // ---- Hex/Dec -----------------------------------------------------------------------------------
 
@@ -294,13 +315,14 @@ void TModbusForm::AnaValue(int k) {
 void TModbusForm::DigValue(int j) {
     if (j < 0 || j >= DigiColumns * DigiBits) return;
     const int m = j / DigiBits;
-    if (m >= DigiLenNum) return;  // a silver column shows no register
+    if (m >= DigiLenNum) return; // a silver column shows no register
     const int r = DigiStartNum + m;
     if (r < 0 || r >= RegisterCount) return;
     if (DiggAddrEdit) DiggAddrEdit->setValue(r);
     for (int row = GridRows - 1; row >= 0; --row) {
         const int reg = r + row;
-        const int32_t value = reg < RegisterCount ? static_cast<uint16_t>(Regs[static_cast<size_t>(reg)].Value) : 0;
+        const int32_t value =
+            reg < RegisterCount ? static_cast<uint16_t>(Regs[static_cast<size_t>(reg)].Value) : 0;
         setGridRow(DataGrid, row, QString::number(value));
         if (row == BitRow()) DigiBoxWrite(value);
     }
@@ -362,10 +384,12 @@ void TModbusForm::fadeCountdown() {
             cell.Age = fadedAge(cell.Age, FadeSpeed, FadeStart);
             const int k = r - AnaStartNum;
             if (k >= 0 && k < AnaLenNum && AnaCells)
-                AnaCells->setCellColor(k, colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
-                                                         [static_cast<size_t>(directionIndex(cell.Direction))]);
+                AnaCells->setCellColor(k,
+                                       colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
+                                                      [static_cast<size_t>(directionIndex(cell.Direction))]);
             const int m = r - DigiStartNum;
-            if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
+            if (m >= 0 && m < DigiLenNum)
+                DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
         }
     }
     FadeForce = false;

@@ -47,7 +47,9 @@ QRect digiCellRect(int j) {
 }
 
 // Analog cell k: registers run down a column of eight, then on to the next column.
-QRect anaCellRect(int k) { return {10 + 67 * (k / 8), 305 + 32 * (k % 8), 61, 25}; }
+QRect anaCellRect(int k) {
+    return {10 + 67 * (k / 8), 305 + 32 * (k % 8), 61, 25};
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, int pixelSize = 0) {
     auto* label = new QLabel(text, parent);
@@ -166,9 +168,10 @@ QLabel* makeColumnLabel(QWidget* parent, const QPalette& navy) {
     return label;
 }
 
-}  // namespace
+} // namespace
 
-TModbusForm::TModbusForm(TProject& project, QWidget* parent) : QWidget(parent, Qt::Window), m_project(project) {
+TModbusForm::TModbusForm(TProject& project, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_project(project) {
     QFont windowFont = font();
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -190,7 +193,8 @@ TModbusForm::TModbusForm(TProject& project, QWidget* parent) : QWidget(parent, Q
     (void)ColorTables();
 
     // 4. No register is highlighted.
-    for (TRegCell& cell : Regs) cell.Age = 0;
+    for (TRegCell& cell : Regs)
+        cell.Age = 0;
 
     // 5. Register numbers over the discrete columns.
     QPalette navy = palette();
@@ -205,7 +209,8 @@ TModbusForm::TModbusForm(TProject& project, QWidget* parent) : QWidget(parent, Q
 
     // 6. The 512 bit cells, one painted matrix.
     DigiCells = new TCellMatrix(GroupBox);
-    for (int j = 0; j < DigiColumns * DigiBits; ++j) DigiCells->addCell(digiCellRect(j).translated(-DigiOrigin));
+    for (int j = 0; j < DigiColumns * DigiBits; ++j)
+        DigiCells->addCell(digiCellRect(j).translated(-DigiOrigin));
     DigiCells->setGeometry(QRect(DigiOrigin, DigiCells->sizeHint()));
     connect(DigiCells, &TCellMatrix::clicked, this, [this](int j) { DigValue(j); });
 
@@ -224,7 +229,8 @@ TModbusForm::TModbusForm(TProject& project, QWidget* parent) : QWidget(parent, Q
     QFont cellFont = AnaCells->font();
     cellFont.setPixelSize(16);
     AnaCells->setFont(cellFont);
-    for (int k = 0; k < AnaCellCount; ++k) AnaCells->addCell(anaCellRect(k).translated(-AnaOrigin));
+    for (int k = 0; k < AnaCellCount; ++k)
+        AnaCells->addCell(anaCellRect(k).translated(-AnaOrigin));
     AnaCells->setGeometry(QRect(AnaOrigin, AnaCells->sizeHint()));
     connect(AnaCells, &TCellMatrix::clicked, this, [this](int k) { AnaValue(k); });
 
@@ -266,7 +272,9 @@ void TModbusForm::FormShow() {
     if (DataGrid) DataGrid->setFocus(Qt::OtherFocusReason);
 }
 
-void TModbusForm::FormClose() { myTimer->stop(); }
+void TModbusForm::FormClose() {
+    myTimer->stop();
+}
 
 void TModbusForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

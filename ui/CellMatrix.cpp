@@ -10,7 +10,7 @@ constexpr QRgb BevelLight = 0xFFFFFFFFu;
 constexpr QRgb BevelShadow = 0xFF808080u;
 // More colours than the tables of the device window hold: start the tiles afresh.
 constexpr size_t MaxTiles = 512;
-}  // namespace
+} // namespace
 
 TCellMatrix::TCellMatrix(QWidget* parent)
     : QWidget(parent), m_defaultColor(palette().color(QPalette::Button).rgb()) {
@@ -47,7 +47,9 @@ void TCellMatrix::setCellColor(int i, QRgb color) {
     mark(i);
 }
 
-QRgb TCellMatrix::cellColor(int i) const { return valid(i) ? m_cells[static_cast<size_t>(i)].color : 0; }
+QRgb TCellMatrix::cellColor(int i) const {
+    return valid(i) ? m_cells[static_cast<size_t>(i)].color : 0;
+}
 
 void TCellMatrix::setCellText(int i, const QString& text) {
     if (!valid(i)) return;
@@ -84,7 +86,9 @@ void TCellMatrix::refreshText(const Cell& c) const {
     c.layoutStale = true;
 }
 
-QRect TCellMatrix::cellRect(int i) const { return valid(i) ? m_cells[static_cast<size_t>(i)].rect : QRect(); }
+QRect TCellMatrix::cellRect(int i) const {
+    return valid(i) ? m_cells[static_cast<size_t>(i)].rect : QRect();
+}
 
 int TCellMatrix::cellAt(QPoint pos) const {
     for (int i = 0; i < count(); ++i)
@@ -94,7 +98,8 @@ int TCellMatrix::cellAt(QPoint pos) const {
 
 QSize TCellMatrix::sizeHint() const {
     QRect all;
-    for (const Cell& c : m_cells) all |= c.rect;
+    for (const Cell& c : m_cells)
+        all |= c.rect;
     return {all.right() + 2, all.bottom() + 2};
 }
 
@@ -102,7 +107,8 @@ void TCellMatrix::changeEvent(QEvent* event) {
     const QEvent::Type t = event->type();
     // Text is laid out for the font it is painted with.
     if (t == QEvent::FontChange)
-        for (Cell& c : m_cells) c.layoutStale = true;
+        for (Cell& c : m_cells)
+            c.layoutStale = true;
     if (t == QEvent::FontChange || t == QEvent::PaletteChange || t == QEvent::StyleChange) {
         m_paintAll = true;
         update();
@@ -124,14 +130,16 @@ void TCellMatrix::paintEvent(QPaintEvent* event) {
     const bool onlyMarked =
         !m_paintAll && !m_markedBounds.isEmpty() && (region - QRegion(m_markedBounds)).isEmpty();
     if (onlyMarked) {
-        for (int i : m_marked) paintCell(p, m_cells[static_cast<size_t>(i)]);
+        for (int i : m_marked)
+            paintCell(p, m_cells[static_cast<size_t>(i)]);
     } else {
         const QRect dirty = region.boundingRect();
         p.fillRect(dirty, palette().color(QPalette::Window));
         for (const Cell& c : m_cells)
             if (c.rect.intersects(dirty)) paintCell(p, c);
     }
-    for (int i : m_marked) m_cells[static_cast<size_t>(i)].marked = false;
+    for (int i : m_marked)
+        m_cells[static_cast<size_t>(i)].marked = false;
     m_marked.clear();
     m_markedBounds = QRect();
     m_paintAll = false;
@@ -149,8 +157,8 @@ void TCellMatrix::paintCell(QPainter& p, const Cell& c) const {
         c.layoutStale = false;
     }
     const QSizeF size = c.laidOut.size();
-    p.drawStaticText(QPointF(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2),
-                     c.laidOut);
+    p.drawStaticText(
+        QPointF(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2), c.laidOut);
 }
 
 const QPixmap& TCellMatrix::tile(QRgb color, QSize size) const {

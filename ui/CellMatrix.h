@@ -65,10 +65,10 @@ private:
         QRgb color = 0;
         int number = 0;
         bool isNumber = false;
-        bool marked = false;  // changed since the last paint
+        bool marked = false; // changed since the last paint
         mutable bool textStale = false;
         mutable QString text;
-        mutable QStaticText laidOut;  // the text as laid out for painting
+        mutable QStaticText laidOut; // the text as laid out for painting
         mutable bool layoutStale = false;
     };
     [[nodiscard]] bool valid(int i) const { return i >= 0 && i < count(); }
@@ -79,9 +79,9 @@ private:
     [[nodiscard]] const QPixmap& tile(QRgb color, QSize size) const;
 
     std::vector<Cell> m_cells;
-    std::vector<int> m_marked;  // indices of the marked cells
-    QRect m_markedBounds;       // what the matrix has asked to repaint since the last paint
-    bool m_paintAll = true;     // the next paint draws every cell in its region
+    std::vector<int> m_marked; // indices of the marked cells
+    QRect m_markedBounds;      // what the matrix has asked to repaint since the last paint
+    bool m_paintAll = true;    // the next paint draws every cell in its region
     mutable std::unordered_map<uint64_t, QPixmap> m_tiles;
     QRgb m_defaultColor = 0;
     int m_pressed = -1;

@@ -24,14 +24,15 @@
 
 namespace {
 
-const QRgb Fresh0 = qRgb(240, 255, 240);  // level 0, from the device: analog and zero bits alike
+const QRgb Fresh0 = qRgb(240, 255, 240); // level 0, from the device: analog and zero bits alike
 
 TDeviceMessage message(int address, int count, int mask, std::array<int, 4> values, int direction = 0) {
     TDeviceMessage m;
     m.Address = static_cast<uint16_t>(address);
     m.Count = count;
     m.Mask = static_cast<uint8_t>(mask);
-    for (int i = 0; i < 4; ++i) m.Values[i] = static_cast<int16_t>(values[static_cast<size_t>(i)]);
+    for (int i = 0; i < 4; ++i)
+        m.Values[i] = static_cast<int16_t>(values[static_cast<size_t>(i)]);
     m.Direction = direction;
     return m;
 }
@@ -40,9 +41,11 @@ int memoLines(const QPlainTextEdit* memo) {
     return memo->document()->isEmpty() ? 0 : memo->document()->blockCount();
 }
 
-QString memoLine(const QPlainTextEdit* memo, int i) { return memo->document()->findBlockByNumber(i).text(); }
+QString memoLine(const QPlainTextEdit* memo, int i) {
+    return memo->document()->findBlockByNumber(i).text();
+}
 
-}  // namespace
+} // namespace
 
 class TModbusFormTest : public QObject {
     Q_OBJECT
@@ -59,7 +62,8 @@ class TModbusFormTest : public QObject {
     }
     // Runs fade ticks (eleven timer events each).
     static void fadeTicks(TModbusForm& f, int ticks) {
-        for (int t = 0; t < ticks * 11; ++t) f.myTimerTimer();
+        for (int t = 0; t < ticks * 11; ++t)
+            f.myTimerTimer();
     }
     // Puts the fade counters just after a step, with no forced step pending.
     static void syncFade(TModbusForm& f) {
@@ -71,13 +75,14 @@ class TModbusFormTest : public QObject {
 
 private slots:
     void initTestCase() {
-        for (int k = 0; k < CommandCount; ++k) project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
+        for (int k = 0; k < CommandCount; ++k)
+            project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
     }
     void cleanup() { w.reset(); }
 
     void colourTables_data() {
         QTest::addColumn<int>("a");
-        QTest::addColumn<QList<QRgb>>("expected");  // Ana0, Ana1, One, Zero0, Zero1
+        QTest::addColumn<QList<QRgb>>("expected"); // Ana0, Ana1, One, Zero0, Zero1
         QTest::newRow("a=20") << 20
                               << QList<QRgb>{qRgb(180, 255, 160), qRgb(160, 220, 255), qRgb(255, 0, 0),
                                              qRgb(160, 255, 140), qRgb(150, 210, 255)};
@@ -93,7 +98,8 @@ private slots:
         QFETCH(QList<QRgb>, expected);
         const TColorTables& t = ColorTables();
         const auto i = static_cast<size_t>(a);
-        const QList<QRgb> got{t.AnaColor[i][0], t.AnaColor[i][1], t.OneColor[i], t.ZeroColor[i][0], t.ZeroColor[i][1]};
+        const QList<QRgb> got{t.AnaColor[i][0], t.AnaColor[i][1], t.OneColor[i], t.ZeroColor[i][0],
+                              t.ZeroColor[i][1]};
         QCOMPARE(got, expected);
     }
 
@@ -104,7 +110,8 @@ private slots:
             QCOMPARE(f.AnaCells->cellText(k), QStringLiteral("0"));
             QCOMPARE(f.AnaCells->cellColor(k), Fresh0);
         }
-        for (int j = 0; j < 512; ++j) QCOMPARE(f.DigiCells->cellColor(j), j < 24 * 16 ? Fresh0 : SilverColor);
+        for (int j = 0; j < 512; ++j)
+            QCOMPARE(f.DigiCells->cellColor(j), j < 24 * 16 ? Fresh0 : SilverColor);
         QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("0x18"));
         QCOMPARE(f.AnaLab[7]->text(), QStringLiteral("0x50"));
         QCOMPARE(f.DigiLab[0]->text(), QStringLiteral("00"));
@@ -121,8 +128,8 @@ private slots:
         const auto digi = [&](int j) { return f.DigiCells->cellRect(j).translated(f.DigiCells->pos()); };
         const auto ana = [&](int k) { return f.AnaCells->cellRect(k).translated(f.AnaCells->pos()); };
         QCOMPARE(digi(0), QRect(10, 30, 13, 13));
-        QCOMPARE(digi(8), QRect(10, 161, 13, 13));            // gap between bits 7 and 8
-        QCOMPARE(digi(16 * 4 + 1), QRect(77, 46, 13, 13));     // gap after the fourth column
+        QCOMPARE(digi(8), QRect(10, 161, 13, 13));         // gap between bits 7 and 8
+        QCOMPARE(digi(16 * 4 + 1), QRect(77, 46, 13, 13)); // gap after the fourth column
         QCOMPARE(digi(16 * 31 + 15), QRect(527, 273, 13, 13));
         QCOMPARE(ana(0), QRect(10, 305, 61, 25));
         QCOMPARE(ana(7), QRect(10, 529, 61, 25));
@@ -143,9 +150,9 @@ private slots:
         m.addCell({0, 0, 13, 13});
         m.addCell({16, 0, 13, 13});
         QCOMPARE(m.cellAt({12, 12}), 0);
-        QCOMPARE(m.cellAt({13, 5}), -1);  // the gap
+        QCOMPARE(m.cellAt({13, 5}), -1); // the gap
         QCOMPARE(m.cellAt({16, 0}), 1);
-        m.setCellColor(5, qRgb(1, 2, 3));  // out of range: ignored
+        m.setCellColor(5, qRgb(1, 2, 3)); // out of range: ignored
         QCOMPARE(m.cellColor(5), QRgb(0));
         m.setCellNumber(1, -7);
         QCOMPARE(m.cellText(1), QStringLiteral("-7"));
@@ -158,7 +165,7 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("mask");
         QTest::addColumn<int>("direction");
-        QTest::addColumn<QList<int>>("written");  // registers that take Values[register - address]
+        QTest::addColumn<QList<int>>("written"); // registers that take Values[register - address]
         QTest::newRow("count 4 writes all, mask 0") << 30 << 4 << 0 << 0 << QList<int>{30, 31, 32, 33};
         QTest::newRow("count 3 mask 5 skips the middle") << 40 << 3 << 5 << 1 << QList<int>{40, 42};
         QTest::newRow("count 2 mask 4") << 10 << 2 << 4 << 0 << QList<int>{10};
@@ -206,29 +213,32 @@ private slots:
 
     void registerInBothBlocks() {
         TModbusForm& f = shownWindow();
-        f.DigiStart->setValue(24);  // discrete 24..47, analog 24..87
+        f.DigiStart->setValue(24); // discrete 24..47, analog 24..87
         f.ReceiveCanData(message(30, 1, 4, {-1, 0, 0, 0}));
         QCOMPARE(f.AnaCells->cellText(6), QStringLiteral("-1"));
-        for (int b = 0; b < 16; ++b) QCOMPARE(f.DigiCells->cellColor(16 * 6 + b), ColorTables().OneColor[FadeLevels]);
+        for (int b = 0; b < 16; ++b)
+            QCOMPARE(f.DigiCells->cellColor(16 * 6 + b), ColorTables().OneColor[FadeLevels]);
         QCOMPARE(f.DigiCells->cellColor(16 * 5), Fresh0);
     }
 
     void memoSummary() {
         TModbusForm& f = shownWindow();
-        for (int i = 0; i < 56; ++i) f.ReceiveCanData(message(i, 0, 0, {0, 0, 0, 0}));
+        for (int i = 0; i < 56; ++i)
+            f.ReceiveCanData(message(i, 0, 0, {0, 0, 0, 0}));
         f.ReceiveCanData(message(0x19, 4, 0, {1, -1, 0x1234, 0x7777}));
         QCoreApplication::processEvents();
         QCOMPARE(memoLines(f.Memo1), 1);
         QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("19 0001 FFFF 1234 - 57"));
         f.ReceiveCanData(message(0x7F, 1, 4, {2, 0, 0, 0}));
-        f.memoAdd(QStringLiteral("Setting settings..."));  // the summary is written before the line is added
+        f.memoAdd(QStringLiteral("Setting settings...")); // the summary is written before the line is added
         QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("7F 0002 0000 0000 - 58"));
         QCOMPARE(memoLine(f.Memo1, 1), QStringLiteral("Setting settings..."));
     }
 
     void memoLimitAndClear() {
         TModbusForm& f = shownWindow();
-        for (int i = 0; i < 100; ++i) f.memoAdd(QStringLiteral("line %1").arg(i));
+        for (int i = 0; i < 100; ++i)
+            f.memoAdd(QStringLiteral("line %1").arg(i));
         QCOMPARE(memoLines(f.Memo1), 100);
         f.memoAdd(QStringLiteral("one too many"));
         QCOMPARE(memoLines(f.Memo1), 0);
@@ -245,7 +255,7 @@ private slots:
     void ranges_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<int>("value");
-        QTest::addColumn<QList<int>>("expected");  // AnaStart, AnaLen, DigiStart, DigiLen
+        QTest::addColumn<QList<int>>("expected"); // AnaStart, AnaLen, DigiStart, DigiLen
         QTest::newRow("AnaStart 100 lowers AnaLen") << "AnaStart" << 100 << QList<int>{100, 28, 0, 24};
         QTest::newRow("AnaStart 64 fits") << "AnaStart" << 64 << QList<int>{64, 64, 0, 24};
         QTest::newRow("DigiStart 120 lowers DigiLen") << "DigiStart" << 120 << QList<int>{24, 64, 120, 8};
@@ -258,21 +268,24 @@ private slots:
         QFETCH(QList<int>, expected);
         TModbusForm& f = shownWindow();
         (edit == QLatin1String("AnaStart") ? f.AnaStart : f.DigiStart)->setValue(value);
-        QCOMPARE((QList<int>{f.AnaStart->value(), f.AnaLen->value(), f.DigiStart->value(), f.DigiLen->value()}),
-                 expected);
+        QCOMPARE(
+            (QList<int>{f.AnaStart->value(), f.AnaLen->value(), f.DigiStart->value(), f.DigiLen->value()}),
+            expected);
         QCOMPARE((QList<int>{f.AnaStartNum, f.AnaLenNum, f.DigiStartNum, f.DigiLenNum}), expected);
-        for (int k = 0; k < 64; ++k) QCOMPARE(f.AnaCells->cellColor(k) == SilverColor, k >= expected[1]);
+        for (int k = 0; k < 64; ++k)
+            QCOMPARE(f.AnaCells->cellColor(k) == SilverColor, k >= expected[1]);
         for (int m = 0; m < 32; ++m) {
             QCOMPARE(f.DigiCells->cellColor(16 * m + 15) == SilverColor, m >= expected[3]);
             QCOMPARE(f.DigiLab[static_cast<size_t>(m)]->text().isEmpty(), expected[2] + m > 127);
         }
-        for (int i = 0; i < 8; ++i) QCOMPARE(f.AnaLab[static_cast<size_t>(i)]->text().isEmpty(), expected[0] + 8 * i > 127);
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(f.AnaLab[static_cast<size_t>(i)]->text().isEmpty(), expected[0] + 8 * i > 127);
     }
 
     void rangesTheOtherWay() {
         TModbusForm& f = shownWindow();
         f.AnaStart->setValue(100);
-        QTest::mouseClick(f.AnaLen64, Qt::LeftButton);  // the length wins: the start moves down
+        QTest::mouseClick(f.AnaLen64, Qt::LeftButton); // the length wins: the start moves down
         QCOMPARE(f.AnaLen->value(), 64);
         QCOMPARE(f.AnaStart->value(), 64);
         QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("0x40"));
@@ -294,8 +307,8 @@ private slots:
         f.DiggAddrEdit->setValue(100);
         const QList<int> before{f.DiggAddrEdit->value(), 40, 20, 5, 17};
         const auto values = [&] {
-            return QList<int>{f.DiggAddrEdit->value(), f.AnaStart->value(), f.AnaLen->value(), f.DigiStart->value(),
-                              f.DigiLen->value()};
+            return QList<int>{f.DiggAddrEdit->value(), f.AnaStart->value(), f.AnaLen->value(),
+                              f.DigiStart->value(), f.DigiLen->value()};
         };
         QCOMPARE(f.AnaStart->text(), QStringLiteral("28"));
         QTest::mouseClick(f.DecLab, Qt::LeftButton);
@@ -309,7 +322,7 @@ private slots:
         QCOMPARE(f.DigiLenLaba->text(), QStringLiteral("Длина дискр. DEC"));
         const auto quick = [&] {
             return QStringList{f.AnaStart24->text(), f.AnaStart64->text(), f.AnaLen64->text(),
-                               f.DigiStart0->text(), f.DigiLen24->text(), f.DigiLen32->text()};
+                               f.DigiStart0->text(), f.DigiLen24->text(),  f.DigiLen32->text()};
         };
         QCOMPARE(quick(), (QStringList{"24", "64", "64", "0", "24", "32"}));
         QTest::mouseClick(f.HexLab, Qt::LeftButton);
@@ -323,14 +336,16 @@ private slots:
     }
 
     void highlightModes_data() {
-        QTest::addColumn<QStringList>("steps");     // "color", "fade" toggle a box; a number sets FadeSpin
-        QTest::addColumn<QList<int>>("expected");  // FadeSpin, ColorBox, FadeBox, FadeStart
+        QTest::addColumn<QStringList>("steps");   // "color", "fade" toggle a box; a number sets FadeSpin
+        QTest::addColumn<QList<int>>("expected"); // FadeSpin, ColorBox, FadeBox, FadeStart
         QTest::newRow("design state") << QStringList{} << QList<int>{5, 1, 1, 20};
         QTest::newRow("uncheck highlight: off") << QStringList{"color"} << QList<int>{0, 0, 0, 0};
-        QTest::newRow("off, check highlight: hold") << QStringList{"color", "color"} << QList<int>{10, 1, 0, 20};
+        QTest::newRow("off, check highlight: hold")
+            << QStringList{"color", "color"} << QList<int>{10, 1, 0, 20};
         QTest::newRow("hold, check fading: fading 5")
             << QStringList{"color", "color", "fade"} << QList<int>{5, 1, 1, 20};
-        QTest::newRow("off, check fading: fading 5") << QStringList{"color", "fade"} << QList<int>{5, 1, 1, 20};
+        QTest::newRow("off, check fading: fading 5")
+            << QStringList{"color", "fade"} << QList<int>{5, 1, 1, 20};
         QTest::newRow("uncheck fading: hold") << QStringList{"fade"} << QList<int>{10, 1, 0, 20};
         QTest::newRow("spin 1 to 0: off") << QStringList{"1", "0"} << QList<int>{0, 0, 0, 0};
         QTest::newRow("spin 9 to 10: hold") << QStringList{"9", "10"} << QList<int>{10, 1, 0, 20};
@@ -349,14 +364,15 @@ private slots:
             else
                 f.FadeSpin->setValue(s.toInt());
         }
-        QCOMPARE((QList<int>{f.FadeSpin->value(), f.ColorBox->isChecked(), f.FadeBox->isChecked(), f.FadeStart}),
-                 expected);
+        QCOMPARE(
+            (QList<int>{f.FadeSpin->value(), f.ColorBox->isChecked(), f.FadeBox->isChecked(), f.FadeStart}),
+            expected);
         QCOMPARE(f.FadeSpeed, expected[0]);
     }
 
     void fadeSpeeds_data() {
         QTest::addColumn<int>("speed");
-        QTest::addColumn<int>("ticksToZero");  // -1: never
+        QTest::addColumn<int>("ticksToZero"); // -1: never
         QTest::newRow("speed 5") << 5 << 80;
         QTest::newRow("speed 2") << 2 << 20;
         QTest::newRow("speed 1") << 1 << 10;
@@ -368,7 +384,7 @@ private slots:
         TModbusForm& f = shownWindow();
         f.FadeSpin->setValue(speed);
         syncFade(f);
-        f.ReceiveCanData(message(30, 1, 4, {9, 0, 0, 0}, 1));  // analog cell 6
+        f.ReceiveCanData(message(30, 1, 4, {9, 0, 0, 0}, 1)); // analog cell 6
         const TRegCell& c = f.regs()[30];
         int ticks = 0;
         while (c.Age > 0 && ticks < 400) {
@@ -382,18 +398,19 @@ private slots:
 
     void fadeFirstTickAndOff() {
         TModbusForm& f = shownWindow();
-        f.myTimerTag = 10;  // as after creation: the first fade tick comes with the 11th event
+        f.myTimerTag = 10; // as after creation: the first fade tick comes with the 11th event
         f.ReceiveCanData(message(3, 1, 4, {1, 0, 0, 0}));
-        for (int e = 0; e < 10; ++e) f.myTimerTimer();
+        for (int e = 0; e < 10; ++e)
+            f.myTimerTimer();
         QCOMPARE(f.regs()[3].Age, FadeLevels);
-        f.myTimerTimer();  // the showing forced a step
+        f.myTimerTimer(); // the showing forced a step
         QCOMPARE(f.regs()[3].Age, FadeLevels - 1);
-        QTest::mouseClick(f.ColorBox, Qt::LeftButton, {}, QPoint(6, f.ColorBox->height() / 2));  // off
+        QTest::mouseClick(f.ColorBox, Qt::LeftButton, {}, QPoint(6, f.ColorBox->height() / 2)); // off
         QCOMPARE(f.regs()[3].Age, FadeLevels - 1);
         fadeTicks(f, 1);
         QCOMPARE(f.regs()[3].Age, 0);
         QCOMPARE(f.DigiCells->cellColor(16 * 3), ColorTables().OneColor[0]);
-        f.ReceiveCanData(message(4, 1, 4, {0, 0, 0, 0}));  // painted pale at once
+        f.ReceiveCanData(message(4, 1, 4, {0, 0, 0, 0})); // painted pale at once
         QCOMPARE(f.regs()[4].Age, 0);
         QCOMPARE(f.DigiCells->cellColor(16 * 4), Fresh0);
     }
@@ -427,9 +444,10 @@ private slots:
     void clicks_data() {
         QTest::addColumn<QString>("block");
         QTest::addColumn<int>("cell");
-        QTest::addColumn<int>("address");       // -1: nothing happens
+        QTest::addColumn<int>("address"); // -1: nothing happens
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("bit cell, -1 reads 65535") << "digi" << 16 * 5 + 9 << 5 << QStringList{"65535", "0", "0", "3"};
+        QTest::newRow("bit cell, -1 reads 65535")
+            << "digi" << 16 * 5 + 9 << 5 << QStringList{"65535", "0", "0", "3"};
         QTest::newRow("analog cell keeps the sign") << "ana" << 1 << 25 << QStringList{"-2", "0", "0", "0"};
         QTest::newRow("silver bit cell") << "digi" << 16 * 30 << -1 << QStringList{};
         QTest::newRow("gap between cells") << "gap" << 0 << -1 << QStringList{};
@@ -453,18 +471,21 @@ private slots:
             return;
         }
         QCOMPARE(f.DiggAddrEdit->value(), address);
-        for (int r = 0; r < 4; ++r) QCOMPARE(grid(f, r), rows[r]);
-        QCOMPARE(f.DigiBox[15]->isChecked(), true);  // row 0 is the bit row
+        for (int r = 0; r < 4; ++r)
+            QCOMPARE(grid(f, r), rows[r]);
+        QCOMPARE(f.DigiBox[15]->isChecked(), true); // row 0 is the bit row
     }
 
     void clickNearTheEnd() {
         TModbusForm& f = shownWindow();
         f.AnaStart->setValue(100);
         f.ReceiveCanData(message(126, 2, 6, {12, 13, 0, 0}));
-        for (int r = 0; r < 4; ++r) f.DataGrid->item(r, 0)->setText(QStringLiteral("5"));
+        for (int r = 0; r < 4; ++r)
+            f.DataGrid->item(r, 0)->setText(QStringLiteral("5"));
         QTest::mouseClick(f.AnaCells, Qt::LeftButton, {}, f.AnaCells->cellRect(26).center());
         QCOMPARE(f.DiggAddrEdit->value(), 126);
-        QCOMPARE((QStringList{grid(f, 0), grid(f, 1), grid(f, 2), grid(f, 3)}), (QStringList{"12", "13", "0", "0"}));
+        QCOMPARE((QStringList{grid(f, 0), grid(f, 1), grid(f, 2), grid(f, 3)}),
+                 (QStringList{"12", "13", "0", "0"}));
         // A cell past the block (silver) is not register 128.
         QTest::mouseClick(f.AnaCells, Qt::LeftButton, {}, f.AnaCells->cellRect(28).center());
         QCOMPARE(f.DiggAddrEdit->value(), 126);
