@@ -10,11 +10,26 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFont>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    // The windows' fixed positions follow the classic look (group titles on the frame line); a
+    // -style argument or QT_STYLE_OVERRIDE chooses another.
+    bool styleChosen = qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE");
+    for (int i = 1; i < argc; ++i)
+        styleChosen |= qstrcmp(argv[i], "-style") == 0 || qstrncmp(argv[i], "-style=", 7) == 0;
     QApplication app(argc, argv);
+    if (!styleChosen) QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
+    // The windows are laid out for a small sans-serif face at 11 pixels; a metric-compatible
+    // narrow face keeps the captions inside their cells.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans Condensed")});
+    QFont designFont(QStringLiteral("MS Sans Serif"));
+    designFont.setPixelSize(11);
+    QApplication::setFont(designFont);
 
     TAppOptions options;
     int exitCode = 0;
