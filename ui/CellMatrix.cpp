@@ -1,5 +1,6 @@
 #include "CellMatrix.h"
 
+#include <QBackingStore>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -122,13 +123,17 @@ void TCellMatrix::showEvent(QShowEvent* event) {
 }
 
 void TCellMatrix::paintEvent(QPaintEvent* event) {
+    // Only a paint into the window's backing store is what the screen shows; a rendering into a
+    // picture (grab, render) paints everything and leaves the marks for the next paint.
+    QBackingStore* store = window()->backingStore();
+    const bool toScreen = store && redirected(nullptr) == store->paintDevice();
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
     const QRegion& region = event->region();
     // A paint that covers only what the matrix asked for: the other pixels there are still on
     // screen from the previous paint, so the marked cells are all that needs drawing.
     const bool onlyMarked =
-        !m_paintAll && !m_markedBounds.isEmpty() && (region - QRegion(m_markedBounds)).isEmpty();
+        toScreen && !m_paintAll && !m_markedBounds.isEmpty() && (region - QRegion(m_markedBounds)).isEmpty();
     if (onlyMarked) {
         for (int i : m_marked)
             paintCell(p, m_cells[static_cast<size_t>(i)]);
@@ -138,6 +143,7 @@ void TCellMatrix::paintEvent(QPaintEvent* event) {
         for (const Cell& c : m_cells)
             if (c.rect.intersects(dirty)) paintCell(p, c);
     }
+    if (!toScreen) return;
     for (int i : m_marked)
         m_cells[static_cast<size_t>(i)].marked = false;
     m_marked.clear();

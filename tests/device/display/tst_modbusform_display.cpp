@@ -532,6 +532,22 @@ private slots:
             QCOMPARE(got, fresh);
         }
     }
+
+    // A rendering of the matrix into a picture between a change and the next paint is no paint of
+    // the screen: the change still reaches the screen.
+    void grabBetweenChangeAndPaint() {
+        TModbusForm& f = shownWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCoreApplication::processEvents();
+        f.ReceiveCanData(message(5, 1, 4, {-1, 0, 0, 0}));
+        (void)f.DigiCells->grab();
+        f.ReceiveCanData(message(2, 1, 4, {1, 0, 0, 0}));
+        f.ReceiveCanData(message(8, 1, 4, {1 << 10, 0, 0, 0}));
+        QCoreApplication::processEvents();
+        const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
+        const QPoint at = f.DigiCells->mapTo(&f, f.DigiCells->cellRect(16 * 5 + 3).center());
+        QCOMPARE(QColor(onScreen.pixel(at)), QColor(255, 0, 0));
+    }
 };
 
 QTEST_MAIN(TModbusFormTest)
