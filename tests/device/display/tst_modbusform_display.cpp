@@ -145,6 +145,21 @@ private slots:
         QCOMPARE(f.DecLab->geometry(), QRect(68, 565, 50, 17));
     }
 
+    void formShowSettings() {
+        TModbusForm& f = shownWindow();
+        QCOMPARE(f.DigiBox[5]->geometry(), QRect(75, 40, 60, 20));
+        QCOMPARE(f.DigiBox[5]->text(), QStringLiteral("Bit 5"));
+        QCOMPARE(f.DigiBox[5]->toolTip(), QStringLiteral("Cmd5"));
+        QCOMPARE(f.CommButt[5]->geometry(), QRect(75, 45, 50, 20));
+        QCOMPARE(f.CommButt[16]->geometry(), QRect(75, 120, 105, 20));
+        QVERIFY(f.BitBut[0]->isChecked());
+        QCOMPARE(f.DataLenEdit->maximum(), 3);
+        f.close();
+        f.Protokol = 3;
+        f.show();
+        QCOMPARE(f.DataLenEdit->maximum(), 4);
+    }
+
     void cellMatrixHitTest() {
         TCellMatrix m;
         m.addCell({0, 0, 13, 13});
