@@ -80,29 +80,6 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    void colourTables_data() {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<QList<QRgb>>("expected"); // Ana0, Ana1, One, Zero0, Zero1
-        QTest::newRow("a=20") << 20
-                              << QList<QRgb>{qRgb(180, 255, 160), qRgb(160, 220, 255), qRgb(255, 0, 0),
-                                             qRgb(160, 255, 140), qRgb(150, 210, 255)};
-        QTest::newRow("a=10") << 10
-                              << QList<QRgb>{qRgb(210, 255, 200), qRgb(200, 230, 255), qRgb(224, 96, 96),
-                                             qRgb(200, 255, 190), qRgb(200, 230, 255)};
-        QTest::newRow("a=0") << 0
-                             << QList<QRgb>{qRgb(240, 255, 240), qRgb(240, 240, 255), qRgb(192, 192, 192),
-                                            qRgb(240, 255, 240), qRgb(250, 250, 255)};
-    }
-    void colourTables() {
-        QFETCH(int, a);
-        QFETCH(QList<QRgb>, expected);
-        const TColorTables& t = ColorTables();
-        const auto i = static_cast<size_t>(a);
-        const QList<QRgb> got{t.AnaColor[i][0], t.AnaColor[i][1], t.OneColor[i], t.ZeroColor[i][0],
-                              t.ZeroColor[i][1]};
-        QCOMPARE(got, expected);
-    }
-
     void freshWindow() {
         TModbusForm& f = shownWindow();
         QCOMPARE(f.size(), QSize(856, 610));
