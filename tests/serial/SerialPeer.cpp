@@ -8,9 +8,23 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
 namespace {
 
 constexpr const char* Python = "/usr/bin/python3";
+
+// The line and the peer die with the test, also when it crashes.
+void dieWithParent(QProcess& process) {
+#ifdef Q_OS_LINUX
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#else
+    Q_UNUSED(process);
+#endif
+}
 
 int& runCounter() {
     static int n = 0;
@@ -52,6 +66,7 @@ bool SerialPeer::startLine() {
     QFile::remove(m_far);
     m_socat = std::make_unique<QProcess>();
     m_socat->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    dieWithParent(*m_socat);
     m_socat->start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + m_near,
                                              QStringLiteral("pty,raw,echo=0,link=") + m_far});
     if (!m_socat->waitForStarted(5000)) {
@@ -77,6 +92,7 @@ bool SerialPeer::startPeer(const QString& script, const QStringList& args) {
     m_peer = std::make_unique<QProcess>();
     m_peer->setProcessChannelMode(QProcess::SeparateChannels);
     m_peer->setReadChannel(QProcess::StandardOutput);
+    dieWithParent(*m_peer);
     m_peer->start(QString::fromLatin1(Python), all);
     const QDeadlineTimer deadline(20000);
     QByteArray out;
