@@ -33,6 +33,7 @@ namespace {
 constexpr int TimerInterval = 10;                   // ms
 constexpr int FadeTicks = 5000 / TimerInterval;     // a lit cell fades out over five seconds
 constexpr int PaleBelow = 4000 / TimerInterval;     // after the first second it turns pale
+constexpr int StatisticsIntervalMs = 100;
 constexpr int CellGap = 5;
 constexpr int CellHeight = 25;
 
@@ -93,6 +94,10 @@ void TCANQuorvex::FormCreate() {
         HeadLabels[static_cast<size_t>(i)] = l;
     }
 
+    m_statsTimer = new QTimer(this);
+    m_statsTimer->setSingleShot(true);
+    connect(m_statsTimer, &QTimer::timeout, this, &TCANQuorvex::flushStatistics);
+
     CanTimer = new QTimer(this);
     CanTimer->setInterval(TimerInterval);
     CanTimer->setTimerType(Qt::PreciseTimer);
@@ -101,6 +106,7 @@ void TCANQuorvex::FormCreate() {
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(10, 390, 225, 100);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setUndoRedoEnabled(false);
 
     CANswitch = new TSwitch(this);
     CANswitch->setGeometry(248, 390, 33, 49);
@@ -304,7 +310,7 @@ void TCANQuorvex::CanTimerTimer() {
                 if ((rx || tx) && row.WindowOpen) handOver(frame, row, key);
             }
         }
-        Memo1->setPlainText(IdStats.text());
+        showStatistics(IdStats.text());
     }
     if (CANswitch->isOn()) {
         const QColor window = windowColor();
@@ -322,6 +328,24 @@ void TCANQuorvex::CanTimerTimer() {
     }
 }
 
+void TCANQuorvex::showStatistics(QString text) {
+    m_statsText = std::move(text);
+    m_statsPending = true;
+    const qint64 since = m_statsShown.isValid() ? m_statsShown.elapsed() : StatisticsIntervalMs;
+    if (since >= StatisticsIntervalMs)
+        flushStatistics();
+    else if (!m_statsTimer->isActive())
+        m_statsTimer->start(static_cast<int>(StatisticsIntervalMs - since));
+}
+
+void TCANQuorvex::flushStatistics() {
+    m_statsTimer->stop();
+    if (!m_statsPending) return;
+    m_statsPending = false;
+    m_statsShown.restart();
+    Memo1->setPlainText(m_statsText);
+}
+
 void TCANQuorvex::handOver(const TCanFrame& frame, TZELM& row, uint32_t key) {
     Q_UNUSED(key);
     const TDeviceMessage msg = DecodeDeviceFrame(frame, Project.Protokol, row.RXadr, row.TXadr);
@@ -329,6 +353,7 @@ void TCANQuorvex::handOver(const TCanFrame& frame, TZELM& row, uint32_t key) {
 }
 
 void TCANQuorvex::CANswitchClick() {
+    flushStatistics();
     if (CANswitch->isOn()) {
         m_inSwitch = true;
         CanOpen(Button125->isChecked() ? 1 : 2, 8);

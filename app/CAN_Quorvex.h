@@ -6,6 +6,7 @@
 #include "IdStats.h"
 #include "Project.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -47,6 +48,8 @@ public:
     // Figures of the monitor, for the benchmark and the burst measurement.
     [[nodiscard]] quint64 framesProcessed() const { return m_framesProcessed; }
     [[nodiscard]] qint64 longestTickGapMs() const { return m_longestTickGapMs; }
+    // Writes a statistics line that is being held back into Memo1 now.
+    void flushStatistics();
 
     // Controls (names as in the window's design).
     QComboBox* ProjectBox = nullptr;
@@ -75,6 +78,7 @@ private:
     void discardWindows();
     void showAdapterState();
     void toggleUartPanel();
+    void showStatistics(QString text);
 
     TProject Project;
     TIdStats IdStats;
@@ -83,4 +87,10 @@ private:
     quint64 m_framesProcessed = 0;
     qint64 m_lastTickMs = 0;
     qint64 m_longestTickGapMs = 0;
+    // The statistics line changes on every tick with traffic; Memo1 shows it at most every
+    // StatisticsIntervalMs (laying out the memo's text is the dearest part of a tick).
+    QString m_statsText;
+    bool m_statsPending = false;
+    QElapsedTimer m_statsShown;
+    QTimer* m_statsTimer = nullptr;
 };

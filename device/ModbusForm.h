@@ -8,6 +8,7 @@
 
 #include "can/DeviceMessage.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -212,6 +213,7 @@ private:
     int32_t m_memoMsgCount = 0;
     bool m_memoDirty = false;
     bool m_memoFlushQueued = false;
+    QElapsedTimer m_memoWritten;  // since the summary line was last written
 
     // write editor state
     int32_t m_bitRow = 0;

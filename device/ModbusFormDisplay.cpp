@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 #include <utility>
@@ -25,6 +26,8 @@
 static_assert(ColorLevels == FadeLevels, "the colour tables have one entry per highlight level");
 
 namespace {
+
+constexpr qint64 MemoIntervalMs = 100;
 
 constexpr int DigiColumns = 32;
 constexpr int DigiBits = 16;
@@ -69,19 +72,19 @@ void setGridRow(QTableWidget* grid, int row, const QString& text) {
 void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
     ++MsgCount;
 
-    // The memo's first line shows the last message; it is written once per pass of the event loop.
+    // The memo's first line shows the last message. It is written after the messages of this pass
+    // of the event loop, and while messages keep coming at most every MemoIntervalMs: a summary
+    // that changes faster than that cannot be read anyway.
     m_memoMsg = msg;
     m_memoMsgCount = MsgCount;
     m_memoDirty = true;
     if (!m_memoFlushQueued) {
         m_memoFlushQueued = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_memoFlushQueued = false;
-                flushMemo();
-            },
-            Qt::QueuedConnection);
+        const qint64 since = m_memoWritten.isValid() ? m_memoWritten.elapsed() : MemoIntervalMs;
+        QTimer::singleShot(static_cast<int>(std::max<qint64>(0, MemoIntervalMs - since)), this, [this] {
+            m_memoFlushQueued = false;
+            flushMemo();
+        });
     }
 
     const TColorTables& colors = ColorTables();
@@ -106,6 +109,7 @@ void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
 void TModbusForm::flushMemo() {
     if (!m_memoDirty || !Memo1) return;
     m_memoDirty = false;
+    m_memoWritten.restart();
     const TDeviceMessage& m = m_memoMsg;
     const QString line = hex(m.Address, 2) + QLatin1Char(' ') + hex(static_cast<uint16_t>(m.Values[0]), 4) +
                          QLatin1Char(' ') + hex(static_cast<uint16_t>(m.Values[1]), 4) + QLatin1Char(' ') +

@@ -87,6 +87,8 @@ void createDesignControls(TModbusForm& w) {
     memoFont.setPixelSize(12);
     w.Memo1->setFont(memoFont);
     w.Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The summary line is rewritten for every message: an undo history would only grow.
+    w.Memo1->setUndoRedoEnabled(false);
 
     w.GroupBox = new QGroupBox(QStringLiteral("Текущие параметры"), &w);
     w.GroupBox->setGeometry(280, 5, 569, 596);

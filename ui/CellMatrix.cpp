@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimerEvent>
 
 namespace {
 // The bevel of a raised panel: light edge top and left, shadow bottom and right.
@@ -36,8 +37,26 @@ void TCellMatrix::mark(int i) {
     }
     if (!m_markedBounds.contains(c.rect)) {
         m_markedBounds |= c.rect;
-        update(m_markedBounds);
+        requestRepaint();
     }
+}
+
+void TCellMatrix::requestRepaint() {
+    if (m_repaintTimer.isActive()) return;  // the held-back repaint will cover the new marks
+    const qint64 since = m_sincePaint.isValid() ? m_sincePaint.elapsed() : MinRepaintIntervalMs;
+    if (since >= MinRepaintIntervalMs)
+        update(m_markedBounds);
+    else
+        m_repaintTimer.start(static_cast<int>(MinRepaintIntervalMs - since), Qt::PreciseTimer, this);
+}
+
+void TCellMatrix::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_repaintTimer.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    m_repaintTimer.stop();
+    if (!m_markedBounds.isEmpty()) update(m_markedBounds);
 }
 
 void TCellMatrix::setCellColor(int i, QRgb color) {
@@ -144,6 +163,7 @@ void TCellMatrix::paintEvent(QPaintEvent* event) {
             if (c.rect.intersects(dirty)) paintCell(p, c);
     }
     if (!toScreen) return;
+    m_sincePaint.restart();
     for (int i : m_marked)
         m_cells[static_cast<size_t>(i)].marked = false;
     m_marked.clear();

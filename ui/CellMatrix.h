@@ -10,9 +10,13 @@
 // draws every cell in its region. The widget is one pixel wider and taller than its cells, so a
 // paint of the whole widget is never taken for one of marked cells. Nothing may lie over the
 // matrix. Faces with their bevel come from tiles drawn once per colour and size; a cell's text is
-// laid out once per change.
+// laid out once per change. Repaints follow changes at most MinRepaintIntervalMs apart, so a
+// stream of changes is drawn about thirty times a second rather than on every pass of the event
+// loop.
 
+#include <QBasicTimer>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QRect>
 #include <QStaticText>
@@ -28,6 +32,8 @@ class QPainter;
 class TCellMatrix : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int MinRepaintIntervalMs = 33;
+
     explicit TCellMatrix(QWidget* parent = nullptr);
 
     // Adds a cell at rect (in this widget's coordinates) and returns its index.
@@ -48,6 +54,8 @@ public:
     [[nodiscard]] int cellAt(QPoint pos) const;
 
     [[nodiscard]] QSize sizeHint() const override;
+    // A repaint of changed cells is being held back (see MinRepaintIntervalMs).
+    [[nodiscard]] bool repaintPending() const { return m_repaintTimer.isActive(); }
 
 signals:
     void clicked(int index);
@@ -58,6 +66,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     struct Cell {
@@ -73,6 +82,7 @@ private:
     };
     [[nodiscard]] bool valid(int i) const { return i >= 0 && i < count(); }
     void mark(int i);
+    void requestRepaint();
     void refreshText(const Cell& c) const;
     void paintCell(QPainter& p, const Cell& c) const;
     // A face with its bevel, drawn once per colour and size and then copied.
@@ -85,4 +95,6 @@ private:
     mutable std::unordered_map<uint64_t, QPixmap> m_tiles;
     QRgb m_defaultColor = 0;
     int m_pressed = -1;
+    QElapsedTimer m_sincePaint;  // since the last paint to the screen
+    QBasicTimer m_repaintTimer;  // a repaint held back until MinRepaintIntervalMs have passed
 };

@@ -262,6 +262,19 @@ void TstMainWindow::statisticsLine() {
     tick(*w, 3);  // ticks without frames leave the memo alone
     QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000100(2) "));
     QCOMPARE(m_fake->lastReadTimeOut, 10u);
+    // Lines that follow each other quickly reach the memo a little later, the latest one winning.
+    m_fake->queueFrame(0x120, 8);
+    tick(*w);
+    m_fake->queueFrame(0x120, 8);
+    tick(*w);
+    QTRY_COMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000100(2) 0x00000120(2) "));
+    // Switching off shows the last line at once and keeps it.
+    m_fake->queueFrame(0x120, 8);
+    tick(*w);
+    w->switchCan(false);
+    QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000120(3) 0x00000100(2) "));
+    QTest::qWait(150);
+    QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000120(3) 0x00000100(2) "));
 }
 
 void TstMainWindow::cellsLightAndFade() {
@@ -309,7 +322,7 @@ void TstMainWindow::protocol3KeysAndEqualIdentifiers() {
     m_fake->queueFrame(0x01000023, 4);
     m_fake->queueFrame(0x01000005, 4);
     tick(*w);
-    QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x01000000(2) "));
+    QTRY_COMPARE(w->Memo1->toPlainText(), QStringLiteral("0x01000000(2) "));
     QCOMPARE(w->project().Devices[1].RxPanel->color(), RxLight);
     QCOMPARE(w->project().Devices[0].RxPanel->color(), windowColor());
 }

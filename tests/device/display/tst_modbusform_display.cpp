@@ -487,6 +487,12 @@ private slots:
         QCOMPARE(f.DiggAddrEdit->value(), 126);
     }
 
+    // Changes reach the screen at most every MinRepaintIntervalMs: wait for the held-back repaint.
+    static void waitForRepaints(TModbusForm& f) {
+        QTRY_VERIFY(!f.DigiCells->repaintPending() && !f.AnaCells->repaintPending());
+        QCoreApplication::processEvents();
+    }
+
     void paintedColours() {
         TModbusForm& f = shownWindow();
         f.ReceiveCanData(message(2, 1, 4, {1, 0, 0, 0}, 1));
@@ -516,6 +522,7 @@ private slots:
             if (batch % 3 == 0) fadeTicks(f, 1);
             QCoreApplication::processEvents();
         }
+        waitForRepaints(f);
         const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
         for (TCellMatrix* m : {f.DigiCells, f.AnaCells}) {
             const QRect area(m->mapTo(&f, QPoint(0, 0)), m->size());
@@ -536,6 +543,7 @@ private slots:
         f.ReceiveCanData(message(2, 1, 4, {1, 0, 0, 0}));
         f.ReceiveCanData(message(8, 1, 4, {1 << 10, 0, 0, 0}));
         QCoreApplication::processEvents();
+        waitForRepaints(f);
         const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
         const QPoint at = f.DigiCells->mapTo(&f, f.DigiCells->cellRect(16 * 5 + 3).center());
         QCOMPARE(QColor(onScreen.pixel(at)), QColor(255, 0, 0));
