@@ -457,8 +457,16 @@ void TCANQuorvex::closeEvent(QCloseEvent* event) {
 }
 
 void TCANQuorvex::toggleUartPanel() {
-    GroupBox1->setVisible(!GroupBox1->isVisible());
-    if (GroupBox1->isVisible()) GroupBox1->raise();
+    // The panel reaches below the window's designed height: the window grows while it is shown.
+    const bool show = !GroupBox1->isVisible();
+    GroupBox1->setVisible(show);
+    if (show) {
+        GroupBox1->raise();
+        const int needed = GroupBox1->geometry().bottom() + 8;
+        if (height() < needed) resize(width(), needed);
+    } else if (height() != 538) {
+        resize(width(), 538);
+    }
 }
 
 void TCANQuorvex::contextMenuEvent(QContextMenuEvent* event) {

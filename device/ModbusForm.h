@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -75,6 +76,7 @@ public:
 
     // ---- serial read ----------------------------------------------------------------------------
     void ReadAnalog();
+    QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+R
 
     // ---- state, readable by tests and the main window -------------------------------------------
     [[nodiscard]] const std::array<TRegCell, RegisterCount>& regs() const { return Regs; }
@@ -193,6 +195,7 @@ private:
     // Layout (ModbusFormLayout.cpp) calls these two, which live with their areas.
     void createEditorControls();   // ModbusFormEditor.cpp: GroupBox2, DigiBox, address, grid, ...
     void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
+    void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+R
 
     TProject& m_project;
 

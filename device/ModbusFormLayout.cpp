@@ -249,6 +249,8 @@ TModbusForm::TModbusForm(TProject& project, QWidget* parent)
 
     // 14. The highlight mode follows FadeSpin.
     FadeSpinChange();
+
+    offerSerialRead();
 }
 
 TModbusForm::~TModbusForm() = default;

@@ -3,9 +3,23 @@
 #include "device/ModbusForm.h"
 
 #include "serial/ToolsRS.h"
+#include "ui/CellMatrix.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QString>
+
+void TModbusForm::offerSerialRead() {
+    // The layout has no control for the serial read: it is offered in the analog block's context
+    // menu and on Ctrl+R anywhere in the window.
+    ReadAnalogAction = new QAction(QStringLiteral("Read analog block over the serial port"), this);
+    ReadAnalogAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    ReadAnalogAction->setShortcutContext(Qt::WindowShortcut);
+    connect(ReadAnalogAction, &QAction::triggered, this, [this] { ReadAnalog(); });
+    addAction(ReadAnalogAction);
+    AnaCells->addAction(ReadAnalogAction);
+    AnaCells->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
 void TModbusForm::ReadAnalog() {
     memoAdd(QStringLiteral("Read analog..."));

@@ -65,6 +65,7 @@ private slots:
     void closeSavesChangedCaptions();
     void closeWithUnwritableFileStaysOpen();
     void closeWithoutChangesWritesNothing();
+    void ctrlUShowsAndHidesTheUartPanel();
 
 private:
     void writeProjects(const QByteArray& text);
@@ -488,6 +489,21 @@ void TstMainWindow::closeWithoutChangesWritesNothing() {
     QVERIFY(w->close());
     QCOMPARE(readProjects(), TwoProjects);
     QVERIFY(m_fake->calls.contains(QStringLiteral("Free")));
+}
+
+void TstMainWindow::ctrlUShowsAndHidesTheUartPanel() {
+    auto w = makeWindow();
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(w->GroupBox1->isHidden());
+    QTest::keyClick(w.get(), Qt::Key_U, Qt::ControlModifier);
+    QVERIFY(w->GroupBox1->isVisible());
+    QCOMPARE(w->GroupBox1->geometry(), QRect(472, 400, 273, 169));
+    QVERIFY(w->height() >= 400 + 169);  // the whole panel can be seen
+    QTest::keyClick(w.get(), Qt::Key_U, Qt::ControlModifier);
+    QVERIFY(w->GroupBox1->isHidden());
+    QCOMPARE(w->size(), QSize(801, 538));
 }
 
 QTEST_MAIN(TstMainWindow)

@@ -14,6 +14,7 @@
 #include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"
 
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +38,7 @@ private slots:
     void failedReadLeavesRegisters_data();
     void failedReadLeavesRegisters();
     void windowClosedDuringRead();
+    void offeredInTheAnalogMenuAndOnCtrlR();
 
 private:
     [[nodiscard]] QStringList memoLines() const;
@@ -187,6 +189,19 @@ void TModbusFormTest::failedReadLeavesRegisters() {
         QCOMPARE(m_form->regs()[r].Age, before[r].Age);
     }
     QCOMPARE(m_form->AnaCells->cellText(6), QStringLiteral("11"));
+}
+
+void TModbusFormTest::offeredInTheAnalogMenuAndOnCtrlR() {
+    QVERIFY(m_form->ReadAnalogAction);
+    QCOMPARE(m_form->AnaCells->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(m_form->AnaCells->actions().contains(m_form->ReadAnalogAction));
+    QCOMPARE(m_form->ReadAnalogAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    SetSerialPortOverride(QStringLiteral("/nonexistent/qvx-tty"));
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QTest::keyClick(m_form.get(), Qt::Key_R, Qt::ControlModifier);
+    const QStringList lines = memoLines();
+    QCOMPARE(lines.mid(lines.size() - 2), (QStringList{QStringLiteral("Read analog..."), QStringLiteral("!!! Error !!!")}));
 }
 
 void TModbusFormTest::windowClosedDuringRead() {
