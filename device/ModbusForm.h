@@ -38,6 +38,12 @@ struct TRegCell {
 
 inline constexpr int RegisterCount = 128;
 inline constexpr int FadeLevels = 20;
+inline constexpr int DigiColumns = 32;   // registers of the discrete block
+inline constexpr int DigiBits = 16;      // bit cells per discrete column
+inline constexpr int AnaCellCount = 64;  // cells of the analog block
+inline constexpr int AnaColumns = 8;
+inline constexpr int GridRows = 4;       // data words of the write editor
+inline constexpr int CommandRegister = 127;
 
 class TModbusForm : public QWidget {
     Q_OBJECT

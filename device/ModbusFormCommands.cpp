@@ -22,7 +22,6 @@ QLineEdit* RenameEdit = nullptr;
 
 namespace {
 
-constexpr int CommandRegister = 127;
 
 // The window whose button is being renamed: the key and focus events of the shared edit go there.
 QPointer<TModbusForm> RenameOwner;

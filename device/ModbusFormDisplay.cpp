@@ -29,11 +29,6 @@ namespace {
 
 constexpr qint64 MemoIntervalMs = 100;
 
-constexpr int DigiColumns = 32;
-constexpr int DigiBits = 16;
-constexpr int AnaCellCount = 64;
-constexpr int AnaColumns = 8;
-constexpr int GridRows = 4;
 constexpr int FadeHold = 10; // FadeSpeed of the hold mode: highlight without fading
 
 // Table indices: a level outside 0..FadeLevels or an unknown direction never reads past a table.

@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr int GridRows = 4;
 constexpr int MaxWord = 65535;
 constexpr int MinWord = -32768;
 

@@ -29,10 +29,6 @@ constexpr int ClientWidth = 856;
 constexpr int ClientHeight = 610;
 constexpr int MemoMaxLines = 100;
 
-constexpr int DigiColumns = 32;
-constexpr int DigiBits = 16;
-constexpr int AnaColumns = 8;
-constexpr int AnaCellCount = 64;
 
 // Where the two cell matrices sit in GroupBox; the cell rectangles below are relative to them.
 constexpr QPoint DigiOrigin(10, 30);

@@ -3,6 +3,7 @@
 // report of a failed transmission.
 
 #include "BusCapture.h"
+#include "tests/can/FakeSlCanDriver.h"
 
 #include "app/Project.h"
 #include "can/SlCanDriver.h"
@@ -33,32 +34,6 @@ constexpr int32_t StdTx = 0x321;
 constexpr int32_t P3Rx = 0x01000000;
 constexpr int32_t P3Tx = 0x02000000;
 
-// Accepts every write and answers with a chosen status byte.
-class StatusDriver final : public SlCanDriver {
-public:
-    explicit StatusDriver(uint8_t status) : m_status(status) {}
-    bool Load() override { return true; }
-    bool Free() override { return true; }
-    int32_t GetDeviceCount() override { return 1; }
-    SlCanHandle GetDevice(int32_t) override { return 0; }
-    bool DeviceOpen(SlCanHandle) override { return true; }
-    bool DeviceClose(SlCanHandle) override { return true; }
-    bool DeviceSetBitRate(SlCanHandle, const TSlCanBitRate&) override { return true; }
-    bool DeviceSetEventLevel(SlCanHandle, uint8_t) override { return true; }
-    bool DeviceSetMode(SlCanHandle, uint32_t) override { return true; }
-    bool DeviceSetTXTimeOut(SlCanHandle, uint32_t) override { return true; }
-    bool DeviceWriteMessages(SlCanHandle, const TSlCanMessage*, uint32_t, uint8_t* status) override {
-        *status = m_status;
-        return true;
-    }
-    bool DeviceReadEvents(SlCanHandle, uint32_t, TSlCanEvent*, uint32_t, uint32_t* count) override {
-        *count = 0;
-        return true;
-    }
-
-private:
-    uint8_t m_status;
-};
 
 int memoCount(const TModbusForm& w, const QString& line) {
     return static_cast<int>(w.Memo1->toPlainText().split(QLatin1Char('\n')).count(line));
@@ -258,10 +233,13 @@ void TModbusFormTest::failedSendIsReported() {
     TModbusForm& w = *m_form;
 
     std::unique_ptr<SlCanDriver> busDriver;
-    if (status < 0)
+    if (status < 0) {
         CanClose();
-    else
-        busDriver = SlCanInstallDriver(std::make_unique<StatusDriver>(static_cast<uint8_t>(status)));
+    } else {
+        auto fake = std::make_unique<FakeSlCanDriver>();  // accepts every write with this status byte
+        fake->writeStatus = static_cast<uint8_t>(status);
+        busDriver = SlCanInstallDriver(std::move(fake));
+    }
 
     w.DataGrid->item(0, 0)->setText(QStringLiteral("4660"));
     QTest::mouseClick(w.SetButton, Qt::LeftButton);
