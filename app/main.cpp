@@ -23,6 +23,16 @@ int main(int argc, char* argv[]) {
     bool styleChosen = qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE");
     for (int i = 1; i < argc; ++i)
         styleChosen |= qstrcmp(argv[i], "-style") == 0 || qstrncmp(argv[i], "-style=", 7) == 0;
+    // --help prints the options, the CAN plugins and their interfaces without needing a display.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-h") == 0 || qstrcmp(argv[i], "--help") == 0) {
+            QCoreApplication core(argc, argv);
+            TAppOptions ignored;
+            int exitCode = 0;
+            (void)ParseCommandLine(QCoreApplication::arguments(), ignored, exitCode);
+            return exitCode;
+        }
+    }
     QApplication app(argc, argv);
     if (!styleChosen) QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
