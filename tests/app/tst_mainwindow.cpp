@@ -51,6 +51,7 @@ private slots:
     void loadsTheSavedProject();
     void selectionWritesProjectNumAndKeepsTheFile();
     void placeholderLoadsNothing();
+    void readOnlyFileStopsTheSelectionAtItsWrite();
     void invalidProjectNumIsReportedOnce_data();
     void invalidProjectNumIsReportedOnce();
     void statisticsLine();
@@ -229,6 +230,29 @@ void TstMainWindow::placeholderLoadsNothing() {
     QCOMPARE(w->project().Devices[0].NamePanel->text(), QStringLiteral("Pump"));
     QCOMPARE(w->project().DigiBut[0], QStringLiteral("-"));  // captions of the placeholder section
     QCOMPARE(w->idStats().used(), 0);
+}
+
+void TstMainWindow::readOnlyFileStopsTheSelectionAtItsWrite() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->switchCan(true);
+    m_fake->queueFrame(0x100, 8);
+    tick(*w);
+    w->project().DigiButChanged = true;
+    const QString path = ProgramDir() + QStringLiteral("Projects.ini");
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    w->ProjectBox->setCurrentIndex(2);
+    w->ProjectBoxChange();
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")), qPrintable(m_errors[0]));
+    QCOMPARE(readProjects(), TwoProjects);  // nothing lost, nothing half-written
+    // The project is loaded and shown; the captions, the flag and the statistics stay.
+    QCOMPARE(w->project().Protokol, 3);
+    QCOMPARE(w->project().Devices[1].NamePanel->text(), QStringLiteral("Пресс"));
+    QCOMPARE(w->project().DigiBut[0], QStringLiteral("Start"));
+    QVERIFY(w->project().DigiButChanged);
+    QCOMPARE(w->idStats().used(), 1);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
 }
 
 void TstMainWindow::invalidProjectNumIsReportedOnce_data() {
