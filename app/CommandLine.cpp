@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "can/CanAdapterSpec.h"
+#include "can/CanAdapterName.h"
 
 #include <QCommandLineParser>
 
@@ -43,9 +43,9 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
         exitCode = 0;
         return false;
     }
-    for (const QString& spec : parser.values(can)) {
-        if (!ParseCanAdapterSpec(spec)) {
-            std::fprintf(stderr, "--can %s: expected PLUGIN:INTERFACE or demo\n", qPrintable(spec));
+    for (const QString& adapter : parser.values(can)) {
+        if (!ParseCanAdapterName(adapter)) {
+            std::fprintf(stderr, "--can %s: expected PLUGIN:INTERFACE or demo\n", qPrintable(adapter));
             exitCode = 2;
             return false;
         }

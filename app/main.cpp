@@ -2,7 +2,7 @@
 
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
-#include "can/CanAdapterSpec.h"
+#include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
@@ -50,8 +50,8 @@ int main(int argc, char* argv[]) {
     if (!ParseCommandLine(QApplication::arguments(), options, exitCode)) return exitCode;
 
     RegisterDemoBus();
-    QList<CanAdapterSpec> adapters;
-    for (const QString& text : options.can) adapters << *ParseCanAdapterSpec(text);
+    QList<CanAdapterName> adapters;
+    for (const QString& text : options.can) adapters << *ParseCanAdapterName(text);
     if (options.can.isEmpty()) adapters = DiscoverHardwareAdapters();
     SlCanInstallDriver(std::make_unique<QtCanDriver>(adapters));
     if (!options.serial.isEmpty()) SetSerialPortOverride(options.serial);

@@ -40,7 +40,7 @@ constexpr BitRateCode BitRateTable[] = {
 
 } // namespace
 
-QtCanDriver::QtCanDriver(QList<CanAdapterSpec> adapters, int queueCapacity)
+QtCanDriver::QtCanDriver(QList<CanAdapterName> adapters, int queueCapacity)
     : m_adapters(std::move(adapters)), m_ring(static_cast<size_t>(std::max(queueCapacity, 1))) {}
 
 QtCanDriver::~QtCanDriver() {
@@ -59,8 +59,8 @@ bool QtCanDriver::isOpening() {
 
 QString QtCanDriver::openAdapterName() const {
     if (m_device == nullptr || m_lost || m_device->state() != QCanBusDevice::ConnectedState) return {};
-    const CanAdapterSpec& spec = m_adapters.at(m_openHandle);
-    return spec.plugin + QLatin1Char(':') + spec.interfaceName;
+    const CanAdapterName& adapter = m_adapters.at(m_openHandle);
+    return adapter.plugin + QLatin1Char(':') + adapter.interfaceName;
 }
 
 bool QtCanDriver::Load() {
@@ -92,16 +92,16 @@ bool QtCanDriver::DeviceOpen(SlCanHandle h) {
     m_dropped = 0;
     m_lastError.clear();
 
-    const CanAdapterSpec& spec = m_adapters.at(h);
+    const CanAdapterName& adapter = m_adapters.at(h);
     QString error;
     QCanBusDevice* device = nullptr;
-    if (const CanDeviceFactory factory = FindCanDeviceFactory(spec.plugin))
-        device = factory(spec.interfaceName, &error);
+    if (const CanDeviceFactory factory = FindCanDeviceFactory(adapter.plugin))
+        device = factory(adapter.interfaceName, &error);
     else
-        device = QCanBus::instance()->createDevice(spec.plugin, spec.interfaceName, &error);
+        device = QCanBus::instance()->createDevice(adapter.plugin, adapter.interfaceName, &error);
     if (device == nullptr) {
         m_lastError = error.isEmpty()
-                          ? QStringLiteral("no device for %1:%2").arg(spec.plugin, spec.interfaceName)
+                          ? QStringLiteral("no device for %1:%2").arg(adapter.plugin, adapter.interfaceName)
                           : error;
         return false;
     }

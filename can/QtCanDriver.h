@@ -7,7 +7,7 @@
 // connects it (waiting at most ConnectWaitMs for plugins that connect later), the other steps
 // only check that the device is there.
 
-#include "CanAdapterSpec.h"
+#include "CanAdapterName.h"
 #include "CanDeviceFactory.h"
 #include "SlCanDriver.h"
 
@@ -24,7 +24,7 @@ public:
     static constexpr int DefaultQueueCapacity = 65536;
     static constexpr int ConnectWaitMs = 1000;
 
-    explicit QtCanDriver(QList<CanAdapterSpec> adapters, int queueCapacity = DefaultQueueCapacity);
+    explicit QtCanDriver(QList<CanAdapterName> adapters, int queueCapacity = DefaultQueueCapacity);
     ~QtCanDriver() override;
     QtCanDriver(const QtCanDriver&) = delete;
     QtCanDriver& operator=(const QtCanDriver&) = delete;
@@ -62,7 +62,7 @@ public:
     [[nodiscard]] bool deviceLost() const { return m_lost; }
     // The device behind the open handle, nullptr when none is open.
     [[nodiscard]] QCanBusDevice* device() const { return m_device; }
-    [[nodiscard]] const QList<CanAdapterSpec>& adapters() const { return m_adapters; }
+    [[nodiscard]] const QList<CanAdapterName>& adapters() const { return m_adapters; }
     // Why the last open or configuration step was refused.
     [[nodiscard]] QString lastError() const { return m_lastError; }
 
@@ -76,7 +76,7 @@ private:
     void push(uint8_t eventType, const TSlCanMessage& msg = {}, uint32_t timeStamp = 0);
     void clearQueue();
 
-    QList<CanAdapterSpec> m_adapters;
+    QList<CanAdapterName> m_adapters;
     std::vector<TSlCanEvent> m_ring;
     size_t m_head = 0; // oldest queued event
     size_t m_size = 0;

@@ -69,7 +69,7 @@ void TstEndToEnd::programAndSimulator() {
     }
     SetErrorReporter([](const QString& text) { QFAIL(qPrintable(text)); });
     const QString bus = QStringLiteral("tcp://127.0.0.1:%1/can0").arg(port);
-    SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterSpec>{{QStringLiteral("virtualcan"), bus}}));
+    SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{{QStringLiteral("virtualcan"), bus}}));
 
     TCANQuorvex w;
     w.show();

@@ -2,7 +2,7 @@
 // connection that completes later or never, and an adapter that goes away.
 
 #include "FakeCanBusDevice.h"
-#include "can/CanAdapterSpec.h"
+#include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 
@@ -34,10 +34,10 @@ TSlCanMessage messageOf(uint8_t flags, uint32_t id, uint8_t count, const QByteAr
     return m;
 }
 
-QList<CanAdapterSpec> fakeAdapters(int n) {
-    QList<CanAdapterSpec> list;
+QList<CanAdapterName> fakeAdapters(int n) {
+    QList<CanAdapterName> list;
     for (int i = 0; i < n; ++i)
-        list << CanAdapterSpec{FakePlugin, QStringLiteral("fake%1").arg(i)};
+        list << CanAdapterName{FakePlugin, QStringLiteral("fake%1").arg(i)};
     return list;
 }
 
@@ -115,18 +115,18 @@ private slots:
     void parseSpec() {
         QFETCH(QString, text);
         QFETCH(bool, valid);
-        const std::optional<CanAdapterSpec> spec = ParseCanAdapterSpec(text);
-        QCOMPARE(spec.has_value(), valid);
+        const std::optional<CanAdapterName> adapter = ParseCanAdapterName(text);
+        QCOMPARE(adapter.has_value(), valid);
         if (!valid) return;
-        QTEST(spec->plugin, "plugin");
-        QTEST(spec->interfaceName, "interfaceName");
+        QTEST(adapter->plugin, "plugin");
+        QTEST(adapter->interfaceName, "interfaceName");
     }
 
     void discoveryLeavesOutVirtualAndInProcessAdapters() {
-        for (const CanAdapterSpec& spec : DiscoverHardwareAdapters()) {
-            QVERIFY(spec.plugin != QLatin1String("virtualcan"));
-            QVERIFY(spec.plugin != FakePlugin);
-            QVERIFY(!spec.interfaceName.isEmpty());
+        for (const CanAdapterName& adapter : DiscoverHardwareAdapters()) {
+            QVERIFY(adapter.plugin != QLatin1String("virtualcan"));
+            QVERIFY(adapter.plugin != FakePlugin);
+            QVERIFY(!adapter.interfaceName.isEmpty());
         }
         const QString help = DescribeCanPlugins();
         for (const QString& plugin : QCanBus::instance()->plugins())
@@ -166,7 +166,7 @@ private slots:
 
     void unknownPluginIsRefused() {
         auto d = std::make_unique<QtCanDriver>(
-            QList<CanAdapterSpec>{{QStringLiteral("nosuchplugin"), QStringLiteral("x0")}});
+            QList<CanAdapterName>{{QStringLiteral("nosuchplugin"), QStringLiteral("x0")}});
         driver = d.get();
         SlCanInstallDriver(std::move(d));
         QVERIFY(!driver->DeviceOpen(0));

@@ -1,6 +1,6 @@
 // The Qt CAN bus driver on a real virtual bus between two devices over loopback TCP.
 
-#include "can/CanAdapterSpec.h"
+#include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 
@@ -116,7 +116,7 @@ class TestQtCanDriverBus : public QObject {
     }
 
     void installOn(const QString& url, int capacity = QtCanDriver::DefaultQueueCapacity) {
-        auto d = std::make_unique<QtCanDriver>(QList<CanAdapterSpec>{{QStringLiteral("virtualcan"), url}},
+        auto d = std::make_unique<QtCanDriver>(QList<CanAdapterName>{{QStringLiteral("virtualcan"), url}},
                                                capacity);
         driver = d.get();
         SlCanInstallDriver(std::move(d));

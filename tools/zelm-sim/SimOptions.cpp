@@ -72,12 +72,12 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
     };
 
     if (parser.isSet(can)) {
-        const QString spec = parser.value(can);
-        const qsizetype colon = spec.indexOf(QLatin1Char(':'));
-        options.canPlugin = colon < 0 ? spec : spec.left(colon);
-        options.canInterface = colon < 0 ? QString() : spec.mid(colon + 1);
+        const QString adapter = parser.value(can);
+        const qsizetype colon = adapter.indexOf(QLatin1Char(':'));
+        options.canPlugin = colon < 0 ? adapter : adapter.left(colon);
+        options.canInterface = colon < 0 ? QString() : adapter.mid(colon + 1);
         if (options.canPlugin.isEmpty() || options.canInterface.isEmpty()) {
-            *error = QStringLiteral("--can wants PLUGIN:INTERFACE, not \"%1\"").arg(spec);
+            *error = QStringLiteral("--can wants PLUGIN:INTERFACE, not \"%1\"").arg(adapter);
             return false;
         }
     }

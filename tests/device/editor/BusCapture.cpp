@@ -1,6 +1,6 @@
 #include "BusCapture.h"
 
-#include "can/CanAdapterSpec.h"
+#include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/SlCan.h"
 #include "can/ToolsCan.h"
@@ -40,7 +40,7 @@ bool BusCapture::start() {
 
     CanResetState();
     (void)SlCanInstallDriver(
-        std::make_unique<QtCanDriver>(QList<CanAdapterSpec>{{QStringLiteral("virtualcan"), m_url}}));
+        std::make_unique<QtCanDriver>(QList<CanAdapterName>{{QStringLiteral("virtualcan"), m_url}}));
     CanLoad();
     return reopen();
 }

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-struct CanAdapterSpec {
+struct CanAdapterName {
     QString plugin;
     QString interfaceName;
 };
@@ -20,11 +20,11 @@ inline constexpr char DemoInterfaceName[] = "demo0";
 
 // Splits at the first colon only ("virtualcan:tcp://127.0.0.1:35100/can0" keeps the URL whole);
 // "demo" alone stands for the demo bus. Empty plugin or interface names are rejected.
-[[nodiscard]] std::optional<CanAdapterSpec> ParseCanAdapterSpec(const QString& text);
+[[nodiscard]] std::optional<CanAdapterName> ParseCanAdapterName(const QString& text);
 
 // Every interface the installed plugins report, except the virtual bus (it is not hardware, and
 // a virtual interface is chosen explicitly) and the in-process adapters.
-[[nodiscard]] QList<CanAdapterSpec> DiscoverHardwareAdapters();
+[[nodiscard]] QList<CanAdapterName> DiscoverHardwareAdapters();
 
 // A few lines for --help: the installed plugins with the interfaces they report, and the
 // built-in adapters.

@@ -1,4 +1,4 @@
-#include "CanAdapterSpec.h"
+#include "CanAdapterName.h"
 
 #include <QCanBus>
 #include <QCanBusDevice>
@@ -43,24 +43,24 @@ public:
 
 } // namespace
 
-std::optional<CanAdapterSpec> ParseCanAdapterSpec(const QString& text) {
+std::optional<CanAdapterName> ParseCanAdapterName(const QString& text) {
     const QString t = text.trimmed();
     if (t == QLatin1String(DemoPluginName))
-        return CanAdapterSpec{QString::fromLatin1(DemoPluginName), QString::fromLatin1(DemoInterfaceName)};
+        return CanAdapterName{QString::fromLatin1(DemoPluginName), QString::fromLatin1(DemoInterfaceName)};
     const qsizetype colon = t.indexOf(QLatin1Char(':'));
     if (colon <= 0 || colon == t.size() - 1) return std::nullopt;
-    return CanAdapterSpec{t.left(colon), t.mid(colon + 1)};
+    return CanAdapterName{t.left(colon), t.mid(colon + 1)};
 }
 
-QList<CanAdapterSpec> DiscoverHardwareAdapters() {
-    QList<CanAdapterSpec> result;
+QList<CanAdapterName> DiscoverHardwareAdapters() {
+    QList<CanAdapterName> result;
     const QuietPlugins quiet;
     const QStringList inProcess = RegisteredCanDeviceFactories();
     for (const QString& plugin : QCanBus::instance()->plugins()) {
         if (plugin == VirtualPlugin || inProcess.contains(plugin)) continue;
         QString error;
         for (const QCanBusDeviceInfo& info : QCanBus::instance()->availableDevices(plugin, &error))
-            if (canCreate(plugin, info.name(), &error)) result.append(CanAdapterSpec{plugin, info.name()});
+            if (canCreate(plugin, info.name(), &error)) result.append(CanAdapterName{plugin, info.name()});
     }
     return result;
 }
