@@ -8,6 +8,7 @@
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
 #include "ui/ErrorReport.h"
+#include "ui/CellMatrix.h"
 #include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"
 
@@ -102,6 +103,9 @@ void TstEndToEnd::programAndSimulator() {
     bool anyFromDevice = false;
     for (const TRegCell& c : form->regs()) anyFromDevice |= c.Value != 0 && c.Direction == 0;
     QVERIFY(anyFromDevice);
+    // The analog cells show the registers of the block (24 ... 87 at first).
+    for (int k = 0; k < 64; ++k)
+        QCOMPARE(form->AnaCells->cellText(k), QString::number(form->regs()[static_cast<size_t>(24 + k)].Value));
 
     // SET writes register 40 := 4321 towards the device; the simulator's next report shows it.
     form->DiggAddrEdit->setValue(40);

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -66,6 +67,8 @@ private slots:
     void closeSavesChangedCaptions();
     void closeWithUnwritableFileStaysOpen();
     void closeWithoutChangesWritesNothing();
+    void captionChangeDroppedByAProjectSwitch();
+    void deviceWindowsShareTheirPlacement();
     void ctrlUShowsAndHidesTheUartPanel();
 
 private:
@@ -513,6 +516,46 @@ void TstMainWindow::closeWithoutChangesWritesNothing() {
     QVERIFY(w->close());
     QCOMPARE(readProjects(), TwoProjects);
     QVERIFY(m_fake->calls.contains(QStringLiteral("Free")));
+}
+
+void TstMainWindow::captionChangeDroppedByAProjectSwitch() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    w->project().DigiBut[2] = QStringLiteral("renamed");
+    w->project().DigiButChanged = true;
+    w->ProjectBox->setCurrentIndex(2);
+    w->ProjectBoxChange();
+    QVERIFY(!w->project().DigiButChanged);
+    QCOMPARE(w->project().DigiBut[2], QStringLiteral("-"));  // re-read from the new section
+    QVERIFY(w->close());
+    QVERIFY(!readProjects().contains("renamed"));
+    QVERIFY(!readProjects().contains("DigiBut_2"));
+}
+
+void TstMainWindow::deviceWindowsShareTheirPlacement() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->showWindowOfRow(0);
+    TModbusForm* first = w->project().Devices[0].Window;
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    first->move(first->pos() + QPoint(-37, 23));
+    const QPoint moved = first->pos();
+    first->close();
+    QFile ini(ProgramDir() + QStringLiteral("Quorvex.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray text = ini.readAll();
+    QVERIFY2(text.startsWith("[Modbus]") && text.contains("FormVersion=0") && text.contains("NormPos="),
+             text.constData());
+    // Another row's window opens where the last one was closed.
+    w->showWindowOfRow(2);
+    TModbusForm* second = w->project().Devices[2].Window;
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    // The offscreen platform places a window's frame by its margins (2 pixels) differently before
+    // and after its first showing; a real window system takes the frame position as given.
+    const int margin = second->geometry().x() - second->frameGeometry().x();
+    QVERIFY2(std::abs(second->pos().x() - moved.x()) <= margin && second->pos().y() == moved.y(),
+             qPrintable(QStringLiteral("%1,%2").arg(second->pos().x()).arg(second->pos().y())));
 }
 
 void TstMainWindow::ctrlUShowsAndHidesTheUartPanel() {
