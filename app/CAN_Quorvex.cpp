@@ -307,7 +307,7 @@ void TCANQuorvex::CanTimerTimer() {
                     row.TxPanel->setColor(TxLight);
                     row.TxPanel->Tag = FadeTicks;
                 }
-                if ((rx || tx) && row.WindowOpen) handOver(frame, row, key);
+                if ((rx || tx) && row.WindowOpen) handOver(frame, row);
             }
         }
         showStatistics(IdStats.text());
@@ -346,8 +346,7 @@ void TCANQuorvex::flushStatistics() {
     Memo1->setPlainText(m_statsText);
 }
 
-void TCANQuorvex::handOver(const TCanFrame& frame, TZELM& row, uint32_t key) {
-    Q_UNUSED(key);
+void TCANQuorvex::handOver(const TCanFrame& frame, TZELM& row) {
     const TDeviceMessage msg = DecodeDeviceFrame(frame, Project.Protokol, row.RXadr, row.TXadr);
     row.Window->ReceiveCanData(msg);
 }

@@ -74,7 +74,7 @@ private:
     void buildRows();
     void placeAtDesignPosition();
     void readProjectList();
-    void handOver(const TCanFrame& frame, TZELM& row, uint32_t key);
+    void handOver(const TCanFrame& frame, TZELM& row);
     void discardWindows();
     void showAdapterState();
     void toggleUartPanel();

@@ -1,14 +1,16 @@
-// The program against the simulated devices of zelm-sim on a real virtual CAN bus: the monitor
-// counts the simulator's identifiers, a device window shows the simulated registers, and a SET
-// from the window changes the simulator's register, which its next report shows.
+// The program against simulated devices, those of zelm-sim on a real virtual CAN bus and those of
+// the built-in demo bus: the monitor counts the devices' identifiers, a device window shows their
+// registers, and a SET or a command from the window changes a device's register, which its next
+// report shows.
 
 #include "app/CAN_Quorvex.h"
 #include "can/DeviceMessage.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
-#include "ui/ErrorReport.h"
+#include "sim/DemoCanBusDevice.h"
 #include "ui/CellMatrix.h"
+#include "ui/ErrorReport.h"
 #include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"
 
@@ -46,16 +48,19 @@ void TstEndToEnd::cleanup() {
 }
 
 void TstEndToEnd::programAndSimulator_data() {
-    QTest::addColumn<int>("port");  // the virtual bus is hosted once per process: one port for all rows
+    QTest::addColumn<bool>("demo"); // the built-in demo bus instead of zelm-sim on a virtual bus
     QTest::addColumn<QByteArray>("section");
     QTest::addColumn<uint32_t>("txKey");
-    QTest::newRow("standard layout") << 35701 << QByteArray("BaseAdr=0x100\nPlusAdr=0x10\nUse_0=1\nName_0=Pump\nUse_1=1\n")
-                                     << 0x110u;
-    QTest::newRow("protocol 3") << 35701 << QByteArray("Protokol=3\nUse_0=1\nName_0=Pump\nUse_1=1\n") << 0x10000000u;
+    const QByteArray standard("BaseAdr=0x100\nPlusAdr=0x10\nUse_0=1\nName_0=Pump\nUse_1=1\n");
+    const QByteArray protocol3("Protokol=3\nUse_0=1\nName_0=Pump\nUse_1=1\n");
+    QTest::newRow("zelm-sim, standard layout") << false << standard << 0x110u;
+    QTest::newRow("zelm-sim, protocol 3") << false << protocol3 << 0x10000000u;
+    QTest::newRow("demo bus, standard layout") << true << standard << 0x110u;
+    QTest::newRow("demo bus, protocol 3") << true << protocol3 << 0x10000000u;
 }
 
 void TstEndToEnd::programAndSimulator() {
-    QFETCH(int, port);
+    QFETCH(bool, demo);
     QFETCH(QByteArray, section);
     QFETCH(uint32_t, txKey);
     if (!QCanBus::instance()->plugins().contains(QStringLiteral("virtualcan"))) QSKIP("no virtualcan plugin");
@@ -69,21 +74,30 @@ void TstEndToEnd::programAndSimulator() {
         f.write("[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\n" + section);
     }
     SetErrorReporter([](const QString& text) { QFAIL(qPrintable(text)); });
-    const QString bus = QStringLiteral("tcp://127.0.0.1:%1/can0").arg(port);
-    SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{{QStringLiteral("virtualcan"), bus}}));
+    // The virtual bus is hosted once per process: one port for all rows.
+    const QString bus = QStringLiteral("tcp://127.0.0.1:35701/can0");
+    RegisterDemoBus();
+    const CanAdapterName adapter = demo ? CanAdapterName{QStringLiteral("demo"), QStringLiteral("demo0")}
+                                        : CanAdapterName{QStringLiteral("virtualcan"), bus};
+    SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{adapter}));
 
     TCANQuorvex w;
+    w.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
+    DemoCanBusDevice::setProject(w.project());
     w.show();
-    w.switchCan(true);  // the program hosts the virtual bus
+    w.switchCan(true); // on the virtual bus the program is the host
     QVERIFY(CanOpened);
 
-    m_sim = new QProcess;
-    m_sim->setProcessChannelMode(QProcess::MergedChannels);
-    m_sim->start(QStringLiteral(ZELM_SIM_PATH),
-                 {QStringLiteral("--can"), QStringLiteral("virtualcan:") + bus, QStringLiteral("--project"),
-                  dir.filePath(QStringLiteral("Projects.ini")), QStringLiteral("--name"), QStringLiteral("Line2"),
-                  QStringLiteral("--period"), QStringLiteral("20")});
-    QVERIFY2(m_sim->waitForStarted(5000), qPrintable(m_sim->errorString()));
+    if (!demo) {
+        m_sim = new QProcess;
+        m_sim->setProcessChannelMode(QProcess::MergedChannels);
+        m_sim->start(QStringLiteral(ZELM_SIM_PATH),
+                     {QStringLiteral("--can"), QStringLiteral("virtualcan:") + bus,
+                      QStringLiteral("--project"), dir.filePath(QStringLiteral("Projects.ini")),
+                      QStringLiteral("--name"), QStringLiteral("Line2"), QStringLiteral("--period"),
+                      QStringLiteral("20")});
+        QVERIFY2(m_sim->waitForStarted(5000), qPrintable(m_sim->errorString()));
+    }
 
     // The monitor counts the simulator's transmission identifiers.
     auto counted = [&w](uint32_t key) {
@@ -101,11 +115,13 @@ void TstEndToEnd::programAndSimulator() {
     QVERIFY(form);
     QTRY_VERIFY_WITH_TIMEOUT(form->msgCount() > 20, 5000);
     bool anyFromDevice = false;
-    for (const TRegCell& c : form->regs()) anyFromDevice |= c.Value != 0 && c.Direction == 0;
+    for (const TRegCell& c : form->regs())
+        anyFromDevice |= c.Value != 0 && c.Direction == 0;
     QVERIFY(anyFromDevice);
     // The analog cells show the registers of the block (24 ... 87 at first).
     for (int k = 0; k < 64; ++k)
-        QCOMPARE(form->AnaCells->cellText(k), QString::number(form->regs()[static_cast<size_t>(24 + k)].Value));
+        QCOMPARE(form->AnaCells->cellText(k),
+                 QString::number(form->regs()[static_cast<size_t>(24 + k)].Value));
 
     // SET writes register 40 := 4321 towards the device; the simulator's next report shows it.
     form->DiggAddrEdit->setValue(40);
@@ -114,8 +130,8 @@ void TstEndToEnd::programAndSimulator() {
     form->RadioDn->setChecked(true);
     QTest::mouseClick(form->SetButton, Qt::LeftButton);
     QCOMPARE(form->regs()[40].Value, 4321);
-    QCOMPARE(form->regs()[40].Direction, 1);  // the window's own echo
-    QTRY_VERIFY_WITH_TIMEOUT(form->regs()[40].Direction == 0, 5000);  // reported back by the device
+    QCOMPARE(form->regs()[40].Direction, 1);                         // the window's own echo
+    QTRY_VERIFY_WITH_TIMEOUT(form->regs()[40].Direction == 0, 5000); // reported back by the device
     QCOMPARE(form->regs()[40].Value, 4321);
 
     // A command lands in register 127 of the simulated device and is reported back.
