@@ -266,10 +266,12 @@ void TCANQuorvex::ShowProjectAdres() {
             row.RxPanel->setText(hex8(row.RXadr));
             row.TxPanel->setText(hex8(row.TXadr));
             row.NamePanel->setText(row.Name);
+            row.NamePanel->setToolTip(row.Name);  // the whole name, where the cell cuts it
             row.OpenButton->setText(QStringLiteral("S"));
             row.OpenButton->setEnabled(true);
             for (TPanel* p : panels) p->setColor(windowColor());
         } else {
+            row.NamePanel->setToolTip(QString());
             for (TPanel* p : panels) {
                 p->setText(QString());
                 p->setColor(buttonFaceColor());

@@ -36,7 +36,9 @@ void TPanel::paintEvent(QPaintEvent*) {
         p.drawLine(r.topRight(), r.bottomRight());
     }
     if (!m_text.isEmpty()) {
+        // A text wider than the cell keeps its beginning and ends in an ellipsis.
+        const QRect inner = r.adjusted(2, 0, -2, 0);
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(r, Qt::AlignCenter, m_text);
+        p.drawText(inner, Qt::AlignCenter, fontMetrics().elidedText(m_text, Qt::ElideRight, inner.width()));
     }
 }
