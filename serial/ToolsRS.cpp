@@ -57,17 +57,6 @@ void showProgress(QProgressBar* bar, int32_t progress) {
 
 } // namespace
 
-uint16_t Crc16(const uint8_t* buf, int32_t count) {
-    uint16_t crc = 0xFFFF;
-    for (int32_t i = 0; i < count; ++i) {
-        crc ^= buf[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : static_cast<uint16_t>(crc >> 1);
-        }
-    }
-    return crc;
-}
-
 void RsSetPanel(TUartPanel* panel) {
     g_panel = panel;
 }

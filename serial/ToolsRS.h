@@ -3,6 +3,8 @@
 // The serial link: one checksummed Modbus RTU request/answer exchange over the COM port of the
 // main window's UART panel, and the Modbus CRC-16.
 
+#include "Crc16.h"
+
 #include <array>
 #include <cstdint>
 
@@ -25,8 +27,6 @@ inline constexpr uint8_t RsNested = 4;    // an exchange is already running: not
 inline constexpr uint8_t RsAborted = 5;   // AbortKey ended the exchange
 inline constexpr uint8_t RsBadLength = 6; // lengths outside the buffers: nothing done
 
-// Modbus CRC-16 (CRC-16/MODBUS) of the first count bytes of buf; 0xFFFF for count < 1.
-[[nodiscard]] uint16_t Crc16(const uint8_t* buf, int32_t count);
 
 // The UART panel whose port, TimeWait, PBRs and AbortKey the exchange uses (set by the main
 // window; nullptr detaches it).

@@ -1,24 +1,15 @@
 #include "ModbusRtuSlave.h"
 
 #include "ZelmBus.h"
+#include "serial/Crc16.h"
 
 namespace {
 // Bytes kept while waiting for the rest of a request; more than this is line noise.
 constexpr qsizetype MaxPending = 4096;
 } // namespace
 
-uint16_t ModbusRtuSlave::crc16(const uint8_t* data, qsizetype count) {
-    uint16_t crc = 0xFFFF;
-    for (qsizetype i = 0; i < count; ++i) {
-        crc ^= data[i];
-        for (int b = 0; b < 8; ++b)
-            crc = (crc & 1u) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001u) : crc >> 1;
-    }
-    return crc;
-}
-
 void ModbusRtuSlave::appendCrc(QByteArray& frame) {
-    const uint16_t crc = crc16(reinterpret_cast<const uint8_t*>(frame.constData()), frame.size());
+    const uint16_t crc = Crc16(reinterpret_cast<const uint8_t*>(frame.constData()), frame.size());
     frame.append(static_cast<char>(crc & 0xFF));
     frame.append(static_cast<char>(crc >> 8));
 }
@@ -35,7 +26,7 @@ QByteArray ModbusRtuSlave::feed(const QByteArray& bytes) {
     while (m_pending.size() - pos >= RequestLength) {
         const auto* p = reinterpret_cast<const uint8_t*>(m_pending.constData()) + pos;
         const uint16_t crc = static_cast<uint16_t>(p[6] | (p[7] << 8));
-        if (p[1] == ReadHoldingRegisters && crc16(p, 6) == crc) {
+        if (p[1] == ReadHoldingRegisters && Crc16(p, 6) == crc) {
             reply.append(answer(p));
             pos += RequestLength;
         } else {

@@ -27,8 +27,6 @@ public:
     [[nodiscard]] int64_t answered() const { return m_answered; }
     [[nodiscard]] int64_t skippedBytes() const { return m_skipped; }
 
-    // CRC-16/MODBUS: start 0xFFFF, reflected polynomial 0xA001, no final XOR. Sent low byte first.
-    [[nodiscard]] static uint16_t crc16(const uint8_t* data, qsizetype count);
     // Appends the CRC of everything in frame, low byte first.
     static void appendCrc(QByteArray& frame);
 
