@@ -1,6 +1,7 @@
 #include "CAN_Quorvex.h"
 
 #include "ProjectFile.h"
+#include "can/CanIdText.h"
 #include "can/DeviceMessage.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
@@ -41,8 +42,6 @@ const QColor RxLight(160, 208, 255);
 const QColor TxLight(192, 255, 160);
 const QColor RxPale(208, 224, 240);
 const QColor TxPale(224, 240, 208);
-
-QString hex8(uint32_t v) { return QLatin1String("0x") + QString::number(v, 16).toUpper().rightJustified(8, QLatin1Char('0')); }
 
 QColor windowColor() { return QApplication::palette().color(QPalette::Base); }
 QColor buttonFaceColor() { return QApplication::palette().color(QPalette::Button); }
@@ -255,16 +254,16 @@ void TCANQuorvex::LoadProjectAdres(const QString& section) {
 
 void TCANQuorvex::ShowProjectAdres() {
     Project.TitlePanel->setText(Project.Name);
-    Project.BasePanel->setText(hex8(static_cast<uint32_t>(Project.BaseAdr)));
-    Project.CommPanel->setText(Project.CommAdr == 0 ? QString() : hex8(static_cast<uint32_t>(Project.CommAdr)));
+    Project.BasePanel->setText(CanIdText(static_cast<uint32_t>(Project.BaseAdr)));
+    Project.CommPanel->setText(Project.CommAdr == 0 ? QString() : CanIdText(static_cast<uint32_t>(Project.CommAdr)));
     for (TZELM& row : Project.Devices) {
         row.RxPanel->Tag = 0;
         row.TxPanel->Tag = 0;
         const std::array<TPanel*, 4> panels{row.RsPanel, row.RxPanel, row.TxPanel, row.NamePanel};
         if (row.Use) {
             row.RsPanel->setText(QString::number(static_cast<uint32_t>(row.RSadr)));
-            row.RxPanel->setText(hex8(row.RXadr));
-            row.TxPanel->setText(hex8(row.TXadr));
+            row.RxPanel->setText(CanIdText(row.RXadr));
+            row.TxPanel->setText(CanIdText(row.TXadr));
             row.NamePanel->setText(row.Name);
             row.NamePanel->setToolTip(row.Name);  // the whole name, where the cell cuts it
             row.OpenButton->setText(QStringLiteral("S"));

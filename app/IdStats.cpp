@@ -1,5 +1,7 @@
 #include "IdStats.h"
 
+#include "can/CanIdText.h"
+
 void TIdStats::restartWith(uint32_t id) {
     m_used = 1;
     m_entries[0] = {id, 1};
@@ -46,8 +48,7 @@ QString TIdStats::text() const {
     s.reserve(m_used * 22);
     for (int j = 0; j < m_used; ++j) {
         const Entry& e = m_entries[static_cast<size_t>(j)];
-        s += QLatin1String("0x");
-        s += QString::number(e.Id, 16).toUpper().rightJustified(8, QLatin1Char('0'));
+        s += CanIdText(e.Id);
         s += QLatin1Char('(');
         s += QString::number(e.Hits);
         s += QLatin1String(") ");

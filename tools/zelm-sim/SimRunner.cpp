@@ -1,5 +1,6 @@
 #include "SimRunner.h"
 
+#include "can/CanIdText.h"
 #include "sim/CanFrameConvert.h"
 
 #include <QCanBus>
@@ -34,12 +35,9 @@ bool SimRunner::start() {
              << m_bus.deviceCount() << " device(s)\n";
     for (int i = 0; i < m_bus.deviceCount(); ++i) {
         const ZelmDevice& d = m_bus.device(i);
-        const auto hex = [](uint32_t v) {
-            return QStringLiteral("0x%1").arg(QString::number(v, 16).toUpper(), 8, QLatin1Char('0'));
-        };
         m_stdout << QStringLiteral("  row %1  RX %2  TX %3  RS %4  %5\n")
                         .arg(d.row(), 2)
-                        .arg(hex(d.rxAdr()), hex(d.txAdr()))
+                        .arg(CanIdText(d.rxAdr()), CanIdText(d.txAdr()))
                         .arg(d.rsAdr())
                         .arg(d.name());
     }
