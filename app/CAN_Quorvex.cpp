@@ -242,6 +242,7 @@ void TCANQuorvex::ProjectBoxChange() {
     }
     ReadCaptions(ini, Project.Name, Project);
     Project.DigiButChanged = false;
+    flushStatistics();  // the memo keeps the line of the traffic so far
     IdStats.reset();
 }
 
@@ -311,7 +312,7 @@ void TCANQuorvex::CanTimerTimer() {
                 if ((rx || tx) && row.WindowOpen) handOver(frame, row);
             }
         }
-        showStatistics(IdStats.text());
+        showStatistics();
     }
     if (CANswitch->isOn()) {
         const QColor window = windowColor();
@@ -329,8 +330,7 @@ void TCANQuorvex::CanTimerTimer() {
     }
 }
 
-void TCANQuorvex::showStatistics(QString text) {
-    m_statsText = std::move(text);
+void TCANQuorvex::showStatistics() {
     m_statsPending = true;
     const qint64 since = m_statsShown.isValid() ? m_statsShown.elapsed() : StatisticsIntervalMs;
     if (since >= StatisticsIntervalMs)
@@ -344,7 +344,7 @@ void TCANQuorvex::flushStatistics() {
     if (!m_statsPending) return;
     m_statsPending = false;
     m_statsShown.restart();
-    Memo1->setPlainText(m_statsText);
+    Memo1->setPlainText(IdStats.text());
 }
 
 void TCANQuorvex::handOver(const TCanFrame& frame, TZELM& row) {

@@ -78,7 +78,7 @@ private:
     void discardWindows();
     void showAdapterState();
     void toggleUartPanel();
-    void showStatistics(QString text);
+    void showStatistics();
 
     TProject Project;
     TIdStats IdStats;
@@ -87,9 +87,9 @@ private:
     quint64 m_framesProcessed = 0;
     qint64 m_lastTickMs = 0;
     qint64 m_longestTickGapMs = 0;
-    // The statistics line changes on every tick with traffic; Memo1 shows it at most every
-    // StatisticsIntervalMs (laying out the memo's text is the dearest part of a tick).
-    QString m_statsText;
+    // The statistics change on every tick with traffic; Memo1 shows their line at most every
+    // StatisticsIntervalMs (laying out the memo's text is the dearest part of a tick). The line is
+    // made when it is shown; whatever empties the statistics shows a pending line first.
     bool m_statsPending = false;
     QElapsedTimer m_statsShown;
     QTimer* m_statsTimer = nullptr;
