@@ -1,5 +1,7 @@
 #include "QtCanDriver.h"
 
+#include "CanTrafficTap.h"
+
 #include <QCanBus>
 #include <QCanBusFrame>
 #include <QEventLoop>
@@ -196,6 +198,7 @@ bool QtCanDriver::DeviceWriteMessages(SlCanHandle h, const TSlCanMessage* msgs, 
         frame.setPayload(QByteArray(reinterpret_cast<const char*>(m.Data), dlc));
         // An identifier too wide for its format is refused rather than cut.
         if (!frame.isValid() || !m_device->writeFrame(frame)) return false;
+        CanTrafficNotify(frame, CanTrafficDirection::Sent);
     }
     if (status != nullptr) *status = 0;
     return true;
@@ -223,6 +226,7 @@ void QtCanDriver::takeFrames() {
     const QList<QCanBusFrame> frames = m_device->readAllFrames();
     for (const QCanBusFrame& frame : frames) {
         if (frame.hasLocalEcho()) continue; // our own frames coming back are not traffic
+        CanTrafficNotify(frame, CanTrafficDirection::Received);
         TSlCanMessage msg;
         const QByteArray payload = frame.payload();
         msg.Flags = frame.hasExtendedFrameFormat() ? 1 : 0;

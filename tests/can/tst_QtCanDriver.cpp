@@ -3,6 +3,7 @@
 
 #include "FakeCanBusDevice.h"
 #include "can/CanAdapterName.h"
+#include "can/CanTrafficTap.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 
@@ -332,6 +333,32 @@ private slots:
         QCOMPARE(CanRx[1].ID, 0x123u);
         QCOMPARE(int(CanRx[1].DLC), 2);
         QCOMPARE(int(CanRx[1].Data[1]), 0xBB);
+    }
+
+    void trafficTapSeesEveryFramePassingTheAdapter() {
+        struct Tap : CanTrafficObserver {
+            QStringList seen;
+            void canTraffic(const QCanBusFrame& f, CanTrafficDirection d) override {
+                seen << QStringLiteral("%1%2")
+                            .arg(d == CanTrafficDirection::Sent ? 'T' : 'R')
+                            .arg(f.frameId(), 0, 16);
+            }
+        } tap;
+        CanTrafficAddObserver(&tap);
+        CanTrafficAddObserver(&tap); // added once only
+        install(1, 2);
+        CanOpen(1, 8);
+        QCanBusFrame echo = dataFrame(0x99, {}, false);
+        echo.setLocalEcho(true);
+        g_last->receive(
+            {dataFrame(0x10, {}, false), echo, dataFrame(0x11, {}, false), dataFrame(0x12, {}, false)});
+        QCOMPARE(drain(), QStringLiteral("10 11")); // the queue holds two, the tap saw all three
+        TSlCanMessage m = messageOf(1, 0x1F000000, 2, QByteArray::fromHex("AABB"));
+        QVERIFY(SlCan_DeviceWriteMessages(0, &m, 1, nullptr));
+        CanTrafficRemoveObserver(&tap);
+        g_last->receive({dataFrame(0x13, {}, false)});
+        (void)drain();
+        QCOMPARE(tap.seen, QStringList({"R10", "R11", "R12", "T1f000000"}));
     }
 
     void readTakesAtMostMaxCount() {
