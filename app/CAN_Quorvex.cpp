@@ -8,6 +8,7 @@
 #include "serial/ToolsRS.h"
 #include "serial/UartPanel.h"
 #include "ui/ErrorReport.h"
+#include "ui/FormStorage.h"
 #include "ui/IniFile.h"
 #include "ui/Panel.h"
 #include "ui/ProgramDir.h"
@@ -29,11 +30,13 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace {
 
-constexpr int TimerInterval = 10;                   // ms
-constexpr int FadeTicks = 5000 / TimerInterval;     // a lit cell fades out over five seconds
-constexpr int PaleBelow = 4000 / TimerInterval;     // after the first second it turns pale
+constexpr int TimerInterval = 10;               // ms
+constexpr int FadeTicks = 5000 / TimerInterval; // a lit cell fades out over five seconds
+constexpr int PaleBelow = 4000 / TimerInterval; // after the first second it turns pale
 constexpr int StatisticsIntervalMs = 100;
 constexpr int CellGap = 5;
 constexpr int CellHeight = 25;
@@ -43,12 +46,18 @@ const QColor TxLight(192, 255, 160);
 const QColor RxPale(208, 224, 240);
 const QColor TxPale(224, 240, 208);
 
-QColor windowColor() { return QApplication::palette().color(QPalette::Base); }
-QColor buttonFaceColor() { return QApplication::palette().color(QPalette::Button); }
+QColor windowColor() {
+    return QApplication::palette().color(QPalette::Base);
+}
+QColor buttonFaceColor() {
+    return QApplication::palette().color(QPalette::Button);
+}
 
-QString projectsIni() { return ProgramDir() + QStringLiteral("Projects.ini"); }
+QString projectsIni() {
+    return ProgramDir() + QStringLiteral("Projects.ini");
+}
 
-}  // namespace
+} // namespace
 
 TCANQuorvex::TCANQuorvex(QWidget* parent) : QWidget(parent) {
     FormCreate();
@@ -144,7 +153,8 @@ void TCANQuorvex::FormCreate() {
     Project.CommPanel = header(230);
 
     const int labelTop = 15 + 30 + 15;
-    for (QLabel* l : HeadLabels) l->move(l->x(), labelTop);
+    for (QLabel* l : HeadLabels)
+        l->move(l->x(), labelTop);
     buildRows();
 
     // The program's folder; a test or measurement may have chosen another one beforehand.
@@ -215,11 +225,12 @@ void TCANQuorvex::readProjectList() {
     if (list.ProjectNum < 0 || list.ProjectNum >= ProjectBox->count()) {
         // Rows stay built and empty, no project is selected; the user picks one from the list.
         ProjectBox->setCurrentIndex(-1);
-        ReportError(QStringLiteral("%1: the value %2 of \"ProjectNum\" in section [Projects] is not a valid "
-                                   "project number (0 to %3). No project is selected; choose one from the list.")
-                        .arg(QDir::toNativeSeparators(projectsIni()))
-                        .arg(list.ProjectNum)
-                        .arg(ProjectBox->count() - 1));
+        ReportError(
+            QStringLiteral("%1: the value %2 of \"ProjectNum\" in section [Projects] is not a valid "
+                           "project number (0 to %3). No project is selected; choose one from the list.")
+                .arg(QDir::toNativeSeparators(projectsIni()))
+                .arg(list.ProjectNum)
+                .arg(ProjectBox->count() - 1));
         return;
     }
     Project.Name = ProjectBox->itemText(list.ProjectNum);
@@ -235,14 +246,15 @@ void TCANQuorvex::ProjectBoxChange() {
     Project.Name = ProjectBox->itemText(index);
     if (index > 0) LoadProjectAdres(Project.Name);
 
+    // A refused write of the selection is reported, but the selection itself goes through: the
+    // captions are read for the project now shown (reading needs no write), so neither the windows
+    // nor a later save can mix another project's captions into this one.
     IniFile ini(projectsIni());
-    if (!ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), index)) {
+    if (!ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), index))
         ReportError(ini.errorString());
-        return;
-    }
     ReadCaptions(ini, Project.Name, Project);
     Project.DigiButChanged = false;
-    flushStatistics();  // the memo keeps the line of the traffic so far
+    flushStatistics(); // the memo keeps the line of the traffic so far
     IdStats.reset();
 }
 
@@ -256,7 +268,8 @@ void TCANQuorvex::LoadProjectAdres(const QString& section) {
 void TCANQuorvex::ShowProjectAdres() {
     Project.TitlePanel->setText(Project.Name);
     Project.BasePanel->setText(CanIdText(static_cast<uint32_t>(Project.BaseAdr)));
-    Project.CommPanel->setText(Project.CommAdr == 0 ? QString() : CanIdText(static_cast<uint32_t>(Project.CommAdr)));
+    Project.CommPanel->setText(Project.CommAdr == 0 ? QString()
+                                                    : CanIdText(static_cast<uint32_t>(Project.CommAdr)));
     for (TZELM& row : Project.Devices) {
         row.RxPanel->Tag = 0;
         row.TxPanel->Tag = 0;
@@ -266,10 +279,11 @@ void TCANQuorvex::ShowProjectAdres() {
             row.RxPanel->setText(CanIdText(row.RXadr));
             row.TxPanel->setText(CanIdText(row.TXadr));
             row.NamePanel->setText(row.Name);
-            row.NamePanel->setToolTip(row.Name);  // the whole name, where the cell cuts it
+            row.NamePanel->setToolTip(row.Name); // the whole name, where the cell cuts it
             row.OpenButton->setText(QStringLiteral("S"));
             row.OpenButton->setEnabled(true);
-            for (TPanel* p : panels) p->setColor(windowColor());
+            for (TPanel* p : panels)
+                p->setColor(windowColor());
         } else {
             row.NamePanel->setToolTip(QString());
             for (TPanel* p : panels) {
@@ -384,13 +398,15 @@ void TCANQuorvex::showAdapterState() {
     // and the memo says so when the switch is on but no adapter is open.
     const bool failed = CANswitch->isOn() && !CanOpened;
     QPalette pal = RxLabel1->palette();
-    pal.setColor(QPalette::WindowText, failed ? QColor(200, 0, 0) : QApplication::palette().color(QPalette::WindowText));
+    pal.setColor(QPalette::WindowText,
+                 failed ? QColor(200, 0, 0) : QApplication::palette().color(QPalette::WindowText));
     RxLabel1->setPalette(pal);
     if (failed) {
-        const QString why = !CanLoaded          ? QStringLiteral("the adapter library is not loaded")
-                            : CanDeviceCount <= 0 ? QStringLiteral("no CAN adapter found (canquorvex --help lists them; "
-                                                                   "--can demo plays the demo bus)")
-                                                  : QStringLiteral("the adapter refused to open");
+        const QString why = !CanLoaded ? QStringLiteral("the adapter library is not loaded")
+                            : CanDeviceCount <= 0
+                                ? QStringLiteral("no CAN adapter found (canquorvex --help lists them; "
+                                                 "--can demo plays the demo bus)")
+                                : QStringLiteral("the adapter refused to open");
         RxLabel1->setToolTip(QStringLiteral("No CAN adapter is open: %1.").arg(why));
         Memo1->setPlainText(QStringLiteral("No CAN adapter is open: %1.").arg(why));
     } else {
@@ -436,8 +452,17 @@ bool TCANQuorvex::FormClose() {
     if (Project.DigiButChanged) {
         IniFile ini(projectsIni());
         if (!WriteCaptions(ini, Project.Name, Project)) {
-            ReportError(ini.errorString());
-            return false;
+            const QString text = ini.errorString();
+            if (m_closingOnSignal) {
+                // Nobody could answer a question now: say it where the session's log keeps it.
+                std::fprintf(stderr, "CANQuorvex: %s; the renamed command captions were not saved.\n",
+                             qUtf8Printable(text));
+            } else if (!AskGoOnAfterError(text + QStringLiteral("\n\nThe renamed command captions are not "
+                                                                "saved. Make the file writable and close "
+                                                                "again, or close without saving them."),
+                                          QStringLiteral("Close without saving"))) {
+                return false;
+            }
         }
     }
     CanClose();
@@ -445,10 +470,20 @@ bool TCANQuorvex::FormClose() {
     return true;
 }
 
+void TCANQuorvex::closeOnSignal(int signalNumber) {
+    if (m_closed) return;
+    std::fprintf(stderr, "CANQuorvex: signal %d, closing\n", signalNumber);
+    m_closingOnSignal = true;
+    close();
+}
+
 void TCANQuorvex::closeEvent(QCloseEvent* event) {
     if (m_closed || FormClose()) {
         m_closed = true;
         event->accept();
+        // Quitting closes the device windows too: their placement is saved before that, with
+        // "Visible" = 1 for those still open.
+        TFormStorage::saveAllAtProgramEnd();
         // The device windows have no owner; the program ends with its main window.
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     } else {

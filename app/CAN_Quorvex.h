@@ -39,6 +39,9 @@ public:
     void switchCan(bool on);
     void ShoWinClick();
     void showWindowOfRow(int row);
+    // A termination signal (SIGTERM, SIGINT, SIGHUP) closes like the close button, but nobody is
+    // asked: captions that cannot be saved are reported on stderr and the program ends anyway.
+    void closeOnSignal(int signalNumber);
 
     [[nodiscard]] TProject& project() { return Project; }
     [[nodiscard]] const TIdStats& idStats() const { return IdStats; }
@@ -84,6 +87,7 @@ private:
     TIdStats IdStats;
     bool m_inSwitch = false;
     bool m_closed = false;
+    bool m_closingOnSignal = false;
     quint64 m_framesProcessed = 0;
     qint64 m_lastTickMs = 0;
     qint64 m_longestTickGapMs = 0;

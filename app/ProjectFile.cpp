@@ -2,18 +2,36 @@
 
 #include "ui/IniFile.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 const QString SectionProjects = QStringLiteral("Projects");
 
-QString indexed(const char* key, int i) { return QLatin1String(key) + QString::number(i); }
-}  // namespace
+QString indexed(const char* key, int i) {
+    return QLatin1String(key) + QString::number(i);
+}
+} // namespace
 
 TProjectList ReadProjectList(const IniFile& ini) {
     TProjectList list;
     list.ProjectQua = ini.readInteger(SectionProjects, QStringLiteral("ProjectQua"), 0);
     list.ProjectNum = ini.readInteger(SectionProjects, QStringLiteral("ProjectNum"), 0);
-    for (int k = 1; k <= list.ProjectQua; ++k) {
-        const QString key = indexed("Project", k);
+    // A name is read for every project the count claims, missing names defaulting to their key; but
+    // a count far beyond the keys of the section (a damaged or hostile file) is cut to what could
+    // exist: the number of keys there, or the highest "Project<k>" present.
+    int64_t bound = 0;
+    const QStringList keys = ini.keyNames(SectionProjects);
+    for (const QString& key : keys) {
+        if (!key.startsWith(QLatin1String("Project"), Qt::CaseInsensitive)) continue;
+        bool ok = false;
+        const int64_t k = QStringView(key).mid(7).toLongLong(&ok);
+        if (ok && k > bound && k <= list.ProjectQua) bound = k;
+    }
+    bound = std::max<int64_t>(bound, keys.size());
+    const int64_t count = std::min<int64_t>(list.ProjectQua, bound);
+    for (int64_t k = 1; k <= count; ++k) {
+        const QString key = QLatin1String("Project") + QString::number(k);
         list.Names << ini.readString(SectionProjects, key, key);
     }
     return list;
@@ -39,19 +57,24 @@ void ReadProjectSection(const IniFile& ini, const QString& section, TProject& pr
         TZELM& row = project.Devices[static_cast<size_t>(i)];
         row.Use = ini.readBool(section, indexed("Use_", i), false);
         if (!row.Use) continue;
-        can = ini.readInteger(section, indexed("CANadr_", i), static_cast<int32_t>(static_cast<uint32_t>(can) + 1u));
+        can = ini.readInteger(section, indexed("CANadr_", i),
+                              static_cast<int32_t>(static_cast<uint32_t>(can) + 1u));
         row.RSadr = ini.readInteger(section, indexed("RSadr_", i), i);
-        const uint32_t rxDefault = (static_cast<uint32_t>(can) << shift) + static_cast<uint32_t>(project.BaseAdr);
+        const uint32_t rxDefault =
+            (static_cast<uint32_t>(can) << shift) + static_cast<uint32_t>(project.BaseAdr);
         const uint32_t txDefault = rxDefault + static_cast<uint32_t>(project.PlusAdr);
-        row.TXadr = static_cast<uint32_t>(ini.readInteger(section, indexed("TXadr_", i), static_cast<int32_t>(txDefault)));
-        row.RXadr = static_cast<uint32_t>(ini.readInteger(section, indexed("RXadr_", i), static_cast<int32_t>(rxDefault)));
+        row.TXadr = static_cast<uint32_t>(
+            ini.readInteger(section, indexed("TXadr_", i), static_cast<int32_t>(txDefault)));
+        row.RXadr = static_cast<uint32_t>(
+            ini.readInteger(section, indexed("RXadr_", i), static_cast<int32_t>(rxDefault)));
         row.Name = ini.readString(section, indexed("Name_", i), indexed("ZELM_", i));
     }
 }
 
 void ReadCaptions(const IniFile& ini, const QString& section, TProject& project) {
     for (int j = 0; j < CommandCount; ++j)
-        project.DigiBut[static_cast<size_t>(j)] = ini.readString(section, indexed("DigiBut_", j), QStringLiteral("-"));
+        project.DigiBut[static_cast<size_t>(j)] =
+            ini.readString(section, indexed("DigiBut_", j), QStringLiteral("-"));
 }
 
 bool WriteCaptions(IniFile& ini, const QString& section, const TProject& project) {

@@ -2,6 +2,7 @@
 
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
+#include "SignalWatcher.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "serial/ComPort.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QFont>
 #include <QTimer>
+
+#include <csignal>
 
 int main(int argc, char* argv[]) {
     // Without TZ the C library looks at /etc/localtime again on every local-time conversion (Qt's
@@ -67,6 +70,11 @@ int main(int argc, char* argv[]) {
                 if (mainWindow.project().Devices[static_cast<size_t>(r)].Use) mainWindow.showWindowOfRow(r);
             mainWindow.activateWindow();
         }
+        // Logout, kill and Ctrl+C end the program the way the close button does: captions and
+        // window placement are saved, the adapter is closed, the exit code is 0.
+        TSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
+        QObject::connect(&signalWatcher, &TSignalWatcher::signalled, &mainWindow,
+                         [&mainWindow](int number) { mainWindow.closeOnSignal(number); });
         if (options.autoOn) QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.switchCan(true); });
         if (options.quitAfterMs > 0) QTimer::singleShot(options.quitAfterMs, &mainWindow, [&mainWindow] { mainWindow.close(); });
 

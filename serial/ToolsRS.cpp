@@ -128,10 +128,23 @@ uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
     }
     if (receive && !waitOutEmpty(port, stallTicks)) receive = false;
 
-    // Receive phase: every character restarts the time-out of TimeWait ticks.
+    // Receive phase: every character restarts the time-out of TimeWait ticks, within an overall
+    // deadline of the time the expected bytes take on the line (11 bits each at 8N2) plus twice
+    // TimeWait, so a peer that trickles its bytes just inside the time-out cannot hold the
+    // program for minutes.
+    TEventTimer overall;
+    const double lineSeconds = expectLen * 11.0 / std::max<int32_t>(port.baud(), 1);
+    overall.Deadline = std::chrono::steady_clock::now() +
+                       std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                           std::chrono::duration<double>(lineSeconds)) +
+                       EventTicks(2 * timeWait);
     bool got = false;
     int32_t received = 0;
     while (receive && received < expectLen) {
+        if (TimerExpired(overall)) {
+            got = false;
+            break;
+        }
         TEventTimer timer;
         NewTimer(timer, timeWait);
         got = false;
@@ -153,7 +166,7 @@ uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
                 got = true;
                 break;
             }
-        } while (!TimerExpired(timer));
+        } while (!TimerExpired(timer) && !TimerExpired(overall));
         if (!got) break;
     }
 

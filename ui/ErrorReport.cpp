@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QtGlobal>
 
 #include <utility>
@@ -13,11 +14,19 @@ TErrorReporter& currentReporter() {
     return reporter;
 }
 
-void defaultReport(const QString& text) {
+TGoOnQuestion& currentQuestion() {
+    static TGoOnQuestion question;
+    return question;
+}
+
+bool canShowBox() {
     const QString platform = QGuiApplication::platformName();
-    const bool canShowBox = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
-                            platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
-    if (!canShowBox) {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+           platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+void defaultReport(const QString& text) {
+    if (!canShowBox()) {
         qWarning("%s", qUtf8Printable(text));
         return;
     }
@@ -37,4 +46,25 @@ void ReportError(const QString& text) {
 
 TErrorReporter SetErrorReporter(TErrorReporter reporter) {
     return std::exchange(currentReporter(), std::move(reporter));
+}
+
+bool AskGoOnAfterError(const QString& text, const QString& goOnLabel) {
+    const TGoOnQuestion question = currentQuestion();
+    if (question) return question(text, goOnLabel);
+    if (!canShowBox()) {
+        ReportError(text);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* stay = box.addButton(QStringLiteral("Stay open"), QMessageBox::RejectRole);
+    QPushButton* goOn = box.addButton(goOnLabel, QMessageBox::DestructiveRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == goOn;
+}
+
+TGoOnQuestion SetGoOnQuestion(TGoOnQuestion question) {
+    return std::exchange(currentQuestion(), std::move(question));
 }

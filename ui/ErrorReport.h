@@ -15,3 +15,13 @@ void ReportError(const QString& text);
 
 // Replaces the reporter; an empty function restores the default one. Returns the previous reporter.
 TErrorReporter SetErrorReporter(TErrorReporter reporter);
+
+// An error after which the user may still go on at a cost: the report asks whether to go on
+// ("Close without saving"), "Stay open" being the default. True means go on. Where no box can be
+// shown (offscreen, minimal) the text is reported as above and the answer is "stay".
+using TGoOnQuestion = std::function<bool(const QString& text, const QString& goOnLabel)>;
+
+[[nodiscard]] bool AskGoOnAfterError(const QString& text, const QString& goOnLabel);
+
+// Replaces the question; an empty function restores the default one. Returns the previous one.
+TGoOnQuestion SetGoOnQuestion(TGoOnQuestion question);

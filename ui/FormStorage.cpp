@@ -84,6 +84,7 @@ bool TFormStorage::eventFilter(QObject* watched, QEvent* event) {
         // Spontaneous shows are the window system mapping a minimised window again: no showing.
         if (!event->spontaneous()) {
             m_closeRequested = false;
+            m_exitSaved = false;
             restoreFormPlacement();
         }
         break;
@@ -98,7 +99,9 @@ bool TFormStorage::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Hide:
         if (!event->spontaneous() && m_closeRequested) {
             m_closeRequested = false;
-            if (m_restored) saveFormPlacement(false);
+            // Quitting closes every window after the save at program end: that close is no
+            // user's, and must not overwrite the saved "Visible" = 1.
+            if (m_restored && !m_exitSaved) saveFormPlacement(false);
         }
         break;
     default:
@@ -115,6 +118,12 @@ void TFormStorage::saveAllAtExit() {
         if (std::find(live.begin(), live.end(), store) == live.end()) continue;
         if (store->m_form && store->m_restored && !store->m_savedSinceShown) store->saveFormPlacement(true);
     }
+}
+
+void TFormStorage::saveAllAtProgramEnd() {
+    saveAllAtExit();
+    for (TFormStorage* store : allStores())
+        store->m_exitSaved = true;
 }
 
 TFormStorage::TScreenMetrics TFormStorage::screenMetrics() {
@@ -265,16 +274,22 @@ void TFormStorage::restorePlacementFrom(const IniFile& ini) {
     std::optional<QPoint> normalPosition;
     if ((!minMaxText.isEmpty() || !normText.isEmpty()) && pixelsPerInch == metrics.pixelsPerInch) {
         // The border is fixed: the size is never restored, only where the window stands.
-        const QRect rect(QPoint(left, top), frame.size());
-        const int right = left + frame.width();
+        // Stored numbers may be anything up to the 32-bit extremes: the rectangle is worked out in
+        // 64 bits, so that a far-off one is seen as what it is and opens centred.
+        const qint64 right = qint64(left) + frame.width();
+        const qint64 bottom = qint64(top) + frame.height();
         if (left < right) {
             m_centreOnShow = false;
             m_minPosition = minPosition;
             m_maxPosition = maxPosition;
-            const bool visible = std::any_of(metrics.visibleAreas.begin(), metrics.visibleAreas.end(),
-                                             [&](const QRect& area) { return area.intersects(rect); });
+            const bool visible =
+                std::any_of(metrics.visibleAreas.begin(), metrics.visibleAreas.end(), [&](const QRect& area) {
+                    return !area.isEmpty() && left < qint64(area.x()) + area.width() &&
+                           qint64(area.x()) < right && top < qint64(area.y()) + area.height() &&
+                           qint64(area.y()) < bottom;
+                });
             if (visible) {
-                normalPosition = rect.topLeft();
+                normalPosition = QPoint(left, top);
             } else {
                 // A rectangle on no screen (a screen that is gone) would leave the window out of
                 // reach: it opens centred; the stored values stay until the next save.

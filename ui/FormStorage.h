@@ -73,6 +73,10 @@ public:
     // Saves every store whose window was restored and not saved since it was last shown, with
     // "Visible" = 1. Connected to QCoreApplication::aboutToQuit; calling it again does nothing.
     static void saveAllAtExit();
+    // The same save when the program is about to end (its main window closed): quitting then
+    // closes every window, and those closes save nothing more, so the saved "Visible" = 1 stays.
+    // A store whose window is shown again saves its closes as before.
+    static void saveAllAtProgramEnd();
 
     // The metrics of the running system; replaceable for tests (an empty function restores it).
     [[nodiscard]] static TScreenMetrics screenMetrics();
@@ -99,5 +103,6 @@ private:
     bool m_centreOnShow = true; // the window's design position: centred on the screen
     bool m_restored = false;    // a restore has happened at least once
     bool m_savedSinceShown = false;
+    bool m_exitSaved = false;      // saved at program end: the closes of quitting save nothing more
     bool m_closeRequested = false; // a close event arrived; the following hide grants it
 };

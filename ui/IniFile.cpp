@@ -1,11 +1,11 @@
 #include "IniFile.h"
 
 #include "Cp1251.h"
+#include "FileReplace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 // Only the char form is used: the text handed over is always UTF-8, decoded by us. The parser
@@ -343,6 +343,19 @@ bool IniFile::readBool(const QString& section, const QString& key, bool def) con
     return number ? *number != 0 : def;
 }
 
+QStringList IniFile::keyNames(const QString& section) const {
+    m_impl->refreshView();
+    SimpleIni::TNamesDepend keys;
+    QStringList names;
+    if (!m_impl->view.GetAllKeys(section.toUtf8().constData(), keys)) return names;
+    keys.sort(SimpleIni::Entry::LoadOrder());
+    for (const SimpleIni::Entry& e : keys) {
+        const QString name = QString::fromUtf8(e.pItem);
+        if (!names.contains(name, Qt::CaseInsensitive)) names << name;
+    }
+    return names;
+}
+
 bool IniFile::hasKey(const QString& section, const QString& key) const {
     return m_impl->lookup(section, key) != nullptr;
 }
@@ -459,15 +472,8 @@ bool IniFile::commitBatch() {
     if (existsNow && !info.isWritable()) return fail(QStringLiteral("Permission denied"));
 
     const QByteArray bytes = d.serialise();
-    QSaveFile save(m_path);
-    save.setDirectWriteFallback(false);
-    if (!save.open(QIODevice::WriteOnly)) return fail(save.errorString());
-    if (save.write(bytes) != bytes.size()) {
-        const QString why = save.errorString();
-        save.cancelWriting();
-        return fail(why);
-    }
-    if (!save.commit()) return fail(save.errorString());
+    QString why;
+    if (!ReplaceFileContents(m_path, bytes, &why)) return fail(why);
     d.diskBytes = bytes;
     d.onDisk = true;
     d.pending.clear();

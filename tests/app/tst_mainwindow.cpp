@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -29,8 +30,12 @@ const QColor RxLight(160, 208, 255);
 const QColor TxLight(192, 255, 160);
 const QColor RxPale(208, 224, 240);
 const QColor TxPale(224, 240, 208);
-QColor windowColor() { return QApplication::palette().color(QPalette::Base); }
-QColor faceColor() { return QApplication::palette().color(QPalette::Button); }
+QColor windowColor() {
+    return QApplication::palette().color(QPalette::Base);
+}
+QColor faceColor() {
+    return QApplication::palette().color(QPalette::Button);
+}
 
 const QByteArray TwoProjects =
     "; projects of the test\r\n"
@@ -40,7 +45,7 @@ const QByteArray TwoProjects =
     "DigiBut_0=Start\r\nDigiBut_16=Reset\r\n\r\n"
     "[Press]\r\nProtokol=3\r\nUse_0=1\r\nUse_1=1\r\nName_1=Пресс\r\n";
 
-}  // namespace
+} // namespace
 
 class TstMainWindow : public QObject {
     Q_OBJECT
@@ -66,6 +71,9 @@ private slots:
     void newProjectGivesFreshWindows();
     void closeSavesChangedCaptions();
     void closeWithUnwritableFileStaysOpen();
+    void closeAfterAnUnwritableFile_data();
+    void closeAfterAnUnwritableFile();
+    void closeOnSignalSavesRenamedCaptions();
     void closeWithoutChangesWritesNothing();
     void captionChangeDroppedByAProjectSwitch();
     void deviceWindowsShareTheirPlacement();
@@ -76,7 +84,8 @@ private:
     [[nodiscard]] QByteArray readProjects() const;
     std::unique_ptr<TCANQuorvex> makeWindow();
     void tick(TCANQuorvex& w, int n = 1) {
-        for (int i = 0; i < n; ++i) w.CanTimerTimer();
+        for (int i = 0; i < n; ++i)
+            w.CanTimerTimer();
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -114,7 +123,7 @@ QByteArray TstMainWindow::readProjects() const {
 
 std::unique_ptr<TCANQuorvex> TstMainWindow::makeWindow() {
     auto w = std::make_unique<TCANQuorvex>();
-    w->CanTimer->stop();  // the tests drive the ticks
+    w->CanTimer->stop(); // the tests drive the ticks
     return w;
 }
 
@@ -229,9 +238,9 @@ void TstMainWindow::placeholderLoadsNothing() {
     w->ProjectBox->setCurrentIndex(0);
     w->ProjectBoxChange();
     QVERIFY(readProjects().contains("ProjectNum=0\r\n"));
-    QCOMPARE(w->project().TitlePanel->text(), QStringLiteral("Line2"));  // header and rows as they were
+    QCOMPARE(w->project().TitlePanel->text(), QStringLiteral("Line2")); // header and rows as they were
     QCOMPARE(w->project().Devices[0].NamePanel->text(), QStringLiteral("Pump"));
-    QCOMPARE(w->project().DigiBut[0], QStringLiteral("-"));  // captions of the placeholder section
+    QCOMPARE(w->project().DigiBut[0], QStringLiteral("-")); // captions of the placeholder section
     QCOMPARE(w->idStats().used(), 0);
 }
 
@@ -248,14 +257,24 @@ void TstMainWindow::readOnlyFileStopsTheSelectionAtItsWrite() {
     w->ProjectBoxChange();
     QCOMPARE(m_errors.size(), 1);
     QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")), qPrintable(m_errors[0]));
-    QCOMPARE(readProjects(), TwoProjects);  // nothing lost, nothing half-written
-    // The project is loaded and shown; the captions, the flag and the statistics stay.
+    QCOMPARE(readProjects(), TwoProjects); // nothing lost, nothing half-written
+    // The selection goes through all the same: Press is shown with its own captions, the rename
+    // flag of Line2 is dropped and the statistics start afresh.
     QCOMPARE(w->project().Protokol, 3);
     QCOMPARE(w->project().Devices[1].NamePanel->text(), QStringLiteral("Пресс"));
-    QCOMPARE(w->project().DigiBut[0], QStringLiteral("Start"));
-    QVERIFY(w->project().DigiButChanged);
-    QCOMPARE(w->idStats().used(), 1);
+    QCOMPARE(w->project().DigiBut[0], QStringLiteral("-"));
+    QVERIFY(!w->project().DigiButChanged);
+    QCOMPARE(w->idStats().used(), 0);
+    // Writable again, a rename in Press and a close put Press's captions into Press, Line2's stay.
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    w->project().DigiBut[1] = QStringLiteral("Go");
+    w->project().DigiButChanged = true;
+    QVERIFY(w->close());
+    const QByteArray after = readProjects();
+    const QByteArray press = after.mid(after.indexOf("[Press]"));
+    QVERIFY2(press.contains("DigiBut_0=-") && press.contains("DigiBut_1=Go") && !press.contains("Start"),
+             press.constData());
+    QVERIFY(after.left(after.indexOf("[Press]")).contains("DigiBut_0=Start\r\nDigiBut_16=Reset"));
 }
 
 void TstMainWindow::invalidProjectNumIsReportedOnce_data() {
@@ -277,17 +296,18 @@ void TstMainWindow::invalidProjectNumIsReportedOnce() {
     QCOMPARE(w->ProjectBox->currentIndex(), -1);
     QCOMPARE(w->project().Devices[0].NamePanel->text(), QString());
     QVERIFY(w->project().Devices[15].OpenButton->isEnabled());
-    QCOMPARE(readProjects(), text);  // ProjectBoxChange did not run
+    QCOMPARE(readProjects(), text); // ProjectBoxChange did not run
 }
 
 void TstMainWindow::statisticsLine() {
     auto w = makeWindow();
     w->switchCan(true);
     QVERIFY(CanOpened);
-    for (uint32_t id : {0x100u, 0x100u, 0x110u, 0x110u, 0x110u}) m_fake->queueFrame(id, 8);
+    for (uint32_t id : {0x100u, 0x100u, 0x110u, 0x110u, 0x110u})
+        m_fake->queueFrame(id, 8);
     tick(*w);
     QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000100(2) "));
-    tick(*w, 3);  // ticks without frames leave the memo alone
+    tick(*w, 3); // ticks without frames leave the memo alone
     QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(3) 0x00000100(2) "));
     QCOMPARE(m_fake->lastReadTimeOut, 10u);
     // Lines that follow each other quickly reach the memo a little later, the latest one winning.
@@ -310,16 +330,16 @@ void TstMainWindow::cellsLightAndFade() {
     auto w = makeWindow();
     w->switchCan(true);
     const TZELM& r0 = w->project().Devices[0];
-    m_fake->queueFrame(0x110, 8);  // row 0 transmits
+    m_fake->queueFrame(0x110, 8); // row 0 transmits
     tick(*w);
     QCOMPARE(r0.TxPanel->color(), TxLight);
     QCOMPARE(r0.RxPanel->color(), windowColor());
     tick(*w, 99);
-    QCOMPARE(r0.TxPanel->color(), TxLight);  // light for a second (100 ticks)
+    QCOMPARE(r0.TxPanel->color(), TxLight); // light for a second (100 ticks)
     tick(*w);
     QCOMPARE(r0.TxPanel->color(), TxPale);
     tick(*w, 399);
-    QCOMPARE(r0.TxPanel->color(), TxPale);  // pale until five seconds
+    QCOMPARE(r0.TxPanel->color(), TxPale); // pale until five seconds
     tick(*w);
     QCOMPARE(r0.TxPanel->color(), windowColor());
     // Row 3 has TXadr 0x110 too: both rows light.
@@ -384,7 +404,7 @@ void TstMainWindow::switchOnWithoutAdapterSaysSo() {
     m_fake->deviceCount = 0;
     w->switchCan(true);
     QVERIFY(!CanOpened);
-    QVERIFY(w->CanTimer->isActive());  // the switch behaves as ever
+    QVERIFY(w->CanTimer->isActive()); // the switch behaves as ever
     QVERIFY(w->Memo1->toPlainText().contains(QStringLiteral("No CAN adapter is open")));
     QCOMPARE(w->RxLabel1->palette().color(QPalette::WindowText), QColor(200, 0, 0));
     w->switchCan(false);
@@ -396,7 +416,7 @@ void TstMainWindow::rowNotInUseIsNeverLit() {
     auto w = makeWindow();
     w->switchCan(true);
     TZELM& unused = w->project().Devices[1];
-    unused.RXadr = 0x100;  // a stale identifier of a row not in use
+    unused.RXadr = 0x100; // a stale identifier of a row not in use
     m_fake->queueFrame(0x100, 8);
     tick(*w, 5);
     QCOMPARE(unused.RxPanel->color(), faceColor());
@@ -415,7 +435,7 @@ void TstMainWindow::windowsOfRows() {
     QCOMPARE(first->TXadr, 0x110);
     QVERIFY(first->isVisible());
     QTest::mouseClick(r0.OpenButton, Qt::LeftButton);
-    QCOMPARE(r0.Window, first);  // one window per row however often clicked
+    QCOMPARE(r0.Window, first); // one window per row however often clicked
     first->close();
     QVERIFY(!first->isVisible());
     QVERIFY(r0.WindowOpen);
@@ -433,12 +453,12 @@ void TstMainWindow::handOverDirectionAndHiddenWindows() {
     auto w = makeWindow();
     w->switchCan(true);
     w->showWindowOfRow(0);
-    w->showWindowOfRow(3);  // same TXadr as row 0
-    w->showWindowOfRow(4);  // RXadr = TXadr
+    w->showWindowOfRow(3); // same TXadr as row 0
+    w->showWindowOfRow(4); // RXadr = TXadr
     TModbusForm* f0 = w->project().Devices[0].Window;
     TModbusForm* f3 = w->project().Devices[3].Window;
     TModbusForm* f4 = w->project().Devices[4].Window;
-    f0->close();  // hidden windows are still fed
+    f0->close(); // hidden windows are still fed
     // Register 30 := 0x1234 from the device on 0x110 (standard layout, Mask 4).
     m_fake->queueFrame(0x110, 8, {0, 0, 0, 0, 0x80, 30, 0x12, 0x34});
     // Register 31 := 7 on row 4's shared identifier.
@@ -456,7 +476,7 @@ void TstMainWindow::handOverDirectionAndHiddenWindows() {
     tick(*w);
     QCOMPARE(f0->regs()[32].Value, -1);
     QCOMPARE(f0->regs()[32].Direction, 1);
-    QCOMPARE(f3->msgCount(), 1);  // row 3 has RXadr 0x300
+    QCOMPARE(f3->msgCount(), 1); // row 3 has RXadr 0x300
 }
 
 void TstMainWindow::newProjectGivesFreshWindows() {
@@ -469,11 +489,12 @@ void TstMainWindow::newProjectGivesFreshWindows() {
     QPointer<TModbusForm> old = w->project().Devices[0].Window;
     QCOMPARE(old->regs()[30].Value, 0x1234);
     w->ProjectBox->setCurrentIndex(1);
-    w->ProjectBoxChange();  // the same project again still discards the windows
+    w->ProjectBoxChange(); // the same project again still discards the windows
     QVERIFY(old.isNull());
     QVERIFY(!w->project().Devices[0].WindowOpen);
     w->showWindowOfRow(0);
-    for (const TRegCell& c : w->project().Devices[0].Window->regs()) QCOMPARE(c.Value, 0);
+    for (const TRegCell& c : w->project().Devices[0].Window->regs())
+        QCOMPARE(c.Value, 0);
 }
 
 void TstMainWindow::closeSavesChangedCaptions() {
@@ -505,8 +526,60 @@ void TstMainWindow::closeWithUnwritableFileStaysOpen() {
     QVERIFY(w->isVisible());
     QCOMPARE(m_errors.size(), 1);
     QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")), qPrintable(m_errors[0]));
-    QVERIFY(CanOpened);  // the adapter stays as it was
+    QVERIFY(CanOpened); // the adapter stays as it was
     QVERIFY(CanLoaded);
+}
+
+void TstMainWindow::closeAfterAnUnwritableFile_data() {
+    QTest::addColumn<bool>("onSignal");
+    QTest::addColumn<bool>("userGoesOn");
+    QTest::newRow("user stays") << false << false;
+    QTest::newRow("user closes without saving") << false << true;
+    QTest::newRow("termination signal") << true << false;
+}
+
+void TstMainWindow::closeAfterAnUnwritableFile() {
+    QFETCH(bool, onSignal);
+    QFETCH(bool, userGoesOn);
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    w->switchCan(true);
+    w->project().DigiButChanged = true;
+    QVERIFY(QFile::remove(ProgramDir() + QStringLiteral("Projects.ini")));
+    QVERIFY(QDir(ProgramDir()).mkdir(QStringLiteral("Projects.ini")));
+    QStringList asked;
+    const TGoOnQuestion previous = SetGoOnQuestion([&](const QString& text, const QString& label) {
+        asked << text << label;
+        return userGoesOn;
+    });
+    if (onSignal)
+        w->closeOnSignal(15);
+    else
+        (void)w->close();
+    SetGoOnQuestion(previous);
+    const bool closed = onSignal || userGoesOn;
+    QCOMPARE(w->isVisible(), !closed);
+    QCOMPARE(CanLoaded, !closed); // a close that goes through frees the adapter
+    if (onSignal) {
+        QVERIFY(asked.isEmpty()); // nobody is asked at a signal
+    } else {
+        QCOMPARE(asked.size(), 2);
+        QVERIFY2(asked[0].contains(QStringLiteral("Projects.ini")), qPrintable(asked[0]));
+        QCOMPARE(asked[1], QStringLiteral("Close without saving"));
+    }
+    QVERIFY(QFileInfo(ProgramDir() + QStringLiteral("Projects.ini")).isDir());
+}
+
+void TstMainWindow::closeOnSignalSavesRenamedCaptions() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    w->project().DigiBut[2] = QStringLiteral("Пуск");
+    w->project().DigiButChanged = true;
+    w->closeOnSignal(1);
+    QVERIFY(!w->isVisible());
+    QVERIFY(readProjects().contains("DigiBut_2=Пуск"));
 }
 
 void TstMainWindow::closeWithoutChangesWritesNothing() {
@@ -527,7 +600,7 @@ void TstMainWindow::captionChangeDroppedByAProjectSwitch() {
     w->ProjectBox->setCurrentIndex(2);
     w->ProjectBoxChange();
     QVERIFY(!w->project().DigiButChanged);
-    QCOMPARE(w->project().DigiBut[2], QStringLiteral("-"));  // re-read from the new section
+    QCOMPARE(w->project().DigiBut[2], QStringLiteral("-")); // re-read from the new section
     QVERIFY(w->close());
     QVERIFY(!readProjects().contains("renamed"));
     QVERIFY(!readProjects().contains("DigiBut_2"));
@@ -567,7 +640,7 @@ void TstMainWindow::ctrlUShowsAndHidesTheUartPanel() {
     QTest::keyClick(w.get(), Qt::Key_U, Qt::ControlModifier);
     QVERIFY(w->GroupBox1->isVisible());
     QCOMPARE(w->GroupBox1->geometry(), QRect(472, 400, 273, 169));
-    QVERIFY(w->height() >= 400 + 169);  // the whole panel can be seen
+    QVERIFY(w->height() >= 400 + 169); // the whole panel can be seen
     QTest::keyClick(w.get(), Qt::Key_U, Qt::ControlModifier);
     QVERIFY(w->GroupBox1->isHidden());
     QCOMPARE(w->size(), QSize(801, 538));

@@ -11,6 +11,7 @@ import argparse
 import os
 import select
 import sys
+import time
 import tty
 
 
@@ -51,6 +52,7 @@ def main() -> None:
     ap.add_argument("--stall-after", type=int, default=-1, help="send only the first K bytes")
     ap.add_argument("--corrupt-at", type=int, default=-1, help="flip bit 0 of byte I")
     ap.add_argument("--extra", type=int, default=0, help="append N filler bytes after the answer")
+    ap.add_argument("--trickle", type=float, default=0.0, help="send the answer one byte every S seconds")
     args = ap.parse_args()
 
     regs = {r: 1000 + r for r in range(65536)}
@@ -84,6 +86,11 @@ def main() -> None:
         if args.stall_after >= 0:
             answer = answer[: args.stall_after]
         answer += bytes(0x55 for _ in range(args.extra))
+        if args.trickle > 0:
+            for b in answer:
+                os.write(fd, bytes([b]))
+                time.sleep(args.trickle)
+            continue
         view = memoryview(answer)
         while view:
             n = os.write(fd, view)

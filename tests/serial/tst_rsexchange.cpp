@@ -169,6 +169,11 @@ void TestRsExchange::misbehavingDevice_data() {
     QTest::newRow("answer stalls after 40 bytes")
         << QStringList{QStringLiteral("--stall-after"), QStringLiteral("40")} << 133 << int(RsNoAnswer) << 40
         << true;
+    // One byte every 0.15 s keeps inside TimeWait (4 ticks, 0.22 s) but would need 20 s for the
+    // whole answer: the overall deadline ends the exchange long before.
+    QTest::newRow("answer trickles in just inside the time-out")
+        << QStringList{QStringLiteral("--trickle"), QStringLiteral("0.15")} << 133 << int(RsNoAnswer) << 0
+        << true;
     QTest::newRow("corrupted data byte") << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("10")}
                                          << 133 << int(RsBadCrc) << 0 << false;
     QTest::newRow("corrupted CRC byte") << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("132")}

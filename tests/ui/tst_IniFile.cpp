@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <unistd.h>
 
@@ -51,6 +54,8 @@ private slots:
     void writesOfTwoObjectsMerge();
     void readerAndWriterAgree();
     void cp1251MatchesReferenceTable();
+    void fullDisk_data();
+    void fullDisk();
 
 private:
     QTemporaryDir m_dir;
@@ -477,6 +482,63 @@ void TestIniFile::cp1251MatchesReferenceTable() {
     for (int b = 0; b <= 0xFF; ++b)
         all.append(char(b));
     QCOMPARE(EncodeCp1251(DecodeCp1251(all)), all);
+}
+
+// A real full file system: a small tmpfs mounted for the test (root only). Whatever the size of
+// the file against the space left, a write either replaces it whole or leaves it byte for byte,
+// says why in words, and leaves no temporary file behind.
+void TestIniFile::fullDisk_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("freeKb");
+    for (const char* name : {"Projects.ini", "Quorvex.ini"}) {
+        QTest::addRow("%s, 327 bytes, disk full", name) << QString::fromLatin1(name) << 327 << 0;
+        QTest::addRow("%s, 10 KB, 4 KB free", name) << QString::fromLatin1(name) << 10 * 1024 << 4;
+        QTest::addRow("%s, 100 KB, 64 KB free", name) << QString::fromLatin1(name) << 100 * 1024 << 64;
+    }
+}
+
+void TestIniFile::fullDisk() {
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(int, freeKb);
+    if (::geteuid() != 0) QSKIP("mounting a small tmpfs needs root");
+    QTemporaryDir mountPoint;
+    const QString dir = mountPoint.path();
+    if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=1m", "tmpfs", dir}) != 0)
+        QSKIP("this machine does not let the test mount a tmpfs");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {dir}); });
+
+    const QString path = dir + u'/' + name;
+    QByteArray original = "[Modbus]\nFormVersion=1\n[Projects]\nProjectNum=1\n";
+    for (int i = 0; original.size() < size; ++i)
+        original += "Project" + QByteArray::number(i) + "=Line " + QByteArray::number(i) + "\n";
+    original.truncate(size - 1);
+    original += '\n';
+    QVERIFY(writeAll(path, original));
+    // Fill the rest, then give back what should stay free.
+    const QString filler = dir + QStringLiteral("/filler");
+    {
+        QFile f(filler);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (f.write(block) == block.size() && f.flush()) {
+        }
+    }
+    QVERIFY(QFile::resize(filler, std::max<qint64>(0, QFileInfo(filler).size() - freeKb * 1024)));
+
+    IniFile ini(path);
+    QVERIFY(!ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), 2));
+    QVERIFY2(ini.errorString().contains(path) && ini.errorString().contains(QStringLiteral("No space left")),
+             qPrintable(ini.errorString()));
+    QCOMPARE(readAll(path), original);
+    QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file left
+
+    QVERIFY(QFile::remove(filler));
+    QVERIFY(ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), 2));
+    QByteArray expected = original;
+    expected.replace("ProjectNum=1", "ProjectNum=2");
+    QCOMPARE(readAll(path), expected);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
