@@ -17,19 +17,10 @@ TProjectList ReadProjectList(const IniFile& ini) {
     TProjectList list;
     list.ProjectQua = ini.readInteger(SectionProjects, QStringLiteral("ProjectQua"), 0);
     list.ProjectNum = ini.readInteger(SectionProjects, QStringLiteral("ProjectNum"), 0);
-    // A name is read for every project the count claims, missing names defaulting to their key; but
-    // a count far beyond the keys of the section (a damaged or hostile file) is cut to what could
-    // exist: the number of keys there, or the highest "Project<k>" present.
-    int64_t bound = 0;
-    const QStringList keys = ini.keyNames(SectionProjects);
-    for (const QString& key : keys) {
-        if (!key.startsWith(QLatin1String("Project"), Qt::CaseInsensitive)) continue;
-        bool ok = false;
-        const int64_t k = QStringView(key).mid(7).toLongLong(&ok);
-        if (ok && k > bound && k <= list.ProjectQua) bound = k;
-    }
-    bound = std::max<int64_t>(bound, keys.size());
-    const int64_t count = std::min<int64_t>(list.ProjectQua, bound);
+    // A name is read for every project the count claims, missing names defaulting to their key; a
+    // count beyond the number of keys the section has (a damaged or hostile file) is cut to that
+    // number: nobody keeps two billion projects.
+    const int64_t count = std::min<int64_t>(list.ProjectQua, ini.keyNames(SectionProjects).size());
     for (int64_t k = 1; k <= count; ++k) {
         const QString key = QLatin1String("Project") + QString::number(k);
         list.Names << ini.readString(SectionProjects, key, key);

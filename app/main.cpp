@@ -37,6 +37,10 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication app(argc, argv);
+    // Logout, kill and Ctrl+C end the program the way the close button does: captions and window
+    // placement are saved, the adapter is closed, the exit code is 0. Watched from here on; a
+    // signal that comes before the main window is up is handled once the event loop runs.
+    TSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
     if (!styleChosen) QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
     // The windows are laid out for a small sans-serif face at 11 pixels; a metric-compatible
@@ -70,9 +74,6 @@ int main(int argc, char* argv[]) {
                 if (mainWindow.project().Devices[static_cast<size_t>(r)].Use) mainWindow.showWindowOfRow(r);
             mainWindow.activateWindow();
         }
-        // Logout, kill and Ctrl+C end the program the way the close button does: captions and
-        // window placement are saved, the adapter is closed, the exit code is 0.
-        TSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
         QObject::connect(&signalWatcher, &TSignalWatcher::signalled, &mainWindow,
                          [&mainWindow](int number) { mainWindow.closeOnSignal(number); });
         if (options.autoOn) QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.switchCan(true); });

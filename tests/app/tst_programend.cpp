@@ -1,0 +1,71 @@
+// The program as a process: however it ends — its close button, logout (SIGHUP), kill (SIGTERM)
+// or Ctrl+C (SIGINT) — it exits with 0 and leaves its open device windows saved as open.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+const QByteArray Projects = "[Projects]\nProjectQua=1\nProject1=Line\nProjectNum=1\n\n"
+                            "[Line]\nBaseAdr=0x100\nUse_0=1\nName_0=Pump\nUse_1=1\nName_1=Fan\n";
+
+ino_t inodeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+} // namespace
+
+class TestProgramEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void endsCleanly_data() {
+        QTest::addColumn<int>("signalNumber"); // 0: the main window is closed
+        QTest::newRow("close button") << 0;
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void endsCleanly() {
+        QFETCH(int, signalNumber);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("canquorvex"));
+        QVERIFY(QFile::copy(QStringLiteral(CANQUORVEX_PATH), program));
+        const QString projects = dir.filePath(QStringLiteral("Projects.ini"));
+        {
+            QFile f(projects);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(Projects);
+        }
+        const ino_t before = inodeOf(projects);
+
+        QProcess tool;
+        tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QStringList args{QStringLiteral("--can"), QStringLiteral("demo"), QStringLiteral("--open-all")};
+        if (signalNumber == 0) args << QStringLiteral("--quit-after") << QStringLiteral("500");
+        tool.start(program, args);
+        QVERIFY(tool.waitForStarted());
+        // The selection written at start (a new file by its atomic replacement) shows that the
+        // main window is up and the signals are watched.
+        QTRY_VERIFY_WITH_TIMEOUT(inodeOf(projects) != before, 10000);
+        if (signalNumber != 0) ::kill(static_cast<pid_t>(tool.processId()), signalNumber);
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tool.exitCode(), 0);
+
+        QFile placement(dir.filePath(QStringLiteral("Quorvex.ini")));
+        QVERIFY(placement.open(QIODevice::ReadOnly));
+        const QByteArray text = placement.readAll();
+        QVERIFY2(text.contains("Visible=1") && !text.contains("Visible=0"), text.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramEnd)
+#include "tst_programend.moc"
