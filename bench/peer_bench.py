@@ -1,0 +1,193 @@
+#!/usr/bin/python3
+"""The tool against a plain dumper: CPU of canquorvex and of Qt's canbusutil on the same bus.
+
+For each load (frames per second in total; 0 is an idle bus) and each round, zelm-sim hosts a
+virtualcan bus and plays the 16 devices of the example project "Stand16" in burst mode; Qt's own
+`canbusutil -l virtualcan URL` dumps the same stream to /dev/null, and canquorvex watches it with
+--auto-on --open-all, all sixteen device windows open (under Xvfb by default, so windows are
+painted by a real X server). Over the measuring window the CPU time of the tool and of canbusutil
+is sampled from /proc, with the tool's context switches (its wake-ups). Per round it prints CPU
+of each, their ratio, frames sent and received and the longest gap between monitor ticks; per
+load the min and median of the rounds.
+
+    bench/peer_bench.py --build build                       # 2300, 10000 and 0 frames/s, 3 rounds
+    bench/peer_bench.py --build build --rates 2300 --rounds 1 --offscreen
+"""
+
+import argparse
+import os
+import re
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from burst_bench import cpu_seconds, find_executable, prepare_projects  # noqa: E402
+
+
+def context_switches(pid):
+    try:
+        with open(f"/proc/{pid}/status") as f:
+            text = f.read()
+    except OSError:
+        return None
+    return sum(int(v) for v in re.findall(r"_ctxt_switches:\s+(\d+)", text))
+
+
+def wait_for(predicate, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if predicate():
+            return True
+        time.sleep(0.05)
+    return False
+
+
+def free_port():
+    import socket
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def one_round(args, tool, sim, canbusutil, rate):
+    scratch = tempfile.mkdtemp(prefix="peer_bench_")
+    port = free_port()
+    url = f"tcp://127.0.0.1:{port}/can0"
+    tool_copy = os.path.join(scratch, "canquorvex")
+    shutil.copy2(tool, tool_copy)
+    projects = os.path.join(scratch, "Projects.ini")
+    prepare_projects(args.projects_file, projects, args.project)
+    stats_file = os.path.join(scratch, "stats.txt")
+    sim_log = open(os.path.join(scratch, "zelm-sim.log"), "w+")
+    tool_log = open(os.path.join(scratch, "canquorvex.log"), "w+")
+    total = args.warmup + args.seconds
+    # An idle bus: zelm-sim hosts it but starts reporting only after the run.
+    delay = args.warmup if rate > 0 else total + 60
+    sim_cmd = [sim, "--can", f"virtualcan:{url}", "--project", projects, "--name", args.project,
+               "--burst", str(max(rate, 1)), "--delay", str(delay), "--duration", str(total)]
+    tool_cmd = [tool_copy, "--can", f"virtualcan:{url}", "--auto-on", "--open-all", "--stats-file", stats_file,
+                "--quit-after", str(int((total + 3.0) * 1000))]
+    env = dict(os.environ)
+    if args.offscreen:
+        env["QT_QPA_PLATFORM"] = "offscreen"
+    else:
+        tool_cmd = ["xvfb-run", "-a", "-s", "-screen 0 1920x1080x24"] + tool_cmd
+        env.pop("QT_QPA_PLATFORM", None)
+
+    sim_proc = subprocess.Popen(sim_cmd, stdout=sim_log, stderr=subprocess.STDOUT, cwd=scratch)
+
+    def sim_says(text):
+        sim_log.flush()
+        with open(sim_log.name) as f:
+            return text in f.read()
+
+    if not wait_for(lambda: sim_says("CAN connected") or sim_proc.poll() is not None, 5) or sim_proc.poll():
+        sys.exit(f"zelm-sim did not come up, see {sim_log.name}")
+    peer_proc = subprocess.Popen([canbusutil, "-l", "virtualcan", url], stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+    tool_proc = subprocess.Popen(tool_cmd, stdout=tool_log, stderr=subprocess.STDOUT, cwd=scratch, env=env)
+
+    def tool_pid():
+        if args.offscreen:
+            return tool_proc.pid
+        out = subprocess.run(["pgrep", "-n", "-f", "^" + re.escape(tool_copy)], capture_output=True, text=True)
+        return int(out.stdout.split()[0]) if out.stdout.split() else None
+
+    try:
+        time.sleep(args.warmup)
+        pid = tool_pid()
+        if pid is None or tool_proc.poll() is not None or peer_proc.poll() is not None:
+            sys.exit(f"the tool or canbusutil is not running, see {tool_log.name}")
+        t0 = time.monotonic()
+        tool0, peer0, ctx0 = cpu_seconds(pid), cpu_seconds(peer_proc.pid), context_switches(pid)
+        time.sleep(args.seconds - 0.5)
+        t1 = time.monotonic()
+        tool1, peer1, ctx1 = cpu_seconds(pid), cpu_seconds(peer_proc.pid), context_switches(pid)
+        tool_proc.wait(timeout=60)
+        if rate > 0:
+            sim_proc.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        sys.exit("a process did not end in time")
+    finally:
+        for p in (peer_proc, sim_proc, tool_proc):
+            if p.poll() is None:
+                p.send_signal(signal.SIGTERM)
+                try:
+                    p.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+
+    sim_log.seek(0)
+    m = re.search(r"total: sent=(\d+)", sim_log.read())
+    sent = int(m.group(1)) if m else None
+    stats = {}
+    if os.path.exists(stats_file):
+        with open(stats_file) as f:
+            stats = dict(re.findall(r"(\w+)=([\d.]+)", f.read()))
+    window = t1 - t0
+    result = {
+        "tool": 100.0 * (tool1 - tool0) / window,
+        "peer": 100.0 * (peer1 - peer0) / window,
+        "wakeups": (ctx1 - ctx0) / window if ctx0 is not None and ctx1 is not None else float("nan"),
+        "sent": sent if rate > 0 else 0,
+        "received": int(stats["frames_received"]) if "frames_received" in stats else None,
+        "gap": stats.get("max_tick_gap_ms", "?"),
+    }
+    sim_log.close()
+    tool_log.close()
+    shutil.rmtree(scratch, ignore_errors=True)
+    return result
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    root = os.path.dirname(here)
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("--build", default=os.path.join(root, "build"))
+    ap.add_argument("--rates", default="2300,10000,0", help="loads in frames/s, 0 = idle (default 2300,10000,0)")
+    ap.add_argument("--rounds", type=int, default=3)
+    ap.add_argument("--seconds", type=float, default=20.0, help="measuring window per round (default 20)")
+    ap.add_argument("--warmup", type=float, default=5.0)
+    ap.add_argument("--project", default="Stand16")
+    ap.add_argument("--projects-file", default=os.path.join(root, "tools", "Projects.example.ini"))
+    ap.add_argument("--offscreen", action="store_true", help="offscreen platform instead of Xvfb")
+    args = ap.parse_args()
+
+    build = os.path.abspath(args.build)
+    tool = find_executable(build, ["bin/canquorvex"])
+    sim = find_executable(build, ["tools/zelm-sim"])
+    canbusutil = shutil.which("canbusutil") or "/usr/lib/qt6/bin/canbusutil"
+    if not os.path.exists(canbusutil):
+        sys.exit("canbusutil not found (Debian package libqt6serialbus6-bin)")
+    if not args.offscreen and not shutil.which("xvfb-run"):
+        sys.exit("xvfb-run not found (Debian package xvfb), or use --offscreen")
+
+    print(f"{'load':>10} {'round':>5} {'tool %':>7} {'peer %':>7} {'ratio':>6} {'wakeups/s':>9} "
+          f"{'sent':>8} {'received':>8} {'gap ms':>6}")
+    summary = []
+    for rate in [int(r) for r in args.rates.split(",")]:
+        rows = []
+        for k in range(args.rounds):
+            r = one_round(args, tool, sim, canbusutil, rate)
+            rows.append(r)
+            ratio = r["tool"] / r["peer"] if r["peer"] > 0 else float("inf")
+            print(f"{rate or 'idle':>10} {k + 1:>5} {r['tool']:7.2f} {r['peer']:7.2f} {ratio:6.2f} "
+                  f"{r['wakeups']:9.0f} {r['sent']!s:>8} {r['received']!s:>8} {r['gap']:>6}", flush=True)
+        summary.append((rate, rows))
+    print()
+    print(f"{'load':>10} {'tool % min/median':>18} {'peer % min/median':>18} {'ratio of medians':>17}")
+    for rate, rows in summary:
+        tool = [r["tool"] for r in rows]
+        peer = [r["peer"] for r in rows]
+        med_t, med_p = statistics.median(tool), statistics.median(peer)
+        ratio = med_t / med_p if med_p > 0 else float("inf")
+        print(f"{rate or 'idle':>10} {min(tool):8.2f} / {med_t:6.2f}   {min(peer):8.2f} / {med_p:6.2f}   {ratio:15.2f}")
+
+
+if __name__ == "__main__":
+    main()
