@@ -14,9 +14,11 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
                                   QStringLiteral("Show this help, the CAN plugins and the interfaces found."));
     const QCommandLineOption can(QStringLiteral("can"),
                                  QStringLiteral("CAN adapter to offer, as PLUGIN:INTERFACE (repeatable, in order; "
-                                                "e.g. socketcan:can0, peakcan:usb0, virtualcan:can0), or 'demo' for "
-                                                "the built-in demo bus. Without it: every interface of the installed "
-                                                "hardware plugins."),
+                                                "e.g. socketcan:can0, peakcan:usb0, virtualcan:can0; "
+                                                "slcan:/dev/ttyACM0 or slcan:COM5 for a serial-line adapter, @BAUD "
+                                                "after it for one on a real UART), or 'demo' for the built-in demo "
+                                                "bus. Without it: every interface of the installed hardware plugins "
+                                                "and every attached serial-line adapter the tool recognises."),
                                  QStringLiteral("PLUGIN:INTERFACE"));
     const QCommandLineOption serial(QStringLiteral("serial"),
                                     QStringLiteral("Serial port for the Modbus link (e.g. /dev/ttyUSB0); without it "

@@ -7,6 +7,7 @@
 #include "can/QtCanDriver.h"
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
+#include "slcan/SlcanCanBusFactory.h"
 #include "ui/FormStorage.h"
 
 #include <QApplication>
@@ -26,6 +27,9 @@ int main(int argc, char* argv[]) {
     bool styleChosen = qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE");
     for (int i = 1; i < argc; ++i)
         styleChosen |= qstrcmp(argv[i], "-style") == 0 || qstrncmp(argv[i], "-style=", 7) == 0;
+    // The built-in adapters: the demo bus and serial-line adapters (--help lists them too).
+    RegisterDemoBus();
+    RegisterSlcanBus();
     // --help prints the options, the CAN plugins and their interfaces without needing a display.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-h") == 0 || qstrcmp(argv[i], "--help") == 0) {
@@ -56,7 +60,6 @@ int main(int argc, char* argv[]) {
     int exitCode = 0;
     if (!ParseCommandLine(QApplication::arguments(), options, exitCode)) return exitCode;
 
-    RegisterDemoBus();
     QList<CanAdapterName> adapters;
     for (const QString& text : options.can) adapters << *ParseCanAdapterName(text);
     if (options.can.isEmpty()) adapters = DiscoverHardwareAdapters();

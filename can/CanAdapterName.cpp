@@ -62,6 +62,11 @@ QList<CanAdapterName> DiscoverHardwareAdapters() {
         for (const QCanBusDeviceInfo& info : QCanBus::instance()->availableDevices(plugin, &error))
             if (canCreate(plugin, info.name(), &error)) result.append(CanAdapterName{plugin, info.name()});
     }
+    // Then the attached adapters of the built-in factories (serial-line adapters found by their USB
+    // identity).
+    for (const QString& plugin : inProcess)
+        for (const QCanBusDeviceInfo& info : ListCanDeviceFactoryInterfaces(plugin))
+            result.append(CanAdapterName{plugin, info.name()});
     return result;
 }
 
@@ -87,9 +92,22 @@ QString DescribeCanPlugins() {
                 "; a bus between programs: tcp://127.0.0.1:PORT/can0, never chosen without --can");
         text += QLatin1Char('\n');
     }
-    for (const QString& name : RegisteredCanDeviceFactories())
-        text += QStringLiteral("  %1: built in (--can %1)\n").arg(name);
-    text += QStringLiteral(
-        "Without --can the interfaces of the hardware plugins above are offered, in this order.\n");
+    for (const QString& name : RegisteredCanDeviceFactories()) {
+        if (name == QLatin1String(DemoPluginName)) {
+            text += QStringLiteral("  %1: built in (--can %1)\n").arg(name);
+            continue;
+        }
+        QStringList found;
+        for (const QCanBusDeviceInfo& info : ListCanDeviceFactoryInterfaces(name))
+            found << (info.description().isEmpty()
+                          ? info.name()
+                          : QStringLiteral("%1 (%2)").arg(info.name(), info.description()));
+        text +=
+            QStringLiteral("  %1: built in (--can %1:INTERFACE); %2\n")
+                .arg(name, found.isEmpty() ? QStringLiteral("no adapter attached")
+                                           : QStringLiteral("attached: ") + found.join(QStringLiteral(", ")));
+    }
+    text += QStringLiteral("Without --can the interfaces of the hardware plugins and the attached built-in "
+                           "adapters above are offered, in this order.\n");
     return text;
 }

@@ -23,7 +23,8 @@ inline constexpr char DemoInterfaceName[] = "demo0";
 [[nodiscard]] std::optional<CanAdapterName> ParseCanAdapterName(const QString& text);
 
 // Every interface the installed plugins report, except the virtual bus (it is not hardware, and
-// a virtual interface is chosen explicitly) and the in-process adapters.
+// a virtual interface is chosen explicitly), then the attached adapters the built-in factories
+// find (the demo bus finds none).
 [[nodiscard]] QList<CanAdapterName> DiscoverHardwareAdapters();
 
 // A few lines for --help: the installed plugins with the interfaces they report, and the

@@ -1,8 +1,10 @@
 #pragma once
 
-// Adapters that are not Qt CAN bus plugins (the built-in demo bus) register a factory under a
-// plugin name; QtCanDriver asks it for the device instead of QCanBus.
+// Adapters that are not Qt CAN bus plugins (the built-in demo bus, serial-line adapters) register a
+// factory under a plugin name; QtCanDriver asks it for the device instead of QCanBus.
 
+#include <QCanBusDeviceInfo>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,9 +14,16 @@ class QCanBusDevice;
 
 // Returns a new, unconnected device for the interface (the caller owns it), or nullptr and a reason.
 using CanDeviceFactory = std::function<QCanBusDevice*(const QString& interfaceName, QString* errorMessage)>;
+// The interfaces of that plugin attached now (hardware found by the factory); none for buses that
+// are only chosen by name.
+using CanInterfaceLister = std::function<QList<QCanBusDeviceInfo>()>;
 
-// Registers (or, with an empty factory, removes) the factory for a plugin name.
-void RegisterCanDeviceFactory(const QString& pluginName, CanDeviceFactory factory);
+// Registers (or, with an empty factory, removes) the factory for a plugin name, with the function
+// that lists its attached interfaces, if it has one.
+void RegisterCanDeviceFactory(const QString& pluginName, CanDeviceFactory factory,
+                              CanInterfaceLister lister = {});
 // The factory registered for the name, or an empty function.
 [[nodiscard]] CanDeviceFactory FindCanDeviceFactory(const QString& pluginName);
 [[nodiscard]] QStringList RegisteredCanDeviceFactories();
+// The interfaces the plugin's lister reports now; empty without a lister.
+[[nodiscard]] QList<QCanBusDeviceInfo> ListCanDeviceFactoryInterfaces(const QString& pluginName);

@@ -34,8 +34,20 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
         QStringLiteral("Also answer Modbus RTU read requests (function 3) on this "
                        "serial port."),
         QStringLiteral("PATH"));
+    const QCommandLineOption slcan(
+        QStringLiteral("slcan"),
+        QStringLiteral("Act as a serial-line CAN adapter (SLCAN) on this serial port or pty end: the tool "
+                       "opens the other end with --can slcan:PATH."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption slcanRefuse(
+        QStringLiteral("slcan-refuse"),
+        QStringLiteral("As the adapter, answer BEL to the commands starting with these letters (e.g. O)."),
+        QStringLiteral("LETTERS"));
+    const QCommandLineOption slcanStatus(
+        QStringLiteral("slcan-status"),
+        QStringLiteral("As the adapter, report these status flags (hex) to F."), QStringLiteral("HEX"));
     const QCommandLineOption baud(QStringLiteral("baud"),
-                                  QStringLiteral("Baud rate of the serial port (default 115200)."),
+                                  QStringLiteral("Baud rate of the serial ports (default 115200)."),
                                   QStringLiteral("BAUD"), QString::number(options.baud));
     const QCommandLineOption duration(QStringLiteral("duration"),
                                       QStringLiteral("Stop after S seconds (default: run until Ctrl+C)."),
@@ -44,7 +56,8 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
                                    QStringLiteral("Connect at once but start reporting only after S seconds "
                                                   "(lets the other side connect first)."),
                                    QStringLiteral("S"));
-    parser.addOptions({can, project, name, period, burst, bitrate, serial, baud, duration, delay});
+    parser.addOptions({can, project, name, period, burst, bitrate, serial, slcan, slcanRefuse, slcanStatus,
+                       baud, duration, delay});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -84,6 +97,17 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
     options.projectPath = parser.value(project);
     options.projectName = parser.value(name);
     options.serialPath = parser.value(serial);
+    options.slcanPath = parser.value(slcan);
+    options.slcanRefuse = parser.value(slcanRefuse);
+    if (parser.isSet(slcanStatus)) {
+        bool ok = false;
+        options.slcanStatus = parser.value(slcanStatus).toInt(&ok, 16);
+        if (!ok || options.slcanStatus < 0 || options.slcanStatus > 0xFF) {
+            *error = QStringLiteral("--slcan-status wants two hex digits, not \"%1\"")
+                         .arg(parser.value(slcanStatus));
+            return false;
+        }
+    }
     if (!number(period, 1, 3600000, options.periodMs)) return false;
     if (!number(burst, 1, 1000000, options.burstFps)) return false;
     if (!number(bitrate, 1, 10000000, options.bitRate)) return false;
@@ -105,8 +129,9 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
             return false;
         }
     }
-    if (options.canPlugin.isEmpty() && options.serialPath.isEmpty()) {
-        *error = QStringLiteral("nothing to play on: give --can PLUGIN:INTERFACE and/or --serial PATH");
+    if (options.canPlugin.isEmpty() && options.serialPath.isEmpty() && options.slcanPath.isEmpty()) {
+        *error = QStringLiteral(
+            "nothing to play on: give --can PLUGIN:INTERFACE, --slcan PATH and/or --serial PATH");
         return false;
     }
     return true;

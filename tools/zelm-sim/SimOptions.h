@@ -11,9 +11,12 @@ struct SimOptions {
     QString projectPath = QStringLiteral("Projects.ini");
     QString projectName; // empty: the project selected in the file
     int periodMs = 100;
-    int burstFps = 0;   // 0: period mode
-    int bitRate = 0;    // 0: leave the interface's bit rate alone
-    QString serialPath; // empty: no Modbus slave
+    int burstFps = 0;    // 0: period mode
+    int bitRate = 0;     // 0: leave the interface's bit rate alone
+    QString serialPath;  // empty: no Modbus slave
+    QString slcanPath;   // empty: no serial-line CAN adapter
+    QString slcanRefuse; // adapter commands answered with BEL (tests)
+    int slcanStatus = 0; // status flags reported to F
     int baud = 115200;
     double durationS = 0; // 0: run until stopped
     double delayS = 0;    // connect at once, start reporting after this many seconds

@@ -67,6 +67,25 @@ bool SimRunner::start() {
         m_stdout << "CAN: " << m_options.canPlugin << ":" << m_options.canInterface << "\n";
     }
 
+    if (!m_options.slcanPath.isEmpty()) {
+        SlcanAdapterSide::Options o;
+        o.path = m_options.slcanPath;
+        o.baud = m_options.baud;
+        o.refuse = m_options.slcanRefuse;
+        o.status = static_cast<uint8_t>(m_options.slcanStatus);
+        m_slcan = std::make_unique<SlcanAdapterSide>(o);
+        QString error;
+        if (!m_slcan->start(&error)) {
+            err << "zelm-sim: " << error << Qt::endl;
+            return false;
+        }
+        m_slcan->onFrameFromTool = [this](const TCanFrame& f) { onFrameFromSlcan(f); };
+        connect(m_slcan.get(), &SlcanAdapterSide::event, this, [this](const QString& text) {
+            m_stdout << text << "\n" << Qt::flush;
+        });
+        m_stdout << "SLCAN adapter on " << m_options.slcanPath << "\n";
+    }
+
     if (!m_options.serialPath.isEmpty()) {
         m_serial = std::make_unique<QSerialPort>();
         m_serial->setPortName(m_options.serialPath);
@@ -128,6 +147,13 @@ void SimRunner::onFramesReceived() {
     send(m_out);
 }
 
+void SimRunner::onFrameFromSlcan(const TCanFrame& frame) {
+    ++m_busFrames;
+    (void)m_bus.receive(frame, m_out);
+    // Echoes go out at once.
+    send(m_out);
+}
+
 void SimRunner::onSerialData() {
     const QByteArray reply = m_slave.feed(m_serial->readAll());
     if (!reply.isEmpty()) m_serial->write(reply);
@@ -152,13 +178,14 @@ void SimRunner::send(std::vector<TCanFrame>& frames) {
                 ++m_sendErrors;
         }
     }
+    if (m_slcan) m_sent += m_slcan->report(frames, m_bus.protokol());
     frames.clear();
 }
 
 void SimRunner::report() {
     const qint64 seconds = (m_clock.elapsed() + 500) / 1000;
     m_stdout << QStringLiteral("[%1 s]").arg(seconds, 4);
-    if (m_can) {
+    if (m_can || m_slcan) {
         m_stdout << QStringLiteral(" sent %1 (%2/s), received %3, for devices %4, registers written %5")
                         .arg(m_sent)
                         .arg(m_sent - m_lastSent)
@@ -168,8 +195,9 @@ void SimRunner::report() {
         if (m_sendErrors > 0) m_stdout << ", send errors " << m_sendErrors;
         if (m_bus.framesDropped() > 0) m_stdout << ", late " << m_bus.framesDropped();
     }
-    if (m_serial) m_stdout << (m_can ? "," : "") << " modbus answers " << m_slave.answered();
+    if (m_serial) m_stdout << (m_can || m_slcan ? "," : "") << " modbus answers " << m_slave.answered();
     if (m_can && !m_connected) m_stdout << ", CAN not connected";
+    if (m_slcan && !m_slcan->isChannelOpen()) m_stdout << ", SLCAN channel closed";
     m_stdout << "\n" << Qt::flush;
     m_lastSent = m_sent;
 }

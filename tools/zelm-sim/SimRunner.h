@@ -1,9 +1,11 @@
 #pragma once
 
-// Runs the simulated devices of one project: on a CAN bus (any Qt CAN plugin) and/or as a Modbus
-// RTU slave on a serial port, printing one status line per second and the totals at the end.
+// Runs the simulated devices of one project: on a CAN bus (any Qt CAN plugin), behind a simulated
+// serial-line CAN adapter and/or as a Modbus RTU slave on a serial port, printing one status line
+// per second and the totals at the end.
 
 #include "SimOptions.h"
+#include "SlcanAdapterSide.h"
 
 #include "sim/ModbusRtuSlave.h"
 #include "sim/ZelmBus.h"
@@ -45,6 +47,7 @@ private:
     void onCanState(QCanBusDevice::CanBusDeviceState state);
     void onCanError(QCanBusDevice::CanBusError error);
     void onSerialData();
+    void onFrameFromSlcan(const TCanFrame& frame);
     void send(std::vector<TCanFrame>& frames);
 
     SimOptions m_options;
@@ -52,6 +55,7 @@ private:
     ModbusRtuSlave m_slave{m_bus};
     std::unique_ptr<QCanBusDevice> m_can;
     std::unique_ptr<QSerialPort> m_serial;
+    std::unique_ptr<SlcanAdapterSide> m_slcan;
     bool m_connected = false;
     bool m_stopping = false;
     QTimer m_tick;

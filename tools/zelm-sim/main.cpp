@@ -1,4 +1,5 @@
-// zelm-sim: the simulated ZELM devices of a project on a CAN bus and/or a serial port.
+// zelm-sim: the simulated ZELM devices of a project on a CAN bus, behind a simulated serial-line
+// CAN adapter (--slcan PATH) and/or on a serial port.
 //   zelm-sim --can virtualcan:can0 --project Projects.ini --name Line2
 // Stops cleanly on Ctrl+C (SIGINT) and SIGTERM.
 
