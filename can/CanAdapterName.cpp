@@ -102,10 +102,10 @@ QString DescribeCanPlugins() {
             found << (info.description().isEmpty()
                           ? info.name()
                           : QStringLiteral("%1 (%2)").arg(info.name(), info.description()));
-        text +=
-            QStringLiteral("  %1: built in (--can %1:INTERFACE); %2\n")
-                .arg(name, found.isEmpty() ? QStringLiteral("no adapter attached")
-                                           : QStringLiteral("attached: ") + found.join(QStringLiteral(", ")));
+        text += QStringLiteral("  %1: built in (--can %1:%2); %3\n")
+                    .arg(name, CanDeviceFactoryInterfaceHint(name),
+                         found.isEmpty() ? QStringLiteral("no adapter attached")
+                                         : QStringLiteral("attached: ") + found.join(QStringLiteral(", ")));
     }
     text += QStringLiteral("Without --can the interfaces of the hardware plugins and the attached built-in "
                            "adapters above are offered, in this order.\n");

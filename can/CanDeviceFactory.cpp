@@ -7,6 +7,7 @@ namespace {
 struct Registration {
     CanDeviceFactory factory;
     CanInterfaceLister lister;
+    QString interfaceHint;
 };
 
 QMap<QString, Registration>& factories() {
@@ -16,10 +17,10 @@ QMap<QString, Registration>& factories() {
 
 } // namespace
 
-void RegisterCanDeviceFactory(const QString& pluginName, CanDeviceFactory factory,
-                              CanInterfaceLister lister) {
+void RegisterCanDeviceFactory(const QString& pluginName, CanDeviceFactory factory, CanInterfaceLister lister,
+                              const QString& interfaceHint) {
     if (factory)
-        factories().insert(pluginName, Registration{std::move(factory), std::move(lister)});
+        factories().insert(pluginName, Registration{std::move(factory), std::move(lister), interfaceHint});
     else
         factories().remove(pluginName);
 }
@@ -30,6 +31,11 @@ CanDeviceFactory FindCanDeviceFactory(const QString& pluginName) {
 
 QStringList RegisteredCanDeviceFactories() {
     return factories().keys();
+}
+
+QString CanDeviceFactoryInterfaceHint(const QString& pluginName) {
+    const QString hint = factories().value(pluginName).interfaceHint;
+    return hint.isEmpty() ? QStringLiteral("INTERFACE") : hint;
 }
 
 QList<QCanBusDeviceInfo> ListCanDeviceFactoryInterfaces(const QString& pluginName) {

@@ -19,11 +19,14 @@ using CanDeviceFactory = std::function<QCanBusDevice*(const QString& interfaceNa
 using CanInterfaceLister = std::function<QList<QCanBusDeviceInfo>()>;
 
 // Registers (or, with an empty factory, removes) the factory for a plugin name, with the function
-// that lists its attached interfaces, if it has one.
+// that lists its attached interfaces, if it has one, and how --help names its interfaces (e.g.
+// "PORT[@BAUD]").
 void RegisterCanDeviceFactory(const QString& pluginName, CanDeviceFactory factory,
-                              CanInterfaceLister lister = {});
+                              CanInterfaceLister lister = {}, const QString& interfaceHint = {});
 // The factory registered for the name, or an empty function.
 [[nodiscard]] CanDeviceFactory FindCanDeviceFactory(const QString& pluginName);
 [[nodiscard]] QStringList RegisteredCanDeviceFactories();
+// How --help names the plugin's interfaces; "INTERFACE" when the registration said nothing.
+[[nodiscard]] QString CanDeviceFactoryInterfaceHint(const QString& pluginName);
 // The interfaces the plugin's lister reports now; empty without a lister.
 [[nodiscard]] QList<QCanBusDeviceInfo> ListCanDeviceFactoryInterfaces(const QString& pluginName);

@@ -35,5 +35,5 @@ void RegisterSlcanBus() {
         [](const QString& interfaceName, QString* errorMessage) {
             return factory.createDevice(interfaceName, errorMessage);
         },
-        [] { return factory.availableDevices(nullptr); });
+        [] { return factory.availableDevices(nullptr); }, QStringLiteral("PORT[@BAUD]"));
 }
