@@ -256,7 +256,9 @@ bool SlcanCanBusDevice::sendLine(const QByteArray& line) {
 
 void SlcanCanBusDevice::onPortError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || m_step == Step::Idle) return;
-    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::DeviceNotFoundError;
+    const QString file = portFile(m_portName);
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::DeviceNotFoundError ||
+                      (!file.isEmpty() && !QFileInfo::exists(file));
     const QString why = gone ? tr("the serial port went away (unplugged?): %1").arg(m_port.errorString())
                              : tr("the serial port failed: %1").arg(m_port.errorString());
     if (m_step == Step::Running)

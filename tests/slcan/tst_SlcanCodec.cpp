@@ -2,7 +2,6 @@
 // the bit-rate commands and the status flags as Qt error frames.
 
 #include "slcan/SlcanCodec.h"
-#include "slcan/SlcanUsbAdapters.h"
 
 #include "can/QtCanDriver.h"
 
@@ -131,15 +130,12 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::newRow("bare CR") << QByteArray() << int(SlcanReplyKind::Ok) << 0;
         QTest::newRow("z") << QByteArray("z") << int(SlcanReplyKind::SentAck) << 0;
-        QTest::newRow("Z") << QByteArray("Z") << int(SlcanReplyKind::SentAck) << 0;
         QTest::newRow("z with more") << QByteArray("zz") << int(SlcanReplyKind::Malformed) << 0;
         QTest::newRow("status 00") << QByteArray("F00") << int(SlcanReplyKind::Status) << 0;
         QTest::newRow("status A4") << QByteArray("FA4") << int(SlcanReplyKind::Status) << 0xA4;
         QTest::newRow("status one digit") << QByteArray("F4") << int(SlcanReplyKind::Malformed) << 0;
-        QTest::newRow("status not hex") << QByteArray("FX0") << int(SlcanReplyKind::Malformed) << 0;
         QTest::newRow("version") << QByteArray("V1013") << int(SlcanReplyKind::Text) << 0;
         QTest::newRow("frame") << QByteArray("t1230") << int(SlcanReplyKind::Frame) << 0;
-        QTest::newRow("broken frame") << QByteArray("t12") << int(SlcanReplyKind::Malformed) << 0;
         QTest::newRow("noise") << QByteArray("\x01?%") << int(SlcanReplyKind::Malformed) << 0;
     }
     void classifiesReplies() {
@@ -189,9 +185,6 @@ private slots:
         QTest::newRow("code 0x8002") << QtCanDriver::bitRateForCode(0x8002) << QByteArray("S6");
         QTest::newRow("code 0x8000") << QtCanDriver::bitRateForCode(0x8000) << QByteArray("S8");
         QTest::newRow("code 0x800A") << QtCanDriver::bitRateForCode(0x800A) << QByteArray("S0");
-        QTest::newRow("20k") << 20000 << QByteArray("S1");
-        QTest::newRow("50k") << 50000 << QByteArray("S2");
-        QTest::newRow("100k") << 100000 << QByteArray("S3");
         QTest::newRow("800k") << 800000 << QByteArray("S7");
         QTest::newRow("no command for 83.3k") << 83333 << QByteArray();
     }
@@ -235,23 +228,6 @@ private slots:
             QCOMPARE(int(uint8_t(frame->payload().at(1))), controller);
         }
         QTEST(int(SlcanBusStatusOf(static_cast<uint8_t>(flags))), "busStatus");
-    }
-
-    void knownUsbAdapters_data() {
-        QTest::addColumn<int>("vendor");
-        QTest::addColumn<int>("product");
-        QTest::addColumn<bool>("known");
-        QTest::newRow("CANable") << 0xAD50 << 0x60C4 << true;
-        QTest::newRow("USBtin") << 0x04D8 << 0x000A << true;
-        QTest::newRow("Lawicel CANUSB") << 0x0403 << 0xFFA8 << true;
-        QTest::newRow("plain FTDI bridge (an RS-485 stick as likely)") << 0x0403 << 0x6001 << false;
-        QTest::newRow("CH340 bridge") << 0x1A86 << 0x7523 << false;
-    }
-    void knownUsbAdapters() {
-        QFETCH(int, vendor);
-        QFETCH(int, product);
-        QTEST(FindSlcanUsbAdapter(static_cast<uint16_t>(vendor), static_cast<uint16_t>(product)) != nullptr,
-              "known");
     }
 };
 
