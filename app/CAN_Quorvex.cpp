@@ -1,5 +1,6 @@
 #include "CAN_Quorvex.h"
 
+#include "BusHealthPanel.h"
 #include "ProjectFile.h"
 #include "can/CanIdText.h"
 #include "can/DeviceMessage.h"
@@ -136,6 +137,9 @@ void TCANQuorvex::FormCreate() {
     RxLabel1 = new QLabel(QStringLiteral("CAN on"), this);
     RxLabel1->move(245, 440);
     RxLabel1->adjustSize();
+
+    BusPanel = new BusHealthPanel(this);
+    BusPanel->setGeometry(378, 420, 88, 112);
 
     auto* uartAction = new QAction(this);
     uartAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
@@ -370,11 +374,14 @@ void TCANQuorvex::CANswitchClick() {
     flushStatistics();
     if (CANswitch->isOn()) {
         m_inSwitch = true;
-        CanOpen(Button125->isChecked() ? 1 : 2, 8);
+        const int bitRateIndex = Button125->isChecked() ? 1 : 2;
+        CanOpen(bitRateIndex, 8);
         m_inSwitch = false;
         m_lastTickMs = 0;
         CanTimer->start();
+        BusPanel->switchedOn(bitRateIndex);
     } else {
+        BusPanel->switchedOff();
         CanClose();
         CanTimer->stop();
         IdStats.clearUsed();

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+class BusHealthPanel;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -66,6 +67,8 @@ public:
     QRadioButton* Button125 = nullptr;
     QRadioButton* Button250 = nullptr;
     QLabel* RxLabel1 = nullptr;
+    // Bus load, frame rates, errors, bus state and lost frames while the switch is on.
+    BusHealthPanel* BusPanel = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -29,7 +29,8 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
                                      QStringLiteral("Open the device window of every row in use at start."));
     const QCommandLineOption stats(QStringLiteral("stats-file"),
                                    QStringLiteral("At exit, write the monitor's figures (frames received, longest "
-                                                  "gap between ticks) to this file."),
+                                                  "gap between ticks, peak bus load, error frames, frames "
+                                                  "dropped) to this file."),
                                    QStringLiteral("PATH"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("End the program after this many milliseconds."),

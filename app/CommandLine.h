@@ -10,7 +10,7 @@ struct TAppOptions {
     QString serial;        // a serial device path standing for the COM port
     bool autoOn = false;   // switch CAN on at start
     bool openAll = false;  // open the device windows of every row in use at start
-    QString statsFile;     // at exit, write "frames_received=N max_tick_gap_ms=X" there
+    QString statsFile;     // at exit, write "frames_received=N max_tick_gap_ms=X ..." there
     int quitAfterMs = 0;   // end the program by itself after this many milliseconds (0 = never)
 };
 

@@ -1,5 +1,6 @@
 // The program entry: SetQuorvex_ZELM_CAN.
 
+#include "BusHealthPanel.h"
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
 #include "SignalWatcher.h"
@@ -88,9 +89,13 @@ int main(int argc, char* argv[]) {
         if (!options.statsFile.isEmpty()) {
             QFile f(options.statsFile);
             if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                f.write(QStringLiteral("frames_received=%1 max_tick_gap_ms=%2\n")
+                f.write(QStringLiteral("frames_received=%1 max_tick_gap_ms=%2 bus_load_peak_percent=%3 "
+                                       "error_frames=%4 frames_dropped=%5\n")
                             .arg(mainWindow.framesProcessed())
                             .arg(mainWindow.longestTickGapMs())
+                            .arg(mainWindow.BusPanel->meter().peakLoadPercent(), 0, 'f', 1)
+                            .arg(mainWindow.BusPanel->meter().errorFrames())
+                            .arg(mainWindow.BusPanel->framesLost())
                             .toUtf8());
         }
     }

@@ -29,6 +29,9 @@ public:
 
     bool writeFrame(const QCanBusFrame& frame) override;
     QString interpretErrorFrame(const QCanBusFrame& errorFrame) override;
+    // The demo bus has no errors: its controller is always error active.
+    [[nodiscard]] bool hasBusStatus() const override { return true; }
+    [[nodiscard]] CanBusStatus busStatus() override { return CanBusStatus::Good; }
 
     [[nodiscard]] const ZelmBus& bus() const { return m_bus; }
 

@@ -120,6 +120,7 @@ bool SimRunner::start() {
 void SimRunner::onCanState(QCanBusDevice::CanBusDeviceState state) {
     if (state == QCanBusDevice::ConnectedState) {
         m_connected = true;
+        m_health.restart(m_clock.elapsed(), busBitRate());
         m_stdout << "CAN connected\n" << Qt::flush;
     } else if (state == QCanBusDevice::UnconnectedState && m_connected && !m_stopping) {
         m_connected = false;
@@ -138,6 +139,7 @@ void SimRunner::onFramesReceived() {
     if (!m_can) return;
     while (m_can->framesAvailable() > 0) {
         const QCanBusFrame frame = m_can->readFrame();
+        m_health.canTraffic(frame, CanTrafficDirection::Received);
         TCanFrame in;
         if (!FromQtFrame(frame, in)) continue;
         ++m_busFrames;
@@ -172,10 +174,13 @@ void SimRunner::tick() {
 void SimRunner::send(std::vector<TCanFrame>& frames) {
     if (m_can && m_connected) {
         for (const TCanFrame& f : frames) {
-            if (m_can->writeFrame(ToQtFrame(f, m_bus.protokol())))
+            const QCanBusFrame q = ToQtFrame(f, m_bus.protokol());
+            if (m_can->writeFrame(q)) {
                 ++m_sent;
-            else
+                m_health.canTraffic(q, CanTrafficDirection::Sent);
+            } else {
                 ++m_sendErrors;
+            }
         }
     }
     if (m_slcan) m_sent += m_slcan->report(frames, m_bus.protokol());
@@ -194,12 +199,34 @@ void SimRunner::report() {
                         .arg(m_bus.registersWritten());
         if (m_sendErrors > 0) m_stdout << ", send errors " << m_sendErrors;
         if (m_bus.framesDropped() > 0) m_stdout << ", late " << m_bus.framesDropped();
+        if (m_connected) reportBusHealth();
     }
     if (m_serial) m_stdout << (m_can || m_slcan ? "," : "") << " modbus answers " << m_slave.answered();
     if (m_can && !m_connected) m_stdout << ", CAN not connected";
     if (m_slcan && !m_slcan->isChannelOpen()) m_stdout << ", SLCAN channel closed";
     m_stdout << "\n" << Qt::flush;
     m_lastSent = m_sent;
+}
+
+int SimRunner::busBitRate() const {
+    const QVariant configured = m_can->configurationParameter(QCanBusDevice::BitRateKey);
+    if (configured.isValid() && configured.toInt() > 0) return configured.toInt();
+    return m_options.bitRate > 0 ? m_options.bitRate : AssumedBitRate;
+}
+
+void SimRunner::reportBusHealth() {
+    m_health.sample(m_clock.elapsed());
+    m_stdout << QStringLiteral(", load %1 % (peak %2 %) of %3 kbit/s, error frames %4")
+                    .arg(m_health.loadPercent(), 0, 'f', 1)
+                    .arg(m_health.peakLoadPercent(), 0, 'f', 1)
+                    .arg(m_health.bitRate() / 1000.0)
+                    .arg(m_health.errorFrames());
+    if (m_health.errorFrames() > 0) m_stdout << " (last: " << BusErrorText(m_health.lastError()) << ")";
+    m_stdout << ", lost " << m_health.overruns();
+    BusState state = m_health.errorFrameState();
+    if (m_can->hasBusStatus())
+        if (const BusState reported = BusStateOf(m_can->busStatus()); reported != BusState::Unknown) state = reported;
+    if (state != BusState::Unknown) m_stdout << ", bus " << BusStateText(state);
 }
 
 void SimRunner::stop() {
@@ -219,7 +246,8 @@ void SimRunner::stop() {
 
 void SimRunner::printTotals() {
     m_stdout << QStringLiteral("total: sent=%1 received=%2 for_devices=%3 written=%4 send_errors=%5 late=%6 "
-                               "modbus_answers=%7 seconds=%8\n")
+                               "modbus_answers=%7 seconds=%8 bus_load_peak_percent=%9 error_frames=%10 "
+                               "frames_dropped=%11\n")
                     .arg(m_sent)
                     .arg(m_busFrames)
                     .arg(m_bus.framesForDevices())
@@ -228,5 +256,8 @@ void SimRunner::printTotals() {
                     .arg(m_bus.framesDropped())
                     .arg(m_slave.answered())
                     .arg(static_cast<double>(m_clock.elapsed()) / 1000.0, 0, 'f', 1)
+                    .arg(m_health.peakLoadPercent(), 0, 'f', 1)
+                    .arg(m_health.errorFrames())
+                    .arg(m_health.overruns())
              << Qt::flush;
 }

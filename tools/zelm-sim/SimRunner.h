@@ -10,6 +10,8 @@
 #include "sim/ModbusRtuSlave.h"
 #include "sim/ZelmBus.h"
 
+#include "BusHealthMeter.h"
+
 #include <QCanBusDevice>
 #include <QElapsedTimer>
 #include <QObject>
@@ -24,6 +26,8 @@ class SimRunner : public QObject {
     Q_OBJECT
 public:
     static constexpr int TickMs = 5;
+    // The bit rate the load is counted against when the interface does not tell its own.
+    static constexpr int AssumedBitRate = 250000;
 
     SimRunner(SimOptions options, ZelmBus bus, QObject* parent = nullptr);
     ~SimRunner() override;
@@ -43,12 +47,16 @@ signals:
 private:
     void tick();
     void report();
+    void reportBusHealth();
     void onFramesReceived();
     void onCanState(QCanBusDevice::CanBusDeviceState state);
     void onCanError(QCanBusDevice::CanBusError error);
     void onSerialData();
     void onFrameFromSlcan(const TCanFrame& frame);
     void send(std::vector<TCanFrame>& frames);
+    // The bit rate the bus load is counted against: the interface's, else the one asked for, else
+    // the tool's usual 250 kbit/s.
+    [[nodiscard]] int busBitRate() const;
 
     SimOptions m_options;
     ZelmBus m_bus;
@@ -68,4 +76,6 @@ private:
     int64_t m_sendErrors = 0;
     int64_t m_lastSent = 0;
     int64_t m_busFrames = 0; // every data frame received from the bus
+    // Load, errors, state and overruns of the bus, one slot per status line.
+    BusHealthMeter m_health{1};
 };

@@ -1,0 +1,238 @@
+#include "BusHealthPanel.h"
+
+#include "can/QtCanDriver.h"
+#include "can/SlCanDriver.h"
+#include "can/ToolsCan.h"
+#include "ui/Panel.h"
+
+#include <QApplication>
+#include <QCanBusDevice>
+#include <QGridLayout>
+#include <QLabel>
+
+#include <iterator>
+
+namespace {
+
+const QColor StateAmber(255, 200, 0);
+const QColor StateRed(255, 90, 90);
+
+const QString NoFigure = QStringLiteral("–");
+
+QString loadTip(const QString& bitRate) {
+    return QStringLiteral("Bus load over the last second, in percent of the bit rate (%1): every frame received "
+                          "and sent, counted at its longest possible length on the wire with stuff bits and the "
+                          "gap between frames (a standard frame 55 bits plus 10 per data byte, an extended one "
+                          "80 plus 10 per byte).")
+        .arg(bitRate);
+}
+
+QString percentText(double percent) {
+    return QString::number(percent, 'f', 1) + QStringLiteral(" %");
+}
+
+} // namespace
+
+BusHealthPanel::BusHealthPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Bus "), parent) {
+    m_clock.start();
+    m_timer.setInterval(RefreshMs);
+    connect(&m_timer, &QTimer::timeout, this, &BusHealthPanel::refresh);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 2, 4, 3);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    grid->setColumnStretch(1, 1);
+    auto row = [this, grid](int r, const QString& caption, const QString& tip) {
+        auto* name = new QLabel(caption, this);
+        auto* value = new QLabel(NoFigure, this);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        name->setToolTip(tip);
+        value->setToolTip(tip);
+        grid->addWidget(name, r, 0);
+        grid->addWidget(value, r, 1);
+        return value;
+    };
+    LoadValue = row(0, QStringLiteral("Load"), loadTip(QStringLiteral("the one the switch opens with")));
+    PeakValue = row(1, QStringLiteral("Peak"),
+                    QStringLiteral("The highest bus load of any second since the CAN switch was turned on."));
+    RatesValue = row(2, QStringLiteral("Rx/Tx"),
+                     QStringLiteral("Frames per second over the last second: received from the bus / sent by "
+                                    "this tool."));
+    LostValue = row(3, QStringLiteral("Lost"),
+                    QStringLiteral("Frames lost since the CAN switch was turned on: received frames the tool "
+                                   "dropped because its receive queue was full, plus the overruns the adapter "
+                                   "reported (at least one frame each). When it is not 0, the monitor has not "
+                                   "seen everything."));
+    m_errorsTip = QStringLiteral(
+        "Error frames the adapter reported since the CAN switch was turned on, and below them the kind of the "
+        "last one (bit error, stuff error, form error, CRC error, ACK missing, bus off, overrun, …).");
+    ErrorsValue = row(4, QStringLiteral("Errors"), m_errorsTip);
+    ErrorKind = new QLabel(this);
+    ErrorKind->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ErrorKind->setToolTip(m_errorsTip);
+    grid->addWidget(ErrorKind, 5, 0, 1, 2);
+    StateValue = new TPanel(this);
+    StateValue->setFixedHeight(15);
+    StateValue->setToolTip(QStringLiteral(
+        "The adapter's state on the bus, as its plugin reports it or, where it cannot, as its error frames "
+        "tell it:\nerror active: normal;\nwarning: many errors (an error counter above 96);\nerror passive: "
+        "more errors (above 127), the adapter no longer flags errors;\nbus off: the adapter has left the "
+        "bus;\nunknown: neither has told yet;\nno adapter: none is open, or the open one went away."));
+    grid->addWidget(StateValue, 6, 0, 1, 2);
+    showNoFigures();
+    m_state = BusState::Unknown;
+    showState();
+    setEnabled(false);
+}
+
+BusHealthPanel::~BusHealthPanel() {
+    if (m_observing) CanTrafficRemoveObserver(&m_meter);
+}
+
+QtCanDriver* BusHealthPanel::driver() {
+    return dynamic_cast<QtCanDriver*>(SlCanCurrentDriver());
+}
+
+QCanBusDevice* BusHealthPanel::openDevice() {
+    const QtCanDriver* d = driver();
+    return d != nullptr ? d->device() : nullptr;
+}
+
+bool BusHealthPanel::adapterPresent() const {
+    if (!CanOpened) return false;
+    const QtCanDriver* d = driver();
+    if (d == nullptr) return true; // another binding: open is all it tells
+    return d->device() != nullptr && !d->deviceLost() && d->device()->state() == QCanBusDevice::ConnectedState;
+}
+
+BusState BusHealthPanel::currentState() const {
+    if (QCanBusDevice* device = openDevice(); device != nullptr && device->hasBusStatus()) {
+        const BusState reported = BusStateOf(device->busStatus());
+        if (reported != BusState::Unknown) return reported;
+    }
+    return m_meter.errorFrameState();
+}
+
+void BusHealthPanel::switchedOn(int bitRateIndex) {
+    // The adapter's own figure wins where it reports one (an interface that was already up keeps
+    // the rate it has).
+    int bitRate = bitRateIndex >= 0 && bitRateIndex < static_cast<int>(std::size(CanBitRates))
+                      ? QtCanDriver::bitRateForCode(CanBitRates[bitRateIndex])
+                      : 0;
+    if (const QCanBusDevice* device = openDevice()) {
+        const QVariant reported = device->configurationParameter(QCanBusDevice::BitRateKey);
+        if (reported.isValid() && reported.toInt() > 0) bitRate = reported.toInt();
+    }
+    m_meter.restart(m_clock.elapsed(), bitRate);
+    m_queueDrops = 0;
+    LoadValue->setToolTip(loadTip(QStringLiteral("%1 kbit/s").arg(bitRate / 1000.0)));
+    if (!m_observing) CanTrafficAddObserver(&m_meter);
+    m_observing = true;
+    m_on = true;
+    setEnabled(true);
+    watchDevice();
+    refresh();
+    m_timer.start();
+}
+
+void BusHealthPanel::switchedOff() {
+    if (!m_on) return;
+    refresh();
+    m_on = false;
+    m_timer.stop();
+    unwatchDevice();
+    if (m_observing) CanTrafficRemoveObserver(&m_meter);
+    m_observing = false;
+    setEnabled(false);
+    showState();
+}
+
+void BusHealthPanel::watchDevice() {
+    unwatchDevice();
+    QCanBusDevice* device = openDevice();
+    if (device == nullptr) return;
+    // A vanishing adapter is shown at once, not at the next refresh.
+    m_deviceConnections << connect(device, &QCanBusDevice::stateChanged, this,
+                                   [this](QCanBusDevice::CanBusDeviceState s) {
+                                       if (s == QCanBusDevice::UnconnectedState) refresh();
+                                   });
+    m_deviceConnections << connect(device, &QCanBusDevice::errorOccurred, this,
+                                   [this](QCanBusDevice::CanBusError e) {
+                                       if (e == QCanBusDevice::ConnectionError) refresh();
+                                   });
+}
+
+void BusHealthPanel::unwatchDevice() {
+    for (const QMetaObject::Connection& c : std::as_const(m_deviceConnections))
+        disconnect(c);
+    m_deviceConnections.clear();
+}
+
+uint64_t BusHealthPanel::framesLost() const {
+    uint64_t drops = m_queueDrops;
+    if (m_on)
+        if (const QtCanDriver* d = driver()) drops = d->droppedFrames();
+    return drops + m_meter.overruns();
+}
+
+void BusHealthPanel::refresh() {
+    if (!m_on) return;
+    if (!adapterPresent()) {
+        showNoFigures();
+        m_state = BusState::NoAdapter;
+        showState();
+        return;
+    }
+    m_meter.sample(m_clock.elapsed());
+    if (const QtCanDriver* d = driver()) m_queueDrops = d->droppedFrames();
+    m_state = currentState();
+    showFigures();
+    showState();
+}
+
+void BusHealthPanel::showFigures() {
+    LoadValue->setText(percentText(m_meter.loadPercent()));
+    PeakValue->setText(percentText(m_meter.peakLoadPercent()));
+    RatesValue->setText(QStringLiteral("%1 / %2")
+                            .arg(qRound64(m_meter.receivedPerSecond()))
+                            .arg(qRound64(m_meter.sentPerSecond())));
+    ErrorsValue->setText(QString::number(m_meter.errorFrames()));
+    const QString kind = m_meter.errorFrames() > 0 ? BusErrorText(m_meter.lastError()) : QString();
+    if (kind != m_errorText) {
+        m_errorText = kind;
+        ErrorKind->setToolTip(kind.isEmpty() ? m_errorsTip : QStringLiteral("Last error: ") + kind + QStringLiteral("\n\n") + m_errorsTip);
+    }
+    // Cut to the width the label has now (the panel may not have been laid out at the first refresh).
+    const QString shown = ErrorKind->fontMetrics().elidedText(kind, Qt::ElideRight, ErrorKind->width());
+    if (ErrorKind->text() != shown) ErrorKind->setText(shown);
+    LostValue->setText(QString::number(framesLost()));
+}
+
+void BusHealthPanel::showNoFigures() {
+    for (QLabel* l : {LoadValue, PeakValue, RatesValue, ErrorsValue, LostValue})
+        l->setText(NoFigure);
+    ErrorKind->clear();
+    ErrorKind->setToolTip(m_errorsTip);
+    m_errorText.clear();
+}
+
+void BusHealthPanel::showState() {
+    StateValue->setText(BusStateText(m_state));
+    const QPalette& app = QApplication::palette();
+    if (!m_on) {
+        StateValue->setColor(app.color(QPalette::Button));
+        return;
+    }
+    switch (BusStateSeverityOf(m_state)) {
+    case BusStateSeverity::Amber:
+        StateValue->setColor(StateAmber);
+        break;
+    case BusStateSeverity::Red:
+        StateValue->setColor(StateRed);
+        break;
+    case BusStateSeverity::Normal:
+        StateValue->setColor(app.color(QPalette::Base));
+        break;
+    }
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+// The "Bus" panel of the main window: bus load over the last second and its peak, frames per second
+// received and sent, error frames with the last error's kind, the adapter's bus state and the frames
+// lost, since the CAN switch was turned on. The figures are counted frame by frame (BusHealthMeter)
+// and shown RefreshMs apart while the switch is on; with the switch off the last figures stay,
+// greyed.
+
+#include "BusHealthMeter.h"
+
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QList>
+#include <QMetaObject>
+#include <QTimer>
+
+class QCanBusDevice;
+class QLabel;
+class QtCanDriver;
+class TPanel;
+
+class BusHealthPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int RefreshMs = 250;
+
+    explicit BusHealthPanel(QWidget* parent = nullptr);
+    ~BusHealthPanel() override;
+    BusHealthPanel(const BusHealthPanel&) = delete;
+    BusHealthPanel& operator=(const BusHealthPanel&) = delete;
+
+    // The CAN switch was turned on and the adapter opened (or not) with the bit-rate index of
+    // CanBitRates the switch chose: counting starts afresh.
+    void switchedOn(int bitRateIndex);
+    // The CAN switch is being turned off, before the adapter closes: the figures are taken a last
+    // time and stay, greyed.
+    void switchedOff();
+    // Takes and shows the figures now (the panel's timer does so every RefreshMs).
+    void refresh();
+
+    [[nodiscard]] bool isOn() const { return m_on; }
+    [[nodiscard]] const BusHealthMeter& meter() const { return m_meter; }
+    // The bit rate the load is counted against.
+    [[nodiscard]] int bitRate() const { return m_meter.bitRate(); }
+    // Frames lost since the switch was turned on: dropped by the receive queue, plus the adapter's
+    // overruns.
+    [[nodiscard]] uint64_t framesLost() const;
+    [[nodiscard]] BusState state() const { return m_state; }
+
+    // The figures as shown.
+    QLabel* LoadValue = nullptr;
+    QLabel* PeakValue = nullptr;
+    QLabel* RatesValue = nullptr;
+    QLabel* ErrorsValue = nullptr;
+    QLabel* ErrorKind = nullptr;
+    TPanel* StateValue = nullptr;
+    QLabel* LostValue = nullptr;
+
+private:
+    [[nodiscard]] static QtCanDriver* driver();
+    [[nodiscard]] static QCanBusDevice* openDevice();
+    [[nodiscard]] bool adapterPresent() const;
+    [[nodiscard]] BusState currentState() const;
+    void showFigures();
+    void showNoFigures();
+    void showState();
+    void watchDevice();
+    void unwatchDevice();
+
+    BusHealthMeter m_meter{1000 / RefreshMs};
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+    bool m_on = false;
+    bool m_observing = false;
+    uint64_t m_queueDrops = 0; // the driver's count at the last refresh
+    BusState m_state = BusState::Unknown;
+    QString m_errorText; // the last error's kind in full
+    QString m_errorsTip;
+    QList<QMetaObject::Connection> m_deviceConnections;
+};
