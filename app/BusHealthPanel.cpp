@@ -20,10 +20,10 @@ const QColor StateRed(255, 90, 90);
 const QString NoFigure = QStringLiteral("–");
 
 QString loadTip(const QString& bitRate) {
-    return QStringLiteral("Bus load over the last second, in percent of the bit rate (%1): every frame received "
-                          "and sent, counted at its longest possible length on the wire with stuff bits and the "
-                          "gap between frames (a standard frame 55 bits plus 10 per data byte, an extended one "
-                          "80 plus 10 per byte).")
+    return QStringLiteral("Bus load over the last second, in percent of the bit rate (%1): every frame "
+                          "received and sent, counted at its longest possible length on the wire with stuff "
+                          "bits and the gap between frames (a standard frame 55 bits plus 10 per data byte, "
+                          "an extended one 80 plus 10 per byte).")
         .arg(bitRate);
 }
 
@@ -43,8 +43,9 @@ BusHealthPanel::BusHealthPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Bus
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
     grid->setColumnStretch(1, 1);
-    auto row = [this, grid](int r, const QString& caption, const QString& tip) {
-        auto* name = new QLabel(caption, this);
+    QLabel* name = nullptr;
+    auto row = [this, grid, &name](int r, const QString& caption, const QString& tip) {
+        name = new QLabel(caption, this);
         auto* value = new QLabel(NoFigure, this);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         name->setToolTip(tip);
@@ -54,19 +55,20 @@ BusHealthPanel::BusHealthPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Bus
         return value;
     };
     LoadValue = row(0, QStringLiteral("Load"), loadTip(QStringLiteral("the one the switch opens with")));
+    m_loadCaption = name;
     PeakValue = row(1, QStringLiteral("Peak"),
                     QStringLiteral("The highest bus load of any second since the CAN switch was turned on."));
     RatesValue = row(2, QStringLiteral("Rx/Tx"),
                      QStringLiteral("Frames per second over the last second: received from the bus / sent by "
                                     "this tool."));
-    LostValue = row(3, QStringLiteral("Lost"),
-                    QStringLiteral("Frames lost since the CAN switch was turned on: received frames the tool "
-                                   "dropped because its receive queue was full, plus the overruns the adapter "
-                                   "reported (at least one frame each). When it is not 0, the monitor has not "
-                                   "seen everything."));
+    const QString lostTip = QStringLiteral(
+        "Frames lost since the CAN switch was turned on: received frames the tool dropped because its "
+        "receive queue was full, plus the overruns the adapter reported (at least one frame each). When it "
+        "is not 0, the monitor has not seen everything.");
+    LostValue = row(3, QStringLiteral("Lost"), lostTip);
     m_errorsTip = QStringLiteral(
-        "Error frames the adapter reported since the CAN switch was turned on, and below them the kind of the "
-        "last one (bit error, stuff error, form error, CRC error, ACK missing, bus off, overrun, …).");
+        "Error frames the adapter reported since the CAN switch was turned on, and below them the kind of "
+        "the last one (bit error, stuff error, form error, CRC error, ACK missing, bus off, overrun, …).");
     ErrorsValue = row(4, QStringLiteral("Errors"), m_errorsTip);
     ErrorKind = new QLabel(this);
     ErrorKind->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -75,10 +77,14 @@ BusHealthPanel::BusHealthPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Bus
     StateValue = new TPanel(this);
     StateValue->setFixedHeight(15);
     StateValue->setToolTip(QStringLiteral(
-        "The adapter's state on the bus, as its plugin reports it or, where it cannot, as its error frames "
-        "tell it:\nerror active: normal;\nwarning: many errors (an error counter above 96);\nerror passive: "
-        "more errors (above 127), the adapter no longer flags errors;\nbus off: the adapter has left the "
-        "bus;\nunknown: neither has told yet;\nno adapter: none is open, or the open one went away."));
+        "The adapter's state on the bus, as its plugin reports it or, where it cannot, as its error "
+        "frames tell it:\n"
+        "error active: normal;\n"
+        "warning: many errors (an error counter at 96 or more);\n"
+        "error passive: more errors (128 or more), the adapter no longer flags errors;\n"
+        "bus off: the adapter has left the bus;\n"
+        "unknown: neither has told yet;\n"
+        "no adapter: none is open, or the open one went away."));
     grid->addWidget(StateValue, 6, 0, 1, 2);
     showNoFigures();
     m_state = BusState::Unknown;
@@ -103,7 +109,8 @@ bool BusHealthPanel::adapterPresent() const {
     if (!CanOpened) return false;
     const QtCanDriver* d = driver();
     if (d == nullptr) return true; // another binding: open is all it tells
-    return d->device() != nullptr && !d->deviceLost() && d->device()->state() == QCanBusDevice::ConnectedState;
+    return d->device() != nullptr && !d->deviceLost() &&
+           d->device()->state() == QCanBusDevice::ConnectedState;
 }
 
 BusState BusHealthPanel::currentState() const {
@@ -126,7 +133,9 @@ void BusHealthPanel::switchedOn(int bitRateIndex) {
     }
     m_meter.restart(m_clock.elapsed(), bitRate);
     m_queueDrops = 0;
-    LoadValue->setToolTip(loadTip(QStringLiteral("%1 kbit/s").arg(bitRate / 1000.0)));
+    const QString tip = loadTip(QStringLiteral("%1 kbit/s").arg(bitRate / 1000.0));
+    LoadValue->setToolTip(tip);
+    m_loadCaption->setToolTip(tip);
     if (!m_observing) CanTrafficAddObserver(&m_meter);
     m_observing = true;
     m_on = true;
@@ -201,7 +210,8 @@ void BusHealthPanel::showFigures() {
     const QString kind = m_meter.errorFrames() > 0 ? BusErrorText(m_meter.lastError()) : QString();
     if (kind != m_errorText) {
         m_errorText = kind;
-        ErrorKind->setToolTip(kind.isEmpty() ? m_errorsTip : QStringLiteral("Last error: ") + kind + QStringLiteral("\n\n") + m_errorsTip);
+        ErrorKind->setToolTip(kind.isEmpty() ? m_errorsTip
+                                             : QStringLiteral("Last error: %1\n\n%2").arg(kind, m_errorsTip));
     }
     // Cut to the width the label has now (the panel may not have been laid out at the first refresh).
     const QString shown = ErrorKind->fontMetrics().elidedText(kind, Qt::ElideRight, ErrorKind->width());

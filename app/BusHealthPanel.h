@@ -26,8 +26,6 @@ public:
 
     explicit BusHealthPanel(QWidget* parent = nullptr);
     ~BusHealthPanel() override;
-    BusHealthPanel(const BusHealthPanel&) = delete;
-    BusHealthPanel& operator=(const BusHealthPanel&) = delete;
 
     // The CAN switch was turned on and the adapter opened (or not) with the bit-rate index of
     // CanBitRates the switch chose: counting starts afresh.
@@ -67,6 +65,7 @@ private:
     void watchDevice();
     void unwatchDevice();
 
+    QLabel* m_loadCaption = nullptr;
     BusHealthMeter m_meter{1000 / RefreshMs};
     QElapsedTimer m_clock;
     QTimer m_timer;

@@ -27,11 +27,11 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     const QCommandLineOption autoOn(QStringLiteral("auto-on"), QStringLiteral("Switch CAN on at start."));
     const QCommandLineOption openAll(QStringLiteral("open-all"),
                                      QStringLiteral("Open the device window of every row in use at start."));
-    const QCommandLineOption stats(QStringLiteral("stats-file"),
-                                   QStringLiteral("At exit, write the monitor's figures (frames received, longest "
-                                                  "gap between ticks, peak bus load, error frames, frames "
-                                                  "dropped) to this file."),
-                                   QStringLiteral("PATH"));
+    const QCommandLineOption stats(
+        QStringLiteral("stats-file"),
+        QStringLiteral("At exit, write the monitor's figures (frames received, longest gap between ticks, "
+                       "peak bus load, error frames, frames dropped) to this file."),
+        QStringLiteral("PATH"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("End the program after this many milliseconds."),
                                        QStringLiteral("MS"));

@@ -41,7 +41,9 @@ struct BusErrorInfo {
     // The classes and details of an error frame (a frame of another type gives no classes).
     [[nodiscard]] static BusErrorInfo fromFrame(const QCanBusFrame& frame);
 
-    [[nodiscard]] bool has(QCanBusFrame::FrameError e) const { return (errorClass & static_cast<uint32_t>(e)) != 0; }
+    [[nodiscard]] bool has(QCanBusFrame::FrameError e) const {
+        return (errorClass & static_cast<uint32_t>(e)) != 0;
+    }
     // The adapter reports that it lost frames (its receive or transmit buffer overflowed).
     [[nodiscard]] bool isOverrun() const {
         return has(QCanBusFrame::ControllerError) && (controller & (RxOverflow | TxOverflow)) != 0;

@@ -21,7 +21,8 @@ BusState BusStateAfter(BusState state, const BusErrorInfo& error) {
     if (error.has(QCanBusFrame::ControllerError)) {
         if ((error.controller & (BusErrorInfo::RxPassive | BusErrorInfo::TxPassive)) != 0)
             return BusState::ErrorPassive;
-        if ((error.controller & (BusErrorInfo::RxWarning | BusErrorInfo::TxWarning)) != 0) return BusState::Warning;
+        if ((error.controller & (BusErrorInfo::RxWarning | BusErrorInfo::TxWarning)) != 0)
+            return BusState::Warning;
         if ((error.controller & BusErrorInfo::BackToActive) != 0) return BusState::ErrorActive;
     }
     if (error.has(QCanBusFrame::ControllerRestartError)) return BusState::ErrorActive;

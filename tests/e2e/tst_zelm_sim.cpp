@@ -16,11 +16,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <csignal>
 #include <memory>
 
@@ -164,9 +166,10 @@ void TestZelmSim::playsTheProjectOnCan_data() {
     QTest::addColumn<uint32_t>("rx");
     QTest::addColumn<uint32_t>("tx");
     QTest::addColumn<uint32_t>("otherTx");
-    QTest::newRow("standard layout") << QStringLiteral("Line1") << 0 << 0x101u << 0x111u << 0x110u;
+    QTest::addColumn<double>("load"); // two devices every 20 ms: 100 frames/s of 135 or 160 bits at 250K
+    QTest::newRow("standard layout") << QStringLiteral("Line1") << 0 << 0x101u << 0x111u << 0x110u << 5.4;
     QTest::newRow("protocol 3, selected in the file")
-        << QString() << 3 << 0x02000000u << 0x12000000u << 0x11000000u;
+        << QString() << 3 << 0x02000000u << 0x12000000u << 0x11000000u << 6.4;
 }
 
 void TestZelmSim::playsTheProjectOnCan() {
@@ -175,6 +178,7 @@ void TestZelmSim::playsTheProjectOnCan() {
     QFETCH(uint32_t, rx);
     QFETCH(uint32_t, tx);
     QFETCH(uint32_t, otherTx);
+    QFETCH(double, load);
 
     auto peer = ConnectPeer();
     QVERIFY(peer);
@@ -215,6 +219,16 @@ void TestZelmSim::playsTheProjectOnCan() {
     QVERIFY(!reader.sawRegister(otherTx, protokol == 3 ? 0x01000000u : 0x100u, protokol, 100, 4321));
 
     QVERIFY2(waitForOutput(sim, "registers written 2"), m_output.constData());
+    // The status line shows the load of the frames it sends and receives.
+    const auto loadShown = [this, load] {
+        const QRegularExpression figure(
+            QStringLiteral("load (\\d+\\.\\d) % \\(peak \\d+\\.\\d %\\) of 250 kbit/s, "
+                           "error frames 0, lost 0\n"));
+        for (auto m = figure.globalMatch(QString::fromUtf8(m_output)); m.hasNext();)
+            if (std::abs(m.next().captured(1).toDouble() - load) <= 0.6) return true;
+        return false;
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(loadShown(), m_output.constData(), 10000);
     sim->terminate();
     QVERIFY(sim->waitForFinished(5000));
     m_output += sim->readAll();
@@ -222,6 +236,7 @@ void TestZelmSim::playsTheProjectOnCan() {
     QCOMPARE(sim->exitCode(), 0);
     QVERIFY2(m_output.contains("total: sent="), m_output.constData());
     QVERIFY2(m_output.contains("written=2"), m_output.constData());
+    QVERIFY2(m_output.contains(" bus_load_peak_percent="), m_output.constData());
 }
 
 void TestZelmSim::stopsCleanlyOnSignal_data() {

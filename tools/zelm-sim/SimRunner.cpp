@@ -225,7 +225,8 @@ void SimRunner::reportBusHealth() {
     m_stdout << ", lost " << m_health.overruns();
     BusState state = m_health.errorFrameState();
     if (m_can->hasBusStatus())
-        if (const BusState reported = BusStateOf(m_can->busStatus()); reported != BusState::Unknown) state = reported;
+        if (const BusState reported = BusStateOf(m_can->busStatus()); reported != BusState::Unknown)
+            state = reported;
     if (state != BusState::Unknown) m_stdout << ", bus " << BusStateText(state);
 }
 

@@ -1,0 +1,246 @@
+// The bus health arithmetic: frame lengths on the wire, load and frame rates over the last second,
+// and what error frames say.
+
+#include "BusHealthMeter.h"
+#include "CanFrameBits.h"
+
+#include <QCanBusFrame>
+#include <QTest>
+
+namespace {
+
+QCanBusFrame dataFrame(int bytes, bool extended) {
+    QCanBusFrame f(extended ? 0x1ABCDEFu : 0x123u, QByteArray(bytes, '\x55'));
+    f.setExtendedFrameFormat(extended);
+    return f;
+}
+
+QCanBusFrame errorFrame(uint32_t classes, const QByteArray& payload) {
+    QCanBusFrame f(QCanBusFrame::ErrorFrame);
+    f.setError(QCanBusFrame::FrameErrors::fromInt(static_cast<int>(classes)));
+    f.setPayload(payload);
+    return f;
+}
+
+} // namespace
+
+class TestBusHealth : public QObject {
+    Q_OBJECT
+private slots:
+    void frameBits_data();
+    void frameBits();
+    void loadAndRates_data();
+    void loadAndRates();
+    void errorFrames_data();
+    void errorFrames();
+    void stateFollowsTheErrorFrames();
+    void reportedStates_data();
+    void reportedStates();
+};
+
+void TestBusHealth::frameBits_data() {
+    QTest::addColumn<QCanBusFrame>("frame");
+    QTest::addColumn<int>("bits");
+    const int standard[] = {55, 65, 75, 85, 95, 105, 115, 125, 135};
+    const int extended[] = {80, 90, 100, 110, 120, 130, 140, 150, 160};
+    for (int n = 0; n <= 8; ++n) {
+        QTest::addRow("standard, %d bytes", n) << dataFrame(n, false) << standard[n];
+        QTest::addRow("extended, %d bytes", n) << dataFrame(n, true) << extended[n];
+    }
+    QCanBusFrame remote(QCanBusFrame::RemoteRequestFrame);
+    remote.setFrameId(0x100);
+    remote.setPayload(QByteArray(8, '\0')); // the length code asks for 8 bytes, none travel
+    QTest::newRow("standard remote, length code 8") << remote << 55;
+    remote.setFrameId(0x10000000);
+    remote.setExtendedFrameFormat(true);
+    remote.setPayload(QByteArray(3, '\0'));
+    QTest::newRow("extended remote, length code 3") << remote << 80;
+    QTest::newRow("error frame") << errorFrame(QCanBusFrame::BusError, QByteArray(8, '\0')) << 0;
+}
+
+void TestBusHealth::frameBits() {
+    QFETCH(QCanBusFrame, frame);
+    QFETCH(int, bits);
+    QCOMPARE(WorstCaseFrameBits(frame), bits);
+}
+
+void TestBusHealth::loadAndRates_data() {
+    QTest::addColumn<int>("bitRate");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<int>("receivedPerSecond");
+    QTest::addColumn<int>("sentPerSecond");
+    QTest::addColumn<QList<int>>("slotMs"); // the moments of the samples, 1 s in all
+    QTest::addColumn<double>("load");
+    const QList<int> even{250, 250, 250, 250};
+    QTest::newRow("1000 standard 8-byte frames/s at 250K")
+        << 250000 << 8 << false << 1000 << 0 << even << 54.0;
+    QTest::newRow("received and sent, extended 8 bytes at 125K")
+        << 125000 << 8 << true << 300 << 200 << even << 64.0;
+    QTest::newRow("uneven samples") << 250000 << 8 << false << 1000 << 0 << QList<int>{200, 300, 240, 260}
+                                    << 54.0;
+    QTest::newRow("empty frames at 125K") << 125000 << 0 << false << 400 << 100 << even << 22.0;
+}
+
+void TestBusHealth::loadAndRates() {
+    QFETCH(int, bitRate);
+    QFETCH(int, bytes);
+    QFETCH(bool, extended);
+    QFETCH(int, receivedPerSecond);
+    QFETCH(int, sentPerSecond);
+    QFETCH(QList<int>, slotMs);
+    QFETCH(double, load);
+
+    BusHealthMeter meter(4);
+    const qint64 start = 5000;
+    meter.restart(start, bitRate);
+    const QCanBusFrame frame = dataFrame(bytes, extended);
+    qint64 now = start;
+    for (int ms : slotMs) {
+        for (int i = 0; i < receivedPerSecond * ms / 1000; ++i)
+            meter.canTraffic(frame, CanTrafficDirection::Received);
+        for (int i = 0; i < sentPerSecond * ms / 1000; ++i)
+            meter.canTraffic(frame, CanTrafficDirection::Sent);
+        now += ms;
+        meter.sample(now);
+    }
+    QCOMPARE(meter.loadPercent(), load);
+    QCOMPARE(meter.peakLoadPercent(), load);
+    QCOMPARE(meter.receivedPerSecond(), double(receivedPerSecond));
+    QCOMPARE(meter.sentPerSecond(), double(sentPerSecond));
+
+    // A quiet second: the last second has nothing, the peak stays.
+    for (int i = 1; i <= 4; ++i)
+        meter.sample(now + 250 * i);
+    QCOMPARE(meter.loadPercent(), 0.0);
+    QCOMPARE(meter.receivedPerSecond(), 0.0);
+    QCOMPARE(meter.peakLoadPercent(), load);
+
+    // Starting afresh forgets everything.
+    meter.restart(now + 2000, bitRate);
+    QCOMPARE(meter.peakLoadPercent(), 0.0);
+    QCOMPARE(meter.framesReceived(), 0u);
+}
+
+void TestBusHealth::errorFrames_data() {
+    QTest::addColumn<uint32_t>("classes");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<BusState>("state"); // after this frame, from unknown
+    QTest::addColumn<bool>("overrun");
+    using E = QCanBusFrame;
+    const auto bytes = [](std::initializer_list<uint8_t> b) {
+        QByteArray a(8, '\0');
+        int i = 0;
+        for (uint8_t x : b)
+            a[i++] = static_cast<char>(x);
+        return a;
+    };
+    const uint32_t protocol = E::ProtocolViolationError | E::BusError;
+    QTest::newRow("bit error") << protocol << bytes({0, 0, 0x01}) << "bit error" << BusState::Unknown
+                               << false;
+    QTest::newRow("stuff error while sending")
+        << protocol << bytes({0, 0, 0x84}) << "stuff error" << BusState::Unknown << false;
+    QTest::newRow("form error") << protocol << bytes({0, 0, 0x02}) << "form error" << BusState::Unknown
+                                << false;
+    QTest::newRow("CRC error, by its place")
+        << protocol << bytes({0, 0, 0, 0x08}) << "CRC error" << BusState::Unknown << false;
+    QTest::newRow("dominant bit error")
+        << protocol << bytes({0, 0, 0x08}) << "dominant bit error" << BusState::Unknown << false;
+    QTest::newRow("ACK missing") << uint32_t(E::MissingAcknowledgmentError | E::BusError) << bytes({})
+                                 << "ACK missing" << BusState::Unknown << false;
+    QTest::newRow("bus off") << uint32_t(E::BusOffError) << bytes({}) << "bus off" << BusState::BusOff
+                             << false;
+    QTest::newRow("warning") << uint32_t(E::ControllerError) << bytes({0, 0x04}) << "warning"
+                             << BusState::Warning << false;
+    QTest::newRow("error passive on sending") << uint32_t(E::ControllerError) << bytes({0, 0x28})
+                                              << "error passive" << BusState::ErrorPassive << false;
+    QTest::newRow("receive overrun") << uint32_t(E::ControllerError) << bytes({0, 0x01}) << "receive overrun"
+                                     << BusState::Unknown << true;
+    QTest::newRow("transmit overrun while error passive")
+        << uint32_t(E::ControllerError) << bytes({0, 0x12}) << "transmit overrun, error passive"
+        << BusState::ErrorPassive << true;
+    QTest::newRow("back to error active") << uint32_t(E::ControllerError) << bytes({0, 0x40})
+                                          << "error active again" << BusState::ErrorActive << false;
+    QTest::newRow("controller, no details")
+        << uint32_t(E::ControllerError) << QByteArray() << "controller problem" << BusState::Unknown << false;
+    QTest::newRow("controller restarted") << uint32_t(E::ControllerRestartError) << bytes({})
+                                          << "controller restarted" << BusState::ErrorActive << false;
+    QTest::newRow("arbitration lost")
+        << uint32_t(E::LostArbitrationError) << bytes({}) << "arbitration lost" << BusState::Unknown << false;
+    QTest::newRow("transceiver") << uint32_t(E::TransceiverError) << bytes({0, 0, 0, 0, 0x04})
+                                 << "transceiver fault" << BusState::Unknown << false;
+    QTest::newRow("transmit timeout") << uint32_t(E::TransmissionTimeoutError) << bytes({})
+                                      << "transmit timeout" << BusState::Unknown << false;
+    QTest::newRow("bus error alone") << uint32_t(E::BusError) << bytes({}) << "bus error" << BusState::Unknown
+                                     << false;
+    QTest::newRow("no class") << uint32_t(0) << bytes({}) << "unknown error" << BusState::Unknown << false;
+}
+
+void TestBusHealth::errorFrames() {
+    QFETCH(uint32_t, classes);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, text);
+    QFETCH(BusState, state);
+    QFETCH(bool, overrun);
+
+    BusHealthMeter meter;
+    meter.restart(0, 250000);
+    meter.canTraffic(errorFrame(classes, payload), CanTrafficDirection::Received);
+    QCOMPARE(meter.errorFrames(), 1u);
+    QCOMPARE(BusErrorText(meter.lastError()), text);
+    QCOMPARE(meter.errorFrameState(), state);
+    QCOMPARE(meter.overruns(), overrun ? 1u : 0u);
+    // An error frame is no traffic.
+    meter.sample(1000);
+    QCOMPARE(meter.loadPercent(), 0.0);
+    QCOMPARE(meter.framesReceived(), 0u);
+}
+
+void TestBusHealth::stateFollowsTheErrorFrames() {
+    using E = QCanBusFrame;
+    BusHealthMeter meter;
+    meter.restart(0, 125000);
+    const QByteArray warning("\0\x04", 2), passive("\0\x10", 2), overflow("\0\x01", 2);
+    const struct {
+        QCanBusFrame frame;
+        BusState state;
+    } steps[] = {
+        {errorFrame(E::ControllerError, warning), BusState::Warning},
+        {errorFrame(E::ControllerError, overflow), BusState::Warning}, // an overrun says nothing of the state
+        {errorFrame(E::ControllerError, passive), BusState::ErrorPassive},
+        {errorFrame(E::ProtocolViolationError, QByteArray("\0\0\x01", 3)), BusState::ErrorPassive},
+        {errorFrame(E::BusOffError, {}), BusState::BusOff},
+        {errorFrame(E::ControllerRestartError, {}), BusState::ErrorActive},
+    };
+    for (const auto& step : steps) {
+        meter.canTraffic(step.frame, CanTrafficDirection::Received);
+        QCOMPARE(meter.errorFrameState(), step.state);
+    }
+    QCOMPARE(meter.errorFrames(), 6u);
+    QCOMPARE(meter.overruns(), 1u);
+}
+
+void TestBusHealth::reportedStates_data() {
+    QTest::addColumn<QCanBusDevice::CanBusStatus>("status");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<BusStateSeverity>("severity");
+    using S = QCanBusDevice::CanBusStatus;
+    QTest::newRow("good") << S::Good << "error active" << BusStateSeverity::Normal;
+    QTest::newRow("warning") << S::Warning << "warning" << BusStateSeverity::Amber;
+    QTest::newRow("error") << S::Error << "error passive" << BusStateSeverity::Amber;
+    QTest::newRow("bus off") << S::BusOff << "bus off" << BusStateSeverity::Red;
+    QTest::newRow("unknown") << S::Unknown << "unknown" << BusStateSeverity::Normal;
+}
+
+void TestBusHealth::reportedStates() {
+    QFETCH(QCanBusDevice::CanBusStatus, status);
+    QFETCH(QString, text);
+    QFETCH(BusStateSeverity, severity);
+    const BusState state = BusStateOf(status);
+    QCOMPARE(BusStateText(state), text);
+    QCOMPARE(BusStateSeverityOf(state), severity);
+}
+
+QTEST_GUILESS_MAIN(TestBusHealth)
+#include "tst_bushealth.moc"
