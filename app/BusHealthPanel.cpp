@@ -213,8 +213,10 @@ void BusHealthPanel::showFigures() {
         ErrorKind->setToolTip(kind.isEmpty() ? m_errorsTip
                                              : QStringLiteral("Last error: %1\n\n%2").arg(kind, m_errorsTip));
     }
-    // Cut to the width the label has now (the panel may not have been laid out at the first refresh).
-    const QString shown = ErrorKind->fontMetrics().elidedText(kind, Qt::ElideRight, ErrorKind->width());
+    // The panel shows the most telling kind, cut to the width the label has now (the panel may not
+    // have been laid out at the first refresh); the tooltip has them all.
+    const QString shown = ErrorKind->fontMetrics().elidedText(kind.section(QStringLiteral(", "), 0, 0),
+                                                              Qt::ElideRight, ErrorKind->width());
     if (ErrorKind->text() != shown) ErrorKind->setText(shown);
     LostValue->setText(QString::number(framesLost()));
 }

@@ -80,7 +80,13 @@ bool SimRunner::start() {
             return false;
         }
         m_slcan->onFrameFromTool = [this](const TCanFrame& f) { onFrameFromSlcan(f); };
+        m_slcan->onTraffic = [this](const QCanBusFrame& f, CanTrafficDirection d) {
+            m_health.canTraffic(f, d);
+        };
         connect(m_slcan.get(), &SlcanAdapterSide::event, this, [this](const QString& text) {
+            // The bus behind the adapter is counted afresh each time the tool opens the channel.
+            if (m_slcan->isChannelOpen() && !m_slcanOpen) m_health.restart(m_clock.elapsed(), busBitRate());
+            m_slcanOpen = m_slcan->isChannelOpen();
             m_stdout << text << "\n" << Qt::flush;
         });
         m_stdout << "SLCAN adapter on " << m_options.slcanPath << "\n";
@@ -199,7 +205,7 @@ void SimRunner::report() {
                         .arg(m_bus.registersWritten());
         if (m_sendErrors > 0) m_stdout << ", send errors " << m_sendErrors;
         if (m_bus.framesDropped() > 0) m_stdout << ", late " << m_bus.framesDropped();
-        if (m_connected) reportBusHealth();
+        if (m_connected || m_slcanOpen) reportBusHealth();
     }
     if (m_serial) m_stdout << (m_can || m_slcan ? "," : "") << " modbus answers " << m_slave.answered();
     if (m_can && !m_connected) m_stdout << ", CAN not connected";
@@ -209,8 +215,11 @@ void SimRunner::report() {
 }
 
 int SimRunner::busBitRate() const {
-    const QVariant configured = m_can->configurationParameter(QCanBusDevice::BitRateKey);
-    if (configured.isValid() && configured.toInt() > 0) return configured.toInt();
+    if (m_slcan && m_slcan->bitRate() > 0) return m_slcan->bitRate();
+    if (m_can) {
+        const QVariant configured = m_can->configurationParameter(QCanBusDevice::BitRateKey);
+        if (configured.isValid() && configured.toInt() > 0) return configured.toInt();
+    }
     return m_options.bitRate > 0 ? m_options.bitRate : AssumedBitRate;
 }
 
@@ -224,7 +233,7 @@ void SimRunner::reportBusHealth() {
     if (m_health.errorFrames() > 0) m_stdout << " (last: " << BusErrorText(m_health.lastError()) << ")";
     m_stdout << ", lost " << m_health.overruns();
     BusState state = m_health.errorFrameState();
-    if (m_can->hasBusStatus())
+    if (m_can && m_can->hasBusStatus())
         if (const BusState reported = BusStateOf(m_can->busStatus()); reported != BusState::Unknown)
             state = reported;
     if (state != BusState::Unknown) m_stdout << ", bus " << BusStateText(state);

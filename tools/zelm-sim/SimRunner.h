@@ -54,8 +54,8 @@ private:
     void onSerialData();
     void onFrameFromSlcan(const TCanFrame& frame);
     void send(std::vector<TCanFrame>& frames);
-    // The bit rate the bus load is counted against: the interface's, else the one asked for, else
-    // the tool's usual 250 kbit/s.
+    // The bit rate the bus load is counted against: the one the tool set on the simulated adapter, or
+    // the interface's, else the one asked for, else the tool's usual 250 kbit/s.
     [[nodiscard]] int busBitRate() const;
 
     SimOptions m_options;
@@ -78,4 +78,5 @@ private:
     int64_t m_busFrames = 0; // every data frame received from the bus
     // Load, errors, state and overruns of the bus, one slot per status line.
     BusHealthMeter m_health{1};
+    bool m_slcanOpen = false; // the tool has opened the channel of the simulated adapter
 };

@@ -79,6 +79,7 @@ QByteArray SlcanAdapterSide::answer(QByteArrayView command) {
     case 'R': {
         QCanBusFrame frame;
         if (!m_open || !SlcanDecodeFrame(command, frame)) return bell;
+        if (onTraffic) onTraffic(frame, CanTrafficDirection::Received);
         TCanFrame in;
         if (FromQtFrame(frame, in) && onFrameFromTool) onFrameFromTool(in); // remote frames go nowhere
         return QByteArray(1, c == 't' || c == 'r' ? 'z' : 'Z') + ok;
@@ -93,7 +94,9 @@ int SlcanAdapterSide::report(const std::vector<TCanFrame>& frames, int32_t proto
     QByteArray out;
     out.reserve(static_cast<qsizetype>(frames.size()) * 32);
     for (const TCanFrame& f : frames) {
-        QByteArray line = SlcanEncodeFrame(ToQtFrame(f, protokol));
+        const QCanBusFrame frame = ToQtFrame(f, protokol);
+        if (onTraffic) onTraffic(frame, CanTrafficDirection::Sent);
+        QByteArray line = SlcanEncodeFrame(frame);
         if (m_timestamps) {
             // Milliseconds, wrapping at 60000, before the CR.
             const int ms = static_cast<int>(m_clock.elapsed() % 60000);

@@ -6,6 +6,7 @@
 // For tests it can refuse commands (answer BEL) and report chosen status flags.
 
 #include "can/CanFrame.h"
+#include "can/CanTrafficTap.h"
 #include "slcan/SlcanCodec.h"
 
 #include <QElapsedTimer>
@@ -33,6 +34,8 @@ public:
 
     // Frames the tool sent, for the devices.
     std::function<void(const TCanFrame&)> onFrameFromTool;
+    // Every frame on the bus behind the adapter: from the tool (Received) and to it (Sent).
+    std::function<void(const QCanBusFrame&, CanTrafficDirection)> onTraffic;
 
     // Reports the devices' frames to the tool while the channel is open; returns how many went out.
     int report(const std::vector<TCanFrame>& frames, int32_t protokol);
