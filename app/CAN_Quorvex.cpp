@@ -2,6 +2,7 @@
 
 #include "BusHealthPanel.h"
 #include "ProjectFile.h"
+#include "TraceTools.h"
 #include "can/CanIdText.h"
 #include "can/DeviceMessage.h"
 #include "can/ToolsCan.h"
@@ -164,6 +165,8 @@ void TCANQuorvex::FormCreate() {
     // The program's folder; a test or measurement may have chosen another one beforehand.
     if (ProgramDir().isEmpty()) ProgramDir() = QCoreApplication::applicationDirPath();
     if (!ProgramDir().endsWith(QLatin1Char('/'))) ProgramDir() += QLatin1Char('/');
+
+    m_traceTools = new TTraceTools(this);
 
     CanTimer->start();
     readProjectList();
@@ -487,6 +490,7 @@ void TCANQuorvex::closeOnSignal(int signalNumber) {
 void TCANQuorvex::closeEvent(QCloseEvent* event) {
     if (m_closed || FormClose()) {
         m_closed = true;
+        m_traceTools->stopRecording(); // the trace file is complete when the window is gone
         event->accept();
         // Quitting closes the device windows too: their placement is saved before that, with
         // "Visible" = 1 for those still open.
@@ -516,5 +520,6 @@ void TCANQuorvex::contextMenuEvent(QContextMenuEvent* event) {
     QAction* uart = menu.addAction(GroupBox1->isVisible() ? QStringLiteral("Hide the UART panel")
                                                           : QStringLiteral("Show the UART panel"));
     uart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_traceTools->addMenuActions(menu);
     if (menu.exec(event->globalPos()) == uart) toggleUartPanel();
 }

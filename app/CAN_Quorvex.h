@@ -21,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class TSwitch;
+class TTraceTools;
 class TUartPanel;
 struct TCanFrame;
 
@@ -54,6 +55,8 @@ public:
     [[nodiscard]] qint64 longestTickGapMs() const { return m_longestTickGapMs; }
     // Writes a statistics line that is being held back into Memo1 now.
     void flushStatistics();
+    // Recording, the trace view and replay (the REC toggle, Ctrl+T, "Play a trace…").
+    [[nodiscard]] TTraceTools* traceTools() const { return m_traceTools; }
 
     // Controls (names as in the window's design).
     QComboBox* ProjectBox = nullptr;
@@ -100,4 +103,5 @@ private:
     bool m_statsPending = false;
     QElapsedTimer m_statsShown;
     QTimer* m_statsTimer = nullptr;
+    TTraceTools* m_traceTools = nullptr;
 };

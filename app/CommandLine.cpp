@@ -16,7 +16,8 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
                                  QStringLiteral("CAN adapter to offer, as PLUGIN:INTERFACE (repeatable, in order; "
                                                 "e.g. socketcan:can0, peakcan:usb0, virtualcan:can0; "
                                                 "slcan:/dev/ttyACM0 or slcan:COM5 for a serial-line adapter, @BAUD "
-                                                "after it for one on a real UART), or 'demo' for the built-in demo "
+                                                "after it for one on a real UART; trace:PATH plays a trace file "
+                                                "(candump log or ASC) as the bus), or 'demo' for the built-in demo "
                                                 "bus. Without it: every interface of the installed hardware plugins "
                                                 "and every attached serial-line adapter the tool recognises."),
                                  QStringLiteral("PLUGIN:INTERFACE"));
@@ -35,7 +36,11 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("End the program after this many milliseconds."),
                                        QStringLiteral("MS"));
-    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter});
+    const QCommandLineOption record(QStringLiteral("record"),
+                                    QStringLiteral("Record the bus into this candump log from the start (appended "
+                                                   "to when it exists)."),
+                                    QStringLiteral("PATH"));
+    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter, record});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         exitCode = 2;
@@ -59,5 +64,6 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     options.openAll = parser.isSet(openAll);
     options.statsFile = parser.value(stats);
     options.quitAfterMs = parser.value(quitAfter).toInt();
+    options.recordPath = parser.value(record);
     return true;
 }

@@ -12,6 +12,7 @@ struct TAppOptions {
     bool openAll = false;  // open the device windows of every row in use at start
     QString statsFile;     // at exit, write "frames_received=N max_tick_gap_ms=X ..." there
     int quitAfterMs = 0;   // end the program by itself after this many milliseconds (0 = never)
+    QString recordPath;    // record the bus into this file from the start
 };
 
 // Parses the arguments; on --help or an error prints to stdout/stderr and returns false with

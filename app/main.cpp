@@ -4,11 +4,14 @@
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
 #include "SignalWatcher.h"
+#include "TraceTools.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
+#include "trace/TraceCanBusDevice.h"
+#include "trace/TraceRecorder.h"
 #include "ui/FormStorage.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // Without TZ the C library looks at /etc/localtime again on every local-time conversion (Qt's
@@ -28,9 +32,10 @@ int main(int argc, char* argv[]) {
     bool styleChosen = qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE");
     for (int i = 1; i < argc; ++i)
         styleChosen |= qstrcmp(argv[i], "-style") == 0 || qstrncmp(argv[i], "-style=", 7) == 0;
-    // The built-in adapters: the demo bus and serial-line adapters (--help lists them too).
+    // The built-in adapters: the demo bus, serial-line adapters and trace files (--help lists them too).
     RegisterDemoBus();
     RegisterSlcanBus();
+    RegisterTraceBus();
     // --help prints the options, the CAN plugins and their interfaces without needing a display.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-h") == 0 || qstrcmp(argv[i], "--help") == 0) {
@@ -73,6 +78,11 @@ int main(int argc, char* argv[]) {
         mainWindow.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
         DemoCanBusDevice::setProject(mainWindow.project());
         mainWindow.show();
+        // The trace file is complete at every end of the program, also one that skips the close.
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow,
+                         [&mainWindow] { mainWindow.traceTools()->stopRecording(); });
+        if (!options.recordPath.isEmpty() && !mainWindow.traceTools()->startRecording(options.recordPath))
+            std::fprintf(stderr, "%s\n", qPrintable(mainWindow.traceTools()->recorder()->errorString()));
         if (options.openAll) {
             for (int r = 0; r < DeviceRows; ++r)
                 if (mainWindow.project().Devices[static_cast<size_t>(r)].Use) mainWindow.showWindowOfRow(r);

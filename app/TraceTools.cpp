@@ -1,0 +1,201 @@
+#include "TraceTools.h"
+
+#include "CAN_Quorvex.h"
+#include "can/CanAdapterName.h"
+#include "can/QtCanDriver.h"
+#include "can/SlCan.h"
+#include "trace/TraceRecorder.h"
+#include "trace/TraceReplayControl.h"
+#include "traceview/RecToggle.h"
+#include "traceview/TracePlayerWindow.h"
+#include "traceview/TraceView.h"
+#include "ui/ErrorReport.h"
+#include "ui/IniFile.h"
+#include "ui/ProgramDir.h"
+#include "ui/Switch.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+QString settingsIni() {
+    return ProgramDir() + QStringLiteral("Quorvex.ini");
+}
+const QString TracesSection = QStringLiteral("Traces");
+const QString FolderKey = QStringLiteral("Folder");
+
+} // namespace
+
+TTraceTools::TTraceTools(TCANQuorvex* mainWindow) : QObject(mainWindow), m_main(mainWindow) {
+    RecButton = new TRecToggle(mainWindow);
+    RecButton->setGeometry(378, 390, 88, 26);
+    RecButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RecButton, &TRecToggle::clicked, this, &TTraceTools::recClicked);
+    connect(RecButton, &QWidget::customContextMenuRequested, this, &TTraceTools::recMenu);
+
+    m_recorder = new TraceRecorder(this);
+    connect(m_recorder, &TraceRecorder::stopped, this, &TTraceTools::recStopped);
+    m_countTimer = new QTimer(this);
+    m_countTimer->setInterval(CountRefreshMs);
+    connect(m_countTimer, &QTimer::timeout, this, &TTraceTools::showCount);
+    showCount();
+
+    auto* viewAction = new QAction(mainWindow);
+    viewAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    mainWindow->addAction(viewAction);
+    connect(viewAction, &QAction::triggered, this, &TTraceTools::showTraceView);
+
+    // A trace opened from the command line shows its replay window when it starts playing.
+    connect(&TraceReplayControl::instance(), &TraceReplayControl::changed, this, [this] {
+        const TraceReplayControl::Status& s = TraceReplayControl::instance().status();
+        if ((s.playing || !s.error.isEmpty()) && (m_player == nullptr || !m_player->isVisible()))
+            showPlayer();
+    });
+}
+
+TTraceTools::~TTraceTools() {
+    stopRecording();
+    delete m_view;
+    delete m_player;
+}
+
+bool TTraceTools::isRecording() const {
+    return m_recorder->isRecording();
+}
+
+QString TTraceTools::tracesFolder() const {
+    const IniFile ini(settingsIni());
+    const QString chosen = ini.readString(TracesSection, FolderKey, QString());
+    return chosen.isEmpty() ? ProgramDir() + QStringLiteral("traces") : chosen;
+}
+
+void TTraceTools::setTracesFolder(const QString& folder) {
+    IniFile ini(settingsIni());
+    if (!ini.writeString(TracesSection, FolderKey, folder)) ReportError(ini.errorString());
+    showCount();
+}
+
+bool TTraceTools::startRecording(const QString& path) {
+    QString file = path;
+    if (file.isEmpty()) {
+        const QString folder = tracesFolder();
+        if (!QDir().mkpath(folder)) {
+            ReportError(QStringLiteral("Cannot record: the traces folder %1 cannot be created.")
+                            .arg(QDir::toNativeSeparators(folder)));
+            showCount();
+            return false;
+        }
+        const QString base = TraceRecorder::fileNameFor(QDateTime::currentDateTime());
+        file = QDir(folder).filePath(base);
+        // Two recordings within one second: the second gets a number.
+        for (int n = 2; QFileInfo::exists(file); ++n)
+            file = QDir(folder).filePath(base.chopped(4) + QStringLiteral("_%1.log").arg(n));
+    }
+    if (!m_recorder->start(file)) {
+        ReportError(m_recorder->errorString());
+        showCount();
+        return false;
+    }
+    m_countTimer->start();
+    showCount();
+    return true;
+}
+
+void TTraceTools::stopRecording() {
+    m_recorder->stop();
+}
+
+void TTraceTools::recClicked() {
+    if (m_recorder->isRecording())
+        stopRecording();
+    else
+        startRecording();
+    showCount();
+}
+
+void TTraceTools::recStopped(const QString& reason) {
+    m_countTimer->stop();
+    showCount();
+    // Told after the event that found the failure (never from inside a tick).
+    if (!reason.isEmpty()) QTimer::singleShot(0, this, [reason] { ReportError(reason); });
+}
+
+void TTraceTools::showCount() {
+    const bool on = m_recorder->isRecording();
+    RecButton->setChecked(on);
+    RecButton->setFrames(m_recorder->frames());
+    const QString file = QDir::toNativeSeparators(m_recorder->path());
+    if (on)
+        RecButton->setToolTip(QStringLiteral("Recording into %1: %2 frames. Click to stop.")
+                                  .arg(file)
+                                  .arg(m_recorder->frames()));
+    else if (!m_recorder->errorString().isEmpty())
+        RecButton->setToolTip(m_recorder->errorString());
+    else
+        RecButton->setToolTip(QStringLiteral("Record the bus into a new file of %1 (right-click to choose "
+                                             "the folder).")
+                                  .arg(QDir::toNativeSeparators(tracesFolder())));
+}
+
+void TTraceTools::recMenu(const QPoint& pos) {
+    QMenu menu(RecButton);
+    QAction* where =
+        menu.addAction(QStringLiteral("Traces folder: %1").arg(QDir::toNativeSeparators(tracesFolder())));
+    where->setEnabled(false);
+    QAction* choose = menu.addAction(QStringLiteral("Choose the traces folder…"));
+    QAction* open = menu.addAction(QStringLiteral("Open the traces folder"));
+    QAction* chosen = menu.exec(RecButton->mapToGlobal(pos));
+    if (chosen == choose) {
+        const QString folder =
+            QFileDialog::getExistingDirectory(m_main, QStringLiteral("Traces folder"), tracesFolder());
+        if (!folder.isEmpty()) setTracesFolder(folder);
+    } else if (chosen == open) {
+        (void)QDir().mkpath(tracesFolder());
+        QDesktopServices::openUrl(QUrl::fromLocalFile(tracesFolder()));
+    }
+}
+
+void TTraceTools::showTraceView() {
+    if (m_view == nullptr) m_view = new TTraceView(nullptr);
+    m_view->show();
+    m_view->raise();
+    m_view->activateWindow();
+}
+
+void TTraceTools::showPlayer() {
+    if (m_player == nullptr) {
+        m_player = new TTracePlayerWindow(nullptr);
+        m_player->onChoose = [this](const QString& path) { playTrace(path); };
+    }
+    m_player->show();
+    m_player->raise();
+}
+
+void TTraceTools::playTrace(const QString& path) {
+    const bool wasOn = m_main->CANswitch->isOn();
+    m_main->switchCan(false);
+    SlCanInstallDriver(std::make_unique<QtCanDriver>(
+        QList<CanAdapterName>{CanAdapterName{QStringLiteral("trace"), QFileInfo(path).absoluteFilePath()}}));
+    TraceReplayControl::Status s;
+    s.path = QFileInfo(path).absoluteFilePath();
+    TraceReplayControl::instance().report(s);
+    showPlayer();
+    if (wasOn) m_main->switchCan(true);
+}
+
+void TTraceTools::addMenuActions(QMenu& menu) {
+    QAction* view = menu.addAction(QStringLiteral("Trace view"), this, &TTraceTools::showTraceView);
+    view->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    menu.addAction(QStringLiteral("Play a trace…"), this, [this] {
+        const QString path = TTracePlayerWindow::askForFile(m_main, tracesFolder());
+        if (!path.isEmpty()) playTrace(path);
+    });
+}

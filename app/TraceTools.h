@@ -1,0 +1,63 @@
+#pragma once
+
+// The trace tools of the main window: the "REC" toggle right of the speed choice, which records
+// the bus into the traces folder (its context menu chooses the folder), the live trace view
+// (Ctrl+T), and "Play a trace…", which makes a trace file the adapter in use.
+
+#include <QObject>
+#include <QString>
+
+class QMenu;
+class QTimer;
+class TCANQuorvex;
+class TRecToggle;
+class TTracePlayerWindow;
+class TTraceView;
+class TraceRecorder;
+
+class TTraceTools : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int CountRefreshMs = 250;
+
+    explicit TTraceTools(TCANQuorvex* mainWindow);
+    ~TTraceTools() override;
+
+    // Starts recording into path, or into a new file of the traces folder when path is empty.
+    // False with the reason reported (ReportError) when the file cannot be opened.
+    bool startRecording(const QString& path = QString());
+    // Writes everything recorded so far and closes the file (at window close and program end).
+    void stopRecording();
+    [[nodiscard]] bool isRecording() const;
+    [[nodiscard]] TraceRecorder* recorder() const { return m_recorder; }
+
+    // The folder of new recordings: chosen in the toggle's menu (kept in Quorvex.ini), else
+    // "traces" beside the program.
+    [[nodiscard]] QString tracesFolder() const;
+    void setTracesFolder(const QString& folder);
+
+    // Makes the trace file the adapter in use (turning the CAN switch off and, if it was on, on
+    // again) and shows the replay window.
+    void playTrace(const QString& path);
+    void showTraceView();
+    [[nodiscard]] TTraceView* traceView() const { return m_view; }
+    [[nodiscard]] TTracePlayerWindow* playerWindow() const { return m_player; }
+
+    // Entries of the main window's context menu.
+    void addMenuActions(QMenu& menu);
+
+    TRecToggle* RecButton = nullptr;
+
+private:
+    void recClicked();
+    void recStopped(const QString& reason);
+    void showCount();
+    void showPlayer();
+    void recMenu(const QPoint& pos);
+
+    TCANQuorvex* m_main;
+    TraceRecorder* m_recorder = nullptr;
+    QTimer* m_countTimer = nullptr;
+    TTraceView* m_view = nullptr;
+    TTracePlayerWindow* m_player = nullptr;
+};

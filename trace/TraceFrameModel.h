@@ -1,0 +1,73 @@
+#pragma once
+
+// The frames of the trace view: the last Capacity frames the adapter passed, kept in a ring, and
+// the rows of those that the identifier filter lets through. Frames are taken from the traffic
+// tap into a waiting list and become rows in batches (commit(), a few times a second), so the
+// view is laid out a few times a second whatever the bus load.
+
+#include "TraceIdFilter.h"
+
+#include "can/CanTrafficTap.h"
+
+#include <QAbstractTableModel>
+#include <QElapsedTimer>
+
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+class TraceFrameModel : public QAbstractTableModel, public CanTrafficObserver {
+    Q_OBJECT
+public:
+    static constexpr int DefaultCapacity = 100000;
+    enum Column { TimeColumn, DirectionColumn, IdColumn, DlcColumn, DataColumn, ColumnCount };
+
+    explicit TraceFrameModel(int capacity = DefaultCapacity, QObject* parent = nullptr);
+    ~TraceFrameModel() override;
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) override;
+    // Makes the waiting frames rows (those the filter lets through).
+    void commit();
+    void clear();
+    void setFilter(const TraceIdFilter& filter);
+    // While paused, passing frames are not taken (they are counted in missed()).
+    void setPaused(bool paused);
+    [[nodiscard]] bool paused() const { return m_paused; }
+
+    [[nodiscard]] int capacity() const { return m_capacity; }
+    // Frames in the ring (shown or filtered out).
+    [[nodiscard]] int framesKept() const;
+    [[nodiscard]] uint64_t missed() const { return m_missed; }
+    // The row as candump prints it: "(time) Rx 110 [8] 00 01 ..."
+    [[nodiscard]] QString lineText(int row) const;
+
+private:
+    struct Entry {
+        int64_t timeUs = 0;
+        uint32_t id = 0;
+        bool extended = false;
+        bool remote = false;
+        bool sent = false;
+        uint8_t dlc = 0;
+        uint8_t data[8] = {};
+    };
+    [[nodiscard]] const Entry& entryOfRow(int row) const;
+    [[nodiscard]] QString cellText(const Entry& e, int column) const;
+
+    int m_capacity;
+    std::vector<Entry> m_ring;
+    uint64_t m_total = 0;  // sequence number of the next frame in the ring
+    uint64_t m_oldest = 0; // sequence number of the oldest frame kept
+    std::deque<uint64_t> m_rows;
+    std::deque<Entry> m_waiting;
+    TraceIdFilter m_filter;
+    bool m_paused = false;
+    uint64_t m_missed = 0;
+    int64_t m_startUs = 0;
+    QElapsedTimer m_clock;
+};

@@ -1,0 +1,138 @@
+#include "TraceView.h"
+
+#include "trace/TraceFrameModel.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("CANQuorvex trace"));
+    resize(600, 460);
+    m_model = new TraceFrameModel(capacity > 0 ? capacity : TraceFrameModel::DefaultCapacity, this);
+
+    PauseButton = new QPushButton(QStringLiteral("Pause"), this);
+    PauseButton->setCheckable(true);
+    PauseButton->setToolTip(QStringLiteral("Stop taking frames into the view (Space)"));
+    ClearButton = new QPushButton(QStringLiteral("Clear"), this);
+    ClearButton->setToolTip(QStringLiteral("Empty the view (Ctrl+L)"));
+    auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
+    FilterEdit = new QLineEdit(this);
+    FilterEdit->setPlaceholderText(QStringLiteral("all identifiers; e.g. 110, 200-2FF, 100:7F0"));
+    FilterEdit->setToolTip(QStringLiteral("Identifiers to show (hexadecimal): a list, ranges (200-2FF) or "
+                                          "identifier:mask (100:7F0). Empty shows every frame. (Ctrl+F)"));
+    FollowBox = new QCheckBox(QStringLiteral("Follow newest"), this);
+    FollowBox->setChecked(true);
+    FollowBox->setToolTip(QStringLiteral("Keep the newest frame in sight (End)"));
+
+    Table = new QTableView(this);
+    Table->setModel(m_model);
+    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    Table->setFont(mono);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setShowGrid(false);
+    Table->setWordWrap(false);
+    Table->verticalHeader()->hide();
+    Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Table->verticalHeader()->setDefaultSectionSize(QFontMetrics(mono).height() + 2);
+    QHeaderView* h = Table->horizontalHeader();
+    h->setSectionResizeMode(QHeaderView::Interactive);
+    h->setStretchLastSection(true);
+    const int digit = QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
+    Table->setColumnWidth(TraceFrameModel::TimeColumn, digit * 17);
+    Table->setColumnWidth(TraceFrameModel::DirectionColumn, digit * 4);
+    Table->setColumnWidth(TraceFrameModel::IdColumn, digit * 10);
+    Table->setColumnWidth(TraceFrameModel::DlcColumn, digit * 5);
+
+    StatusLabel = new QLabel(this);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(PauseButton);
+    bar->addWidget(ClearButton);
+    bar->addSpacing(8);
+    bar->addWidget(filterLabel);
+    bar->addWidget(FilterEdit, 1);
+    bar->addWidget(FollowBox);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(Table, 1);
+    layout->addWidget(StatusLabel);
+
+    connect(PauseButton, &QPushButton::toggled, this, [this](bool on) {
+        m_model->setPaused(on);
+        PauseButton->setText(on ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+        showStatus();
+    });
+    connect(ClearButton, &QPushButton::clicked, this, [this] {
+        m_model->clear();
+        showStatus();
+    });
+    connect(FilterEdit, &QLineEdit::textChanged, this, &TTraceView::applyFilter);
+    connect(FollowBox, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) Table->scrollToBottom();
+    });
+    // Scrolling away from the newest line stops following it.
+    connect(Table->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int) {
+        QTimer::singleShot(0, this, [this] {
+            const QScrollBar* sb = Table->verticalScrollBar();
+            if (sb->value() < sb->maximum()) FollowBox->setChecked(false);
+        });
+    });
+
+    auto shortcut = [this](const QKeySequence& keys, auto slot) {
+        auto* s = new QShortcut(keys, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::Key_Space), [this] { PauseButton->toggle(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { ClearButton->click(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
+        FilterEdit->setFocus();
+        FilterEdit->selectAll();
+    });
+    shortcut(QKeySequence(Qt::Key_End), [this] { FollowBox->setChecked(true); });
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(CommitMs);
+    connect(m_timer, &QTimer::timeout, this, &TTraceView::commit);
+    m_timer->start();
+    showStatus();
+}
+
+void TTraceView::commit() {
+    m_model->commit();
+    if (FollowBox->isChecked()) Table->scrollToBottom();
+    showStatus();
+}
+
+void TTraceView::applyFilter() {
+    QString error;
+    const std::optional<TraceIdFilter> filter = TraceIdFilter::parse(FilterEdit->text(), &error);
+    QPalette pal = FilterEdit->palette();
+    pal.setColor(QPalette::Base, filter ? palette().color(QPalette::Base) : QColor(255, 220, 220));
+    FilterEdit->setPalette(pal);
+    m_filterError = filter ? QString() : error;
+    if (filter) m_model->setFilter(*filter);
+    if (FollowBox->isChecked()) Table->scrollToBottom();
+    showStatus();
+}
+
+void TTraceView::showStatus() {
+    QString text = m_filterError.isEmpty() ? QStringLiteral("%1 frames shown, %2 kept (the last %3 at most)")
+                                                 .arg(m_model->rowCount())
+                                                 .arg(m_model->framesKept())
+                                                 .arg(m_model->capacity())
+                                           : QStringLiteral("Filter not applied: %1.").arg(m_filterError);
+    if (m_model->paused())
+        text += QStringLiteral("; paused, %1 frames passed meanwhile").arg(m_model->missed());
+    StatusLabel->setText(text);
+}
