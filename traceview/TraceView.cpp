@@ -43,7 +43,8 @@ TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Wind
     Table->setWordWrap(false);
     Table->verticalHeader()->hide();
     Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Table->verticalHeader()->setDefaultSectionSize(QFontMetrics(mono).height() + 2);
+    Table->verticalHeader()->setMinimumSectionSize(1);
+    Table->verticalHeader()->setDefaultSectionSize(QFontMetrics(mono).height() + 4);
     QHeaderView* h = Table->horizontalHeader();
     h->setSectionResizeMode(QHeaderView::Interactive);
     h->setStretchLastSection(true);
