@@ -44,13 +44,14 @@ struct TraceRecorder::Shared {
     QString error; // set by the writer when it stops on a failure
 
     void run();
-    [[nodiscard]] bool writeAll(const QByteArray& bytes, int& error);
+    [[nodiscard]] bool writeAll(const QByteArray& bytes, qsizetype& written, int& error);
     [[nodiscard]] bool stillThere() const;
 };
 
-bool TraceRecorder::Shared::writeAll(const QByteArray& bytes, int& error) {
+bool TraceRecorder::Shared::writeAll(const QByteArray& bytes, qsizetype& written, int& error) {
     const char* p = bytes.constData();
     qsizetype left = bytes.size();
+    written = 0;
     while (left > 0) {
         const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
         if (n < 0) {
@@ -64,6 +65,7 @@ bool TraceRecorder::Shared::writeAll(const QByteArray& bytes, int& error) {
         }
         p += n;
         left -= n;
+        written += n;
     }
     return true;
 }
@@ -87,10 +89,12 @@ void TraceRecorder::Shared::run() {
         lock.unlock();
 
         int err = 0;
+        qsizetype written = 0;
         QString failure;
-        if (!writeAll(chunk, err)) {
+        if (!writeAll(chunk, written, err)) {
             // Cut back to the last whole line; the lines before stay as they were.
-            (void)::ftruncate(fd, goodSize);
+            const qsizetype whole = written > 0 ? chunk.lastIndexOf('\n', written - 1) + 1 : 0;
+            (void)::ftruncate(fd, goodSize + static_cast<off_t>(whole));
             failure = errnoText(err);
         } else {
             goodSize += static_cast<off_t>(chunk.size());
@@ -134,7 +138,7 @@ bool TraceRecorder::start(const QString& path) {
     m_path = path;
     const QString shown = QDir::toNativeSeparators(path);
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) {
         m_error = QStringLiteral("Cannot record into %1: %2.").arg(shown, errnoText(errno));
         return false;
