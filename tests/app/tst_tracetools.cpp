@@ -1,0 +1,245 @@
+// The trace tools of the main window: the REC toggle and its files, the end of a recording when
+// the window closes, the trace view on Ctrl+T, and replay of a trace file through the monitor.
+
+#include "app/CAN_Quorvex.h"
+#include "app/TraceTools.h"
+#include "can/QtCanDriver.h"
+#include "can/ToolsCan.h"
+#include "sim/DemoCanBusDevice.h"
+#include "trace/TraceCanBusDevice.h"
+#include "trace/TraceFrameModel.h"
+#include "trace/TraceRecorder.h"
+#include "trace/TraceReplayControl.h"
+#include "traceview/RecToggle.h"
+#include "traceview/TracePlayerWindow.h"
+#include "traceview/TraceView.h"
+#include "ui/ErrorReport.h"
+#include "ui/IniFile.h"
+#include "ui/ProgramDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstTraceTools : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void recToggleRecordsIntoTheTracesFolder();
+    void closingTheWindowCompletesTheFile();
+    void chosenAndUnusableFolders();
+    void ctrlTShowsTheTraceView();
+    void playsATraceThroughTheMonitor();
+    void badTraceFilesAreNamed_data();
+    void badTraceFilesAreNamed();
+
+private:
+    void useAdapter(const CanAdapterName& adapter) {
+        SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{adapter}));
+    }
+    std::unique_ptr<TCANQuorvex> makeWindow() {
+        auto w = std::make_unique<TCANQuorvex>();
+        DemoCanBusDevice::setProject(w->project());
+        w->show();
+        return w;
+    }
+    [[nodiscard]] static QList<QByteArray> linesOf(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        QList<QByteArray> lines = f.readAll().split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+        return lines;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_errors;
+};
+
+void TstTraceTools::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    ProgramDir() = m_dir->path() + QLatin1Char('/');
+    QFile f(ProgramDir() + "Projects.ini");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\nBaseAdr=0x100\nPlusAdr=0x10\n"
+            "Use_0=1\nUse_1=1\n");
+    f.close();
+    CanResetState();
+    RegisterDemoBus();
+    RegisterTraceBus();
+    useAdapter({"demo", "demo0"});
+    m_errors.clear();
+    SetErrorReporter([this](const QString& text) { m_errors << text; });
+    TraceReplayControl::instance().setSpeed(TraceReplayControl::Speed::Max);
+    TraceReplayControl::instance().setPaused(false);
+}
+
+void TstTraceTools::cleanup() {
+    SlCanInstallDriver(nullptr);
+    CanResetState();
+    SetErrorReporter({});
+    ProgramDir().clear();
+}
+
+void TstTraceTools::recToggleRecordsIntoTheTracesFolder() {
+    auto w = makeWindow();
+    TTraceTools* tools = w->traceTools();
+    QCOMPARE(tools->RecButton->geometry(), QRect(378, 390, 88, 26));
+    QVERIFY(!tools->RecButton->isChecked());
+    QTest::mouseClick(tools->RecButton, Qt::LeftButton);
+    QVERIFY(tools->isRecording());
+    QVERIFY(tools->RecButton->isChecked());
+    const QString path = tools->recorder()->path();
+    QCOMPARE(QFileInfo(path).absolutePath(), QDir(ProgramDir() + "traces").absolutePath());
+    QVERIFY2(QRegularExpression("^candump-\\d{4}-\\d\\d-\\d\\d_\\d{6}\\.log$")
+                 .match(QFileInfo(path).fileName())
+                 .hasMatch(),
+             qPrintable(path));
+
+    w->switchCan(true);
+    QVERIFY(CanOpened);
+    QTRY_VERIFY_WITH_TIMEOUT(tools->recorder()->frames() > 10, 5000);
+    CanTx[0] = TCanFrame{0x321, 2, {0xAB, 0xCD}}; // the adapter layer sends in the extended format
+    QString status;
+    QCOMPARE(CanSend(1, status), uint8_t(0));
+    QTRY_VERIFY(tools->RecButton->frames() > 10); // the toggle shows the count
+    QTest::mouseClick(tools->RecButton, Qt::LeftButton);
+    QVERIFY(!tools->isRecording());
+    QVERIFY(!tools->RecButton->isChecked());
+
+    const QList<QByteArray> lines = linesOf(path);
+    QCOMPARE(uint64_t(lines.size()), tools->recorder()->frames());
+    int sent = 0;
+    for (const QByteArray& l : lines)
+        sent += l.endsWith(" can0 00000321#ABCD T");
+    QCOMPARE(sent, 1);
+    QVERIFY(lines.first().endsWith(" R"));
+    w->switchCan(false);
+}
+
+void TstTraceTools::closingTheWindowCompletesTheFile() {
+    auto w = makeWindow();
+    const QString path = ProgramDir() + "given.log";
+    QVERIFY(w->traceTools()->startRecording(path));
+    w->switchCan(true);
+    QTRY_VERIFY_WITH_TIMEOUT(w->traceTools()->recorder()->frames() > 5, 5000);
+    QVERIFY(w->close());
+    const uint64_t frames = w->traceTools()->recorder()->frames();
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray all = f.readAll();
+    QVERIFY(all.endsWith('\n'));
+    QCOMPARE(uint64_t(all.count('\n')), frames);
+}
+
+void TstTraceTools::chosenAndUnusableFolders() {
+    auto w = makeWindow();
+    TTraceTools* tools = w->traceTools();
+    tools->setTracesFolder(m_dir->filePath("mine"));
+    QCOMPARE(IniFile(ProgramDir() + "Quorvex.ini").readString("Traces", "Folder", {}),
+             m_dir->filePath("mine"));
+    QTest::mouseClick(tools->RecButton, Qt::LeftButton);
+    QVERIFY(tools->isRecording());
+    QCOMPARE(QFileInfo(tools->recorder()->path()).absolutePath(), m_dir->filePath("mine"));
+    QTest::mouseClick(tools->RecButton, Qt::LeftButton);
+
+    QFile blocker(m_dir->filePath("blocked"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    tools->setTracesFolder(m_dir->filePath("blocked/sub"));
+    QTest::mouseClick(tools->RecButton, Qt::LeftButton);
+    QVERIFY(!tools->isRecording());
+    QVERIFY(!tools->RecButton->isChecked());
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors[0].contains(QDir::toNativeSeparators(m_dir->filePath("blocked/sub"))),
+             qPrintable(m_errors[0]));
+}
+
+void TstTraceTools::ctrlTShowsTheTraceView() {
+    auto w = makeWindow();
+    QVERIFY(w->traceTools()->traceView() == nullptr);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(w.get(), Qt::Key_T, Qt::ControlModifier);
+    TTraceView* view = w->traceTools()->traceView();
+    QVERIFY(view);
+    QVERIFY(view->isVisible());
+    w->switchCan(true);
+    QTRY_VERIFY_WITH_TIMEOUT(view->model()->rowCount() > 3, 5000);
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view));
+    QTest::keyClick(view->Table, Qt::Key_Space); // pause
+    QVERIFY(view->model()->paused());
+    w->switchCan(false);
+}
+
+void TstTraceTools::playsATraceThroughTheMonitor() {
+    // 30 frames of 0x110 and 20 of 0x111 (some recorded as sent), a CAN FD line and a broken one.
+    const QString path = m_dir->filePath("in.log");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 50; ++i)
+            f.write(QStringLiteral("(%1.%2) can0 %3#0001%4 %5\n")
+                        .arg(1000 + i / 10)
+                        .arg(i % 10 * 100000, 6, 10, QChar('0'))
+                        .arg(i % 5 < 3 ? "110" : "111")
+                        .arg(i, 4, 16, QChar('0'))
+                        .arg(i % 7 == 0 ? "T" : "R")
+                        .toLatin1());
+        f.write("(1010.0) can0 110##1AA\n(1010.0) can0 broken\n");
+    }
+    auto w = makeWindow();
+    w->traceTools()->playTrace(path);
+    TraceReplayControl::instance().setPaused(true);
+    w->switchCan(true);
+    QVERIFY(CanOpened);
+    QTest::qWait(100);
+    QCOMPARE(w->framesProcessed(), quint64(0)); // paused
+    TraceReplayControl::instance().setPaused(false);
+    QTRY_VERIFY_WITH_TIMEOUT(TraceReplayControl::instance().status().finished, 10000);
+    QTRY_COMPARE(w->framesProcessed(), quint64(50));
+    QCOMPARE(w->idStats().used(), 2);
+    QCOMPARE(w->idStats().entry(1).Id, 0x110u);
+    QCOMPARE(w->idStats().entry(1).Hits, 30u);
+    QCOMPARE(w->idStats().entry(2).Hits, 20u);
+    const QString text = TraceReplayControl::instance().statusText();
+    QVERIFY2(text.startsWith("trace finished: 50 frames") && text.contains("1 lines could not be read") &&
+                 text.contains("1 CAN FD"),
+             qPrintable(text));
+    TTracePlayerWindow* player = w->traceTools()->playerWindow();
+    QVERIFY(player && player->isVisible());
+    player->refresh();
+    QCOMPARE(player->StatusLabel->text(), text);
+    w->switchCan(false);
+}
+
+void TstTraceTools::badTraceFilesAreNamed_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing") << "none.log"
+                             << "no such file";
+    QTest::newRow("folder") << "dir.log"
+                            << "is a folder";
+}
+
+void TstTraceTools::badTraceFilesAreNamed() {
+    QFETCH(QString, name);
+    QFETCH(QString, says);
+    QVERIFY(QDir(m_dir->path()).mkdir("dir.log"));
+    auto w = makeWindow();
+    w->traceTools()->playTrace(m_dir->filePath(name));
+    w->switchCan(true);
+    QVERIFY(!CanOpened);
+    const QString error = TraceReplayControl::instance().status().error;
+    QVERIFY2(error.contains(says) && error.contains(name), qPrintable(error));
+    QVERIFY(w->traceTools()->playerWindow()->StatusLabel->text().contains(says));
+    w->switchCan(false);
+}
+
+QTEST_MAIN(TstTraceTools)
+#include "tst_tracetools.moc"
