@@ -121,8 +121,10 @@ void TraceCanBusDevice::report() {
 }
 
 void RegisterTraceBus() {
-    RegisterCanDeviceFactory(QStringLiteral("trace"),
-                             [](const QString& interfaceName, QString*) -> QCanBusDevice* {
-                                 return new TraceCanBusDevice(interfaceName);
-                             });
+    RegisterCanDeviceFactory(
+        QStringLiteral("trace"),
+        [](const QString& interfaceName, QString*) -> QCanBusDevice* {
+            return new TraceCanBusDevice(interfaceName);
+        },
+        {}, QStringLiteral("PATH"));
 }

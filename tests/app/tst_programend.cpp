@@ -1,9 +1,12 @@
 // The program as a process: however it ends — its close button, logout (SIGHUP), kill (SIGTERM)
-// or Ctrl+C (SIGINT) — it exits with 0 and leaves its open device windows saved as open.
+// or Ctrl+C (SIGINT) — it exits with 0, leaves its open device windows saved as open and the
+// trace it records complete.
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,13 +51,17 @@ private slots:
 
         QProcess tool;
         tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QStringList args{QStringLiteral("--can"), QStringLiteral("demo"), QStringLiteral("--open-all")};
+        const QString trace = dir.filePath(QStringLiteral("end.log"));
+        QStringList args{QStringLiteral("--can"),      QStringLiteral("demo"),
+                         QStringLiteral("--open-all"), QStringLiteral("--auto-on"),
+                         QStringLiteral("--record"),   trace};
         if (signalNumber == 0) args << QStringLiteral("--quit-after") << QStringLiteral("500");
         tool.start(program, args);
         QVERIFY(tool.waitForStarted());
         // The selection written at start (a new file by its atomic replacement) shows that the
         // main window is up and the signals are watched.
         QTRY_VERIFY_WITH_TIMEOUT(inodeOf(projects) != before, 10000);
+        if (signalNumber != 0) QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(trace).size() > 0, 10000); // recording
         if (signalNumber != 0) ::kill(static_cast<pid_t>(tool.processId()), signalNumber);
         QVERIFY(tool.waitForFinished(10000));
         QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
@@ -64,6 +71,16 @@ private slots:
         QVERIFY(placement.open(QIODevice::ReadOnly));
         const QByteArray text = placement.readAll();
         QVERIFY2(text.contains("Visible=1") && !text.contains("Visible=0"), text.constData());
+
+        // Every line of the trace is whole.
+        QFile log(trace);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray lines = log.readAll();
+        QVERIFY(lines.endsWith('\n'));
+        static const QRegularExpression line(
+            QStringLiteral("^\\(\\d+\\.\\d{6}\\) can0 [0-9A-F]{3}#[0-9A-F]{16} R$"));
+        for (const QByteArray& l : lines.chopped(1).split('\n'))
+            QVERIFY2(line.match(QString::fromLatin1(l)).hasMatch(), l.constData());
     }
 };
 
