@@ -62,6 +62,8 @@ TTraceTools::TTraceTools(TCANQuorvex* mainWindow) : QObject(mainWindow), m_main(
 }
 
 TTraceTools::~TTraceTools() {
+    // The toggle may be gone already: the end of the recording is not shown.
+    disconnect(m_recorder, nullptr, this, nullptr);
     stopRecording();
     delete m_view;
     delete m_player;

@@ -103,6 +103,7 @@ void TraceCanBusDevice::tick() {
         m_played += static_cast<uint64_t>(frames.size());
         enqueueReceivedFrames(frames);
     }
+    if (m_finished) m_timer.stop(); // stays connected and quiet
     report();
 }
 
@@ -114,7 +115,7 @@ void TraceCanBusDevice::report() {
     s.canFdLines = m_reader.canFdLines();
     s.bytesRead = m_reader.bytesRead();
     s.size = m_reader.size();
-    s.playing = state() == QCanBusDevice::ConnectedState || m_timer.isActive();
+    s.playing = state() == QCanBusDevice::ConnectedState;
     s.finished = m_finished;
     s.error = m_error;
     TraceReplayControl::instance().report(s);
