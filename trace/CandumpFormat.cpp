@@ -2,6 +2,9 @@
 
 #include "TraceText.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr char HexDigits[] = "0123456789ABCDEF";
@@ -30,20 +33,31 @@ char* putDecimal(char* p, uint64_t value) {
 } // namespace
 
 void AppendCandumpLine(QByteArray& out, const TraceFrame& frame, QByteArrayView interfaceName) {
-    char line[96];
+    // The line is made in one buffer and appended at once; the whole seconds change rarely and
+    // are written once per second.
+    thread_local uint64_t lastSeconds = ~uint64_t(0);
+    thread_local char secondsText[24];
+    thread_local int secondsLength = 0;
+    char line[160];
+    const qsizetype nameLength = std::min<qsizetype>(interfaceName.size(), 64);
     char* p = line;
     const uint64_t us = frame.timeUs < 0 ? 0 : static_cast<uint64_t>(frame.timeUs);
+    const uint64_t seconds = us / 1000000u;
+    if (seconds != lastSeconds) {
+        lastSeconds = seconds;
+        secondsLength = static_cast<int>(putDecimal(secondsText, seconds) - secondsText);
+    }
     *p++ = '(';
-    p = putDecimal(p, us / 1000000u);
+    std::memcpy(p, secondsText, static_cast<size_t>(secondsLength));
+    p += secondsLength;
     *p++ = '.';
     const uint32_t frac = static_cast<uint32_t>(us % 1000000u);
     for (uint32_t div = 100000; div != 0; div /= 10)
         *p++ = static_cast<char>('0' + frac / div % 10);
     *p++ = ')';
     *p++ = ' ';
-    out.append(line, p - line);
-    out.append(interfaceName.data(), interfaceName.size());
-    p = line;
+    std::memcpy(p, interfaceName.data(), static_cast<size_t>(nameLength));
+    p += nameLength;
     *p++ = ' ';
     if (frame.error)
         p = putHex(p, ErrorFlag | (frame.id & 0x1FFFFFFFu), 8);
