@@ -34,6 +34,7 @@ public:
             for (int b = 0; b < 8; ++b)
                 data[b] = static_cast<char>(k + b);
             m_frames[k] = QCanBusFrame(k < 16 ? 0x110 + k : 0x400 + k, data);
+            m_payloads[k] = data;
         }
     }
     bool Load() override { return true; }
@@ -62,7 +63,8 @@ public:
             e.Msg.DataCount = 8;
             for (int b = 0; b < 8; ++b)
                 e.Msg.Data[b] = static_cast<uint8_t>(k + b);
-            if (tap) CanTrafficNotify(m_frames[k], CanTrafficDirection::Received);
+            // The driver has the payload already (it fills its queue from it) and hands it on.
+            if (tap) CanTrafficNotify(m_frames[k], m_payloads[k], CanTrafficDirection::Received);
         }
         *count = n;
         return true;
@@ -71,6 +73,7 @@ public:
 private:
     uint32_t m_next = 0;
     std::array<QCanBusFrame, 100> m_frames;
+    std::array<QByteArray, 100> m_payloads;
 };
 
 } // namespace

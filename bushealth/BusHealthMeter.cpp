@@ -13,11 +13,12 @@ void BusHealthMeter::restart(qint64 nowMs, int bitRate) {
     m_slotStart = nowMs;
 }
 
-void BusHealthMeter::canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) {
+void BusHealthMeter::canTraffic(const QCanBusFrame& frame, const QByteArray& payload,
+                                CanTrafficDirection direction) {
     switch (frame.frameType()) {
     case QCanBusFrame::DataFrame:
     case QCanBusFrame::RemoteRequestFrame:
-        countFrame(WorstCaseFrameBits(frame), direction);
+        countFrame(WorstCaseFrameBits(frame, payload.size()), direction);
         break;
     case QCanBusFrame::ErrorFrame:
         countErrorFrame(BusErrorInfo::fromFrame(frame));

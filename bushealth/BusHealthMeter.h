@@ -29,7 +29,9 @@ public:
     void restart(qint64 nowMs, int bitRate);
     [[nodiscard]] int bitRate() const { return m_bitRate; }
 
-    void canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) override;
+    using CanTrafficObserver::canTraffic;
+    void canTraffic(const QCanBusFrame& frame, const QByteArray& payload,
+                    CanTrafficDirection direction) override;
     // One data or remote frame, its worst-case length on the wire given.
     void countFrame(int bits, CanTrafficDirection direction);
     void countErrorFrame(const BusErrorInfo& error);

@@ -12,13 +12,17 @@
 
 // Bits of a data or remote frame; 0 for anything that is not a frame on the wire (error frames are
 // the controller's reports).
-[[nodiscard]] inline int WorstCaseFrameBits(const QCanBusFrame& frame) {
+[[nodiscard]] inline int WorstCaseFrameBits(const QCanBusFrame& frame, qsizetype payloadSize) {
     switch (frame.frameType()) {
     case QCanBusFrame::DataFrame:
-        return WorstCaseFrameBits(frame.hasExtendedFrameFormat(), static_cast<int>(frame.payload().size()));
+        return WorstCaseFrameBits(frame.hasExtendedFrameFormat(), static_cast<int>(payloadSize));
     case QCanBusFrame::RemoteRequestFrame:
         return WorstCaseFrameBits(frame.hasExtendedFrameFormat(), 0);
     default:
         return 0;
     }
+}
+
+[[nodiscard]] inline int WorstCaseFrameBits(const QCanBusFrame& frame) {
+    return WorstCaseFrameBits(frame, frame.payload().size());
 }

@@ -23,9 +23,13 @@ void CanTrafficRemoveObserver(CanTrafficObserver* observer) {
     list.erase(std::remove(list.begin(), list.end(), observer), list.end());
 }
 
-void CanTrafficNotify(const QCanBusFrame& frame, CanTrafficDirection direction) {
+void CanTrafficNotify(const QCanBusFrame& frame, const QByteArray& payload, CanTrafficDirection direction) {
     // Iterated by index: an observer may remove itself while being told.
     auto& list = observers();
     for (size_t i = 0; i < list.size(); ++i)
-        list[i]->canTraffic(frame, direction);
+        list[i]->canTraffic(frame, payload, direction);
+}
+
+void CanTrafficNotify(const QCanBusFrame& frame, CanTrafficDirection direction) {
+    if (!observers().empty()) CanTrafficNotify(frame, frame.payload(), direction);
 }

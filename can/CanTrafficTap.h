@@ -15,12 +15,20 @@ enum class CanTrafficDirection : uint8_t { Received, Sent };
 class CanTrafficObserver {
 public:
     virtual ~CanTrafficObserver() = default;
-    virtual void canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) = 0;
+    // `payload` is the frame's payload, fetched once for every observer: QCanBusFrame::payload()
+    // hands out a copy, which costs more than the counting of the bus panel itself.
+    virtual void canTraffic(const QCanBusFrame& frame, const QByteArray& payload,
+                            CanTrafficDirection direction) = 0;
+    // The same for a frame whose payload the caller has not fetched.
+    void canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) {
+        canTraffic(frame, frame.payload(), direction);
+    }
 };
 
 // Adds an observer (once; a second add of the same one does nothing) or removes it. Observers are
 // not owned; remove one before it is destroyed.
 void CanTrafficAddObserver(CanTrafficObserver* observer);
 void CanTrafficRemoveObserver(CanTrafficObserver* observer);
-// Passes one frame to every observer.
+// Passes one frame, with its payload, to every observer.
+void CanTrafficNotify(const QCanBusFrame& frame, const QByteArray& payload, CanTrafficDirection direction);
 void CanTrafficNotify(const QCanBusFrame& frame, CanTrafficDirection direction);

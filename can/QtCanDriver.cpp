@@ -226,9 +226,9 @@ void QtCanDriver::takeFrames() {
     const QList<QCanBusFrame> frames = m_device->readAllFrames();
     for (const QCanBusFrame& frame : frames) {
         if (frame.hasLocalEcho()) continue; // our own frames coming back are not traffic
-        CanTrafficNotify(frame, CanTrafficDirection::Received);
         TSlCanMessage msg;
         const QByteArray payload = frame.payload();
+        CanTrafficNotify(frame, payload, CanTrafficDirection::Received);
         msg.Flags = frame.hasExtendedFrameFormat() ? 1 : 0;
         msg.ID = frame.frameId();
         msg.DataCount = static_cast<uint8_t>(std::min<qsizetype>(payload.size(), 8));

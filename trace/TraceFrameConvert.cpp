@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-bool TraceFrameFromQt(const QCanBusFrame& in, TraceFrame& out) {
+bool TraceFrameFromQt(const QCanBusFrame& in, const QByteArray& payload, TraceFrame& out) {
     if (!in.isValid() || in.hasFlexibleDataRateFormat()) return false;
     out = TraceFrame{};
     switch (in.frameType()) {
@@ -12,7 +12,6 @@ bool TraceFrameFromQt(const QCanBusFrame& in, TraceFrame& out) {
         out.id = in.frameId();
         out.extended = in.hasExtendedFrameFormat();
         out.remote = in.frameType() == QCanBusFrame::RemoteRequestFrame;
-        const QByteArray payload = in.payload();
         out.dlc = static_cast<uint8_t>(std::min<qsizetype>(payload.size(), 8));
         if (!out.remote) std::memcpy(out.data, payload.constData(), out.dlc);
         return true;
@@ -20,7 +19,6 @@ bool TraceFrameFromQt(const QCanBusFrame& in, TraceFrame& out) {
     case QCanBusFrame::ErrorFrame: {
         out.error = true;
         out.id = static_cast<uint32_t>(in.error()) & 0x1FFFFFFFu;
-        const QByteArray payload = in.payload();
         out.dlc = 8;
         std::memcpy(out.data, payload.constData(),
                     static_cast<size_t>(std::min<qsizetype>(payload.size(), 8)));

@@ -41,13 +41,14 @@ int TraceFrameModel::framesKept() const {
     return static_cast<int>(m_total - m_oldest);
 }
 
-void TraceFrameModel::canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) {
+void TraceFrameModel::canTraffic(const QCanBusFrame& frame, const QByteArray& payload,
+                                 CanTrafficDirection direction) {
     if (m_paused) {
         ++m_missed;
         return;
     }
     TraceFrame f;
-    if (!TraceFrameFromQt(frame, f) || f.error) return;
+    if (!TraceFrameFromQt(frame, payload, f) || f.error) return;
     Entry e;
     e.timeUs = m_startUs + m_clock.nsecsElapsed() / 1000;
     e.id = f.id;

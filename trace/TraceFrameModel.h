@@ -30,7 +30,9 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    void canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) override;
+    using CanTrafficObserver::canTraffic;
+    void canTraffic(const QCanBusFrame& frame, const QByteArray& payload,
+                    CanTrafficDirection direction) override;
     // Makes the waiting frames rows (those the filter lets through).
     void commit();
     void clear();

@@ -172,11 +172,12 @@ bool TraceRecorder::start(const QString& path) {
     return true;
 }
 
-void TraceRecorder::canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) {
+void TraceRecorder::canTraffic(const QCanBusFrame& frame, const QByteArray& payload,
+                               CanTrafficDirection direction) {
     if (!m_recording) return;
     TraceFrame f;
     // Error frames are not frames of the monitor; only data and remote frames are recorded.
-    if (!TraceFrameFromQt(frame, f) || f.error) return;
+    if (!TraceFrameFromQt(frame, payload, f) || f.error) return;
     f.timeUs = m_startUs + m_clock.nsecsElapsed() / 1000;
     f.direction = direction == CanTrafficDirection::Sent ? TraceDirection::Sent : TraceDirection::Received;
     AppendCandumpLine(m_pending, f, InterfaceName);

@@ -48,7 +48,9 @@ public:
     // "candump-YYYY-MM-DD_HHMMSS.log" for a recording started at that local time.
     [[nodiscard]] static QString fileNameFor(const QDateTime& start);
 
-    void canTraffic(const QCanBusFrame& frame, CanTrafficDirection direction) override;
+    using CanTrafficObserver::canTraffic;
+    void canTraffic(const QCanBusFrame& frame, const QByteArray& payload,
+                    CanTrafficDirection direction) override;
     // Hands the formatted lines to the writer now and looks for a writer failure.
     void handOver();
 

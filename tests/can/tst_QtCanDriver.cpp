@@ -338,7 +338,7 @@ private slots:
     void trafficTapSeesEveryFramePassingTheAdapter() {
         struct Tap : CanTrafficObserver {
             QStringList seen;
-            void canTraffic(const QCanBusFrame& f, CanTrafficDirection d) override {
+            void canTraffic(const QCanBusFrame& f, const QByteArray&, CanTrafficDirection d) override {
                 seen << QStringLiteral("%1%2")
                             .arg(d == CanTrafficDirection::Sent ? 'T' : 'R')
                             .arg(f.frameId(), 0, 16);
