@@ -4,7 +4,7 @@
 #include "ProjectFile.h"
 #include "TraceTools.h"
 #include "can/CanIdText.h"
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
 #include "serial/ToolsRS.h"

@@ -3,7 +3,7 @@
 // The one place that talks to the CAN adapter: six operations over the SlCan_* functions, with
 // the state of the one open adapter and the shared frame arrays kept at unit level.
 
-#include "CanFrame.h"
+#include "core/CanFrame.h"
 #include "SlCan.h"
 
 #include <QString>

@@ -6,7 +6,8 @@
 // (parameter display), ModbusFormEditor.cpp (write editor), ModbusFormCommands.cpp (command
 // buttons), ModbusFormSerial.cpp (serial read).
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
+#include "core/RegisterImage.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -29,21 +30,11 @@ class TFormStorage;
 class TSpinEdit;
 struct TProject;
 
-// One register of the image.
-struct TRegCell {
-    int32_t Value = 0;      // 16-bit value sign-extended
-    int32_t Age = 0;        // highlight level 0..FadeLevels
-    int32_t Direction = 0;  // 0 from the device, 1 to the device
-};
-
-inline constexpr int RegisterCount = 128;
-inline constexpr int FadeLevels = 20;
 inline constexpr int DigiColumns = 32;   // registers of the discrete block
 inline constexpr int DigiBits = 16;      // bit cells per discrete column
 inline constexpr int AnaCellCount = 64;  // cells of the analog block
 inline constexpr int AnaColumns = 8;
 inline constexpr int GridRows = 4;       // data words of the write editor
-inline constexpr int CommandRegister = 127;
 
 class TModbusForm : public QWidget {
     Q_OBJECT
@@ -85,7 +76,15 @@ public:
     QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+R
 
     // ---- state, readable by tests and the main window -------------------------------------------
-    [[nodiscard]] const std::array<TRegCell, RegisterCount>& regs() const { return Regs; }
+    [[nodiscard]] const TRegisterImage::Cells& regs() const { return m_image.cells(); }
+    // The register image the window shows; listeners may connect to its registerChanged().
+    [[nodiscard]] TRegisterImage& image() { return m_image; }
+    [[nodiscard]] const TRegisterImage& image() const { return m_image; }
+    // The first register and the length of the analog and the discrete block, as last applied.
+    [[nodiscard]] int32_t anaStartNum() const { return AnaStartNum; }
+    [[nodiscard]] int32_t anaLenNum() const { return AnaLenNum; }
+    [[nodiscard]] int32_t digiStartNum() const { return DigiStartNum; }
+    [[nodiscard]] int32_t digiLenNum() const { return DigiLenNum; }
     [[nodiscard]] int32_t msgCount() const { return MsgCount; }
     // Appends one line to Memo1.
     void memoAdd(const QString& line);
@@ -163,6 +162,8 @@ public:
     void FadeSpinChange();
     void myTimerTimer();
     void fadeCountdown();  // the fade part of myTimerTimer
+    // Paints register r into the blocks wherever they show it.
+    void paintRegister(int r);
 
     // ---- handlers: write editor (ModbusFormEditor.cpp) -------------------------------------------
     void SetButtonClick();
@@ -206,16 +207,12 @@ private:
     TProject& m_project;
 
     // parameter display state
-    std::array<TRegCell, RegisterCount> Regs{};
+    TRegisterImage m_image;
     int32_t AnaStartNum = 24;
     int32_t AnaLenNum = 64;
     int32_t DigiStartNum = 0;
     int32_t DigiLenNum = 24;
     int32_t MsgCount = 0;
-    int32_t FadeTick = 0;
-    int32_t FadeSpeed = 5;
-    int32_t FadeStart = FadeLevels;
-    bool FadeForce = false;
 
     // display: the summary waiting for flushMemo()
     TDeviceMessage m_memoMsg{};
@@ -232,8 +229,6 @@ private:
 
     // command buttons state
     int m_renameIndex = -1;
-
-    friend class TModbusFormTest;
 };
 
 // The shared in-place editor of command captions; refers to the edit of the most recently built

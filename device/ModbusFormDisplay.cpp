@@ -29,8 +29,6 @@ namespace {
 
 constexpr qint64 MemoIntervalMs = 100;
 
-constexpr int FadeHold = 10; // FadeSpeed of the hold mode: highlight without fading
-
 // Table indices: a level outside 0..FadeLevels or an unknown direction never reads past a table.
 int levelIndex(int32_t level) {
     return level < 0 ? 0 : (level > FadeLevels ? FadeLevels : level);
@@ -41,15 +39,6 @@ int directionIndex(int32_t direction) {
 
 QString hex(int value, int digits) {
     return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
-
-// The level a highlighted register falls to in one fade step.
-int32_t fadedAge(int32_t age, int32_t speed, int32_t fadeStart) {
-    age -= 1;
-    if (speed == 0) age = 0;
-    if (speed == 1) age -= 1;
-    if (speed == FadeHold) age = fadeStart;
-    return age < 0 ? 0 : age;
 }
 
 void setGridRow(QTableWidget* grid, int row, const QString& text) {
@@ -82,23 +71,21 @@ void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
         });
     }
 
-    const TColorTables& colors = ColorTables();
-    const int age = levelIndex(FadeStart);
-    const int dir = directionIndex(msg.Direction);
-    for (int i = 0; i < msg.Count && i < 4; ++i) {
-        if (!msg.present(i)) continue;
-        const int r = msg.Address + i;
-        if (r >= RegisterCount) break; // registers 128 and above do not exist
-        const int16_t value = msg.Values[i];
-        Regs[static_cast<size_t>(r)] = {value, FadeStart, msg.Direction};
-        const int k = r - AnaStartNum;
-        if (k >= 0 && k < AnaLenNum && AnaCells) {
-            AnaCells->setCellNumber(k, value);
-            AnaCells->setCellColor(k, colors.AnaColor[static_cast<size_t>(age)][static_cast<size_t>(dir)]);
-        }
-        const int m = r - DigiStartNum;
-        if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(value), m, FadeStart, msg.Direction);
+    const TRegisterImage::TWritten written = m_image.apply(msg);
+    for (int i = 0; i < written.Count; ++i)
+        paintRegister(written.Registers[static_cast<size_t>(i)]);
+}
+
+void TModbusForm::paintRegister(int r) {
+    const TRegCell& cell = m_image.cell(r);
+    const int k = r - AnaStartNum;
+    if (k >= 0 && k < AnaLenNum && AnaCells) {
+        AnaCells->setCellNumber(k, cell.Value);
+        AnaCells->setCellColor(k, ColorTables().AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
+                                                        [static_cast<size_t>(directionIndex(cell.Direction))]);
     }
+    const int m = r - DigiStartNum;
+    if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
 }
 
 void TModbusForm::flushMemo() {
@@ -123,7 +110,7 @@ void TModbusForm::AnaRewrite() {
     for (int k = 0; k < AnaCellCount; ++k) {
         const int r = AnaStartNum + k;
         if (k < AnaLenNum && r >= 0 && r < RegisterCount) {
-            const TRegCell& cell = Regs[static_cast<size_t>(r)];
+            const TRegCell& cell = m_image.cell(r);
             AnaCells->setCellNumber(k, cell.Value);
             AnaCells->setCellColor(k, colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
                                                      [static_cast<size_t>(directionIndex(cell.Direction))]);
@@ -139,7 +126,7 @@ void TModbusForm::DigiRewrite() {
     for (int m = 0; m < DigiColumns; ++m) {
         const int r = DigiStartNum + m;
         if (m < DigiLenNum && r >= 0 && r < RegisterCount) {
-            const TRegCell& cell = Regs[static_cast<size_t>(r)];
+            const TRegCell& cell = m_image.cell(r);
             DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
         } else {
             for (int b = 0; b < DigiBits; ++b)
@@ -305,7 +292,7 @@ void TModbusForm::AnaValue(int k) {
     for (int row = 0; row < GridRows; ++row) {
         // Rows past register 127 show 0.
         const int reg = r + row;
-        const int32_t value = reg < RegisterCount ? Regs[static_cast<size_t>(reg)].Value : 0;
+        const int32_t value = reg < RegisterCount ? m_image.cell(reg).Value : 0;
         setGridRow(DataGrid, row, QString::number(value));
         if (row == BitRow()) DigiBoxWrite(value);
     }
@@ -321,7 +308,7 @@ void TModbusForm::DigValue(int j) {
     for (int row = GridRows - 1; row >= 0; --row) {
         const int reg = r + row;
         const int32_t value =
-            reg < RegisterCount ? static_cast<uint16_t>(Regs[static_cast<size_t>(reg)].Value) : 0;
+            reg < RegisterCount ? static_cast<uint16_t>(m_image.cell(reg).Value) : 0;
         setGridRow(DataGrid, row, QString::number(value));
         if (row == BitRow()) DigiBoxWrite(value);
     }
@@ -330,16 +317,14 @@ void TModbusForm::DigValue(int j) {
 // ---- highlight settings: FadeSpin is the one source, the two check boxes follow and steer it --
 
 void TModbusForm::FadeSpinChange() {
-    FadeSpeed = FadeSpin->value();
-    if (FadeSpeed == 0) {
-        FadeStart = 0;
+    const int32_t speed = FadeSpin->value();
+    m_image.setFadeSpeed(speed);
+    if (speed == 0) {
         FadeBox->setChecked(false);
         ColorBox->setChecked(false);
     } else {
-        FadeStart = FadeLevels;
-        FadeBox->setChecked(FadeSpeed != FadeHold);
+        FadeBox->setChecked(speed != FadeHold);
     }
-    FadeForce = true;
 }
 
 void TModbusForm::ColorBoxClick() {
@@ -369,27 +354,8 @@ void TModbusForm::fadeCountdown() {
     }
     myTimerTag = 10;
 
-    FadeSpeed = FadeSpin->value();
-    bool step = false;
-    if (++FadeTick >= FadeSpeed) {
-        FadeTick = 1;
-        step = true;
-    }
-    if (step || FadeForce) {
-        const TColorTables& colors = ColorTables();
-        for (int r = 0; r < RegisterCount; ++r) {
-            TRegCell& cell = Regs[static_cast<size_t>(r)];
-            if (cell.Age <= 0) continue;
-            cell.Age = fadedAge(cell.Age, FadeSpeed, FadeStart);
-            const int k = r - AnaStartNum;
-            if (k >= 0 && k < AnaLenNum && AnaCells)
-                AnaCells->setCellColor(k,
-                                       colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
-                                                      [static_cast<size_t>(directionIndex(cell.Direction))]);
-            const int m = r - DigiStartNum;
-            if (m >= 0 && m < DigiLenNum)
-                DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
-        }
-    }
-    FadeForce = false;
+    const std::bitset<RegisterCount> faded = m_image.fadeTick(FadeSpin->value());
+    if (faded.none()) return;
+    for (int r = 0; r < RegisterCount; ++r)
+        if (faded.test(static_cast<size_t>(r))) paintRegister(r);
 }

@@ -4,7 +4,7 @@
 #include "ModbusForm.h"
 
 #include "app/Project.h"
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 #include "can/ToolsCan.h"
 #include "ui/SpinEdit.h"
 

@@ -191,8 +191,7 @@ TModbusForm::TModbusForm(TProject& project, QWidget* parent)
     (void)ColorTables();
 
     // 4. No register is highlighted.
-    for (TRegCell& cell : Regs)
-        cell.Age = 0;
+    m_image.clearHighlight();
 
     // 5. Register numbers over the discrete columns.
     QPalette navy = palette();

@@ -53,9 +53,7 @@ void TModbusForm::ReadAnalog() {
     for (int32_t j = 0; j < AnaLenNum; ++j) {
         const int32_t r = AnaStartNum + j;
         if (r < 0 || r >= RegisterCount) break; // the block always lies within 0..127
-        const auto value = static_cast<int16_t>((RsRxBuf[3 + 2 * j] << 8) | RsRxBuf[4 + 2 * j]);
-        Regs[r].Value = value;
-        Regs[r].Age = FadeStart;
+        m_image.writeValue(r, static_cast<int16_t>((RsRxBuf[3 + 2 * j] << 8) | RsRxBuf[4 + 2 * j]));
     }
     AnaRewrite();
 }

@@ -1,6 +1,6 @@
 #include "CanFrameConvert.h"
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 
 #include <QByteArray>
 

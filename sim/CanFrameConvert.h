@@ -2,7 +2,7 @@
 
 // Frames between the simulated devices and a Qt CAN bus.
 
-#include "can/CanFrame.h"
+#include "core/CanFrame.h"
 
 #include <QCanBusFrame>
 

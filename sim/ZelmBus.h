@@ -8,7 +8,7 @@
 #include "FrameRateSchedule.h"
 #include "ZelmDevice.h"
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 
 #include <QString>
 

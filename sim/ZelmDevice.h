@@ -11,7 +11,7 @@
 //   127        the last command word received
 // A register written over the bus keeps the written value; the live behaviour no longer drives it.
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // report shows.
 
 #include "app/CAN_Quorvex.h"
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"

@@ -1,6 +1,6 @@
 // How device messages sit in CAN frames: the standard layout and the protocol 3 layout.
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 
 #include "sim/CanFrameConvert.h"
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 
 #include <QCanBusDevice>
 #include <QCanBusFrame>

@@ -7,7 +7,7 @@
 #include "sim/CanFrameConvert.h"
 #include "sim/ModbusRtuSlave.h"
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 
 #include <QCanBus>
 #include <QCanBusDevice>

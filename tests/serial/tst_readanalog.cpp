@@ -4,7 +4,7 @@
 #include "SerialPeer.h"
 
 #include "app/Project.h"
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 #include "device/ColorTables.h"
 #include "device/ModbusForm.h"
 #include "serial/ComPort.h"
@@ -23,7 +23,6 @@
 #include <array>
 #include <memory>
 
-// Named so the window lets it read its private state.
 class TModbusFormTest : public QObject {
     Q_OBJECT
 private slots:
@@ -42,7 +41,7 @@ private slots:
 
 private:
     [[nodiscard]] QStringList memoLines() const;
-    [[nodiscard]] int32_t fadeStart() const { return m_form->FadeStart; }
+    [[nodiscard]] int32_t fadeStart() const { return m_form->image().fade().Start; }
 
     QTemporaryDir m_dir;
     TProject m_project;

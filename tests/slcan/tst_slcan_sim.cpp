@@ -6,7 +6,7 @@
 #include "slcan/SlcanCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
 
-#include "can/DeviceMessage.h"
+#include "core/DeviceMessage.h"
 #include "can/QtCanDriver.h"
 
 #include <QDir>

@@ -5,8 +5,8 @@
 // devices' frames as t/T lines while open, and hands the frames the tool sends to the devices.
 // For tests it can refuse commands (answer BEL) and report chosen status flags.
 
-#include "can/CanFrame.h"
 #include "can/CanTrafficTap.h"
+#include "core/CanFrame.h"
 #include "slcan/SlcanCodec.h"
 
 #include <QElapsedTimer>

@@ -67,8 +67,8 @@ class TModbusFormTest : public QObject {
     }
     // Puts the fade counters just after a step, with no forced step pending.
     static void syncFade(TModbusForm& f) {
-        f.FadeTick = 1;
-        f.FadeForce = false;
+        f.image().fade().Tick = 1;
+        f.image().fade().Force = false;
         f.myTimerTag = 0;
     }
     static QString grid(const TModbusForm& f, int row) { return f.DataGrid->item(row, 0)->text(); }
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(
             (QList<int>{f.AnaStart->value(), f.AnaLen->value(), f.DigiStart->value(), f.DigiLen->value()}),
             expected);
-        QCOMPARE((QList<int>{f.AnaStartNum, f.AnaLenNum, f.DigiStartNum, f.DigiLenNum}), expected);
+        QCOMPARE((QList<int>{f.anaStartNum(), f.anaLenNum(), f.digiStartNum(), f.digiLenNum()}), expected);
         for (int k = 0; k < 64; ++k)
             QCOMPARE(f.AnaCells->cellColor(k) == SilverColor, k >= expected[1]);
         for (int m = 0; m < 32; ++m) {
@@ -284,7 +284,7 @@ private slots:
         f.DigiStart->setValue(120);
         QTest::mouseClick(f.DigiLen32, Qt::LeftButton);
         QCOMPARE(f.DigiStart->value(), 96);
-        QCOMPARE(f.DigiLenNum, 32);
+        QCOMPARE(f.digiLenNum(), 32);
         QCOMPARE(f.DigiCells->cellColor(16 * 31), Fresh0);
         QTest::mouseClick(f.AnaStart24, Qt::LeftButton);
         QCOMPARE(f.AnaStart->value(), 24);
@@ -357,9 +357,9 @@ private slots:
                 f.FadeSpin->setValue(s.toInt());
         }
         QCOMPARE(
-            (QList<int>{f.FadeSpin->value(), f.ColorBox->isChecked(), f.FadeBox->isChecked(), f.FadeStart}),
+            (QList<int>{f.FadeSpin->value(), f.ColorBox->isChecked(), f.FadeBox->isChecked(), f.image().fade().Start}),
             expected);
-        QCOMPARE(f.FadeSpeed, expected[0]);
+        QCOMPARE(f.image().fade().Speed, expected[0]);
     }
 
     void fadeSpeeds_data() {
@@ -430,7 +430,7 @@ private slots:
         f.show();
         QVERIFY(f.myTimer->isActive());
         QCOMPARE(f.regs()[10].Value, 77);
-        QVERIFY(f.FadeForce);
+        QVERIFY(f.image().fade().Force);
     }
 
     void clicks_data() {

@@ -1,0 +1,78 @@
+#include "RegisterImage.h"
+
+#include <QDateTime>
+#include <QMetaMethod>
+
+TRegisterImage::TWritten TRegisterImage::apply(const TDeviceMessage& msg) {
+    TWritten written;
+    for (int i = 0; i < msg.Count && i < 4; ++i) {
+        if (!msg.present(i)) continue;
+        const int r = msg.Address + i;
+        if (r >= RegisterCount) break;
+        m_cells[static_cast<size_t>(r)] = {msg.Values[i], m_fade.Start, msg.Direction};
+        written.Registers[static_cast<size_t>(written.Count++)] = r;
+        if (m_listened) notify(r);
+    }
+    return written;
+}
+
+void TRegisterImage::writeValue(int r, int16_t value) {
+    if (r < 0 || r >= RegisterCount) return;
+    TRegCell& cell = m_cells[static_cast<size_t>(r)];
+    cell.Value = value;
+    cell.Age = m_fade.Start;
+    if (m_listened) notify(r);
+}
+
+void TRegisterImage::clearHighlight() {
+    for (TRegCell& cell : m_cells)
+        cell.Age = 0;
+}
+
+void TRegisterImage::setFadeSpeed(int32_t speed) {
+    m_fade.Speed = speed;
+    m_fade.Start = speed == 0 ? 0 : FadeLevels;
+    m_fade.Force = true;
+}
+
+std::bitset<RegisterCount> TRegisterImage::fadeTick(int32_t speed) {
+    std::bitset<RegisterCount> faded;
+    m_fade.Speed = speed;
+    bool step = false;
+    if (++m_fade.Tick >= m_fade.Speed) {
+        m_fade.Tick = 1;
+        step = true;
+    }
+    if (step || m_fade.Force) {
+        for (int r = 0; r < RegisterCount; ++r) {
+            TRegCell& cell = m_cells[static_cast<size_t>(r)];
+            if (cell.Age <= 0) continue;
+            cell.Age = fadedAge(cell.Age, m_fade.Speed, m_fade.Start);
+            faded.set(static_cast<size_t>(r));
+        }
+    }
+    m_fade.Force = false;
+    return faded;
+}
+
+int32_t TRegisterImage::fadedAge(int32_t age, int32_t speed, int32_t fadeStart) {
+    age -= 1;
+    if (speed == 0) age = 0;
+    if (speed == 1) age -= 1;
+    if (speed == FadeHold) age = fadeStart;
+    return age < 0 ? 0 : age;
+}
+
+void TRegisterImage::notify(int r) {
+    emit registerChanged(r, QDateTime::currentMSecsSinceEpoch());
+}
+
+void TRegisterImage::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&TRegisterImage::registerChanged)) m_listened = true;
+}
+
+void TRegisterImage::disconnectNotify(const QMetaMethod& signal) {
+    // A disconnect of all signals comes with an invalid method.
+    if (!signal.isValid() || signal == QMetaMethod::fromSignal(&TRegisterImage::registerChanged))
+        m_listened = isSignalConnected(QMetaMethod::fromSignal(&TRegisterImage::registerChanged));
+}
