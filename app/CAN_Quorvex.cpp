@@ -1,17 +1,17 @@
 #include "CAN_Quorvex.h"
 
 #include "BusHealthPanel.h"
-#include "ProjectFile.h"
 #include "TraceTools.h"
-#include "can/CanIdText.h"
-#include "core/DeviceMessage.h"
 #include "can/ToolsCan.h"
+#include "core/CanIdText.h"
+#include "core/DeviceMessage.h"
+#include "core/IniFile.h"
+#include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
 #include "serial/ToolsRS.h"
 #include "serial/UartPanel.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
-#include "ui/IniFile.h"
 #include "ui/Panel.h"
 #include "ui/ProgramDir.h"
 #include "ui/Switch.h"
@@ -69,10 +69,9 @@ TCANQuorvex::~TCANQuorvex() {
     if (RsPanel() == GroupBox1) RsSetPanel(nullptr);
     // The program ends: the device windows go without a close of their own (their placement
     // was saved at the end of the event loop).
-    for (TZELM& row : Project.Devices) {
+    for (TRowView& row : View.Rows) {
         delete row.Window;
         row.Window = nullptr;
-        row.WindowOpen = false;
     }
 }
 
@@ -153,9 +152,9 @@ void TCANQuorvex::FormCreate() {
         p->setGeometry(left, 15, 100, 30);
         return p;
     };
-    Project.TitlePanel = header(10);
-    Project.BasePanel = header(120);
-    Project.CommPanel = header(230);
+    View.TitlePanel = header(10);
+    View.BasePanel = header(120);
+    View.CommPanel = header(230);
 
     const int labelTop = 15 + 30 + 15;
     for (QLabel* l : HeadLabels)
@@ -193,7 +192,7 @@ void TCANQuorvex::buildRows() {
         const int l = i % 8;
         const int top = rowTop0 + 30 * l;
         int x = k == 0 ? 10 : 10 + secondColumn;
-        TZELM& row = Project.Devices[static_cast<size_t>(i)];
+        TRowView& row = View.Rows[static_cast<size_t>(i)];
         std::array<QWidget*, 5> cells{};
         for (int c = 0; c < 4; ++c) {
             auto* p = new TPanel(GroupBox);
@@ -273,32 +272,34 @@ void TCANQuorvex::LoadProjectAdres(const QString& section) {
 }
 
 void TCANQuorvex::ShowProjectAdres() {
-    Project.TitlePanel->setText(Project.Name);
-    Project.BasePanel->setText(CanIdText(static_cast<uint32_t>(Project.BaseAdr)));
-    Project.CommPanel->setText(Project.CommAdr == 0 ? QString()
-                                                    : CanIdText(static_cast<uint32_t>(Project.CommAdr)));
-    for (TZELM& row : Project.Devices) {
-        row.RxPanel->Tag = 0;
-        row.TxPanel->Tag = 0;
-        const std::array<TPanel*, 4> panels{row.RsPanel, row.RxPanel, row.TxPanel, row.NamePanel};
+    View.TitlePanel->setText(Project.Name);
+    View.BasePanel->setText(CanIdText(static_cast<uint32_t>(Project.BaseAdr)));
+    View.CommPanel->setText(Project.CommAdr == 0 ? QString()
+                                                 : CanIdText(static_cast<uint32_t>(Project.CommAdr)));
+    for (int i = 0; i < DeviceRows; ++i) {
+        const TZELM& row = Project.Devices[static_cast<size_t>(i)];
+        TRowView& view = View.Rows[static_cast<size_t>(i)];
+        view.RxPanel->Tag = 0;
+        view.TxPanel->Tag = 0;
+        const std::array<TPanel*, 4> panels{view.RsPanel, view.RxPanel, view.TxPanel, view.NamePanel};
         if (row.Use) {
-            row.RsPanel->setText(QString::number(static_cast<uint32_t>(row.RSadr)));
-            row.RxPanel->setText(CanIdText(row.RXadr));
-            row.TxPanel->setText(CanIdText(row.TXadr));
-            row.NamePanel->setText(row.Name);
-            row.NamePanel->setToolTip(row.Name); // the whole name, where the cell cuts it
-            row.OpenButton->setText(QStringLiteral("S"));
-            row.OpenButton->setEnabled(true);
+            view.RsPanel->setText(QString::number(static_cast<uint32_t>(row.RSadr)));
+            view.RxPanel->setText(CanIdText(row.RXadr));
+            view.TxPanel->setText(CanIdText(row.TXadr));
+            view.NamePanel->setText(row.Name);
+            view.NamePanel->setToolTip(row.Name); // the whole name, where the cell cuts it
+            view.OpenButton->setText(QStringLiteral("S"));
+            view.OpenButton->setEnabled(true);
             for (TPanel* p : panels)
                 p->setColor(windowColor());
         } else {
-            row.NamePanel->setToolTip(QString());
+            view.NamePanel->setToolTip(QString());
             for (TPanel* p : panels) {
                 p->setText(QString());
                 p->setColor(buttonFaceColor());
             }
-            row.OpenButton->setText(QString());
-            row.OpenButton->setEnabled(false);
+            view.OpenButton->setText(QString());
+            view.OpenButton->setEnabled(false);
         }
     }
 }
@@ -318,33 +319,37 @@ void TCANQuorvex::CanTimerTimer() {
             const TCanFrame& frame = CanRx[f];
             const uint32_t key = CanKey(frame.ID, protokol);
             IdStats.count(key);
-            for (TZELM& row : Project.Devices) {
+            for (int i = 0; i < DeviceRows; ++i) {
+                const TZELM& row = Project.Devices[static_cast<size_t>(i)];
                 if (!row.Use) continue;
                 const bool rx = row.RXadr == key;
                 const bool tx = row.TXadr == key;
+                if (!rx && !tx) continue;
+                TRowView& view = View.Rows[static_cast<size_t>(i)];
                 if (rx) {
-                    row.RxPanel->setColor(RxLight);
-                    row.RxPanel->Tag = FadeTicks;
+                    view.RxPanel->setColor(RxLight);
+                    view.RxPanel->Tag = FadeTicks;
                 }
                 if (tx) {
-                    row.TxPanel->setColor(TxLight);
-                    row.TxPanel->Tag = FadeTicks;
+                    view.TxPanel->setColor(TxLight);
+                    view.TxPanel->Tag = FadeTicks;
                 }
-                if ((rx || tx) && row.WindowOpen) handOver(frame, row);
+                if (view.Window) handOver(frame, row, view.Window);
             }
         }
         showStatistics();
     }
     if (CANswitch->isOn()) {
         const QColor window = windowColor();
-        for (TZELM& row : Project.Devices) {
-            if (!row.Use) continue;
-            for (TPanel* p : {row.RxPanel, row.TxPanel}) {
+        for (int i = 0; i < DeviceRows; ++i) {
+            if (!Project.Devices[static_cast<size_t>(i)].Use) continue;
+            const TRowView& view = View.Rows[static_cast<size_t>(i)];
+            for (TPanel* p : {view.RxPanel, view.TxPanel}) {
                 if (p->Tag == 0) {
                     p->setColor(window);
                 } else {
                     --p->Tag;
-                    if (p->Tag < PaleBelow) p->setColor(p == row.RxPanel ? RxPale : TxPale);
+                    if (p->Tag < PaleBelow) p->setColor(p == view.RxPanel ? RxPale : TxPale);
                 }
             }
         }
@@ -368,9 +373,9 @@ void TCANQuorvex::flushStatistics() {
     Memo1->setPlainText(IdStats.text());
 }
 
-void TCANQuorvex::handOver(const TCanFrame& frame, TZELM& row) {
+void TCANQuorvex::handOver(const TCanFrame& frame, const TZELM& row, TModbusForm* window) {
     const TDeviceMessage msg = DecodeDeviceFrame(frame, Project.Protokol, row.RXadr, row.TXadr);
-    row.Window->ReceiveCanData(msg);
+    window->ReceiveCanData(msg);
 }
 
 void TCANQuorvex::CANswitchClick() {
@@ -389,9 +394,9 @@ void TCANQuorvex::CANswitchClick() {
         CanTimer->stop();
         IdStats.clearUsed();
         const QColor face = buttonFaceColor();
-        for (TZELM& row : Project.Devices) {
-            row.RxPanel->setColor(face);
-            row.TxPanel->setColor(face);
+        for (TRowView& view : View.Rows) {
+            view.RxPanel->setColor(face);
+            view.TxPanel->setColor(face);
         }
     }
     showAdapterState();
@@ -432,29 +437,28 @@ void TCANQuorvex::ShoWinClick() {
 
 void TCANQuorvex::showWindowOfRow(int r) {
     if (r < 0 || r >= DeviceRows) return;
-    TZELM& row = Project.Devices[static_cast<size_t>(r)];
-    if (!row.WindowOpen) {
+    const TZELM& row = Project.Devices[static_cast<size_t>(r)];
+    TRowView& view = View.Rows[static_cast<size_t>(r)];
+    if (!view.Window) {
         auto* w = new TModbusForm(Project, nullptr);
         w->setWindowTitle(Project.Name + QStringLiteral(": ") + row.Name);
         w->RSadr = row.RSadr;
         w->RXadr = static_cast<int32_t>(row.RXadr);
         w->TXadr = static_cast<int32_t>(row.TXadr);
         w->Protokol = Project.Protokol;
-        row.Window = w;
-        row.WindowOpen = true;
+        view.Window = w;
     }
-    row.Window->show();
-    row.Window->raise();
-    row.Window->activateWindow();
+    view.Window->show();
+    view.Window->raise();
+    view.Window->activateWindow();
 }
 
 void TCANQuorvex::discardWindows() {
-    for (TZELM& row : Project.Devices) {
-        if (!row.WindowOpen) continue;
-        row.Window->close();
-        delete row.Window;
-        row.Window = nullptr;
-        row.WindowOpen = false;
+    for (TRowView& view : View.Rows) {
+        if (!view.Window) continue;
+        view.Window->close();
+        delete view.Window;
+        view.Window = nullptr;
     }
 }
 

@@ -3,8 +3,9 @@
 // The main window: project selector, the sixteen device rows, the 10 ms bus monitor with its
 // identifier statistics, the CAN switch, and the device windows of the rows.
 
-#include "IdStats.h"
-#include "Project.h"
+#include "ProjectView.h"
+#include "core/IdStats.h"
+#include "core/Project.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -20,6 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class TModbusForm;
 class TSwitch;
 class TTraceTools;
 class TUartPanel;
@@ -46,6 +48,8 @@ public:
     void closeOnSignal(int signalNumber);
 
     [[nodiscard]] TProject& project() { return Project; }
+    // The widgets that show the project: header panels, rows and the rows' device windows.
+    [[nodiscard]] const TProjectView& view() const { return View; }
     [[nodiscard]] const TIdStats& idStats() const { return IdStats; }
     // Called with the project after every load (the demo bus follows the selected project).
     std::function<void(const TProject&)> onProjectLoaded;
@@ -83,13 +87,14 @@ private:
     void buildRows();
     void placeAtDesignPosition();
     void readProjectList();
-    void handOver(const TCanFrame& frame, TZELM& row);
+    void handOver(const TCanFrame& frame, const TZELM& row, TModbusForm* window);
     void discardWindows();
     void showAdapterState();
     void toggleUartPanel();
     void showStatistics();
 
     TProject Project;
+    TProjectView View;
     TIdStats IdStats;
     bool m_inSwitch = false;
     bool m_closed = false;

@@ -3,7 +3,7 @@
 // repaint they cause. Prints medians in milliseconds: wall time, and the CPU time of the process
 // (all threads; steadier on a machine shared with other work).
 
-#include "app/Project.h"
+#include "core/Project.h"
 #include "device/ModbusForm.h"
 #include "ui/CellMatrix.h"
 #include "ui/ProgramDir.h"

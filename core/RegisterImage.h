@@ -5,8 +5,9 @@
 // step by step. Views paint from it; a listener of registerChanged() learns every register that
 // was written, with the time of the write.
 
-#include "core/DeviceMessage.h"
-#include "core/Registers.h"
+#include "DeviceMessage.h"
+#include "Highlight.h"
+#include "Registers.h"
 
 #include <QObject>
 
@@ -20,10 +21,6 @@ struct TRegCell {
     int32_t Age = 0;       // highlight level 0..FadeLevels
     int32_t Direction = 0; // 0 from the device, 1 to the device
 };
-
-inline constexpr int FadeLevels = 20;
-// Fade speed of the hold mode: highlight without fading.
-inline constexpr int32_t FadeHold = 10;
 
 // The fade settings and counters. Speed 0 switches the highlight off (new values start at level
 // 0), speed FadeHold keeps it, speeds between lower it every Speed-th fade tick.

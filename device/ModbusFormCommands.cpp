@@ -3,9 +3,9 @@
 
 #include "ModbusForm.h"
 
-#include "app/Project.h"
-#include "core/DeviceMessage.h"
 #include "can/ToolsCan.h"
+#include "core/DeviceMessage.h"
+#include "core/Project.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>

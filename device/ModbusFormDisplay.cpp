@@ -3,7 +3,7 @@
 
 #include "ModbusForm.h"
 
-#include "ColorTables.h"
+#include "core/ColorTables.h"
 #include "ui/CellMatrix.h"
 #include "ui/SpinEdit.h"
 
@@ -22,8 +22,6 @@
 #include <cstddef>
 #include <iterator>
 #include <utility>
-
-static_assert(ColorLevels == FadeLevels, "the colour tables have one entry per highlight level");
 
 namespace {
 

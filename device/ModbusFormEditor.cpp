@@ -3,9 +3,10 @@
 
 #include "ModbusForm.h"
 
-#include "app/Project.h"
-#include "core/DeviceMessage.h"
 #include "can/ToolsCan.h"
+#include "core/DeviceMessage.h"
+#include "core/EditorText.h"
+#include "core/Project.h"
 #include "ui/SpinEdit.h"
 
 #include <QAbstractItemModel>
@@ -26,18 +27,6 @@
 #include <cstdint>
 
 namespace {
-
-constexpr int MaxWord = 65535;
-constexpr int MinWord = -32768;
-
-// The integer a cell text stands for: decimal, optional leading minus. Text that does not convert
-// gives ok = false.
-int64_t cellValue(const QString& text, bool* ok = nullptr) {
-    bool converted = false;
-    const qlonglong v = text.toLongLong(&converted, 10);
-    if (ok) *ok = converted;
-    return converted ? v : 0;
-}
 
 // The character a key press would type, as the grid's key filter sees it: Ctrl+letter gives the
 // control code (Ctrl+C = 3, Ctrl+V = 22, Ctrl+X = 24), Backspace gives 8. Keys that type nothing
@@ -280,7 +269,7 @@ void TModbusForm::SetButtonDo() {
     msg.Address = static_cast<uint16_t>(DiggAddrEdit->value());
     msg.Count = n;
     for (int r = 0; r < GridRows; ++r) {
-        const int64_t v = cellValue(DataGrid->item(r, 0)->text());
+        const int64_t v = EditorCellValue(DataGrid->item(r, 0)->text());
         msg.Values[r] = static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));
     }
     uint32_t identifier = 0;
@@ -301,29 +290,14 @@ void TModbusForm::SetButtonDo() {
 }
 
 void TModbusForm::DataGridKeyPress(QChar& key) {
-    const char16_t c = key.unicode();
-    const bool digit = c >= u'0' && c <= u'9';
-    if (!digit && c != 8 && c != 3 && c != 22) key = QChar();
+    if (!EditorTakesChar(key.unicode())) key = QChar();
 }
 
 void TModbusForm::DataGridSetEditText(int row, const QString& text) {
     if (row < 0 || row >= GridRows || m_gridFixing) return;
-    QString t = text;
-    if (t.isEmpty()) t = QStringLiteral("0");
-    if (t.size() >= 2 && t.startsWith(QLatin1Char('0'))) t.remove(0, 1);
-    bool ok = false;
-    int64_t v = cellValue(t, &ok);
-    if (!ok) {
-        t = QStringLiteral("0");
-        v = 0;
-    }
-    // A value above 65535 loses its last character until it fits: one keystroke in front of five
-    // digits ("9" before 65535) needs more than one cut. A pasted number below -32768, which no
-    // 16-bit register holds, is cut the same way.
-    while ((v > MaxWord || v < MinWord) && t.size() > 1) {
-        t.chop(1);
-        v = cellValue(t);
-    }
+    const TEditorCell fixed = EditorFixText(text);
+    const QString& t = fixed.Text;
+    const int64_t v = fixed.Value;
 
     // The cell follows the editor keystroke by keystroke; a replaced text shows in the editor at once.
     m_gridFixing = true;
@@ -372,7 +346,7 @@ void TModbusForm::DataLenEditChange() {
 void TModbusForm::BitButClick(int r) {
     if (r < 0 || r >= GridRows) return;
     if (r != m_bitRow) m_bitRow = r;
-    const int64_t v = cellValue(DataGrid->item(r, 0)->text());
+    const int64_t v = EditorCellValue(DataGrid->item(r, 0)->text());
     DigiBoxWrite(static_cast<int32_t>(v & 0xFFFF));
 }
 

@@ -3,7 +3,7 @@
 
 #include "ModbusForm.h"
 
-#include "ColorTables.h"
+#include "core/ColorTables.h"
 #include "ui/CellMatrix.h"
 #include "ui/FormStorage.h"
 #include "ui/ProgramDir.h"

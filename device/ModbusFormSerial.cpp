@@ -2,6 +2,7 @@
 
 #include "device/ModbusForm.h"
 
+#include "core/ModbusRtu.h"
 #include "serial/ToolsRS.h"
 #include "ui/CellMatrix.h"
 
@@ -24,20 +25,14 @@ void TModbusForm::offerSerialRead() {
 void TModbusForm::ReadAnalog() {
     memoAdd(QStringLiteral("Read analog..."));
 
-    // Modbus read holding registers: address, function 3, first register, count, CRC.
-    RsTxBuf[0] = static_cast<uint8_t>(RSadr & 0xFF);
-    RsTxBuf[1] = 3;
-    RsTxBuf[2] = static_cast<uint8_t>((AnaStartNum >> 8) & 0xFF);
-    RsTxBuf[3] = static_cast<uint8_t>(AnaStartNum & 0xFF);
-    RsTxBuf[4] = static_cast<uint8_t>((AnaLenNum >> 8) & 0xFF);
-    RsTxBuf[5] = static_cast<uint8_t>(AnaLenNum & 0xFF);
-    const uint16_t crc = Crc16(RsTxBuf.data(), 6);
-    RsTxBuf[6] = static_cast<uint8_t>(crc & 0xFF);
-    RsTxBuf[7] = static_cast<uint8_t>(crc >> 8);
+    // Read the holding registers of the analog block from the device at the serial address.
+    ModbusPutReadRequest({static_cast<uint8_t>(RSadr & 0xFF), static_cast<uint16_t>(AnaStartNum),
+                          static_cast<uint16_t>(AnaLenNum)},
+                         RsTxBuf.data());
 
     // The exchange lets window messages run; one of them may close this window for good.
     const QPointer<TModbusForm> self(this);
-    const uint8_t result = RsExchange(8, 2 * AnaLenNum + 5);
+    const uint8_t result = RsExchange(ModbusRequestLength, ModbusReadAnswerLength(AnaLenNum));
     if (!self) return;
 
     if (result == RsOk) {
@@ -53,7 +48,7 @@ void TModbusForm::ReadAnalog() {
     for (int32_t j = 0; j < AnaLenNum; ++j) {
         const int32_t r = AnaStartNum + j;
         if (r < 0 || r >= RegisterCount) break; // the block always lies within 0..127
-        m_image.writeValue(r, static_cast<int16_t>((RsRxBuf[3 + 2 * j] << 8) | RsRxBuf[4 + 2 * j]));
+        m_image.writeValue(r, ModbusAnswerRegister(RsRxBuf.data(), j));
     }
     AnaRewrite();
 }

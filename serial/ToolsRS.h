@@ -3,7 +3,7 @@
 // The serial link: one checksummed Modbus RTU request/answer exchange over the COM port of the
 // main window's UART panel, and the Modbus CRC-16.
 
-#include "Crc16.h"
+#include "core/Crc16.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 
 #include "CanFrameConvert.h"
 
-#include "app/Project.h"
 #include "can/CanDeviceFactory.h"
+#include "core/Project.h"
 
 #include <QList>
 

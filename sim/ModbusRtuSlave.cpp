@@ -1,18 +1,13 @@
 #include "ModbusRtuSlave.h"
 
 #include "ZelmBus.h"
-#include "serial/Crc16.h"
+#include "core/ModbusRtu.h"
+#include "core/Registers.h"
 
 namespace {
 // Bytes kept while waiting for the rest of a request; more than this is line noise.
 constexpr qsizetype MaxPending = 4096;
 } // namespace
-
-void ModbusRtuSlave::appendCrc(QByteArray& frame) {
-    const uint16_t crc = Crc16(reinterpret_cast<const uint8_t*>(frame.constData()), frame.size());
-    frame.append(static_cast<char>(crc & 0xFF));
-    frame.append(static_cast<char>(crc >> 8));
-}
 
 QByteArray ModbusRtuSlave::feed(const QByteArray& bytes) {
     m_pending.append(bytes);
@@ -23,12 +18,11 @@ QByteArray ModbusRtuSlave::feed(const QByteArray& bytes) {
     }
     QByteArray reply;
     qsizetype pos = 0;
-    while (m_pending.size() - pos >= RequestLength) {
+    while (m_pending.size() - pos >= ModbusRequestLength) {
         const auto* p = reinterpret_cast<const uint8_t*>(m_pending.constData()) + pos;
-        const uint16_t crc = static_cast<uint16_t>(p[6] | (p[7] << 8));
-        if (p[1] == ReadHoldingRegisters && Crc16(p, 6) == crc) {
-            reply.append(answer(p));
-            pos += RequestLength;
+        if (const std::optional<TModbusReadRequest> request = ModbusParseReadRequest(p)) {
+            reply.append(answer(*request));
+            pos += ModbusRequestLength;
         } else {
             ++pos;
             ++m_skipped;
@@ -38,25 +32,25 @@ QByteArray ModbusRtuSlave::feed(const QByteArray& bytes) {
     return reply;
 }
 
-QByteArray ModbusRtuSlave::answer(const uint8_t* request) {
-    const ZelmDevice* device = m_bus.deviceBySerialAddress(request[0]);
+QByteArray ModbusRtuSlave::answer(const TModbusReadRequest& request) {
+    const ZelmDevice* device = m_bus.deviceBySerialAddress(request.Address);
     if (device == nullptr) return {};
-    const int first = request[2] << 8 | request[3];
-    const int count = request[4] << 8 | request[5];
+    const int first = request.First;
+    const int count = request.Count;
     QByteArray out;
-    out.append(static_cast<char>(request[0]));
-    if (count < 1 || count > MaxRegisters || first + count > ZelmDevice::RegisterCount) {
-        out.append(static_cast<char>(ReadHoldingRegisters | 0x80));
-        out.append(static_cast<char>(IllegalDataAddress));
+    out.append(static_cast<char>(request.Address));
+    if (count < 1 || count > MaxRegisters || first + count > RegisterCount) {
+        out.append(static_cast<char>(ModbusReadHoldingRegisters | ModbusExceptionBit));
+        out.append(static_cast<char>(ModbusIllegalDataAddress));
     } else {
-        out.append(static_cast<char>(ReadHoldingRegisters));
+        out.append(static_cast<char>(ModbusReadHoldingRegisters));
         out.append(static_cast<char>(2 * count));
         for (int r = first; r < first + count; ++r) {
             out.append(static_cast<char>(device->reg(r) >> 8));
             out.append(static_cast<char>(device->reg(r) & 0xFF));
         }
     }
-    appendCrc(out);
+    ModbusAppendCrc(out);
     ++m_answered;
     return out;
 }

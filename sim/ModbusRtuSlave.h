@@ -5,6 +5,8 @@
 // do not start a complete request with a valid CRC are skipped one by one, so the zero byte the
 // tool sends after each request, or line noise, never blocks the next request.
 
+#include "core/ModbusRtu.h"
+
 #include <QByteArray>
 
 #include <cstdint>
@@ -13,10 +15,7 @@ class ZelmBus;
 
 class ModbusRtuSlave {
 public:
-    static constexpr int RequestLength = 8;
-    static constexpr uint8_t ReadHoldingRegisters = 3;
     static constexpr int MaxRegisters = 125;
-    static constexpr uint8_t IllegalDataAddress = 2;
 
     explicit ModbusRtuSlave(const ZelmBus& bus) : m_bus(bus) {}
 
@@ -27,11 +26,8 @@ public:
     [[nodiscard]] int64_t answered() const { return m_answered; }
     [[nodiscard]] int64_t skippedBytes() const { return m_skipped; }
 
-    // Appends the CRC of everything in frame, low byte first.
-    static void appendCrc(QByteArray& frame);
-
 private:
-    [[nodiscard]] QByteArray answer(const uint8_t* request);
+    [[nodiscard]] QByteArray answer(const TModbusReadRequest& request);
 
     const ZelmBus& m_bus;
     QByteArray m_pending;

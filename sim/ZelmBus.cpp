@@ -1,6 +1,6 @@
 #include "ZelmBus.h"
 
-#include "app/Project.h"
+#include "core/Project.h"
 
 #include <algorithm>
 

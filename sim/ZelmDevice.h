@@ -12,6 +12,7 @@
 // A register written over the bus keeps the written value; the live behaviour no longer drives it.
 
 #include "core/DeviceMessage.h"
+#include "core/Registers.h"
 
 #include <QString>
 
@@ -21,8 +22,6 @@
 
 class ZelmDevice {
 public:
-    static constexpr int RegisterCount = 128;
-    static constexpr int CommandRegister = 127;
     static constexpr int CounterRegister = 88;
     static constexpr int DiscreteFirst = 0;
     static constexpr int DiscreteCount = 24;

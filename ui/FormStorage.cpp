@@ -1,7 +1,7 @@
 #include "FormStorage.h"
 
 #include "ErrorReport.h"
-#include "IniFile.h"
+#include "core/IniFile.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -110,8 +110,8 @@ void TstEndToEnd::programAndSimulator() {
     QTRY_VERIFY_WITH_TIMEOUT(counted(tx1), 5000);
 
     // A device window shows the simulated registers.
-    QTest::mouseClick(w.project().Devices[0].OpenButton, Qt::LeftButton);
-    TModbusForm* form = w.project().Devices[0].Window;
+    QTest::mouseClick(w.view().Rows[0].OpenButton, Qt::LeftButton);
+    TModbusForm* form = w.view().Rows[0].Window;
     QVERIFY(form);
     QTRY_VERIFY_WITH_TIMEOUT(form->msgCount() > 20, 5000);
     bool anyFromDevice = false;

@@ -160,11 +160,11 @@ void TstMainWindow::layout() {
     QCOMPARE(w->RxLabel1->text(), QStringLiteral("CAN on"));
     QCOMPARE(w->RxLabel1->pos(), QPoint(245, 440));
     QVERIFY(w->GroupBox1->isHidden());
-    QCOMPARE(w->project().TitlePanel->geometry(), QRect(10, 15, 100, 30));
-    QCOMPARE(w->project().BasePanel->geometry(), QRect(120, 15, 100, 30));
-    QCOMPARE(w->project().CommPanel->geometry(), QRect(230, 15, 100, 30));
+    QCOMPARE(w->view().TitlePanel->geometry(), QRect(10, 15, 100, 30));
+    QCOMPARE(w->view().BasePanel->geometry(), QRect(120, 15, 100, 30));
+    QCOMPARE(w->view().CommPanel->geometry(), QRect(230, 15, 100, 30));
 
-    const TZELM& r = w->project().Devices[static_cast<size_t>(row)];
+    const TRowView& r = w->view().Rows[static_cast<size_t>(row)];
     QCOMPARE(r.RsPanel->geometry(), rs);
     QCOMPARE(r.NamePanel->geometry(), QRect(rs.x() + 30, rs.y(), 110, 25));
     QCOMPARE(r.RxPanel->geometry(), QRect(rs.x() + 145, rs.y(), 90, 25));
@@ -188,27 +188,27 @@ void TstMainWindow::loadsTheSavedProject() {
     auto w = makeWindow();
     QCOMPARE(w->ProjectBox->currentIndex(), 1);
     QCOMPARE(w->ProjectBox->count(), 3);
-    const TProject& p = w->project();
+    const TProjectView& p = w->view();
     QCOMPARE(p.TitlePanel->text(), QStringLiteral("Line2"));
     QCOMPARE(p.BasePanel->text(), QStringLiteral("0x00000100"));
     QCOMPARE(p.CommPanel->text(), QStringLiteral("0x000000FF"));
-    const TZELM& r0 = p.Devices[0];
+    const TRowView& r0 = p.Rows[0];
     QCOMPARE(r0.RsPanel->text(), QStringLiteral("0"));
     QCOMPARE(r0.NamePanel->text(), QStringLiteral("Pump"));
     QCOMPARE(r0.RxPanel->text(), QStringLiteral("0x00000100"));
     QCOMPARE(r0.TxPanel->text(), QStringLiteral("0x00000110"));
     QCOMPARE(r0.RxPanel->color(), windowColor());
-    QCOMPARE(p.Devices[2].RxPanel->text(), QStringLiteral("0x00000101"));
-    QCOMPARE(p.Devices[2].NamePanel->text(), QStringLiteral("Насос"));
-    const TZELM& unused = p.Devices[1];
+    QCOMPARE(p.Rows[2].RxPanel->text(), QStringLiteral("0x00000101"));
+    QCOMPARE(p.Rows[2].NamePanel->text(), QStringLiteral("Насос"));
+    const TRowView& unused = p.Rows[1];
     QVERIFY(!unused.OpenButton->isEnabled());
     QCOMPARE(unused.OpenButton->text(), QString());
     QCOMPARE(unused.NamePanel->text(), QString());
     QCOMPARE(unused.NamePanel->color(), faceColor());
-    QCOMPARE(p.DigiBut[0], QStringLiteral("Start"));
-    QCOMPARE(p.DigiBut[1], QStringLiteral("-"));
-    QCOMPARE(p.DigiBut[16], QStringLiteral("Reset"));
-    QVERIFY(!p.DigiButChanged);
+    QCOMPARE(w->project().DigiBut[0], QStringLiteral("Start"));
+    QCOMPARE(w->project().DigiBut[1], QStringLiteral("-"));
+    QCOMPARE(w->project().DigiBut[16], QStringLiteral("Reset"));
+    QVERIFY(!w->project().DigiButChanged);
 }
 
 void TstMainWindow::selectionWritesProjectNumAndKeepsTheFile() {
@@ -222,9 +222,9 @@ void TstMainWindow::selectionWritesProjectNumAndKeepsTheFile() {
     expected.replace("ProjectNum=1\r\n", "ProjectNum=2\r\n");
     QCOMPARE(readProjects(), expected);
     QCOMPARE(w->project().Protokol, 3);
-    QCOMPARE(w->project().Devices[1].RxPanel->text(), QStringLiteral("0x01000000"));
-    QCOMPARE(w->project().Devices[1].TxPanel->text(), QStringLiteral("0x11000000"));
-    QCOMPARE(w->project().CommPanel->text(), QString());
+    QCOMPARE(w->view().Rows[1].RxPanel->text(), QStringLiteral("0x01000000"));
+    QCOMPARE(w->view().Rows[1].TxPanel->text(), QStringLiteral("0x11000000"));
+    QCOMPARE(w->view().CommPanel->text(), QString());
 }
 
 void TstMainWindow::placeholderLoadsNothing() {
@@ -238,8 +238,8 @@ void TstMainWindow::placeholderLoadsNothing() {
     w->ProjectBox->setCurrentIndex(0);
     w->ProjectBoxChange();
     QVERIFY(readProjects().contains("ProjectNum=0\r\n"));
-    QCOMPARE(w->project().TitlePanel->text(), QStringLiteral("Line2")); // header and rows as they were
-    QCOMPARE(w->project().Devices[0].NamePanel->text(), QStringLiteral("Pump"));
+    QCOMPARE(w->view().TitlePanel->text(), QStringLiteral("Line2")); // header and rows as they were
+    QCOMPARE(w->view().Rows[0].NamePanel->text(), QStringLiteral("Pump"));
     QCOMPARE(w->project().DigiBut[0], QStringLiteral("-")); // captions of the placeholder section
     QCOMPARE(w->idStats().used(), 0);
 }
@@ -261,7 +261,7 @@ void TstMainWindow::readOnlyFileStopsTheSelectionAtItsWrite() {
     // The selection goes through all the same: Press is shown with its own captions, the rename
     // flag of Line2 is dropped and the statistics start afresh.
     QCOMPARE(w->project().Protokol, 3);
-    QCOMPARE(w->project().Devices[1].NamePanel->text(), QStringLiteral("Пресс"));
+    QCOMPARE(w->view().Rows[1].NamePanel->text(), QStringLiteral("Пресс"));
     QCOMPARE(w->project().DigiBut[0], QStringLiteral("-"));
     QVERIFY(!w->project().DigiButChanged);
     QCOMPARE(w->idStats().used(), 0);
@@ -294,8 +294,8 @@ void TstMainWindow::invalidProjectNumIsReportedOnce() {
                  m_errors[0].contains(QString::fromLatin1(projectNum)),
              qPrintable(m_errors[0]));
     QCOMPARE(w->ProjectBox->currentIndex(), -1);
-    QCOMPARE(w->project().Devices[0].NamePanel->text(), QString());
-    QVERIFY(w->project().Devices[15].OpenButton->isEnabled());
+    QCOMPARE(w->view().Rows[0].NamePanel->text(), QString());
+    QVERIFY(w->view().Rows[15].OpenButton->isEnabled());
     QCOMPARE(readProjects(), text); // ProjectBoxChange did not run
 }
 
@@ -329,7 +329,7 @@ void TstMainWindow::cellsLightAndFade() {
     writeProjects(TwoProjects);
     auto w = makeWindow();
     w->switchCan(true);
-    const TZELM& r0 = w->project().Devices[0];
+    const TRowView& r0 = w->view().Rows[0];
     m_fake->queueFrame(0x110, 8); // row 0 transmits
     tick(*w);
     QCOMPARE(r0.TxPanel->color(), TxLight);
@@ -346,7 +346,7 @@ void TstMainWindow::cellsLightAndFade() {
     m_fake->queueFrame(0x110, 8);
     m_fake->queueFrame(0x100, 8);
     tick(*w);
-    QCOMPARE(w->project().Devices[3].TxPanel->color(), TxLight);
+    QCOMPARE(w->view().Rows[3].TxPanel->color(), TxLight);
     QCOMPARE(r0.TxPanel->color(), TxLight);
     QCOMPARE(r0.RxPanel->color(), RxLight);
     tick(*w, 99);
@@ -362,8 +362,8 @@ void TstMainWindow::protocol3KeysAndEqualIdentifiers() {
     // Row 4 of Line2: RXadr = TXadr = 0x444 lights both cells.
     m_fake->queueFrame(0x444, 8);
     tick(*w);
-    QCOMPARE(w->project().Devices[4].RxPanel->color(), RxLight);
-    QCOMPARE(w->project().Devices[4].TxPanel->color(), TxLight);
+    QCOMPARE(w->view().Rows[4].RxPanel->color(), RxLight);
+    QCOMPARE(w->view().Rows[4].TxPanel->color(), TxLight);
 
     w->ProjectBox->setCurrentIndex(2);
     w->ProjectBoxChange();
@@ -371,8 +371,8 @@ void TstMainWindow::protocol3KeysAndEqualIdentifiers() {
     m_fake->queueFrame(0x01000005, 4);
     tick(*w);
     QTRY_COMPARE(w->Memo1->toPlainText(), QStringLiteral("0x01000000(2) "));
-    QCOMPARE(w->project().Devices[1].RxPanel->color(), RxLight);
-    QCOMPARE(w->project().Devices[0].RxPanel->color(), windowColor());
+    QCOMPARE(w->view().Rows[1].RxPanel->color(), RxLight);
+    QCOMPARE(w->view().Rows[0].RxPanel->color(), windowColor());
 }
 
 void TstMainWindow::switchOffGreysAndEmptiesStatistics() {
@@ -386,7 +386,7 @@ void TstMainWindow::switchOffGreysAndEmptiesStatistics() {
     QVERIFY(!w->CanTimer->isActive());
     QCOMPARE(w->idStats().used(), 0);
     QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("0x00000110(1) "));
-    for (const TZELM& r : w->project().Devices) {
+    for (const TRowView& r : w->view().Rows) {
         QCOMPARE(r.RxPanel->color(), faceColor());
         QCOMPARE(r.TxPanel->color(), faceColor());
     }
@@ -395,8 +395,8 @@ void TstMainWindow::switchOffGreysAndEmptiesStatistics() {
     QVERIFY(w->CanTimer->isActive());
     w->CanTimer->stop();
     tick(*w);
-    QCOMPARE(w->project().Devices[2].RxPanel->color(), windowColor());
-    QCOMPARE(w->project().Devices[1].RxPanel->color(), faceColor());
+    QCOMPARE(w->view().Rows[2].RxPanel->color(), windowColor());
+    QCOMPARE(w->view().Rows[1].RxPanel->color(), faceColor());
 }
 
 void TstMainWindow::switchOnWithoutAdapterSaysSo() {
@@ -415,20 +415,19 @@ void TstMainWindow::rowNotInUseIsNeverLit() {
     writeProjects(TwoProjects);
     auto w = makeWindow();
     w->switchCan(true);
-    TZELM& unused = w->project().Devices[1];
-    unused.RXadr = 0x100; // a stale identifier of a row not in use
+    w->project().Devices[1].RXadr = 0x100; // a stale identifier of a row not in use
     m_fake->queueFrame(0x100, 8);
     tick(*w, 5);
-    QCOMPARE(unused.RxPanel->color(), faceColor());
-    QCOMPARE(w->project().Devices[0].RxPanel->color(), RxLight);
+    QCOMPARE(w->view().Rows[1].RxPanel->color(), faceColor());
+    QCOMPARE(w->view().Rows[0].RxPanel->color(), RxLight);
 }
 
 void TstMainWindow::windowsOfRows() {
     writeProjects(TwoProjects);
     auto w = makeWindow();
-    TZELM& r0 = w->project().Devices[0];
+    const TRowView& r0 = w->view().Rows[0];
     QTest::mouseClick(r0.OpenButton, Qt::LeftButton);
-    QVERIFY(r0.WindowOpen);
+    QVERIFY(r0.Window);
     TModbusForm* first = r0.Window;
     QCOMPARE(first->windowTitle(), QStringLiteral("Line2: Pump"));
     QCOMPARE(first->RXadr, 0x100);
@@ -438,14 +437,14 @@ void TstMainWindow::windowsOfRows() {
     QCOMPARE(r0.Window, first); // one window per row however often clicked
     first->close();
     QVERIFY(!first->isVisible());
-    QVERIFY(r0.WindowOpen);
+    QVERIFY(r0.Window);
     QTest::mouseClick(r0.OpenButton, Qt::LeftButton);
     QCOMPARE(r0.Window, first);
     QVERIFY(first->isVisible());
     // Row 2 opens its own window.
-    QTest::mouseClick(w->project().Devices[2].OpenButton, Qt::LeftButton);
-    QCOMPARE(w->project().Devices[2].Window->windowTitle(), QStringLiteral("Line2: Насос"));
-    QVERIFY(w->project().Devices[2].Window != first);
+    QTest::mouseClick(w->view().Rows[2].OpenButton, Qt::LeftButton);
+    QCOMPARE(w->view().Rows[2].Window->windowTitle(), QStringLiteral("Line2: Насос"));
+    QVERIFY(w->view().Rows[2].Window != first);
 }
 
 void TstMainWindow::handOverDirectionAndHiddenWindows() {
@@ -455,9 +454,9 @@ void TstMainWindow::handOverDirectionAndHiddenWindows() {
     w->showWindowOfRow(0);
     w->showWindowOfRow(3); // same TXadr as row 0
     w->showWindowOfRow(4); // RXadr = TXadr
-    TModbusForm* f0 = w->project().Devices[0].Window;
-    TModbusForm* f3 = w->project().Devices[3].Window;
-    TModbusForm* f4 = w->project().Devices[4].Window;
+    TModbusForm* f0 = w->view().Rows[0].Window;
+    TModbusForm* f3 = w->view().Rows[3].Window;
+    TModbusForm* f4 = w->view().Rows[4].Window;
     f0->close(); // hidden windows are still fed
     // Register 30 := 0x1234 from the device on 0x110 (standard layout, Mask 4).
     m_fake->queueFrame(0x110, 8, {0, 0, 0, 0, 0x80, 30, 0x12, 0x34});
@@ -486,14 +485,14 @@ void TstMainWindow::newProjectGivesFreshWindows() {
     w->showWindowOfRow(0);
     m_fake->queueFrame(0x110, 8, {0, 0, 0, 0, 0x80, 30, 0x12, 0x34});
     tick(*w);
-    QPointer<TModbusForm> old = w->project().Devices[0].Window;
+    QPointer<TModbusForm> old = w->view().Rows[0].Window;
     QCOMPARE(old->regs()[30].Value, 0x1234);
     w->ProjectBox->setCurrentIndex(1);
     w->ProjectBoxChange(); // the same project again still discards the windows
     QVERIFY(old.isNull());
-    QVERIFY(!w->project().Devices[0].WindowOpen);
+    QVERIFY(!w->view().Rows[0].Window);
     w->showWindowOfRow(0);
-    for (const TRegCell& c : w->project().Devices[0].Window->regs())
+    for (const TRegCell& c : w->view().Rows[0].Window->regs())
         QCOMPARE(c.Value, 0);
 }
 
@@ -610,7 +609,7 @@ void TstMainWindow::deviceWindowsShareTheirPlacement() {
     writeProjects(TwoProjects);
     auto w = makeWindow();
     w->showWindowOfRow(0);
-    TModbusForm* first = w->project().Devices[0].Window;
+    TModbusForm* first = w->view().Rows[0].Window;
     QVERIFY(QTest::qWaitForWindowExposed(first));
     first->move(first->pos() + QPoint(-37, 23));
     const QPoint moved = first->pos();
@@ -622,7 +621,7 @@ void TstMainWindow::deviceWindowsShareTheirPlacement() {
              text.constData());
     // Another row's window opens where the last one was closed.
     w->showWindowOfRow(2);
-    TModbusForm* second = w->project().Devices[2].Window;
+    TModbusForm* second = w->view().Rows[2].Window;
     QVERIFY(QTest::qWaitForWindowExposed(second));
     // The offscreen platform places a window's frame by its margins (2 pixels) differently before
     // and after its first showing; a real window system takes the frame position as given.

@@ -3,9 +3,9 @@
 // allocate without bound or overflow (the sanitizer build runs this too); project lists stay
 // within the keys the file has, and a restored device window always stands on a screen.
 
-#include "app/ProjectFile.h"
+#include "core/IniFile.h"
+#include "core/ProjectFile.h"
 #include "ui/FormStorage.h"
-#include "ui/IniFile.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -77,7 +77,7 @@ void TstTraceEndToEnd::recordThenReplay() {
         w.switchCan(true); // the program hosts the bus
         QVERIFY(CanOpened);
         w.showWindowOfRow(0);
-        TModbusForm* form = w.project().Devices[0].Window;
+        TModbusForm* form = w.view().Rows[0].Window;
         QVERIFY(w.traceTools()->startRecording(trace));
 
         m_sim = new QProcess;
@@ -120,7 +120,7 @@ void TstTraceEndToEnd::recordThenReplay() {
     TCANQuorvex w;
     w.show();
     w.showWindowOfRow(0);
-    TModbusForm* form = w.project().Devices[0].Window;
+    TModbusForm* form = w.view().Rows[0].Window;
     w.switchCan(true);
     QVERIFY(CanOpened);
     QTRY_VERIFY_WITH_TIMEOUT(TraceReplayControl::instance().status().finished, 10000);

@@ -14,7 +14,7 @@
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
-#include "ui/IniFile.h"
+#include "core/IniFile.h"
 #include "ui/ProgramDir.h"
 
 #include <QDir>

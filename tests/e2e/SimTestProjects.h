@@ -3,7 +3,7 @@
 // Projects for the simulator tests, with the identifiers the project file gives by default:
 // standard layout RX = 0x100 + n, TX = RX + 0x10; protocol 3 RX = n << 24, TX = RX + 0x10000000.
 
-#include "app/Project.h"
+#include "core/Project.h"
 
 #include <QString>
 

@@ -213,7 +213,7 @@ void TestZelmDevice::commands() {
     TCanFrame command;
     EncodeCommand(word, d.rxAdr(), command);
     QCOMPARE(bus.receive(command, echo), 1);
-    QCOMPARE(d.reg(ZelmDevice::CommandRegister), word);
+    QCOMPARE(d.reg(CommandRegister), word);
     for (int r = 0; r < 127; ++r)
         QVERIFY2(!d.held(r), qPrintable(QString::number(r)));
     QCOMPARE(DecodeReports(echo, d), (QMap<int, int>{{127, word}}));

@@ -3,7 +3,7 @@
 
 #include "BusReader.h"
 
-#include "serial/Crc16.h"
+#include "core/Crc16.h"
 #include "sim/CanFrameConvert.h"
 #include "sim/ModbusRtuSlave.h"
 
@@ -336,7 +336,7 @@ void TestZelmSim::answersModbusOnSerial() {
         req.append(static_cast<char>(first & 0xFF));
         req.append(static_cast<char>(count >> 8));
         req.append(static_cast<char>(count & 0xFF));
-        ModbusRtuSlave::appendCrc(req);
+        ModbusAppendCrc(req);
         req.append(char(0)); // the tool sends one zero byte after each request
         tool.write(req);
         QByteArray answer;
@@ -358,7 +358,7 @@ void TestZelmSim::answersModbusOnSerial() {
                                                     "000c"
                                                     "0016"
                                                     "0020");
-                 ModbusRtuSlave::appendCrc(e);
+                 ModbusAppendCrc(e);
                  return e;
              }()
                  .toHex(' '));

@@ -3,9 +3,9 @@
 
 #include "SerialPeer.h"
 
-#include "app/Project.h"
+#include "core/ColorTables.h"
 #include "core/DeviceMessage.h"
-#include "device/ColorTables.h"
+#include "core/Project.h"
 #include "device/ModbusForm.h"
 #include "serial/ComPort.h"
 #include "serial/ToolsRS.h"

@@ -1,6 +1,6 @@
+#include "core/IniFile.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
-#include "ui/IniFile.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "SimRunner.h"
 
-#include "can/CanIdText.h"
+#include "core/CanIdText.h"
 #include "sim/CanFrameConvert.h"
 
 #include <QCanBus>

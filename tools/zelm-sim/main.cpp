@@ -6,9 +6,9 @@
 #include "SimOptions.h"
 #include "SimRunner.h"
 
-#include "app/ProjectFile.h"
+#include "core/IniFile.h"
+#include "core/ProjectFile.h"
 #include "sim/ZelmBus.h"
-#include "ui/IniFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

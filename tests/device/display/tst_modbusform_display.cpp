@@ -1,8 +1,8 @@
 // The parameter display of the device window, driven through the real widgets: cells, labels,
 // ranges, Hex/Dec, highlight modes, fading, the memo summary and clicks on the cells.
 
-#include "app/Project.h"
-#include "device/ColorTables.h"
+#include "core/ColorTables.h"
+#include "core/Project.h"
 #include "device/ModbusForm.h"
 #include "ui/CellMatrix.h"
 #include "ui/SpinEdit.h"

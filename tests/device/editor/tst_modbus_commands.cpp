@@ -3,8 +3,8 @@
 
 #include "BusCapture.h"
 
-#include "app/Project.h"
 #include "can/ToolsCan.h"
+#include "core/Project.h"
 #include "device/ModbusForm.h"
 #include "ui/SpinEdit.h"
 

@@ -5,9 +5,9 @@
 #include "BusCapture.h"
 #include "tests/can/FakeSlCanDriver.h"
 
-#include "app/Project.h"
 #include "can/SlCanDriver.h"
 #include "can/ToolsCan.h"
+#include "core/Project.h"
 #include "device/ModbusForm.h"
 #include "ui/CellMatrix.h"
 #include "ui/SpinEdit.h"

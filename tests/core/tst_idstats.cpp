@@ -1,4 +1,4 @@
-#include "app/IdStats.h"
+#include "core/IdStats.h"
 
 #include <QTest>
 
@@ -25,28 +25,33 @@ void TstIdStats::order_data() {
     QTest::newRow("A B B: B moves ahead") << Ids{A, B, B} << "0x00000110(2) 0x00000100(1) ";
     QTest::newRow("equal counts do not swap") << Ids{A, B} << "0x00000100(1) 0x00000110(1) ";
     QTest::newRow("equal after catching up do not swap") << Ids{A, A, B, B} << "0x00000100(2) 0x00000110(2) ";
-    QTest::newRow("one place per frame") << Ids{A, A, B, C, C} << "0x00000100(2) 0x00000120(2) 0x00000110(1) ";
-    QTest::newRow("moves on over two frames") << Ids{A, A, B, C, C, C} << "0x00000120(3) 0x00000100(2) 0x00000110(1) ";
+    QTest::newRow("one place per frame")
+        << Ids{A, A, B, C, C} << "0x00000100(2) 0x00000120(2) 0x00000110(1) ";
+    QTest::newRow("moves on over two frames")
+        << Ids{A, A, B, C, C, C} << "0x00000120(3) 0x00000100(2) 0x00000110(1) ";
     QTest::newRow("empty") << Ids{} << "";
-    QTest::newRow("full 32-bit identifier") << Ids{0x1F000000u, 0xFFFFFFFFu} << "0x1F000000(1) 0xFFFFFFFF(1) ";
+    QTest::newRow("full 32-bit identifier")
+        << Ids{0x1F000000u, 0xFFFFFFFFu} << "0x1F000000(1) 0xFFFFFFFF(1) ";
 }
 
 void TstIdStats::order() {
     QFETCH(Ids, frames);
     QFETCH(QString, text);
     TIdStats s;
-    for (uint32_t id : frames) s.count(id);
+    for (uint32_t id : frames)
+        s.count(id);
     QCOMPARE(s.text(), text);
 }
 
 void TstIdStats::hitLimitRestartsFromThatIdentifier() {
     TIdStats s;
     s.count(0x200);
-    for (int i = 0; i < 1000; ++i) s.count(0x100);
+    for (int i = 0; i < 1000; ++i)
+        s.count(0x100);
     QCOMPARE(s.used(), 2);
     QCOMPARE(s.entry(1).Id, 0x100u);
     QCOMPARE(s.entry(1).Hits, 1000u);
-    s.count(0x100);  // the 1001st frame
+    s.count(0x100); // the 1001st frame
     QCOMPARE(s.used(), 1);
     QCOMPARE(s.entry(1).Id, 0x100u);
     QCOMPARE(s.entry(1).Hits, 1u);
@@ -55,10 +60,11 @@ void TstIdStats::hitLimitRestartsFromThatIdentifier() {
 
 void TstIdStats::capacityRestartsOnTheHundredAndFirst() {
     TIdStats s;
-    for (uint32_t id = 1; id <= 100; ++id) s.count(id);
+    for (uint32_t id = 1; id <= 100; ++id)
+        s.count(id);
     QCOMPARE(s.used(), 100);
     QCOMPARE(s.entry(100).Id, 100u);
-    s.count(50);  // a known identifier still counts while full
+    s.count(50); // a known identifier still counts while full
     QCOMPARE(s.used(), 100);
     s.count(101);
     QCOMPARE(s.used(), 1);
@@ -75,7 +81,7 @@ void TstIdStats::resetZeroesEverything() {
     QCOMPARE(s.text(), QString());
     s.count(9);
     QCOMPARE(s.entry(1).Id, 9u);
-    QCOMPARE(s.entry(2).Id, 0u);  // zeroed, not stale
+    QCOMPARE(s.entry(2).Id, 0u); // zeroed, not stale
     s.clearUsed();
     QCOMPARE(s.used(), 0);
 }

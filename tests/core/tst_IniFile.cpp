@@ -1,5 +1,5 @@
-#include "ui/Cp1251.h"
-#include "ui/IniFile.h"
+#include "core/Cp1251.h"
+#include "core/IniFile.h"
 
 #include <QDir>
 #include <QFile>

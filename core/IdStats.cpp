@@ -1,6 +1,6 @@
 #include "IdStats.h"
 
-#include "can/CanIdText.h"
+#include "CanIdText.h"
 
 void TIdStats::restartWith(uint32_t id) {
     m_used = 1;

@@ -1,7 +1,8 @@
 // The colour tables of the parameter display against the sample columns of their formulas.
 
-#include "device/ColorTables.h"
+#include "core/ColorTables.h"
 
+#include <QColor>
 #include <QTest>
 
 class TColorTablesTest : public QObject {

@@ -1,5 +1,5 @@
-#include "app/ProjectFile.h"
-#include "ui/IniFile.h"
+#include "core/IniFile.h"
+#include "core/ProjectFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,15 +45,19 @@ void TstProjectFile::rows_data() {
     QTest::addColumn<RowExpects>("expect");
     QTest::newRow("standard, BaseAdr 0x100, no PlusAdr, rows 0 and 2")
         << QByteArray("BaseAdr=0x100\nUse_0=1\nUse_2=1\n")
-        << RowExpects{{0, true, 0x100, 0x110, 0, "ZELM_0"}, {1, false, 0, 0, 0, ""}, {2, true, 0x101, 0x111, 2, "ZELM_2"}};
+        << RowExpects{{0, true, 0x100, 0x110, 0, "ZELM_0"},
+                      {1, false, 0, 0, 0, ""},
+                      {2, true, 0x101, 0x111, 2, "ZELM_2"}};
     QTest::newRow("protocol 3 ignores BaseAdr and PlusAdr")
         << QByteArray("Protokol=3\nBaseAdr=0x55\nPlusAdr=7\nUse_0=1\nUse_1=1\n")
-        << RowExpects{{0, true, 0x00000000, 0x10000000, 0, "ZELM_0"}, {1, true, 0x01000000, 0x11000000, 1, "ZELM_1"}};
+        << RowExpects{{0, true, 0x00000000, 0x10000000, 0, "ZELM_0"},
+                      {1, true, 0x01000000, 0x11000000, 1, "ZELM_1"}};
     QTest::newRow("explicit CANadr resets the counter")
         << QByteArray("Use_5=1\nCANadr_5=7\nUse_6=1\n")
         << RowExpects{{5, true, 7, 7 + 16, 5, "ZELM_5"}, {6, true, 8, 8 + 16, 6, "ZELM_6"}};
     QTest::newRow("Use 2 is in use, yes is not")
-        << QByteArray("Use_0=2\nUse_1=yes\n") << RowExpects{{0, true, 0, 16, 0, "ZELM_0"}, {1, false, 0, 0, 0, ""}};
+        << QByteArray("Use_0=2\nUse_1=yes\n")
+        << RowExpects{{0, true, 0, 16, 0, "ZELM_0"}, {1, false, 0, 0, 0, ""}};
     QTest::newRow("explicit keys, names, RSadr")
         << QByteArray("Use_3=1\nRXadr_3=0x200\nTXadr_3=0x300\nRSadr_3=17\nName_3=Насос\n")
         << RowExpects{{3, true, 0x200, 0x300, 17, QStringLiteral("Насос")}};
@@ -91,8 +95,10 @@ void TstProjectFile::headerValues_data() {
     QTest::addColumn<int>("plus");
     QTest::addColumn<int>("comm");
     QTest::newRow("missing section: defaults") << QByteArray() << 0 << 0 << 16 << 0;
-    QTest::newRow("protocol 3") << QByteArray("[P]\nProtokol=3\nCommAdr=255\n") << 3 << 0 << 0x10000000 << 255;
-    QTest::newRow("standard") << QByteArray("[P]\nProtokol=1\nBaseAdr=0x100\nPlusAdr=0x20\n") << 1 << 0x100 << 0x20 << 0;
+    QTest::newRow("protocol 3") << QByteArray("[P]\nProtokol=3\nCommAdr=255\n") << 3 << 0 << 0x10000000
+                                << 255;
+    QTest::newRow("standard") << QByteArray("[P]\nProtokol=1\nBaseAdr=0x100\nPlusAdr=0x20\n") << 1 << 0x100
+                              << 0x20 << 0;
 }
 
 void TstProjectFile::headerValues() {
@@ -108,7 +114,8 @@ void TstProjectFile::headerValues() {
     QCOMPARE(p.BaseAdr, base);
     QCOMPARE(p.PlusAdr, plus);
     QCOMPARE(p.CommAdr, comm);
-    for (const TZELM& row : p.Devices) QVERIFY(!row.Use || !section.isEmpty());
+    for (const TZELM& row : p.Devices)
+        QVERIFY(!row.Use || !section.isEmpty());
 }
 
 void TstProjectFile::projectList() {
@@ -126,8 +133,9 @@ void TstProjectFile::projectList() {
 }
 
 void TstProjectFile::captionsRoundTripKeepsOtherLines() {
-    const QByteArray original = "; project file\r\n[Projects]\r\nProjectQua=1\r\nProject1=Line2\r\n\r\n[Line2]\r\n"
-                                "Use_0=1\r\nDigiBut_3=Stop\r\nUnknown=keep me\r\n";
+    const QByteArray original =
+        "; project file\r\n[Projects]\r\nProjectQua=1\r\nProject1=Line2\r\n\r\n[Line2]\r\n"
+        "Use_0=1\r\nDigiBut_3=Stop\r\nUnknown=keep me\r\n";
     const QString path = write(original);
     TProject p;
     {

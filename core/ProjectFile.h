@@ -14,7 +14,7 @@ inline constexpr const char* PlaceholderProject = "+ + Add project + +";
 struct TProjectList {
     int32_t ProjectQua = 0;
     int32_t ProjectNum = 0;
-    QStringList Names;  // "Project1" ... "Project<ProjectQua>"; index k-1 is project k
+    QStringList Names; // "Project1" ... "Project<ProjectQua>"; index k-1 is project k
 };
 
 [[nodiscard]] TProjectList ReadProjectList(const IniFile& ini);

@@ -1,6 +1,6 @@
 #include "ProjectFile.h"
 
-#include "ui/IniFile.h"
+#include "IniFile.h"
 
 #include <algorithm>
 #include <cstdint>
