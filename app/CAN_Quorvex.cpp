@@ -2,6 +2,7 @@
 
 #include "BusHealthPanel.h"
 #include "TraceTools.h"
+#include "UartPanel.h"
 #include "can/ToolsCan.h"
 #include "core/CanIdText.h"
 #include "core/DeviceMessage.h"
@@ -9,7 +10,6 @@
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
 #include "serial/ToolsRS.h"
-#include "serial/UartPanel.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
 #include "ui/Panel.h"

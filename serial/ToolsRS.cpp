@@ -2,13 +2,10 @@
 
 #include "serial/ComPort.h"
 #include "serial/EventTimer.h"
-#include "serial/UartPanel.h"
-#include "ui/SpinEdit.h"
 
 #include <QCoreApplication>
+#include <QObject>
 #include <QPointer>
-#include <QProgressBar>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -22,7 +19,8 @@ constexpr int32_t BlockSize = 1024;
 // up on a line that does not drain.
 constexpr int32_t OutStallExtraTicks = 18;
 
-QPointer<TUartPanel> g_panel;
+TRsPanelLink* g_panel = nullptr;
+QPointer<QObject> g_panelObject; // g_panel is valid while this is
 bool g_running = false;
 
 struct RunningGuard {
@@ -50,52 +48,47 @@ bool waitOutEmpty(TComPort& port, int32_t stallTicks) {
     return true;
 }
 
-void showProgress(QProgressBar* bar, int32_t progress) {
-    // The count can pass the maximum by the appended zero byte; the bar stays full then.
-    bar->setValue(std::min(progress, bar->maximum()));
-}
-
 } // namespace
 
-void RsSetPanel(TUartPanel* panel) {
+void RsSetPanel(TRsPanelLink* panel) {
     g_panel = panel;
+    g_panelObject = panel ? panel->rsObject() : nullptr;
 }
 
-TUartPanel* RsPanel() {
-    return g_panel.data();
+TRsPanelLink* RsPanel() {
+    return g_panelObject ? g_panel : nullptr;
 }
 
 uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
-    const QPointer<TUartPanel> panel = g_panel;
+    TRsPanelLink* const panel = RsPanel();
     if (!panel) return RsNoAnswer;
+    const QPointer<QObject> alive = g_panelObject;
     // A window message handled in the send phase may try to start another exchange: refused.
     if (g_running) return RsNested;
     // The zero byte and the cleared bytes after the request, and the answer, must fit.
     if (sendLen < 0 || sendLen > RsBufSize - 4 || expectLen < 3 || expectLen > RsBufSize) return RsBadLength;
-    TComPort& port = *panel->MyCommPort;
+    TComPort& port = panel->rsPort();
     if (port.OutBuffUsed() != 0) return RsBusy;
 
     const RunningGuard running;
-    panel->AbortRequested = false;
-    panel->AbortKey->show();
+    panel->rsBegin();
     const bool wasOpen = port.open();
     port.setOpen(true);
     if (!port.open()) {
         // Missing, busy or forbidden port: nothing can arrive.
-        panel->AbortKey->hide();
+        panel->rsEnd();
         return RsNoAnswer;
     }
     port.FlushInBuffer();
     port.FlushOutBuffer();
 
     int32_t progress = 0;
-    panel->PBRs->setMaximum(sendLen + expectLen);
-    panel->PBRs->setValue(0);
+    panel->rsProgressRange(sendLen + expectLen);
 
     std::fill_n(RsRxBuf.begin(), 10, uint8_t{0});
     std::fill_n(RsTxBuf.begin() + sendLen, 4, uint8_t{0});
 
-    const int32_t timeWait = panel->TimeWait->value();
+    const int32_t timeWait = panel->rsTimeWait();
     const int32_t stallTicks = timeWait + OutStallExtraTicks;
     uint8_t result = RsNoAnswer;
     bool receive = true;
@@ -117,10 +110,10 @@ uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
         sent += block;
         remaining -= block;
         progress += block;
-        showProgress(panel->PBRs, progress);
+        panel->rsProgress(progress);
         QCoreApplication::processEvents();
-        if (!panel) return RsNoAnswer; // the panel and its port went away meanwhile
-        if (panel->AbortRequested) {
+        if (!alive) return RsNoAnswer; // the panel and its port went away meanwhile
+        if (panel->rsAbortRequested()) {
             result = RsAborted;
             receive = false;
             break;
@@ -160,7 +153,7 @@ uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
             }
             if (port.CharReady()) {
                 ++progress;
-                showProgress(panel->PBRs, progress);
+                panel->rsProgress(progress);
                 RsRxBuf[received] = port.GetChar();
                 ++received;
                 got = true;
@@ -172,8 +165,7 @@ uint8_t RsExchange(int32_t sendLen, int32_t expectLen) {
 
     port.FlushInBuffer();
     port.FlushOutBuffer();
-    panel->AbortKey->hide();
-    panel->AbortRequested = false;
+    panel->rsEnd();
 
     if (receive && got) {
         const uint16_t crc = Crc16(RsRxBuf.data(), expectLen - 2);

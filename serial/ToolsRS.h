@@ -3,12 +3,11 @@
 // The serial link: one checksummed Modbus RTU request/answer exchange over the COM port of the
 // main window's UART panel, and the Modbus CRC-16.
 
+#include "RsPanelLink.h"
 #include "core/Crc16.h"
 
 #include <array>
 #include <cstdint>
-
-class TUartPanel;
 
 inline constexpr int32_t RsBufSize = 200000;
 
@@ -27,11 +26,10 @@ inline constexpr uint8_t RsNested = 4;    // an exchange is already running: not
 inline constexpr uint8_t RsAborted = 5;   // AbortKey ended the exchange
 inline constexpr uint8_t RsBadLength = 6; // lengths outside the buffers: nothing done
 
-
-// The UART panel whose port, TimeWait, PBRs and AbortKey the exchange uses (set by the main
-// window; nullptr detaches it).
-void RsSetPanel(TUartPanel* panel);
-[[nodiscard]] TUartPanel* RsPanel();
+// The panel whose port, time-out, progress display and abort request the exchange uses (set by
+// the main window; nullptr detaches it). rsObject() of the panel must be valid when it is set.
+void RsSetPanel(TRsPanelLink* panel);
+[[nodiscard]] TRsPanelLink* RsPanel();
 
 // Sends RsTxBuf[0 .. sendLen-1] followed by one 0x00 byte and collects exactly expectLen bytes
 // (3 or more) into RsRxBuf, the last two being the CRC of the ones before. The time-out for the

@@ -1,7 +1,7 @@
 #include "app/CAN_Quorvex.h"
+#include "app/UartPanel.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
-#include "serial/UartPanel.h"
 #include "tests/can/FakeSlCanDriver.h"
 #include "ui/ErrorReport.h"
 #include "ui/Panel.h"

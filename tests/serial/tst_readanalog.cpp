@@ -3,13 +3,13 @@
 
 #include "SerialPeer.h"
 
+#include "app/UartPanel.h"
 #include "core/ColorTables.h"
 #include "core/DeviceMessage.h"
 #include "core/Project.h"
 #include "device/ModbusForm.h"
 #include "serial/ComPort.h"
 #include "serial/ToolsRS.h"
-#include "serial/UartPanel.h"
 #include "ui/CellMatrix.h"
 #include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"

@@ -3,10 +3,10 @@
 
 #include "SerialPeer.h"
 
+#include "app/UartPanel.h"
 #include "serial/ComPort.h"
 #include "serial/EventTimer.h"
 #include "serial/ToolsRS.h"
-#include "serial/UartPanel.h"
 #include "ui/SpinEdit.h"
 
 #include <QCheckBox>

@@ -1,7 +1,10 @@
 #pragma once
 
 // The UART group of the main window: the COM port settings of the serial link, the progress of
-// the running exchange and a free-text memo. The panel owns the port component MyCommPort.
+// the running exchange and a free-text memo. The panel owns the port component MyCommPort and is
+// the serial exchange's link to the user (time-out, progress, abort).
+
+#include "serial/RsPanelLink.h"
 
 #include <QGroupBox>
 
@@ -16,7 +19,7 @@ class QToolButton;
 class TComPort;
 class TSpinEdit;
 
-class TUartPanel : public QGroupBox {
+class TUartPanel : public QGroupBox, public TRsPanelLink {
     Q_OBJECT
 public:
     explicit TUartPanel(QWidget* parent = nullptr);
@@ -51,4 +54,14 @@ public:
 
     // Set by AbortKey, read and cleared by the exchange.
     bool AbortRequested = false;
+
+    // The serial exchange's link.
+    [[nodiscard]] QObject* rsObject() override { return this; }
+    [[nodiscard]] TComPort& rsPort() override { return *MyCommPort; }
+    [[nodiscard]] int32_t rsTimeWait() const override;
+    void rsBegin() override;
+    void rsProgressRange(int32_t total) override;
+    void rsProgress(int32_t done) override;
+    [[nodiscard]] bool rsAbortRequested() const override { return AbortRequested; }
+    void rsEnd() override;
 };

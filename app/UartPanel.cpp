@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int MemoMaxLines = 100;
@@ -153,6 +155,30 @@ void TUartPanel::CBLockRSClick() {
 
 void TUartPanel::Memo2Change() {
     if (Memo2->document()->blockCount() > MemoMaxLines) Memo2->clear();
+}
+
+int32_t TUartPanel::rsTimeWait() const {
+    return TimeWait->value();
+}
+
+void TUartPanel::rsBegin() {
+    AbortRequested = false;
+    AbortKey->show();
+}
+
+void TUartPanel::rsProgressRange(int32_t total) {
+    PBRs->setMaximum(total);
+    PBRs->setValue(0);
+}
+
+void TUartPanel::rsProgress(int32_t done) {
+    // The count can pass the maximum by the appended zero byte; the bar stays full then.
+    PBRs->setValue(std::min(done, PBRs->maximum()));
+}
+
+void TUartPanel::rsEnd() {
+    AbortKey->hide();
+    AbortRequested = false;
 }
 
 void TUartPanel::AbortKeyClick() {

@@ -1,7 +1,7 @@
 // The UART group's handlers on its real controls.
 
+#include "app/UartPanel.h"
 #include "serial/ComPort.h"
-#include "serial/UartPanel.h"
 #include "ui/SpinEdit.h"
 
 #include <QPlainTextEdit>
