@@ -1,0 +1,62 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Checks the direction of the includes: the plain folders (no widget) include no Qt Widgets or Gui
+# header and no file of a window folder, and each plain folder only the plain folders below it.
+# Run as: cmake -DROOT=<source folder> -DQT_HEADER_DIRS=<dir;dir> -P CheckLayering.cmake
+# Fails (with one line per wrong include) when anything points the wrong way.
+
+# Plain folder and the folders its files may include from.
+set(allowed_core core)
+set(allowed_can core can)
+set(allowed_serial core serial)
+set(allowed_sim core can sim)
+set(plain_folders core can serial sim)
+set(window_folders app device ui)
+
+# The header names of Qt Widgets and Gui (QWidget, qwidget.h, ...), from their include folders.
+set(forbidden_qt "")
+foreach(dir IN LISTS QT_HEADER_DIRS)
+  file(GLOB names RELATIVE ${dir} ${dir}/*)
+  list(APPEND forbidden_qt ${names})
+  get_filename_component(module ${dir} NAME)
+  list(APPEND forbidden_qt ${module})
+endforeach()
+if(forbidden_qt STREQUAL "")
+  message(FATAL_ERROR "no Qt Widgets or Gui headers found in '${QT_HEADER_DIRS}'")
+endif()
+
+set(qt 0)
+set(window 0)
+set(plain 0)
+foreach(folder IN LISTS plain_folders)
+  file(GLOB_RECURSE files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+  foreach(file IN LISTS files)
+    file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS lines)
+      string(REGEX MATCH "[<\"]([^>\"]+)[>\"]" _ "${line}")
+      set(target "${CMAKE_MATCH_1}")
+      file(RELATIVE_PATH shown ${ROOT} ${file})
+      # A Qt module header: <QtWidgets/QWidget>, <QtWidgets>, <QWidget>.
+      string(REGEX REPLACE "/.*" "" first "${target}")
+      string(REGEX REPLACE ".*/" "" last "${target}")
+      if(first IN_LIST forbidden_qt OR (NOT target MATCHES "/" AND last IN_LIST forbidden_qt))
+        message(NOTICE "${shown}: ${line} (a Qt Widgets/Gui header in a plain folder)")
+        math(EXPR qt "${qt} + 1")
+      elseif(target MATCHES "/")
+        if(first IN_LIST window_folders)
+          message(NOTICE "${shown}: ${line} (a window folder's file in a plain folder)")
+          math(EXPR window "${window} + 1")
+        elseif(first IN_LIST plain_folders AND NOT first IN_LIST allowed_${folder})
+          message(NOTICE "${shown}: ${line} (${folder}/ may include from ${allowed_${folder}} only)")
+          math(EXPR plain "${plain} + 1")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+math(EXPR errors "${qt} + ${window} + ${plain}")
+if(errors GREATER 0)
+  message(NOTICE "includes against the layering: ${qt} Qt Widgets/Gui, ${window} window folder, ${plain} plain folder")
+  message(FATAL_ERROR "${errors} include(s) against the layering")
+endif()
+message(STATUS "layering kept: ${plain_folders} include no widgets and no window folder")
