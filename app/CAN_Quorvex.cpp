@@ -13,7 +13,6 @@
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
 #include "ui/Panel.h"
-#include "ui/ProgramDir.h"
 #include "ui/Switch.h"
 
 #include <QAction>
@@ -55,14 +54,16 @@ QColor buttonFaceColor() {
     return QApplication::palette().color(QPalette::Button);
 }
 
-QString projectsIni() {
-    return ProgramDir() + QStringLiteral("Projects.ini");
-}
-
 } // namespace
 
-TCANQuorvex::TCANQuorvex(QWidget* parent) : QWidget(parent) {
+TCANQuorvex::TCANQuorvex(QString programDir, QWidget* parent)
+    : QWidget(parent), m_programDir(std::move(programDir)) {
+    if (!m_programDir.isEmpty() && !m_programDir.endsWith(QLatin1Char('/'))) m_programDir += QLatin1Char('/');
     FormCreate();
+}
+
+QString TCANQuorvex::projectsIni() const {
+    return m_programDir + QStringLiteral("Projects.ini");
 }
 
 TCANQuorvex::~TCANQuorvex() {
@@ -160,10 +161,6 @@ void TCANQuorvex::FormCreate() {
     for (QLabel* l : HeadLabels)
         l->move(l->x(), labelTop);
     buildRows();
-
-    // The program's folder; a test or measurement may have chosen another one beforehand.
-    if (ProgramDir().isEmpty()) ProgramDir() = QCoreApplication::applicationDirPath();
-    if (!ProgramDir().endsWith(QLatin1Char('/'))) ProgramDir() += QLatin1Char('/');
 
     m_traceTools = new TTraceTools(this);
 
@@ -440,7 +437,7 @@ void TCANQuorvex::showWindowOfRow(int r) {
     const TZELM& row = Project.Devices[static_cast<size_t>(r)];
     TRowView& view = View.Rows[static_cast<size_t>(r)];
     if (!view.Window) {
-        auto* w = new TModbusForm(Project, nullptr);
+        auto* w = new TModbusForm(Project, m_programDir, nullptr);
         w->setWindowTitle(Project.Name + QStringLiteral(": ") + row.Name);
         w->RSadr = row.RSadr;
         w->RXadr = static_cast<int32_t>(row.RXadr);

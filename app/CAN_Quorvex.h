@@ -30,7 +30,9 @@ struct TCanFrame;
 class TCANQuorvex : public QWidget {
     Q_OBJECT
 public:
-    explicit TCANQuorvex(QWidget* parent = nullptr);
+    // programDir: the program's folder, where Projects.ini and Quorvex.ini live (a trailing
+    // separator is added when missing).
+    explicit TCANQuorvex(QString programDir, QWidget* parent = nullptr);
     ~TCANQuorvex() override;
 
     // Handlers, named after control and event.
@@ -48,6 +50,7 @@ public:
     void closeOnSignal(int signalNumber);
 
     [[nodiscard]] TProject& project() { return Project; }
+    [[nodiscard]] const QString& programDir() const { return m_programDir; }
     // The widgets that show the project: header panels, rows and the rows' device windows.
     [[nodiscard]] const TProjectView& view() const { return View; }
     [[nodiscard]] const TIdStats& idStats() const { return IdStats; }
@@ -93,6 +96,9 @@ private:
     void toggleUartPanel();
     void showStatistics();
 
+    [[nodiscard]] QString projectsIni() const;
+
+    QString m_programDir;
     TProject Project;
     TProjectView View;
     TIdStats IdStats;

@@ -11,7 +11,6 @@
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
 #include "core/IniFile.h"
-#include "ui/ProgramDir.h"
 #include "ui/Switch.h"
 
 #include <QAction>
@@ -26,8 +25,8 @@
 
 namespace {
 
-QString settingsIni() {
-    return ProgramDir() + QStringLiteral("Quorvex.ini");
+QString settingsIni(const TCANQuorvex& main) {
+    return main.programDir() + QStringLiteral("Quorvex.ini");
 }
 const QString TracesSection = QStringLiteral("Traces");
 const QString FolderKey = QStringLiteral("Folder");
@@ -74,13 +73,13 @@ bool TTraceTools::isRecording() const {
 }
 
 QString TTraceTools::tracesFolder() const {
-    const IniFile ini(settingsIni());
+    const IniFile ini(settingsIni(*m_main));
     const QString chosen = ini.readString(TracesSection, FolderKey, QString());
-    return chosen.isEmpty() ? ProgramDir() + QStringLiteral("traces") : chosen;
+    return chosen.isEmpty() ? m_main->programDir() + QStringLiteral("traces") : chosen;
 }
 
 void TTraceTools::setTracesFolder(const QString& folder) {
-    IniFile ini(settingsIni());
+    IniFile ini(settingsIni(*m_main));
     if (!ini.writeString(TracesSection, FolderKey, folder)) ReportError(ini.errorString());
     showCount();
 }

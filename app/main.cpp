@@ -74,7 +74,8 @@ int main(int argc, char* argv[]) {
 
     int rc = 0;
     {
-        TCANQuorvex mainWindow;
+        // The program's folder, where Projects.ini and Quorvex.ini live, is the executable's.
+        TCANQuorvex mainWindow(QCoreApplication::applicationDirPath());
         mainWindow.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
         DemoCanBusDevice::setProject(mainWindow.project());
         mainWindow.show();

@@ -6,7 +6,6 @@
 #include "core/Project.h"
 #include "device/ModbusForm.h"
 #include "ui/CellMatrix.h"
-#include "ui/ProgramDir.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -76,7 +75,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    ProgramDir() = dir.path() + QLatin1Char('/');
+    const QString programDir = dir.path() + QLatin1Char('/');
     TProject project;
     for (int k = 0; k < CommandCount; ++k)
         project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd %1").arg(k);
@@ -87,7 +86,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < windowRuns; ++i) {
         Stopwatch t;
         t.start();
-        auto w = std::make_unique<TModbusForm>(project);
+        auto w = std::make_unique<TModbusForm>(project, programDir);
         w->show();
         QCoreApplication::processEvents();
         w->repaint(); // a whole paint of the window, whatever the events above painted already
@@ -100,7 +99,7 @@ int main(int argc, char* argv[]) {
     constexpr int windows = 16;
     std::vector<std::unique_ptr<TModbusForm>> forms;
     for (int i = 0; i < windows; ++i) {
-        forms.push_back(std::make_unique<TModbusForm>(project));
+        forms.push_back(std::make_unique<TModbusForm>(project, programDir));
         forms.back()->show();
         forms.back()->myTimer->stop();
     }

@@ -8,7 +8,6 @@
 #include "can/CanTrafficTap.h"
 #include "can/SlCanDriver.h"
 #include "can/ToolsCan.h"
-#include "ui/ProgramDir.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,12 +82,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     if (!dir.isValid() || !WriteBenchProject(dir.path())) return 1;
-    ProgramDir() = dir.path() + QLatin1Char('/');
+    const QString programDir = dir.path() + QLatin1Char('/');
     auto flood = std::make_unique<FloodDriver>();
     FloodDriver* driver = flood.get();
     SlCanInstallDriver(std::move(flood));
 
-    TCANQuorvex w;
+    TCANQuorvex w(programDir);
     w.show();
     w.switchCan(true);
     w.CanTimer->stop(); // ticks are driven here

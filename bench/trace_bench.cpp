@@ -13,7 +13,6 @@
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
-#include "ui/ProgramDir.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -94,7 +93,7 @@ void replaySpeed(const QString& folder) {
     RegisterTraceBus();
     SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{{QStringLiteral("trace"), path}}));
     TraceReplayControl::instance().setSpeed(TraceReplayControl::Speed::Max);
-    TCANQuorvex w;
+    TCANQuorvex w(folder);
     w.show();
     QElapsedTimer t;
     t.start();
@@ -119,7 +118,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     if (!dir.isValid() || !WriteBenchProject(dir.path())) return 1;
-    ProgramDir() = dir.path() + QLatin1Char('/');
     recordingCost(dir.path(), 23);
     recordingCost(dir.path(), 1000);
     replaySpeed(dir.path());

@@ -40,8 +40,9 @@ class TModbusForm : public QWidget {
     Q_OBJECT
 public:
     // Builds the window (FormCreate). The project supplies the command captions and is marked
-    // changed when the user renames a command button.
-    explicit TModbusForm(TProject& project, QWidget* parent = nullptr);
+    // changed when the user renames a command button. The window's placement is kept in
+    // Quorvex.ini in programDir (the program's folder, with its trailing separator).
+    TModbusForm(TProject& project, const QString& programDir, QWidget* parent = nullptr);
     ~TModbusForm() override;
 
     // Written by the main window before the first showing; never changed by the window.

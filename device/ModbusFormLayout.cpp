@@ -6,7 +6,6 @@
 #include "core/ColorTables.h"
 #include "ui/CellMatrix.h"
 #include "ui/FormStorage.h"
-#include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"
 
 #include <QCheckBox>
@@ -168,7 +167,7 @@ QLabel* makeColumnLabel(QWidget* parent, const QPalette& navy) {
 
 } // namespace
 
-TModbusForm::TModbusForm(TProject& project, QWidget* parent)
+TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* parent)
     : QWidget(parent, Qt::Window), m_project(project) {
     QFont windowFont = font();
     windowFont.setPixelSize(11);
@@ -184,7 +183,7 @@ TModbusForm::TModbusForm(TProject& project, QWidget* parent)
 
     // 2. The placement of every device window is kept in section "Modbus" of Quorvex.ini.
     FormStorage2 = new TFormStorage(this);
-    FormStorage2->setIniFileName(ProgramDir() + QStringLiteral("Quorvex.ini"));
+    FormStorage2->setIniFileName(programDir + QStringLiteral("Quorvex.ini"));
     FormStorage2->setIniSection(QStringLiteral("Modbus"));
 
     // 3. Colour tables.

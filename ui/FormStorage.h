@@ -13,7 +13,7 @@
 //
 // The window only creates the store with itself as the form and sets the file name:
 //     FormStorage2 = new TFormStorage(this);
-//     FormStorage2->setIniFileName(ProgramDir() + QStringLiteral("Quorvex.ini"));
+//     FormStorage2->setIniFileName(programDir + QStringLiteral("Quorvex.ini"));
 // Failures of the file are reported through ReportError() and never stop a show or a close.
 
 #include <QObject>

@@ -11,7 +11,6 @@
 #include "tests/can/FakeCanBusDevice.h"
 #include "ui/ErrorReport.h"
 #include "ui/Panel.h"
-#include "ui/ProgramDir.h"
 
 #include <QApplication>
 #include <QCanBus>
@@ -94,8 +93,7 @@ void TstBusPanel::initTestCase() {
 void TstBusPanel::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    ProgramDir() = m_dir->path() + QLatin1Char('/');
-    QFile f(ProgramDir() + QStringLiteral("Projects.ini"));
+    QFile f(m_dir->filePath(QStringLiteral("Projects.ini")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("[Projects]\nProjectQua=1\nProject1=Line\nProjectNum=1\n[Line]\nBaseAdr=0x100\nPlusAdr=0x10\n"
             "Use_0=1\nUse_1=1\n");
@@ -105,14 +103,13 @@ void TstBusPanel::init() {
 void TstBusPanel::cleanup() {
     SlCanInstallDriver(nullptr);
     CanResetState();
-    ProgramDir().clear();
     s_device = nullptr;
     s_ownBitRate = 0;
 }
 
 std::unique_ptr<TCANQuorvex> TstBusPanel::makeWindow(const CanAdapterName& adapter, int queueCapacity) {
     SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{adapter}, queueCapacity));
-    auto w = std::make_unique<TCANQuorvex>();
+    auto w = std::make_unique<TCANQuorvex>(m_dir->path());
     w->onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
     DemoCanBusDevice::setProject(w->project());
     w->show();

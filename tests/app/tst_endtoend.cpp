@@ -4,14 +4,13 @@
 // report shows.
 
 #include "app/CAN_Quorvex.h"
-#include "core/DeviceMessage.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
+#include "core/DeviceMessage.h"
 #include "device/ModbusForm.h"
 #include "sim/DemoCanBusDevice.h"
 #include "ui/CellMatrix.h"
 #include "ui/ErrorReport.h"
-#include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"
 
 #include <QCanBus>
@@ -44,7 +43,6 @@ void TstEndToEnd::cleanup() {
     }
     SlCanInstallDriver(nullptr);
     CanResetState();
-    ProgramDir().clear();
 }
 
 void TstEndToEnd::programAndSimulator_data() {
@@ -67,7 +65,6 @@ void TstEndToEnd::programAndSimulator() {
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ProgramDir() = dir.path() + QLatin1Char('/');
     {
         QFile f(dir.filePath(QStringLiteral("Projects.ini")));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -81,7 +78,7 @@ void TstEndToEnd::programAndSimulator() {
                                         : CanAdapterName{QStringLiteral("virtualcan"), bus};
     SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{adapter}));
 
-    TCANQuorvex w;
+    TCANQuorvex w(dir.path());
     w.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
     DemoCanBusDevice::setProject(w.project());
     w.show();

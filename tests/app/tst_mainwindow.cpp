@@ -5,7 +5,6 @@
 #include "tests/can/FakeSlCanDriver.h"
 #include "ui/ErrorReport.h"
 #include "ui/Panel.h"
-#include "ui/ProgramDir.h"
 #include "ui/Switch.h"
 
 #include <QComboBox>
@@ -89,13 +88,14 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_programDir; // the folder of the window under test, with its separator
     FakeSlCanDriver* m_fake = nullptr;
     QStringList m_errors;
 };
 
 void TstMainWindow::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    ProgramDir() = m_dir->path() + QLatin1Char('/');
+    m_programDir = m_dir->path() + QLatin1Char('/');
     CanResetState();
     auto fake = std::make_unique<FakeSlCanDriver>();
     m_fake = fake.get();
@@ -107,22 +107,21 @@ void TstMainWindow::init() {
 void TstMainWindow::cleanup() {
     SlCanInstallDriver(nullptr);
     m_fake = nullptr;
-    ProgramDir().clear();
 }
 
 void TstMainWindow::writeProjects(const QByteArray& text) {
-    QFile f(ProgramDir() + QStringLiteral("Projects.ini"));
+    QFile f(m_programDir + QStringLiteral("Projects.ini"));
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(text);
 }
 
 QByteArray TstMainWindow::readProjects() const {
-    QFile f(ProgramDir() + QStringLiteral("Projects.ini"));
+    QFile f(m_programDir + QStringLiteral("Projects.ini"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 std::unique_ptr<TCANQuorvex> TstMainWindow::makeWindow() {
-    auto w = std::make_unique<TCANQuorvex>();
+    auto w = std::make_unique<TCANQuorvex>(m_programDir);
     w->CanTimer->stop(); // the tests drive the ticks
     return w;
 }
@@ -251,7 +250,7 @@ void TstMainWindow::readOnlyFileStopsTheSelectionAtItsWrite() {
     m_fake->queueFrame(0x100, 8);
     tick(*w);
     w->project().DigiButChanged = true;
-    const QString path = ProgramDir() + QStringLiteral("Projects.ini");
+    const QString path = m_programDir + QStringLiteral("Projects.ini");
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     w->ProjectBox->setCurrentIndex(2);
     w->ProjectBoxChange();
@@ -519,8 +518,8 @@ void TstMainWindow::closeWithUnwritableFileStaysOpen() {
     w->switchCan(true);
     w->project().DigiButChanged = true;
     // Projects.ini replaced by a folder of that name: no write can succeed, even as root.
-    QVERIFY(QFile::remove(ProgramDir() + QStringLiteral("Projects.ini")));
-    QVERIFY(QDir(ProgramDir()).mkdir(QStringLiteral("Projects.ini")));
+    QVERIFY(QFile::remove(m_programDir + QStringLiteral("Projects.ini")));
+    QVERIFY(QDir(m_programDir).mkdir(QStringLiteral("Projects.ini")));
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
     QCOMPARE(m_errors.size(), 1);
@@ -545,8 +544,8 @@ void TstMainWindow::closeAfterAnUnwritableFile() {
     w->show();
     w->switchCan(true);
     w->project().DigiButChanged = true;
-    QVERIFY(QFile::remove(ProgramDir() + QStringLiteral("Projects.ini")));
-    QVERIFY(QDir(ProgramDir()).mkdir(QStringLiteral("Projects.ini")));
+    QVERIFY(QFile::remove(m_programDir + QStringLiteral("Projects.ini")));
+    QVERIFY(QDir(m_programDir).mkdir(QStringLiteral("Projects.ini")));
     QStringList asked;
     const TGoOnQuestion previous = SetGoOnQuestion([&](const QString& text, const QString& label) {
         asked << text << label;
@@ -567,7 +566,7 @@ void TstMainWindow::closeAfterAnUnwritableFile() {
         QVERIFY2(asked[0].contains(QStringLiteral("Projects.ini")), qPrintable(asked[0]));
         QCOMPARE(asked[1], QStringLiteral("Close without saving"));
     }
-    QVERIFY(QFileInfo(ProgramDir() + QStringLiteral("Projects.ini")).isDir());
+    QVERIFY(QFileInfo(m_programDir + QStringLiteral("Projects.ini")).isDir());
 }
 
 void TstMainWindow::closeOnSignalSavesRenamedCaptions() {
@@ -614,7 +613,7 @@ void TstMainWindow::deviceWindowsShareTheirPlacement() {
     first->move(first->pos() + QPoint(-37, 23));
     const QPoint moved = first->pos();
     first->close();
-    QFile ini(ProgramDir() + QStringLiteral("Quorvex.ini"));
+    QFile ini(m_programDir + QStringLiteral("Quorvex.ini"));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     const QByteArray text = ini.readAll();
     QVERIFY2(text.startsWith("[Modbus]") && text.contains("FormVersion=0") && text.contains("NormPos="),

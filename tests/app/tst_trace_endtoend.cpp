@@ -10,7 +10,6 @@
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
 #include "ui/ErrorReport.h"
-#include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"
 
 #include <QCanBus>
@@ -45,13 +44,11 @@ void TstTraceEndToEnd::cleanup() {
     SlCanInstallDriver(nullptr);
     CanResetState();
     SetErrorReporter({});
-    ProgramDir().clear();
 }
 
 void TstTraceEndToEnd::recordThenReplay() {
     if (!QCanBus::instance()->plugins().contains(QStringLiteral("virtualcan"))) QSKIP("no virtualcan plugin");
     QTemporaryDir dir;
-    ProgramDir() = dir.path() + QLatin1Char('/');
     {
         QFile f(dir.filePath("Projects.ini"));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -72,7 +69,7 @@ void TstTraceEndToEnd::recordThenReplay() {
     uint64_t recorded = 0;
     {
         SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{{"virtualcan", bus}}));
-        TCANQuorvex w;
+        TCANQuorvex w(dir.path());
         w.show();
         w.switchCan(true); // the program hosts the bus
         QVERIFY(CanOpened);
@@ -117,7 +114,7 @@ void TstTraceEndToEnd::recordThenReplay() {
     SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{{"trace", trace}}));
     TraceReplayControl::instance().setSpeed(TraceReplayControl::Speed::Max);
     TraceReplayControl::instance().setPaused(false);
-    TCANQuorvex w;
+    TCANQuorvex w(dir.path());
     w.show();
     w.showWindowOfRow(0);
     TModbusForm* form = w.view().Rows[0].Window;

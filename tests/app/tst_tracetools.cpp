@@ -15,7 +15,6 @@
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
 #include "core/IniFile.h"
-#include "ui/ProgramDir.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +42,7 @@ private:
         SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{adapter}));
     }
     std::unique_ptr<TCANQuorvex> makeWindow() {
-        auto w = std::make_unique<TCANQuorvex>();
+        auto w = std::make_unique<TCANQuorvex>(m_dir->path());
         DemoCanBusDevice::setProject(w->project());
         w->show();
         return w;
@@ -62,8 +61,7 @@ private:
 
 void TstTraceTools::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    ProgramDir() = m_dir->path() + QLatin1Char('/');
-    QFile f(ProgramDir() + "Projects.ini");
+    QFile f(m_dir->filePath("Projects.ini"));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\nBaseAdr=0x100\nPlusAdr=0x10\n"
             "Use_0=1\nUse_1=1\n");
@@ -82,7 +80,6 @@ void TstTraceTools::cleanup() {
     SlCanInstallDriver(nullptr);
     CanResetState();
     SetErrorReporter({});
-    ProgramDir().clear();
 }
 
 void TstTraceTools::recToggleRecordsIntoTheTracesFolder() {
@@ -94,7 +91,7 @@ void TstTraceTools::recToggleRecordsIntoTheTracesFolder() {
     QVERIFY(tools->isRecording());
     QVERIFY(tools->RecButton->isChecked());
     const QString path = tools->recorder()->path();
-    QCOMPARE(QFileInfo(path).absolutePath(), QDir(ProgramDir() + "traces").absolutePath());
+    QCOMPARE(QFileInfo(path).absolutePath(), QDir(m_dir->path() + "/traces").absolutePath());
     QVERIFY2(QRegularExpression("^candump-\\d{4}-\\d\\d-\\d\\d_\\d{6}\\.log$")
                  .match(QFileInfo(path).fileName())
                  .hasMatch(),
@@ -123,7 +120,7 @@ void TstTraceTools::recToggleRecordsIntoTheTracesFolder() {
 
 void TstTraceTools::closingTheWindowCompletesTheFile() {
     auto w = makeWindow();
-    const QString path = ProgramDir() + "given.log";
+    const QString path = m_dir->path() + "/given.log";
     QVERIFY(w->traceTools()->startRecording(path));
     w->switchCan(true);
     QTRY_VERIFY_WITH_TIMEOUT(w->traceTools()->recorder()->frames() > 5, 5000);
@@ -140,7 +137,7 @@ void TstTraceTools::chosenAndUnusableFolders() {
     auto w = makeWindow();
     TTraceTools* tools = w->traceTools();
     tools->setTracesFolder(m_dir->filePath("mine"));
-    QCOMPARE(IniFile(ProgramDir() + "Quorvex.ini").readString("Traces", "Folder", {}),
+    QCOMPARE(IniFile(m_dir->path() + "/Quorvex.ini").readString("Traces", "Folder", {}),
              m_dir->filePath("mine"));
     QTest::mouseClick(tools->RecButton, Qt::LeftButton);
     QVERIFY(tools->isRecording());

@@ -11,7 +11,6 @@
 #include "serial/ComPort.h"
 #include "serial/ToolsRS.h"
 #include "ui/CellMatrix.h"
-#include "ui/ProgramDir.h"
 #include "ui/SpinEdit.h"
 
 #include <QAction>
@@ -54,7 +53,6 @@ void TModbusFormTest::initTestCase() {
     const QString missing = SerialPeer::missingTools();
     if (!missing.isEmpty()) QSKIP(qPrintable(QStringLiteral("serial peers unavailable: ") + missing));
     QVERIFY(m_dir.isValid());
-    ProgramDir() = m_dir.path() + QLatin1Char('/');
 }
 
 void TModbusFormTest::init() {
@@ -63,7 +61,7 @@ void TModbusFormTest::init() {
     m_peer = std::make_unique<SerialPeer>();
     SetSerialPortOverride(m_peer->nearPath());
     QVERIFY2(m_peer->startLine(), qPrintable(m_peer->error()));
-    m_form = std::make_unique<TModbusForm>(m_project);
+    m_form = std::make_unique<TModbusForm>(m_project, m_dir.path() + QLatin1Char('/'));
     m_form->RSadr = 0x101; // the serial address is its low 8 bits: 1
     m_form->show();
     m_form->myTimer->stop();
@@ -211,7 +209,7 @@ void TModbusFormTest::windowClosedDuringRead() {
     form->ReadAnalog();
     QVERIFY(!m_form);
     // The link is free again for the next window.
-    m_form = std::make_unique<TModbusForm>(m_project);
+    m_form = std::make_unique<TModbusForm>(m_project, m_dir.path() + QLatin1Char('/'));
     m_form->RSadr = 1;
     m_form->ReadAnalog();
     QCOMPARE(memoLines().last(), QStringLiteral("Ok!"));

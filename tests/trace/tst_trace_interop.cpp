@@ -11,7 +11,6 @@
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
 #include "ui/ErrorReport.h"
-#include "ui/ProgramDir.h"
 
 #include <QFile>
 #include <QProcess>
@@ -66,7 +65,6 @@ private:
 
 void TstTraceInterop::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    ProgramDir() = m_dir->path() + QLatin1Char('/');
     SetErrorReporter([](const QString& text) { QFAIL(qPrintable(text)); });
 }
 
@@ -74,7 +72,6 @@ void TstTraceInterop::cleanup() {
     SlCanInstallDriver(nullptr);
     CanResetState();
     SetErrorReporter({});
-    ProgramDir().clear();
 }
 
 void TstTraceInterop::recordedFileReadByPeers() {
@@ -177,7 +174,7 @@ void TstTraceInterop::peerFilesReplayIntoTheMonitor() {
         QVERIFY(ok);
     }
 
-    QFile ini(ProgramDir() + "Projects.ini");
+    QFile ini(m_dir->filePath("Projects.ini"));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\nBaseAdr=0x100\nPlusAdr="
               "0x10\nUse_0=1\n");
@@ -186,7 +183,7 @@ void TstTraceInterop::peerFilesReplayIntoTheMonitor() {
     SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{{"trace", trace}}));
     TraceReplayControl::instance().setSpeed(TraceReplayControl::Speed::Max);
     TraceReplayControl::instance().setPaused(false);
-    TCANQuorvex w;
+    TCANQuorvex w(m_dir->path());
     w.switchCan(true);
     QVERIFY(CanOpened);
     QTRY_VERIFY_WITH_TIMEOUT(TraceReplayControl::instance().status().finished, 10000);

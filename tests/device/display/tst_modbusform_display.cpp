@@ -55,7 +55,7 @@ class TModbusFormTest : public QObject {
 
     // A shown window whose own timer is stopped, so the tests alone drive the fade.
     TModbusForm& shownWindow() {
-        w = std::make_unique<TModbusForm>(project);
+        w = std::make_unique<TModbusForm>(project, QString());
         w->show();
         w->myTimer->stop();
         return *w;

@@ -80,7 +80,7 @@ void TModbusFormTest::cleanup() {
 }
 
 std::unique_ptr<TModbusForm> TModbusFormTest::makeWindow(int32_t protokol) {
-    auto w = std::make_unique<TModbusForm>(m_project);
+    auto w = std::make_unique<TModbusForm>(m_project, QString());
     w->RXadr = Rx;
     w->TXadr = Tx;
     w->Protokol = protokol;

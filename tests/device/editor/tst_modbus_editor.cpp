@@ -121,7 +121,7 @@ void TModbusFormTest::cleanup() {
 
 void TModbusFormTest::makeWindow(int32_t protokol) {
     m_form.reset();
-    m_form = std::make_unique<TModbusForm>(m_project);
+    m_form = std::make_unique<TModbusForm>(m_project, QString());
     m_form->RXadr = protokol == 3 ? P3Rx : StdRx;
     m_form->TXadr = protokol == 3 ? P3Tx : StdTx;
     m_form->Protokol = protokol;

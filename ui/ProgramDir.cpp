@@ -1,6 +1,0 @@
-#include "ProgramDir.h"
-
-QString& ProgramDir() {
-    static QString dir;
-    return dir;
-}
