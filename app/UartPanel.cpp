@@ -1,6 +1,7 @@
 #include "UartPanel.h"
 
 #include "serial/ComPort.h"
+#include "ui/MemoLimit.h"
 #include "ui/SpinEdit.h"
 
 #include <QCheckBox>
@@ -17,8 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int MemoMaxLines = 100;
 
 QFont boldFont(const QFont& base) {
     QFont f = base;
@@ -130,12 +129,6 @@ int TUartPanel::RGBaudItemIndex() const {
         if (RGBaudItem[i]->isChecked()) return i;
     }
     return -1;
-}
-
-void TUartPanel::setRGBaudItemIndex(int index) {
-    if (index < 0 || index >= static_cast<int>(RGBaudItem.size()) || index == RGBaudItemIndex()) return;
-    RGBaudItem[index]->setChecked(true);
-    RGBaudClick();
 }
 
 void TUartPanel::RGBaudClick() {

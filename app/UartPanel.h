@@ -43,7 +43,6 @@ public:
 
     // Selected item of RGBaud (-1 when none).
     [[nodiscard]] int RGBaudItemIndex() const;
-    void setRGBaudItemIndex(int index);
 
     // Handlers.
     void RGBaudClick();

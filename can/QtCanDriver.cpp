@@ -1,5 +1,6 @@
 #include "QtCanDriver.h"
 
+#include "CanBitRates.h"
 #include "CanTrafficTap.h"
 
 #include <QCanBus>
@@ -24,18 +25,6 @@ public:
     OpeningGuard& operator=(const OpeningGuard&) = delete;
 };
 
-struct BitRateCode {
-    uint16_t code;
-    int bitRate;
-};
-
-// The low byte of a code is the index of the usual bit-timing ladder (0: 1 Mbit/s, 2: 500 kbit/s,
-// 3: 250 kbit/s, 4: 125 kbit/s). 0x800A lies beyond that ladder; it is taken as the slowest rate
-// the adapters offer, 10 kbit/s.
-constexpr BitRateCode BitRateTable[] = {
-    {0x8000, 1000000}, {0x8002, 500000}, {0x8003, 250000}, {0x8004, 125000}, {0x800A, 10000},
-};
-
 [[nodiscard]] uint32_t millisecondsOf(const QCanBusFrame::TimeStamp& ts) {
     return static_cast<uint32_t>(ts.seconds() * 1000 + ts.microSeconds() / 1000);
 }
@@ -50,9 +39,7 @@ QtCanDriver::~QtCanDriver() {
 }
 
 int QtCanDriver::bitRateForCode(uint16_t code) {
-    for (const BitRateCode& entry : BitRateTable)
-        if (entry.code == code) return entry.bitRate;
-    return 0;
+    return CanBitRateForCode(code);
 }
 
 bool QtCanDriver::isOpening() {

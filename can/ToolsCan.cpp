@@ -11,10 +11,6 @@ bool CanOpened = false;
 int32_t CanHandle = -1;
 int32_t CanDeviceCount = 0;
 
-const uint16_t CanBitRates[5] = {0x800A, 0x8004, 0x8003, 0x8002, 0x8000};
-const char* const CanStatusNames[8] = {"OK",      "TimeOut",        "BusOff",       "Abort",
-                                       "Disable", "One shot error", "Invalid mode", "Unknown"};
-
 namespace {
 
 constexpr int SendBufferSize = 101;
@@ -23,8 +19,6 @@ constexpr int SendBufferSize = 101;
 TSlCanMessage sendBuffer[SendBufferSize];
 TSlCanEvent eventBuffer[CanReadMax];
 TSlCanBitRate bitRateRecord;
-
-constexpr int BitRateCount = static_cast<int>(sizeof(CanBitRates) / sizeof(CanBitRates[0]));
 
 } // namespace
 
@@ -53,7 +47,7 @@ void CanOpen(int bitRateIndex, int deviceNumber) {
     if (!SlCan_DeviceOpen(CanHandle)) return;
 
     // An index outside the table is a refused bit rate: the device stays open but unconfigured.
-    if (bitRateIndex < 0 || bitRateIndex >= BitRateCount) return;
+    if (bitRateIndex < 0 || bitRateIndex >= CanBitRateCount) return;
     bitRateRecord = TSlCanBitRate{};
     bitRateRecord.BRP = CanBitRates[bitRateIndex];
     if (!SlCan_DeviceSetBitRate(CanHandle, &bitRateRecord)) return;
@@ -70,7 +64,7 @@ void CanClose() {
     if (SlCan_DeviceClose(CanHandle)) CanOpened = false;
 }
 
-uint8_t CanSend(int count, QString& statusText) {
+TCanSendStatus CanSend(int count) {
     // CanTx holds 31 frames; a larger count would read past its end.
     count = std::clamp(count, 0, CanTxSize);
     for (int i = 0; i < count; ++i) {
@@ -82,13 +76,9 @@ uint8_t CanSend(int count, QString& statusText) {
     }
 
     uint8_t status = 0;
-    if (!SlCan_DeviceWriteMessages(CanHandle, sendBuffer, static_cast<uint32_t>(count), &status)) {
-        statusText = QStringLiteral("  Transmit error");
-        return status > 7 ? 7 : status;
-    }
-    if (status > 7) status = 7;
-    statusText = QStringLiteral("Status CAN = %1.").arg(QLatin1String(CanStatusNames[status]));
-    return status;
+    const bool written =
+        SlCan_DeviceWriteMessages(CanHandle, sendBuffer, static_cast<uint32_t>(count), &status);
+    return {static_cast<uint8_t>(status > 7 ? 7 : status), !written};
 }
 
 int CanRead(int timeOut) {

@@ -3,8 +3,10 @@
 // The one place that talks to the CAN adapter: six operations over the SlCan_* functions, with
 // the state of the one open adapter and the shared frame arrays kept at unit level.
 
-#include "core/CanFrame.h"
+#include "CanBitRates.h"
+#include "CanSendStatus.h"
 #include "SlCan.h"
+#include "core/CanFrame.h"
 
 #include <QString>
 
@@ -22,15 +24,12 @@ extern bool CanOpened;
 extern int32_t CanHandle;
 extern int32_t CanDeviceCount;
 
-extern const uint16_t CanBitRates[5];
-extern const char* const CanStatusNames[8];
-
 void CanLoad();
 void CanFree();
 void CanOpen(int bitRateIndex, int deviceNumber);
 void CanClose();
-// Sends CanTx[0 .. count-1]; returns the transmit status (0..7) and fills statusText.
-uint8_t CanSend(int count, QString& statusText);
+// Sends CanTx[0 .. count-1]; returns the transmit status (0..7) and whether the call was refused.
+TCanSendStatus CanSend(int count);
 // Reads what arrived into CanRx from index 0; returns the number of frames there (0..1000).
 int CanRead(int timeOut);
 

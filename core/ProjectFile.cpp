@@ -1,5 +1,6 @@
 #include "ProjectFile.h"
 
+#include "DeviceMessage.h"
 #include "IniFile.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ TProjectList ReadProjectList(const IniFile& ini) {
 void ReadProjectSection(const IniFile& ini, const QString& section, TProject& project) {
     project.Protokol = ini.readInteger(section, QStringLiteral("Protokol"), 0);
     int shift = 0;
-    if (project.Protokol == 3) {
+    if (project.Protokol == Protocol3) {
         project.BaseAdr = 0;
         project.PlusAdr = 0x10000000;
         shift = 24;

@@ -102,9 +102,8 @@ void TModbusForm::CommButtDo(int k) {
     msg.Direction = 1;
 
     EncodeCommand(word, static_cast<uint32_t>(RXadr), CanTx[0]);
-    QString status;
-    const uint8_t code = CanSend(1, status);
-    if (status == QLatin1String("  Transmit error") || code != 0) memoAdd(status);
+    const TCanSendStatus sent = CanSend(1);
+    if (sent.failed()) memoAdd(sent.text());
 
     ReceiveCanData(msg);
 }

@@ -282,9 +282,8 @@ void TModbusForm::SetButtonDo() {
     }
 
     EncodeRegisterWrite(msg, identifier, Protokol, CanTx[0]);
-    QString status;
-    const uint8_t code = CanSend(1, status);
-    if (status == QLatin1String("  Transmit error") || code != 0) memoAdd(status);
+    const TCanSendStatus sent = CanSend(1);
+    if (sent.failed()) memoAdd(sent.text());
 
     ReceiveCanData(msg);
 }

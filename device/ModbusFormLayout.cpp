@@ -6,6 +6,7 @@
 #include "core/ColorTables.h"
 #include "ui/CellMatrix.h"
 #include "ui/FormStorage.h"
+#include "ui/MemoLimit.h"
 #include "ui/SpinEdit.h"
 
 #include <QCheckBox>
@@ -26,8 +27,6 @@ namespace {
 
 constexpr int ClientWidth = 856;
 constexpr int ClientHeight = 610;
-constexpr int MemoMaxLines = 100;
-
 
 // Where the two cell matrices sit in GroupBox; the cell rectangles below are relative to them.
 constexpr QPoint DigiOrigin(10, 30);

@@ -15,10 +15,6 @@ void SetSerialPortOverride(const QString& path) {
     overridePath() = path;
 }
 
-QString SerialPortOverride() {
-    return overridePath();
-}
-
 TComPort::TComPort(QObject* parent) : QObject(parent) {
     connect(&m_port, &QSerialPort::errorOccurred, this, &TComPort::onError);
 }

@@ -15,7 +15,6 @@
 // Makes every COM port component use this port instead of the one its number names (the
 // --serial PATH option). An empty path returns to the numbered ports.
 void SetSerialPortOverride(const QString& path);
-[[nodiscard]] QString SerialPortOverride();
 
 class TComPort : public QObject {
     Q_OBJECT
@@ -23,9 +22,8 @@ public:
     explicit TComPort(QObject* parent = nullptr);
     ~TComPort() override;
 
-    // Size of the input buffer and, nominally, of the output buffer.
+    // Size of the input buffer.
     static constexpr int InSize = 65500;
-    static constexpr int OutSize = 65000;
 
     // Platform name of COM port n (empty for numbers below 1); the override wins when set.
     [[nodiscard]] static QString PortName(int32_t comNumber);

@@ -14,7 +14,6 @@ QByteArray ModbusRtuSlave::feed(const QByteArray& bytes) {
     if (m_pending.size() > MaxPending) {
         const qsizetype drop = m_pending.size() - MaxPending;
         m_pending.remove(0, drop);
-        m_skipped += drop;
     }
     QByteArray reply;
     qsizetype pos = 0;
@@ -25,7 +24,6 @@ QByteArray ModbusRtuSlave::feed(const QByteArray& bytes) {
             pos += ModbusRequestLength;
         } else {
             ++pos;
-            ++m_skipped;
         }
     }
     m_pending.remove(0, pos);

@@ -24,7 +24,6 @@ public:
     [[nodiscard]] QByteArray feed(const QByteArray& bytes);
 
     [[nodiscard]] int64_t answered() const { return m_answered; }
-    [[nodiscard]] int64_t skippedBytes() const { return m_skipped; }
 
 private:
     [[nodiscard]] QByteArray answer(const TModbusReadRequest& request);
@@ -32,5 +31,4 @@ private:
     const ZelmBus& m_bus;
     QByteArray m_pending;
     int64_t m_answered = 0;
-    int64_t m_skipped = 0;
 };

@@ -40,7 +40,6 @@ public:
     [[nodiscard]] int periodMs() const { return m_periodMs; }
     // Burst mode: the given total frame rate over all devices; 0 returns to period mode.
     void setBurstRate(int framesPerSecond);
-    [[nodiscard]] int burstRate() const { return m_burst.rate(); }
 
     // A frame from the bus. A frame whose key is a device's RXadr is a write to that device;
     // everything else is ignored. The devices' echoes are appended to out. Returns the number of

@@ -15,6 +15,9 @@
 
 namespace {
 
+// The placement version written as "FormVersion"; a stored one below it restores nothing.
+constexpr int PlacementVersion = 0;
+
 std::vector<TFormStorage*>& allStores() {
     static std::vector<TFormStorage*> stores;
     return stores;
@@ -202,7 +205,7 @@ void TFormStorage::savePlacementTo(IniFile& ini, bool atExit) {
                                      normal.top() + normal.height());
 
     ini.beginBatch();
-    (void)ini.writeInteger(section, KeyFormVersion, m_version);
+    (void)ini.writeInteger(section, KeyFormVersion, PlacementVersion);
     (void)ini.writeInteger(section, KeyFlags, currentFlags());
     (void)ini.writeInteger(section, KeyShowCmd, currentShowCmd());
     (void)ini.writeInteger(section, KeyPixelsPerInch, metrics.pixelsPerInch);
@@ -238,7 +241,7 @@ void TFormStorage::restoreFormPlacement() {
 void TFormStorage::restorePlacementFrom(const IniFile& ini) {
     const TScreenMetrics metrics = screenMetrics();
     const QString& section = m_iniSection;
-    if (ini.readInteger(section, KeyFormVersion, 0) < m_version) {
+    if (ini.readInteger(section, KeyFormVersion, 0) < PlacementVersion) {
         if (m_centreOnShow) centreForm(metrics);
         return;
     }

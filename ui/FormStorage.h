@@ -59,16 +59,12 @@ public:
     [[nodiscard]] const QString& iniFileName() const { return m_iniFileName; }
     void setIniSection(const QString& section) { m_iniSection = section; }
     [[nodiscard]] const QString& iniSection() const { return m_iniSection; }
-    // Placement version: a stored "FormVersion" below it restores nothing.
-    void setVersion(int version) { m_version = version; }
-    [[nodiscard]] int version() const { return m_version; }
 
     // Normally run by the store itself (show, granted close, program end).
     void restoreFormPlacement();
     void saveFormPlacement(bool atExit = false);
 
     [[nodiscard]] bool restored() const { return m_restored; }
-    [[nodiscard]] bool savedSinceShown() const { return m_savedSinceShown; }
 
     // Saves every store whose window was restored and not saved since it was last shown, with
     // "Visible" = 1. Connected to QCoreApplication::aboutToQuit; calling it again does nothing.
@@ -96,7 +92,6 @@ private:
     QPointer<QWidget> m_form;
     QString m_iniFileName;
     QString m_iniSection = QStringLiteral("Modbus");
-    int m_version = 0;
     // The parts of the placement record that Qt does not keep.
     QPoint m_minPosition{-1, -1};
     QPoint m_maxPosition{-1, -1};

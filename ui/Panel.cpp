@@ -18,23 +18,16 @@ void TPanel::setColor(QColor color) {
     update();
 }
 
-void TPanel::setBevel(bool raised) {
-    m_bevel = raised;
-    update();
-}
-
 void TPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, m_color);
-    if (m_bevel) {
-        p.setPen(m_color.lighter(160));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(m_color.darker(160));
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-    }
+    p.setPen(m_color.lighter(160));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(m_color.darker(160));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
     if (!m_text.isEmpty()) {
         // A text wider than the cell keeps its beginning and ends in an ellipsis.
         const QRect inner = r.adjusted(2, 0, -2, 0);

@@ -17,7 +17,6 @@ public:
     [[nodiscard]] const QString& text() const { return m_text; }
     void setColor(QColor color);
     [[nodiscard]] QColor color() const { return m_color; }
-    void setBevel(bool raised);
 
     int32_t Tag = 0;
 
@@ -27,5 +26,4 @@ protected:
 private:
     QString m_text;
     QColor m_color;
-    bool m_bevel = true;
 };

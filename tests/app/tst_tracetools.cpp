@@ -101,8 +101,7 @@ void TstTraceTools::recToggleRecordsIntoTheTracesFolder() {
     QVERIFY(CanOpened);
     QTRY_VERIFY_WITH_TIMEOUT(tools->recorder()->frames() > 10, 5000);
     CanTx[0] = TCanFrame{0x321, 2, {0xAB, 0xCD}}; // the adapter layer sends in the extended format
-    QString status;
-    QCOMPARE(CanSend(1, status), uint8_t(0));
+    QCOMPARE(CanSend(1).Code, uint8_t(0));
     QTRY_VERIFY(tools->RecButton->frames() > 10); // the toggle shows the count
     QTest::mouseClick(tools->RecButton, Qt::LeftButton);
     QVERIFY(!tools->isRecording());

@@ -433,9 +433,7 @@ private slots:
         QVERIFY(!SlCan_DeviceWriteMessages(0, &m, 1, &status)); // open, not connected
         CanOpen(1, 8);
         g_last->writeResult = false;
-        QString text;
-        CanSend(1, text);
-        QCOMPARE(text, QStringLiteral("  Transmit error"));
+        QCOMPARE(CanSend(1).text(), QStringLiteral("  Transmit error"));
     }
 
     void adapterGoneThenSwitchedOffAndOn() {
@@ -449,9 +447,7 @@ private slots:
         QCOMPARE(CanRead(10), 1); // the frame that came before; the loss is a non-frame event
         QCOMPARE(CanRx[0].ID, 0x42u);
         QCOMPARE(CanRead(10), 0);
-        QString text;
-        CanSend(1, text);
-        QCOMPARE(text, QStringLiteral("  Transmit error"));
+        QCOMPARE(CanSend(1).text(), QStringLiteral("  Transmit error"));
         g_last->raise(QCanBusDevice::ConnectionError); // late errors of a lost device add nothing
         QCOMPARE(drain(), QString());
 

@@ -255,11 +255,10 @@ private slots:
         fake->writeResult = writeResult;
         fake->writeStatus = static_cast<uint8_t>(statusByte);
         fake->writeStatusOnFailure = true;
-        QString status = QStringLiteral("untouched");
-        const uint8_t result = CanSend(1, status);
-        QCOMPARE(status, text);
-        if (code >= 0) QCOMPARE(int(result), code);
-        QVERIFY(result <= 7);
+        const TCanSendStatus result = CanSend(1);
+        QCOMPARE(result.text(), text);
+        if (code >= 0) QCOMPARE(int(result.Code), code);
+        QVERIFY(result.Code <= 7);
     }
 
     void sendBuildsRecords() {
@@ -269,8 +268,7 @@ private slots:
         std::copy(a, a + 8, CanTx[0].Data);
         CanTx[1] = TCanFrame{0x7FF, 0, {9, 9, 9, 9, 9, 9, 9, 9}};
         CanTx[2] = TCanFrame{0x123, 8, {0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7}};
-        QString status;
-        CanSend(3, status);
+        (void)CanSend(3);
         QCOMPARE(fake->calls, QStringList{QStringLiteral("DeviceWriteMessages 100 3")});
         QCOMPARE(fake->sent.size(), size_t(3));
         for (int i = 0; i < 3; ++i) {
@@ -296,19 +294,17 @@ private slots:
         openDefault();
         for (int i = 0; i < CanTxSize; ++i)
             CanTx[i].ID = 0x200u + static_cast<uint32_t>(i);
-        QString status;
-        CanSend(count, status);
+        (void)CanSend(count);
         QCOMPARE(int(fake->sent.size()), sent);
         if (sent > 0) QCOMPARE(fake->sent.back().ID, 0x200u + static_cast<uint32_t>(sent - 1));
     }
 
     void sendWithoutOpenStillCallsTheLibrary() {
         // CanSend does not look at the state; the library call with handle -1 decides.
-        QString status;
         fake->writeResult = false;
-        CanSend(1, status);
+        const TCanSendStatus status = CanSend(1);
         QCOMPARE(fake->calls, QStringList{QStringLiteral("DeviceWriteMessages -1 1")});
-        QCOMPARE(status, QStringLiteral("  Transmit error"));
+        QCOMPARE(status.text(), QStringLiteral("  Transmit error"));
     }
 
     void readBeforeOpen() {
@@ -404,9 +400,7 @@ private slots:
         uint32_t count = 77;
         QVERIFY(!SlCan_DeviceReadEvents(0, 10, events, 2, &count));
         QCOMPARE(count, 0u);
-        QString status;
-        CanSend(1, status);
-        QCOMPARE(status, QStringLiteral("  Transmit error"));
+        QCOMPARE(CanSend(1).text(), QStringLiteral("  Transmit error"));
     }
 };
 
