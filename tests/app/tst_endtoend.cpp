@@ -9,6 +9,7 @@
 #include "core/DeviceMessage.h"
 #include "device/ModbusForm.h"
 #include "sim/DemoCanBusDevice.h"
+#include "tests/FreePort.h"
 #include "ui/CellMatrix.h"
 #include "ui/ErrorReport.h"
 #include "ui/SpinEdit.h"
@@ -71,8 +72,8 @@ void TstEndToEnd::programAndSimulator() {
         f.write("[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\n" + section);
     }
     SetErrorReporter([](const QString& text) { QFAIL(qPrintable(text)); });
-    // The virtual bus is hosted once per process: one port for all rows.
-    const QString bus = QStringLiteral("tcp://127.0.0.1:35701/can0");
+    // The virtual bus is hosted once per process: one port for all rows, one the system had free.
+    static const QString bus = VirtualBusUrl(FreeTcpPort());
     RegisterDemoBus();
     const CanAdapterName adapter = demo ? CanAdapterName{QStringLiteral("demo"), QStringLiteral("demo0")}
                                         : CanAdapterName{QStringLiteral("virtualcan"), bus};

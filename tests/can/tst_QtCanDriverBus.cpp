@@ -3,6 +3,7 @@
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
+#include "tests/FreePort.h"
 
 #include <QCanBus>
 #include <QCanBusDevice>
@@ -15,19 +16,20 @@
 
 namespace {
 
-// The bus hosted in this process by the first virtual device (the plugin hosts one port per process).
-const QString BusUrl = QStringLiteral("tcp://127.0.0.1:35100/can0");
-// A bus hosted by the test itself, so that the host can go away.
-constexpr quint16 HostPort = 35101;
-const QString HostUrl = QStringLiteral("tcp://127.0.0.1:35101/can0");
+// The bus hosted in this process by the first virtual device (the plugin hosts one port per
+// process), on a port the system has free.
+QString BusUrl;
 
 // The host side of the virtual bus's line protocol: clients announce "connect:can0" and send
-// "can0:ID#FLAGS#HEX"; the host passes "ID#FLAGS#HEX" to the other clients.
+// "can0:ID#FLAGS#HEX"; the host passes "ID#FLAGS#HEX" to the other clients. The test hosts it
+// itself, so that the host can go away; it listens on a port the system gives it, and comes back
+// on the same port.
 class BusHost {
 public:
     bool start() {
         server = std::make_unique<QTcpServer>();
-        if (!server->listen(QHostAddress::LocalHost, HostPort)) return false;
+        if (!server->listen(QHostAddress::LocalHost, port)) return false;
+        port = server->serverPort();
         QObject::connect(server.get(), &QTcpServer::newConnection, server.get(), [this] {
             while (QTcpSocket* s = server->nextPendingConnection()) {
                 clients << s;
@@ -56,7 +58,9 @@ public:
         for (QTcpSocket* s : std::as_const(clients))
             s->write(line);
     }
+    [[nodiscard]] QString url() const { return VirtualBusUrl(port); }
     QList<QByteArray> received; // frames clients sent, as "ID#FLAGS#HEX"
+    quint16 port = 0;           // 0 until the first start
     [[nodiscard]] int clientCount() const { return int(clients.size()); }
 
 private:
@@ -128,6 +132,9 @@ private slots:
     void initTestCase() {
         QLoggingCategory::setFilterRules(QStringLiteral("qt.canbus.plugins.virtualcan.info=false"));
         // The first device on the port hosts the bus in this process.
+        const quint16 port = FreeTcpPort();
+        QVERIFY(port != 0);
+        BusUrl = VirtualBusUrl(port);
         peer = connectedPeer(BusUrl);
         QVERIFY(peer);
         QCOMPARE(peer->state(), QCanBusDevice::ConnectedState);
@@ -238,7 +245,7 @@ private slots:
     void hostGoesAwayThenSwitchedOffAndOn() {
         BusHost host;
         QVERIFY(host.start());
-        installOn(HostUrl);
+        installOn(host.url());
         CanOpen(1, 8);
         QVERIFY(CanOpened);
         QTRY_COMPARE(host.clientCount(), 1);

@@ -2,6 +2,7 @@
 // as a Modbus RTU slave on one end of a socat pty pair.
 
 #include "BusReader.h"
+#include "tests/FreePort.h"
 
 #include "core/Crc16.h"
 #include "sim/CanFrameConvert.h"
@@ -63,24 +64,19 @@ Protokol=0
 )";
 
 // Qt's virtual bus keeps one server per process, on the port of the first connection: every test
-// of this executable shares that one port.
-constexpr int BusPort = 35600;
-
-QString BusUrl(int port = BusPort) {
-    return QStringLiteral("tcp://127.0.0.1:%1/can0").arg(port);
+// of this executable shares that one port, a port the system had free.
+QString BusUrl() {
+    static const quint16 port = FreeTcpPort();
+    return VirtualBusUrl(port);
 }
 
 // The test's side of the virtual bus; it connects first and so hosts the bus.
-std::unique_ptr<QCanBusDevice> ConnectPeer(int port = BusPort) {
+std::unique_ptr<QCanBusDevice> ConnectPeer() {
     QString error;
     std::unique_ptr<QCanBusDevice> dev(
-        QCanBus::instance()->createDevice(QStringLiteral("virtualcan"), BusUrl(port), &error));
+        QCanBus::instance()->createDevice(QStringLiteral("virtualcan"), BusUrl(), &error));
     if (!dev || !dev->connectDevice()) return {};
-    QElapsedTimer t;
-    t.start();
-    while (dev->state() != QCanBusDevice::ConnectedState && t.elapsed() < 5000)
-        QTest::qWait(10);
-    if (dev->state() != QCanBusDevice::ConnectedState) return {};
+    if (!QTest::qWaitFor([&] { return dev->state() == QCanBusDevice::ConnectedState; }, 5000)) return {};
     return dev;
 }
 
@@ -148,15 +144,8 @@ QProcess* TestZelmSim::startSim(const QStringList& args) {
 }
 
 bool TestZelmSim::waitForOutput(QProcess* p, const QByteArray& text, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!m_output.contains(text) && t.elapsed() < ms) {
-        if (p->state() == QProcess::NotRunning) {
-            m_output += p->readAll();
-            break;
-        }
-        QTest::qWait(10);
-    }
+    (void)QTest::qWaitFor([&] { return m_output.contains(text) || p->state() == QProcess::NotRunning; }, ms);
+    if (p->state() == QProcess::NotRunning) m_output += p->readAll();
     return m_output.contains(text);
 }
 

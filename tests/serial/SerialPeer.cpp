@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTest>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -73,13 +73,11 @@ bool SerialPeer::startLine() {
         m_error = QStringLiteral("socat did not start");
         return false;
     }
-    const QDeadlineTimer deadline(10000);
-    while (!(QFileInfo::exists(m_near) && QFileInfo::exists(m_far))) {
-        if (deadline.hasExpired() || m_socat->state() != QProcess::Running) {
-            m_error = QStringLiteral("socat made no pty links");
-            return false;
-        }
-        QThread::msleep(10);
+    const auto linked = [this] { return QFileInfo::exists(m_near) && QFileInfo::exists(m_far); };
+    if (!QTest::qWaitFor([&] { return linked() || m_socat->state() != QProcess::Running; }, 10000) ||
+        !linked()) {
+        m_error = QStringLiteral("socat made no pty links");
+        return false;
     }
     return true;
 }
@@ -132,14 +130,14 @@ void SerialPeer::stopLine() {
 }
 
 QStringList SerialPeer::requests(int expected) const {
-    const QDeadlineTimer deadline(5000);
     QStringList lines;
-    do {
-        QFile f(m_log);
-        if (f.open(QIODevice::ReadOnly))
-            lines = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        if (lines.size() >= expected) break;
-        QThread::msleep(20);
-    } while (!deadline.hasExpired());
+    (void)QTest::qWaitFor(
+        [&] {
+            QFile f(m_log);
+            if (f.open(QIODevice::ReadOnly))
+                lines = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            return lines.size() >= expected;
+        },
+        5000);
     return lines;
 }

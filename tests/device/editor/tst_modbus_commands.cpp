@@ -2,6 +2,7 @@
 // in-place rename of their captions.
 
 #include "BusCapture.h"
+#include "tests/FreePort.h"
 
 #include "can/ToolsCan.h"
 #include "core/Project.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr uint16_t BusPort = 35401;
 constexpr int32_t Rx = 0x01000000;
 constexpr int32_t Tx = 0x02000000;
 
@@ -63,7 +63,7 @@ private:
 };
 
 void TModbusFormTest::initTestCase() {
-    m_bus = std::make_unique<BusCapture>(BusPort);
+    m_bus = std::make_unique<BusCapture>(FreeTcpPort());
     QVERIFY2(m_bus->start(), qPrintable(m_bus->why()));
 }
 

@@ -3,6 +3,7 @@
 // report of a failed transmission.
 
 #include "BusCapture.h"
+#include "tests/FreePort.h"
 #include "tests/can/FakeSlCanDriver.h"
 
 #include "can/SlCanDriver.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-constexpr uint16_t BusPort = 35400;
 constexpr int32_t StdRx = 0x123;
 constexpr int32_t StdTx = 0x321;
 constexpr int32_t P3Rx = 0x01000000;
@@ -105,7 +105,7 @@ private:
 void TModbusFormTest::initTestCase() {
     for (int k = 0; k < CommandCount; ++k)
         m_project.DigiBut[static_cast<size_t>(k)] = QStringLiteral("Cmd%1").arg(k);
-    m_bus = std::make_unique<BusCapture>(BusPort);
+    m_bus = std::make_unique<BusCapture>(FreeTcpPort());
     QVERIFY2(m_bus->start(), qPrintable(m_bus->why()));
 }
 
