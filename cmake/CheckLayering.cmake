@@ -11,7 +11,8 @@ set(allowed_can core can)
 set(allowed_serial core serial)
 set(allowed_sim core can sim)
 set(allowed_slcan core can slcan)
-set(plain_folders core can serial sim slcan)
+set(allowed_bushealth core can bushealth)
+set(plain_folders core can serial sim slcan bushealth)
 set(window_folders app device ui)
 
 # The header names of Qt Widgets and Gui (QWidget, qwidget.h, ...), from their include folders.
