@@ -12,8 +12,9 @@ set(allowed_serial core serial)
 set(allowed_sim core can sim)
 set(allowed_slcan core can slcan)
 set(allowed_bushealth core can bushealth)
-set(plain_folders core can serial sim slcan bushealth)
-set(window_folders app device ui)
+set(allowed_trace core can trace)
+set(plain_folders core can serial sim slcan bushealth trace)
+set(window_folders app device ui traceview)
 
 # The header names of Qt Widgets and Gui (QWidget, qwidget.h, ...), from their include folders.
 set(forbidden_qt "")
