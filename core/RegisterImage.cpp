@@ -3,19 +3,6 @@
 #include <QDateTime>
 #include <QMetaMethod>
 
-TRegisterImage::TWritten TRegisterImage::apply(const TDeviceMessage& msg) {
-    TWritten written;
-    for (int i = 0; i < msg.Count && i < 4; ++i) {
-        if (!msg.present(i)) continue;
-        const int r = msg.Address + i;
-        if (r >= RegisterCount) break;
-        m_cells[static_cast<size_t>(r)] = {msg.Values[i], m_fade.Start, msg.Direction};
-        written.Registers[static_cast<size_t>(written.Count++)] = r;
-        if (m_listened) notify(r);
-    }
-    return written;
-}
-
 void TRegisterImage::writeValue(int r, int16_t value) {
     if (r < 0 || r >= RegisterCount) return;
     TRegCell& cell = m_cells[static_cast<size_t>(r)];

@@ -50,7 +50,19 @@ public:
 
     // Writes the present slots of a message at the fade start level and in its direction;
     // registers 128 and above do not exist. Returns the registers written, in slot order.
-    TWritten apply(const TDeviceMessage& msg);
+    // (Inline: it runs for every message a device window receives.)
+    TWritten apply(const TDeviceMessage& msg) {
+        TWritten written;
+        for (int i = 0; i < msg.Count && i < 4; ++i) {
+            if (!msg.present(i)) continue;
+            const int r = msg.Address + i;
+            if (r >= RegisterCount) break;
+            m_cells[static_cast<size_t>(r)] = {msg.Values[i], m_fade.Start, msg.Direction};
+            written.Registers[static_cast<size_t>(written.Count++)] = r;
+            if (m_listened) notify(r);
+        }
+        return written;
+    }
     // Writes a value read from the device at the fade start level; its direction stays.
     void writeValue(int r, int16_t value);
     // No register highlighted.

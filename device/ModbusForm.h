@@ -26,6 +26,7 @@ class QRadioButton;
 class QTableWidget;
 class QTimer;
 class TCellMatrix;
+struct TColorTables;
 class TFormStorage;
 class TSpinEdit;
 struct TProject;
@@ -209,6 +210,7 @@ private:
 
     // parameter display state
     TRegisterImage m_image;
+    const TColorTables& m_colors; // the shared tables, computed once
     int32_t AnaStartNum = 24;
     int32_t AnaLenNum = 64;
     int32_t DigiStartNum = 0;

@@ -79,8 +79,8 @@ void TModbusForm::paintRegister(int r) {
     const int k = r - AnaStartNum;
     if (k >= 0 && k < AnaLenNum && AnaCells) {
         AnaCells->setCellNumber(k, cell.Value);
-        AnaCells->setCellColor(k, ColorTables().AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
-                                                        [static_cast<size_t>(directionIndex(cell.Direction))]);
+        AnaCells->setCellColor(k, m_colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
+                                                   [static_cast<size_t>(directionIndex(cell.Direction))]);
     }
     const int m = r - DigiStartNum;
     if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
@@ -135,7 +135,7 @@ void TModbusForm::DigiRewrite() {
 
 void TModbusForm::DigiColWrite(uint16_t value, int32_t column, int32_t level, int32_t direction) {
     if (!DigiCells || column < 0 || column >= DigiColumns) return;
-    const TColorTables& colors = ColorTables();
+    const TColorTables& colors = m_colors;
     const auto a = static_cast<size_t>(levelIndex(level));
     const QRgb one = colors.OneColor[a];
     const QRgb zero = colors.ZeroColor[a][static_cast<size_t>(directionIndex(direction))];

@@ -167,7 +167,7 @@ QLabel* makeColumnLabel(QWidget* parent, const QPalette& navy) {
 } // namespace
 
 TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_project(project) {
+    : QWidget(parent, Qt::Window), m_project(project), m_colors(ColorTables()) {
     QFont windowFont = font();
     windowFont.setPixelSize(11);
     setFont(windowFont);
