@@ -312,17 +312,28 @@ void TCANQuorvex::CanTimerTimer() {
     if (n > 0) {
         m_framesProcessed += static_cast<quint64>(n);
         const int32_t protokol = Project.Protokol;
+        // The identifiers of the rows in use, side by side: each frame is matched against these.
+        struct TRowKeys {
+            uint32_t Rx;
+            uint32_t Tx;
+            int Row;
+        };
+        std::array<TRowKeys, DeviceRows> rows{};
+        int inUse = 0;
+        for (int i = 0; i < DeviceRows; ++i) {
+            const TZELM& row = Project.Devices[static_cast<size_t>(i)];
+            if (row.Use) rows[static_cast<size_t>(inUse++)] = {row.RXadr, row.TXadr, i};
+        }
         for (int f = 0; f < n; ++f) {
             const TCanFrame& frame = CanRx[f];
             const uint32_t key = CanKey(frame.ID, protokol);
             IdStats.count(key);
-            for (int i = 0; i < DeviceRows; ++i) {
-                const TZELM& row = Project.Devices[static_cast<size_t>(i)];
-                if (!row.Use) continue;
-                const bool rx = row.RXadr == key;
-                const bool tx = row.TXadr == key;
+            for (int j = 0; j < inUse; ++j) {
+                const TRowKeys& keys = rows[static_cast<size_t>(j)];
+                const bool rx = keys.Rx == key;
+                const bool tx = keys.Tx == key;
                 if (!rx && !tx) continue;
-                TRowView& view = View.Rows[static_cast<size_t>(i)];
+                TRowView& view = View.Rows[static_cast<size_t>(keys.Row)];
                 if (rx) {
                     view.RxPanel->setColor(RxLight);
                     view.RxPanel->Tag = FadeTicks;
@@ -331,7 +342,7 @@ void TCANQuorvex::CanTimerTimer() {
                     view.TxPanel->setColor(TxLight);
                     view.TxPanel->Tag = FadeTicks;
                 }
-                if (view.Window) handOver(frame, row, view.Window);
+                if (view.Window) handOver(frame, Project.Devices[static_cast<size_t>(keys.Row)], view.Window);
             }
         }
         showStatistics();
