@@ -4,7 +4,7 @@
 // discrete blocks), the register write editor, the command buttons and the serial analog read.
 // The implementation is split by area: ModbusFormLayout.cpp (state and layout), ModbusFormDisplay.cpp
 // (parameter display), ModbusFormEditor.cpp (write editor), ModbusFormCommands.cpp (command
-// buttons), ModbusFormSerial.cpp (serial read).
+// buttons), ModbusFormSerial.cpp (serial read), ModbusFormTrend.cpp (the trend window).
 
 #include "core/DeviceMessage.h"
 #include "core/RegisterImage.h"
@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -29,6 +30,8 @@ class TCellMatrix;
 struct TColorTables;
 class TFormStorage;
 class TSpinEdit;
+class TTrendForm;
+class TTrendModel;
 struct TProject;
 
 inline constexpr int DigiColumns = 32;   // registers of the discrete block
@@ -76,6 +79,25 @@ public:
     // ---- serial read ----------------------------------------------------------------------------
     void ReadAnalog();
     QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+R
+
+    // ---- trend (ModbusFormTrend.cpp) --------------------------------------------------------------
+    // Starts recording a register (bit -1) or one of its bits and shows the trend window with it.
+    // false when the trend records eight already.
+    bool plotRegister(int reg, int bit = -1);
+    // Ctrl+P: the trend window with the registers of the selected cells or, with none selected,
+    // the first four of the analog block.
+    void plotSelection();
+    // The registers of the selected cells: analog cells first, then the columns of bit cells.
+    [[nodiscard]] QList<int> selectedRegisters() const;
+    // Opens the trend window, or brings it to the front.
+    TTrendForm* showTrend();
+    // The recording, made with the first trend window; nullptr before.
+    [[nodiscard]] TTrendModel* trendModel() const { return m_trend.get(); }
+    TTrendForm* TrendForm = nullptr;
+    QAction* PlotAction = nullptr;     // Ctrl+P
+    QAction* PlotAnaAction = nullptr;  // in the analog block's menu: the register under the mouse
+    QAction* PlotDigiAction = nullptr; // in the discrete block's menu: its register
+    QAction* PlotBitAction = nullptr;  // in the discrete block's menu: its bit
 
     // ---- state, readable by tests and the main window -------------------------------------------
     [[nodiscard]] const TRegisterImage::Cells& regs() const { return m_image.cells(); }
@@ -205,6 +227,11 @@ private:
     void createEditorControls();   // ModbusFormEditor.cpp: GroupBox2, DigiBox, address, grid, ...
     void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
     void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+R
+    void offerTrend();             // ModbusFormTrend.cpp: the blocks' menus and Ctrl+P
+    // Points the plot actions at the cell under pos before a block's menu opens.
+    void aimPlotActions(const TCellMatrix* matrix, QPoint pos);
+    // Starts recording without showing the trend window; false (and a memo line) when it is full.
+    bool addToTrend(int reg, int bit = -1);
 
     TProject& m_project;
 
@@ -232,6 +259,10 @@ private:
 
     // command buttons state
     int m_renameIndex = -1;
+
+    // trend: the recording outlives its window and goes with this one
+    std::unique_ptr<TTrendModel> m_trend;
+    QString m_programDir; // where the trend window suggests to save
 };
 
 // The shared in-place editor of command captions; refers to the edit of the most recently built

@@ -4,6 +4,8 @@
 #include "ModbusForm.h"
 
 #include "core/ColorTables.h"
+#include "device/TrendForm.h"
+#include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
 #include "ui/FormStorage.h"
 #include "ui/MemoLimit.h"
@@ -11,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -167,7 +170,7 @@ QLabel* makeColumnLabel(QWidget* parent, const QPalette& navy) {
 } // namespace
 
 TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_project(project), m_colors(ColorTables()) {
+    : QWidget(parent, Qt::Window), m_project(project), m_colors(ColorTables()), m_programDir(programDir) {
     QFont windowFont = font();
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -244,9 +247,13 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
     FadeSpinChange();
 
     offerSerialRead();
+    offerTrend();
 }
 
-TModbusForm::~TModbusForm() = default;
+TModbusForm::~TModbusForm() {
+    // The trend window refers to the recording: it goes first.
+    delete TrendForm;
+}
 
 void TModbusForm::FormShow() {
     myTimer->start();
@@ -290,6 +297,8 @@ bool TModbusForm::eventFilter(QObject* watched, QEvent* event) {
         Memo1DblClick();
         return true;
     }
+    if (event->type() == QEvent::ContextMenu && (watched == AnaCells || watched == DigiCells))
+        aimPlotActions(static_cast<TCellMatrix*>(watched), static_cast<QContextMenuEvent*>(event)->pos());
     return QWidget::eventFilter(watched, event);
 }
 

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include <algorithm>
+
 namespace {
 // The bevel of a raised panel: light edge top and left, shadow bottom and right.
 constexpr QRgb BevelLight = 0xFFFFFFFFu;
@@ -116,6 +118,24 @@ int TCellMatrix::cellAt(QPoint pos) const {
     return -1;
 }
 
+QList<int> TCellMatrix::selectedCells() const {
+    QList<int> result;
+    for (int i = 0; i < count(); ++i)
+        if (m_cells[static_cast<size_t>(i)].selected) result.append(i);
+    return result;
+}
+
+void TCellMatrix::setCellSelected(int i, bool selected) {
+    if (!valid(i) || m_cells[static_cast<size_t>(i)].selected == selected) return;
+    m_cells[static_cast<size_t>(i)].selected = selected;
+    mark(i);
+}
+
+void TCellMatrix::clearSelection() {
+    for (int i = 0; i < count(); ++i)
+        setCellSelected(i, false);
+}
+
 QSize TCellMatrix::sizeHint() const {
     QRect all;
     for (const Cell& c : m_cells)
@@ -174,6 +194,12 @@ void TCellMatrix::paintEvent(QPaintEvent* event) {
 void TCellMatrix::paintCell(QPainter& p, const Cell& c) const {
     const QRect& r = c.rect;
     p.drawPixmap(r.topLeft(), tile(c.color, r.size()));
+    if (c.selected) {
+        p.save();
+        p.setPen(QPen(QColor(0, 0, 128), 2));
+        p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+        p.restore();
+    }
     refreshText(c);
     if (c.text.isEmpty()) return;
     if (c.layoutStale) {
@@ -220,5 +246,19 @@ void TCellMatrix::mouseReleaseEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    if (cellAt(event->position().toPoint()) == pressed) emit clicked(pressed);
+    if (cellAt(event->position().toPoint()) != pressed) return;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (mods & Qt::ControlModifier) {
+        setCellSelected(pressed, !m_cells[static_cast<size_t>(pressed)].selected);
+        m_anchor = pressed;
+        emit selectionChanged();
+    } else if ((mods & Qt::ShiftModifier) && m_anchor >= 0) {
+        for (int i = std::min(m_anchor, pressed); i <= std::max(m_anchor, pressed); ++i)
+            setCellSelected(i, true);
+        emit selectionChanged();
+    } else {
+        clearSelection();
+        m_anchor = pressed;
+        emit clicked(pressed);
+    }
 }

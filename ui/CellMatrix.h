@@ -2,7 +2,9 @@
 
 // One painted widget holding many small cells, each with its own rectangle, colour and text, drawn
 // with a raised bevel like a panel. Cells are addressed by index (the Tag of the cell); a left
-// click on a cell emits clicked(index).
+// click on a cell emits clicked(index) and clears the selection; Ctrl+click adds a cell to the
+// selection or takes it out, Shift+click selects the cells from the last one clicked to this one.
+// Selected cells wear a dark frame.
 //
 // Painting is done once per paint, not once per change: a change marks its cell, and a paint that
 // covers no more than the marked cells draws those cells only, the rest of the matrix being still
@@ -17,6 +19,7 @@
 #include <QBasicTimer>
 #include <QColor>
 #include <QElapsedTimer>
+#include <QList>
 #include <QPixmap>
 #include <QRect>
 #include <QStaticText>
@@ -52,6 +55,10 @@ public:
     [[nodiscard]] QRect cellRect(int i) const;
     // The cell under pos, or -1 on a gap or outside every cell.
     [[nodiscard]] int cellAt(QPoint pos) const;
+    // The selected cells in index order.
+    [[nodiscard]] QList<int> selectedCells() const;
+    void setCellSelected(int i, bool selected);
+    void clearSelection();
 
     [[nodiscard]] QSize sizeHint() const override;
     // A repaint of changed cells is being held back (see MinRepaintIntervalMs).
@@ -59,6 +66,8 @@ public:
 
 signals:
     void clicked(int index);
+    // The user changed the selection with Ctrl+click or Shift+click.
+    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -75,6 +84,7 @@ private:
         int number = 0;
         bool isNumber = false;
         bool marked = false; // changed since the last paint
+        bool selected = false;
         mutable bool textStale = false;
         mutable QString text;
         mutable QStaticText laidOut; // the text as laid out for painting
@@ -95,6 +105,7 @@ private:
     mutable std::unordered_map<uint64_t, QPixmap> m_tiles;
     QRgb m_defaultColor = 0;
     int m_pressed = -1;
+    int m_anchor = -1; // the cell a Shift+click selects from
     QElapsedTimer m_sincePaint;  // since the last paint to the screen
     QBasicTimer m_repaintTimer;  // a repaint held back until MinRepaintIntervalMs have passed
 };

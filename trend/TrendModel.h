@@ -1,0 +1,73 @@
+#pragma once
+
+// What a device window records for its trend: up to eight channels, each a register of the
+// window's register image (its value, or one of its bits) with the recent history of the register
+// in a ring. A channel records from the moment it is added, whether a trend window shows it or not,
+// until it is removed or the model goes with its device window.
+
+#include "trend/TrendRing.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class TRegisterImage;
+
+struct TTrendChannel {
+    int Register = 0;
+    int Bit = -1; // -1: the register's value; 0..15: that bit as 0/1
+    TTrendRing Ring;
+
+    // What the channel plots for a value of its register.
+    [[nodiscard]] int32_t plotted(int32_t value) const { return Bit < 0 ? value : (value >> Bit) & 1; }
+};
+
+class TTrendModel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int MaxChannels = 8;
+
+    // The model listens to image, which must outlive it. Its time origin is now.
+    explicit TTrendModel(const TRegisterImage& image, int ringCapacity = TTrendRing::DefaultCapacity,
+                         QObject* parent = nullptr);
+
+    // Milliseconds since the epoch when the model was made: time zero of the trend.
+    [[nodiscard]] qint64 originMs() const { return m_originMs; }
+
+    // Starts recording a register (bit -1) or one of its bits; the first sample is the value the
+    // image holds now. Returns the channel's slot: the one it already has when it is recorded
+    // already, -1 when all slots are taken or the register or bit does not exist.
+    int addRegister(int reg, int bit = -1);
+    // Stops recording a slot and drops its history.
+    void removeChannel(int slot);
+    // Records nothing more and drops every history.
+    void clear();
+
+    // The channel in slot 0..MaxChannels-1, or nullptr when the slot is free.
+    [[nodiscard]] const TTrendChannel* channel(int slot) const;
+    [[nodiscard]] int channelCount() const;
+    [[nodiscard]] int slotOf(int reg, int bit) const;
+
+    // "0x1E (30)" for register 30; "0x1E (30) bit 3" for its bit 3.
+    [[nodiscard]] static QString registerLabel(int reg);
+    [[nodiscard]] static QString channelLabel(int reg, int bit);
+
+signals:
+    // A channel was added or removed.
+    void channelsChanged();
+
+public:
+    // Records the value the image holds for reg as its value at timeMs (the image's
+    // registerChanged() calls it; a replay of history may too).
+    void record(int reg, qint64 timeMs);
+
+private:
+    const TRegisterImage& m_image;
+    int m_ringCapacity;
+    qint64 m_originMs;
+    std::array<std::unique_ptr<TTrendChannel>, MaxChannels> m_slots;
+    std::array<uint8_t, 128> m_slotsOfRegister{}; // bit s set: slot s records the register
+};
