@@ -228,8 +228,9 @@ private:
     void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
     void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+R
     void offerTrend();             // ModbusFormTrend.cpp: the blocks' menus and Ctrl+P
-    // Points the plot actions at the cell under pos before a block's menu opens.
-    void aimPlotActions(const TCellMatrix* matrix, QPoint pos);
+    // Points the plot actions at the cell under pos before a block's menu opens; false when no
+    // register is shown there (a gap, a silver cell).
+    bool aimPlotActions(const TCellMatrix* matrix, QPoint pos);
     // Starts recording without showing the trend window; false (and a memo line) when it is full.
     bool addToTrend(int reg, int bit = -1);
 

@@ -297,8 +297,12 @@ bool TModbusForm::eventFilter(QObject* watched, QEvent* event) {
         Memo1DblClick();
         return true;
     }
-    if (event->type() == QEvent::ContextMenu && (watched == AnaCells || watched == DigiCells))
-        aimPlotActions(static_cast<TCellMatrix*>(watched), static_cast<QContextMenuEvent*>(event)->pos());
+    if (event->type() == QEvent::ContextMenu && (watched == AnaCells || watched == DigiCells)) {
+        const bool onRegister =
+            aimPlotActions(static_cast<TCellMatrix*>(watched), static_cast<QContextMenuEvent*>(event)->pos());
+        // The discrete block's menu offers nothing but the register under the mouse.
+        if (watched == DigiCells && !onRegister) return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -41,7 +41,7 @@ void TModbusForm::offerTrend() {
     connect(DigiCells, &TCellMatrix::clicked, this, [this] { AnaCells->clearSelection(); });
 }
 
-void TModbusForm::aimPlotActions(const TCellMatrix* matrix, QPoint pos) {
+bool TModbusForm::aimPlotActions(const TCellMatrix* matrix, QPoint pos) {
     const int i = matrix->cellAt(pos);
     int reg = -1;
     int bit = -1;
@@ -61,6 +61,7 @@ void TModbusForm::aimPlotActions(const TCellMatrix* matrix, QPoint pos) {
         PlotBitAction->setData(QVariant::fromValue(QList<int>{reg, bit}));
         PlotBitAction->setVisible(valid);
     }
+    return valid;
 }
 
 TTrendForm* TModbusForm::showTrend() {

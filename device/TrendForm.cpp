@@ -58,7 +58,9 @@ TTrendForm::TTrendForm(TTrendModel& model, const QString& saveFolder, QWidget* p
     buildControls();
     m_redrawTimer = new QTimer(this);
     m_redrawTimer->setInterval(RedrawIntervalMs);
-    connect(m_redrawTimer, &QTimer::timeout, this, &TTrendForm::redraw);
+    connect(m_redrawTimer, &QTimer::timeout, this, [this] {
+        if (!isMinimized()) redraw(); // a minimized window is still "visible"
+    });
     connect(&m_model, &TTrendModel::channelsChanged, this, [this] {
         syncChannels();
         if (isVisible()) redraw();

@@ -30,12 +30,16 @@ TDeviceMessage value(int reg, int v) {
     return m;
 }
 
+bool menuOpened = false;
+
 // Opens the context menu of cell i of a block and triggers the entry with the given text; returns
-// the entries the menu offered.
+// the entries the menu offered (menuOpened tells whether there was a menu).
 QStringList chooseFromCellMenu(TCellMatrix* matrix, int i, const QString& entry) {
     QStringList offered;
+    menuOpened = false;
     QTimer::singleShot(0, matrix, [&offered, entry] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        menuOpened = menu != nullptr;
         if (!menu) return;
         QAction* chosen = nullptr;
         for (QAction* a : menu->actions()) {
@@ -49,6 +53,7 @@ QStringList chooseFromCellMenu(TCellMatrix* matrix, int i, const QString& entry)
     const QPoint pos = matrix->cellRect(i).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, matrix->mapToGlobal(pos));
     QCoreApplication::sendEvent(matrix, &event);
+    QCoreApplication::processEvents(); // no menu opened: the look for it runs here
     return offered;
 }
 
@@ -85,6 +90,9 @@ private slots:
         QCOMPARE(w.TrendForm->windowTitle(), QStringLiteral("Trend - Line2: Pump"));
         QCOMPARE(w.TrendForm->spanSeconds(), 60);
 
+        // A silver column of the discrete block (it shows 24 registers) offers no menu.
+        (void)chooseFromCellMenu(w.DigiCells, 16 * 30, QString());
+        QVERIFY(!menuOpened);
         // Bit 3 of register 5: discrete column 5, bit cell 16 * 5 + 3.
         QCOMPARE(chooseFromCellMenu(w.DigiCells, 16 * 5 + 3, QStringLiteral("Plot register 0x05 (5), bit 3")),
                  (QStringList{QStringLiteral("Plot register 0x05 (5)"),
