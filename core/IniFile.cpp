@@ -15,6 +15,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -343,17 +344,9 @@ bool IniFile::readBool(const QString& section, const QString& key, bool def) con
     return number ? *number != 0 : def;
 }
 
-QStringList IniFile::keyNames(const QString& section) const {
+int IniFile::keyCount(const QString& section) const {
     m_impl->refreshView();
-    SimpleIni::TNamesDepend keys;
-    QStringList names;
-    if (!m_impl->view.GetAllKeys(section.toUtf8().constData(), keys)) return names;
-    keys.sort(SimpleIni::Entry::LoadOrder());
-    for (const SimpleIni::Entry& e : keys) {
-        const QString name = QString::fromUtf8(e.pItem);
-        if (!names.contains(name, Qt::CaseInsensitive)) names << name;
-    }
-    return names;
+    return std::max(m_impl->view.GetSectionSize(section.toUtf8().constData()), 0);
 }
 
 bool IniFile::hasKey(const QString& section, const QString& key) const {

@@ -8,7 +8,6 @@
 // (UTF-8, or Windows-1251 for files made on Windows). Every write replaces the file atomically.
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
@@ -34,8 +33,8 @@ public:
     [[nodiscard]] int32_t readInteger(const QString& section, const QString& key, int32_t def) const;
     [[nodiscard]] bool readBool(const QString& section, const QString& key, bool def) const;
     [[nodiscard]] bool hasKey(const QString& section, const QString& key) const;
-    // The distinct key names of a section in file order (equal names without regard to case once).
-    [[nodiscard]] QStringList keyNames(const QString& section) const;
+    // The number of entries of a section (0 when it is missing).
+    [[nodiscard]] int keyCount(const QString& section) const;
 
     // Each write goes to disk at once (temporary file in the same folder, renamed over the
     // original). Returns false and fills errorString() when the file or its folder is not writable.

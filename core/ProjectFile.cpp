@@ -21,7 +21,7 @@ TProjectList ReadProjectList(const IniFile& ini) {
     // A name is read for every project the count claims, missing names defaulting to their key; a
     // count beyond the number of keys the section has (a damaged or hostile file) is cut to that
     // number: nobody keeps two billion projects.
-    const int64_t count = std::min<int64_t>(list.ProjectQua, ini.keyNames(SectionProjects).size());
+    const int64_t count = std::min<int64_t>(list.ProjectQua, ini.keyCount(SectionProjects));
     for (int64_t k = 1; k <= count; ++k) {
         const QString key = QLatin1String("Project") + QString::number(k);
         list.Names << ini.readString(SectionProjects, key, key);

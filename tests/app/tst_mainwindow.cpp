@@ -83,6 +83,7 @@ private:
     void writeProjects(const QByteArray& text);
     [[nodiscard]] QByteArray readProjects() const;
     std::unique_ptr<TCANQuorvex> makeWindow();
+    std::unique_ptr<TCANQuorvex> makeWindowWithRenamedCaptionsAndUnwritableFile();
     void tick(TCANQuorvex& w, int n = 1) {
         for (int i = 0; i < n; ++i)
             w.CanTimerTimer();
@@ -119,6 +120,20 @@ void TstMainWindow::writeProjects(const QByteArray& text) {
 QByteArray TstMainWindow::readProjects() const {
     QFile f(m_programDir + QStringLiteral("Projects.ini"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A shown window with CAN on and renamed captions, whose Projects.ini was replaced by a folder of
+// that name: no write can succeed, even as root.
+std::unique_ptr<TCANQuorvex> TstMainWindow::makeWindowWithRenamedCaptionsAndUnwritableFile() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    w->switchCan(true);
+    w->project().DigiButChanged = true;
+    if (!QFile::remove(m_programDir + QStringLiteral("Projects.ini")) ||
+        !QDir(m_programDir).mkdir(QStringLiteral("Projects.ini")))
+        qFatal("cannot replace Projects.ini by a folder");
+    return w;
 }
 
 std::unique_ptr<TCANQuorvex> TstMainWindow::makeWindow() {
@@ -514,14 +529,7 @@ void TstMainWindow::closeSavesChangedCaptions() {
 }
 
 void TstMainWindow::closeWithUnwritableFileStaysOpen() {
-    writeProjects(TwoProjects);
-    auto w = makeWindow();
-    w->show();
-    w->switchCan(true);
-    w->project().DigiButChanged = true;
-    // Projects.ini replaced by a folder of that name: no write can succeed, even as root.
-    QVERIFY(QFile::remove(m_programDir + QStringLiteral("Projects.ini")));
-    QVERIFY(QDir(m_programDir).mkdir(QStringLiteral("Projects.ini")));
+    auto w = makeWindowWithRenamedCaptionsAndUnwritableFile();
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
     QCOMPARE(m_errors.size(), 1);
@@ -541,13 +549,7 @@ void TstMainWindow::closeAfterAnUnwritableFile_data() {
 void TstMainWindow::closeAfterAnUnwritableFile() {
     QFETCH(bool, onSignal);
     QFETCH(bool, userGoesOn);
-    writeProjects(TwoProjects);
-    auto w = makeWindow();
-    w->show();
-    w->switchCan(true);
-    w->project().DigiButChanged = true;
-    QVERIFY(QFile::remove(m_programDir + QStringLiteral("Projects.ini")));
-    QVERIFY(QDir(m_programDir).mkdir(QStringLiteral("Projects.ini")));
+    auto w = makeWindowWithRenamedCaptionsAndUnwritableFile();
     QStringList asked;
     const TGoOnQuestion previous = SetGoOnQuestion([&](const QString& text, const QString& label) {
         asked << text << label;

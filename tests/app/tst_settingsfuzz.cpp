@@ -74,6 +74,10 @@ private slots:
         QTest::newRow("NormPos at INT_MIN")
             << QByteArray("[Modbus]\nFormVersion=1\nNormPos=-2147483648,-2147483648,-2147483648,-2147483648\n"
                           "MinMaxPos=-2147483648,-2147483648,2147483647,2147483647\n");
+        QByteArray manyKeys = "[Projects]\nProjectQua=2147483647\n";
+        for (int k = 1; k <= 50000; ++k)
+            manyKeys += "Project" + QByteArray::number(k) + "=P\n";
+        QTest::newRow("50,000 project names") << manyKeys;
         QRandomGenerator random(20261208);
         for (int i = 0; i < 300; ++i)
             QTest::addRow("generated %d", i) << generate(random);
@@ -90,7 +94,7 @@ private slots:
         }
         const IniFile ini(path);
         const TProjectList list = ReadProjectList(ini);
-        QVERIFY(list.Names.size() <= ini.keyNames(QStringLiteral("Projects")).size());
+        QVERIFY(list.Names.size() <= ini.keyCount(QStringLiteral("Projects")));
         const QStringList sections = list.Names.mid(0, 4) << QStringLiteral("Line");
         for (const QString& name : sections) {
             TProject project;
