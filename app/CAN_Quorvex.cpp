@@ -108,10 +108,9 @@ void TCANQuorvex::FormCreate() {
     m_statsTimer->setSingleShot(true);
     connect(m_statsTimer, &QTimer::timeout, this, &TCANQuorvex::flushStatistics);
 
-    CanTimer = new QTimer(this);
+    CanTimer = new TSharedTimer(this);
     CanTimer->setInterval(TimerInterval);
-    CanTimer->setTimerType(Qt::PreciseTimer);
-    connect(CanTimer, &QTimer::timeout, this, &TCANQuorvex::CanTimerTimer);
+    connect(CanTimer, &TSharedTimer::timeout, this, &TCANQuorvex::CanTimerTimer);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(10, 390, 225, 100);

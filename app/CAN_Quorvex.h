@@ -6,6 +6,7 @@
 #include "ProjectView.h"
 #include "core/IdStats.h"
 #include "core/Project.h"
+#include "core/SharedTimer.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -69,7 +70,7 @@ public:
     QComboBox* ProjectBox = nullptr;
     QGroupBox* GroupBox = nullptr;
     std::array<QLabel*, 10> HeadLabels{};  // Label1 ... Label10
-    QTimer* CanTimer = nullptr;
+    TSharedTimer* CanTimer = nullptr; // 10 ms, on the clock the device windows share
     QPlainTextEdit* Memo1 = nullptr;
     TSwitch* CANswitch = nullptr;
     TUartPanel* GroupBox1 = nullptr;

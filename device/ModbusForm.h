@@ -8,6 +8,7 @@
 
 #include "core/DeviceMessage.h"
 #include "core/RegisterImage.h"
+#include "core/SharedTimer.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -25,7 +26,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
-class QTimer;
 class TCellMatrix;
 struct TColorTables;
 class TFormStorage;
@@ -153,7 +153,7 @@ public:
     QLabel* Label9 = nullptr;
     TSpinEdit* FadeSpin = nullptr;
     TFormStorage* FormStorage2 = nullptr;
-    QTimer* myTimer = nullptr;
+    TSharedTimer* myTimer = nullptr; // 10 ms, on the clock all device windows share
     int32_t myTimerTag = 10;  // ticks left to the next fade tick
 
     // Run-time families. The 512 bit cells and 64 value cells are two painted matrices addressed
@@ -219,6 +219,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -251,6 +252,14 @@ private:
     bool m_memoDirty = false;
     bool m_memoFlushQueued = false;
     QElapsedTimer m_memoWritten;  // since the summary line was last written
+    TSharedTimer* m_memoTimer = nullptr; // a summary held back until MemoIntervalMs have passed
+    void memoTick();
+
+    // Nobody can see the window (covered by others, or minimised): the blocks and the memo keep
+    // their changes and draw them when it comes into view.
+    bool m_covered = false;    // by other windows
+    bool m_outOfSight = false; // covered or minimised
+    void setOutOfSight(bool outOfSight);
 
     // write editor state
     int32_t m_bitRow = 0;

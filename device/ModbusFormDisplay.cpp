@@ -60,13 +60,13 @@ void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
     m_memoMsg = msg;
     m_memoMsgCount = MsgCount;
     m_memoDirty = true;
-    if (!m_memoFlushQueued) {
+    if (!m_memoFlushQueued && !m_outOfSight) {
         m_memoFlushQueued = true;
         const qint64 since = m_memoWritten.isValid() ? m_memoWritten.elapsed() : MemoIntervalMs;
-        QTimer::singleShot(static_cast<int>(std::max<qint64>(0, MemoIntervalMs - since)), this, [this] {
-            m_memoFlushQueued = false;
-            flushMemo();
-        });
+        if (since >= MemoIntervalMs)
+            QMetaObject::invokeMethod(this, [this] { memoTick(); }, Qt::QueuedConnection);
+        else
+            m_memoTimer->start(); // on the shared clock, so all windows write in the same wake-up
     }
 
     const TRegisterImage::TWritten written = m_image.apply(msg);
@@ -84,6 +84,27 @@ void TModbusForm::paintRegister(int r) {
     }
     const int m = r - DigiStartNum;
     if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
+}
+
+void TModbusForm::memoTick() {
+    if (m_memoWritten.isValid() && m_memoWritten.elapsed() < MemoIntervalMs) return;
+    m_memoTimer->stop();
+    m_memoFlushQueued = false;
+    if (!m_outOfSight) flushMemo();
+}
+
+void TModbusForm::setOutOfSight(bool outOfSight) {
+    if (outOfSight == m_outOfSight) return;
+    m_outOfSight = outOfSight;
+    for (TCellMatrix* m : {AnaCells, DigiCells})
+        if (m) m->setDrawingSuspended(outOfSight);
+    // The summary waits while nobody can read it.
+    if (outOfSight) {
+        m_memoTimer->stop();
+        m_memoFlushQueued = false;
+    } else {
+        flushMemo();
+    }
 }
 
 void TModbusForm::flushMemo() {

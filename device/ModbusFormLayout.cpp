@@ -7,6 +7,7 @@
 #include "device/TrendForm.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
+#include "ui/WindowOcclusion.h"
 #include "ui/FormStorage.h"
 #include "ui/MemoLimit.h"
 #include "ui/SpinEdit.h"
@@ -122,7 +123,7 @@ void createDesignControls(TModbusForm& w) {
     w.Label9 = makeLabel(g, QStringLiteral("Время затухания"), 130, 110, labelPx);
     w.FadeSpin = makeSpin(g, {130, 125, 60, 24}, 0, 10, 5);
 
-    w.myTimer = new QTimer(&w);
+    w.myTimer = new TSharedTimer(&w);
     w.myTimer->setInterval(10);
     w.myTimerTag = 10;
 }
@@ -158,7 +159,7 @@ void connectDesignControls(TModbusForm& w) {
     QObject::connect(w.FadeBox, &QCheckBox::toggled, f, [f] { f->FadeBoxClick(); });
     QObject::connect(w.FadeSpin, &QSpinBox::valueChanged, f, [f] { f->FadeSpinChange(); });
 
-    QObject::connect(w.myTimer, &QTimer::timeout, f, [f] { f->myTimerTimer(); });
+    QObject::connect(w.myTimer, &TSharedTimer::timeout, f, [f] { f->myTimerTimer(); });
 }
 
 QLabel* makeColumnLabel(QWidget* parent, const QPalette& navy) {
@@ -182,6 +183,9 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
     // ---- FormCreate ----
     // 1. The window's timer runs from the start.
     myTimer->start();
+    m_memoTimer = new TSharedTimer(this);
+    m_memoTimer->setInterval(10);
+    connect(m_memoTimer, &TSharedTimer::timeout, this, &TModbusForm::memoTick);
 
     // 2. The placement of every device window is kept in section "Modbus" of Quorvex.ini.
     FormStorage2 = new TFormStorage(this);
@@ -282,8 +286,17 @@ void TModbusForm::FormClose() {
 
 void TModbusForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    TWindowOcclusion::watch(this, [this](bool covered) {
+        m_covered = covered;
+        setOutOfSight(covered || isMinimized());
+    });
     // A window restored from the task bar is no new showing.
     if (!event->spontaneous()) FormShow();
+}
+
+void TModbusForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) setOutOfSight(m_covered || isMinimized());
 }
 
 void TModbusForm::closeEvent(QCloseEvent* event) {

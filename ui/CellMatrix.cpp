@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimerEvent>
 
 #include <algorithm>
 
@@ -20,6 +19,8 @@ TCellMatrix::TCellMatrix(QWidget* parent)
     : QWidget(parent), m_defaultColor(palette().color(QPalette::Button).rgb()) {
     // The matrix paints its gaps itself, so nothing beneath it is drawn again for a cell change.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_repaintTimer.setInterval(10);
+    connect(&m_repaintTimer, &TSharedTimer::timeout, this, &TCellMatrix::repaintTick);
 }
 
 int TCellMatrix::addCell(const QRect& rect) {
@@ -44,20 +45,28 @@ void TCellMatrix::mark(int i) {
 }
 
 void TCellMatrix::requestRepaint() {
-    if (m_repaintTimer.isActive()) return;  // the held-back repaint will cover the new marks
+    if (m_suspended || m_repaintTimer.isActive()) return; // the held-back repaint covers new marks
     const qint64 since = m_sincePaint.isValid() ? m_sincePaint.elapsed() : MinRepaintIntervalMs;
     if (since >= MinRepaintIntervalMs)
         update(m_markedBounds);
     else
-        m_repaintTimer.start(static_cast<int>(MinRepaintIntervalMs - since), Qt::PreciseTimer, this);
+        m_repaintTimer.start();
 }
 
-void TCellMatrix::timerEvent(QTimerEvent* event) {
-    if (event->timerId() != m_repaintTimer.timerId()) {
-        QWidget::timerEvent(event);
+void TCellMatrix::repaintTick() {
+    if (m_sincePaint.isValid() && m_sincePaint.elapsed() < MinRepaintIntervalMs) return;
+    m_repaintTimer.stop();
+    if (!m_markedBounds.isEmpty()) update(m_markedBounds);
+}
+
+void TCellMatrix::setDrawingSuspended(bool suspended) {
+    if (m_suspended == suspended) return;
+    m_suspended = suspended;
+    if (suspended) {
+        m_repaintTimer.stop();
         return;
     }
-    m_repaintTimer.stop();
+    // The window has come into view: whatever changed meanwhile is drawn now.
     if (!m_markedBounds.isEmpty()) update(m_markedBounds);
 }
 

@@ -14,9 +14,10 @@
 // matrix. Faces with their bevel come from tiles drawn once per colour and size; a cell's text is
 // laid out once per change. Repaints follow changes at most MinRepaintIntervalMs apart, so a
 // stream of changes is drawn about thirty times a second rather than on every pass of the event
-// loop.
+// loop; a held-back repaint waits on the program's shared 10 ms clock, so the matrices of all
+// windows are drawn in the same wake-up. While drawing is suspended (its window cannot be seen),
+// changes are only marked; resuming draws them all at once.
 
-#include <QBasicTimer>
 #include <QColor>
 #include <QElapsedTimer>
 #include <QList>
@@ -25,6 +26,8 @@
 #include <QStaticText>
 #include <QString>
 #include <QWidget>
+
+#include "core/SharedTimer.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -63,6 +66,9 @@ public:
     [[nodiscard]] QSize sizeHint() const override;
     // A repaint of changed cells is being held back (see MinRepaintIntervalMs).
     [[nodiscard]] bool repaintPending() const { return m_repaintTimer.isActive(); }
+    // While suspended, changes are kept but not drawn; resuming draws what changed meanwhile.
+    void setDrawingSuspended(bool suspended);
+    [[nodiscard]] bool drawingSuspended() const { return m_suspended; }
 
 signals:
     void clicked(int index);
@@ -75,7 +81,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
 
 private:
     struct Cell {
@@ -93,6 +98,7 @@ private:
     [[nodiscard]] bool valid(int i) const { return i >= 0 && i < count(); }
     void mark(int i);
     void requestRepaint();
+    void repaintTick();
     void refreshText(const Cell& c) const;
     void paintCell(QPainter& p, const Cell& c) const;
     // A face with its bevel, drawn once per colour and size and then copied.
@@ -107,5 +113,6 @@ private:
     int m_pressed = -1;
     int m_anchor = -1; // the cell a Shift+click selects from
     QElapsedTimer m_sincePaint;  // since the last paint to the screen
-    QBasicTimer m_repaintTimer;  // a repaint held back until MinRepaintIntervalMs have passed
+    TSharedTimer m_repaintTimer; // a repaint held back until MinRepaintIntervalMs have passed
+    bool m_suspended = false;
 };
