@@ -70,8 +70,8 @@ def one_round(args, tool, sim, canbusutil, rate):
     delay = args.warmup if rate > 0 else total + 60
     sim_cmd = [sim, "--can", f"virtualcan:{url}", "--project", projects, "--name", args.project,
                "--burst", str(max(rate, 1)), "--delay", str(delay), "--duration", str(total)]
-    tool_cmd = [tool_copy, "--can", f"virtualcan:{url}", "--auto-on", "--open-all", "--stats-file", stats_file,
-                "--quit-after", str(int((total + 3.0) * 1000))]
+    tool_cmd = [tool_copy, "--can", f"virtualcan:{url}", "--auto-on", "--stats-file", stats_file,
+                "--quit-after", str(int((total + 3.0) * 1000))] + ([] if args.no_windows else ["--open-all"])
     env = dict(os.environ)
     if args.offscreen:
         env["QT_QPA_PLATFORM"] = "offscreen"
@@ -156,6 +156,7 @@ def main():
     ap.add_argument("--project", default="Stand16")
     ap.add_argument("--projects-file", default=os.path.join(root, "tools", "Projects.example.ini"))
     ap.add_argument("--offscreen", action="store_true", help="offscreen platform instead of Xvfb")
+    ap.add_argument("--no-windows", action="store_true", help="open no device window (the monitor alone)")
     args = ap.parse_args()
 
     build = os.path.abspath(args.build)
