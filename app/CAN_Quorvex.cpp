@@ -9,6 +9,7 @@
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
+#include "ui/WindowOcclusion.h"
 #include "serial/ToolsRS.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
@@ -104,15 +105,21 @@ void TCANQuorvex::FormCreate() {
         HeadLabels[static_cast<size_t>(i)] = l;
     }
 
-    m_statsTimer = new QTimer(this);
-    m_statsTimer->setSingleShot(true);
-    connect(m_statsTimer, &QTimer::timeout, this, &TCANQuorvex::flushStatistics);
+    m_statsTimer = new TSharedTimer(this);
+    m_statsTimer->setInterval(TimerInterval);
+    connect(m_statsTimer, &TSharedTimer::timeout, this, [this] {
+        if (m_statsShown.isValid() && m_statsShown.elapsed() < StatisticsIntervalMs) return;
+        flushStatistics();
+    });
 
     CanTimer = new TSharedTimer(this);
     CanTimer->setInterval(TimerInterval);
     connect(CanTimer, &TSharedTimer::timeout, this, &TCANQuorvex::CanTimerTimer);
 
     Memo1 = new QPlainTextEdit(this);
+    // A window of its own lets the X server tell when other windows cover the statistics, which
+    // are then not laid out ten times a second for nobody.
+    if (TWindowOcclusion::supported()) Memo1->setAttribute(Qt::WA_NativeWindow);
     Memo1->setGeometry(10, 390, 225, 100);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setUndoRedoEnabled(false);
@@ -369,15 +376,23 @@ void TCANQuorvex::showStatistics() {
     if (since >= StatisticsIntervalMs)
         flushStatistics();
     else if (!m_statsTimer->isActive())
-        m_statsTimer->start(static_cast<int>(StatisticsIntervalMs - since));
+        m_statsTimer->start();
 }
 
 void TCANQuorvex::flushStatistics() {
     m_statsTimer->stop();
-    if (!m_statsPending) return;
+    if (!m_statsPending || m_statsCovered) return;
     m_statsPending = false;
     m_statsShown.restart();
     Memo1->setPlainText(IdStats.text());
+}
+
+void TCANQuorvex::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    TWindowOcclusion::watch(Memo1, [this](bool covered) {
+        m_statsCovered = covered;
+        if (!covered) flushStatistics(); // what came meanwhile
+    });
 }
 
 void TCANQuorvex::handOver(const TCanFrame& frame, const TZELM& row, TModbusForm* window) {

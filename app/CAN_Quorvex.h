@@ -83,6 +83,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -113,7 +114,8 @@ private:
     // StatisticsIntervalMs (laying out the memo's text is the dearest part of a tick). The line is
     // made when it is shown; whatever empties the statistics shows a pending line first.
     bool m_statsPending = false;
+    bool m_statsCovered = false; // the statistics memo is covered by other windows (X11)
     QElapsedTimer m_statsShown;
-    QTimer* m_statsTimer = nullptr;
+    TSharedTimer* m_statsTimer = nullptr; // a held-back statistics line, on the shared clock
     TTraceTools* m_traceTools = nullptr;
 };

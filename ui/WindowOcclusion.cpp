@@ -17,9 +17,17 @@ TWindowOcclusion* TWindowOcclusion::instance() {
     return self;
 }
 
+bool TWindowOcclusion::supported() {
+#ifdef QUORVEX_HAVE_XCB
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+#else
+    return false;
+#endif
+}
+
 void TWindowOcclusion::watch(QWidget* window, std::function<void(bool covered)> onChange) {
 #ifdef QUORVEX_HAVE_XCB
-    if (!window || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    if (!window || !supported()) return;
     auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     TWindowOcclusion* self = instance();

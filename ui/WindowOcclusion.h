@@ -22,7 +22,11 @@ public:
     // Calls onChange(true) when window is fully covered and onChange(false) when part of it can be
     // seen again. Call it each time the window is shown, before it appears on the screen (from
     // showEvent); the watch ends with the window. A later call replaces the callback.
+    // A child widget can be watched too if it has a window of its own (Qt::WA_NativeWindow, set
+    // before its window is first shown): the server then tells whether it is covered.
     static void watch(QWidget* window, std::function<void(bool covered)> onChange);
+    // Whether covered windows are told so here (X11); elsewhere a native child is not worth it.
+    [[nodiscard]] static bool supported();
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
