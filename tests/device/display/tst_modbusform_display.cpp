@@ -532,6 +532,31 @@ private slots:
         }
     }
 
+    // A minimised window keeps what arrives without drawing it, and shows all of it when restored:
+    // the blocks on screen look as if painted afresh, and the memo has the last summary.
+    void outOfSightWindowCatchesUpWhenBack() {
+        TModbusForm& f = shownWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        waitForRepaints(f);
+        f.showMinimized();
+        QTRY_VERIFY(f.DigiCells->drawingSuspended() && f.AnaCells->drawingSuspended());
+        f.ReceiveCanData(message(5, 1, 4, {-1, 0, 0, 0}));
+        f.ReceiveCanData(message(0x20, 4, 0, {7, 8, 9, 10}));
+        QTest::qWait(2 * TCellMatrix::MinRepaintIntervalMs); // the shared clock runs meanwhile
+        QCOMPARE(memoLines(f.Memo1), 0);
+        QVERIFY(!f.DigiCells->repaintPending());
+        f.showNormal();
+        QTRY_VERIFY(!f.DigiCells->drawingSuspended());
+        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("20 0007 0008 0009 - 2"));
+        waitForRepaints(f);
+        const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
+        for (TCellMatrix* m : {f.DigiCells, f.AnaCells}) {
+            const QRect area(m->mapTo(&f, QPoint(0, 0)), m->size());
+            QCOMPARE(onScreen.copy(area).convertToFormat(QImage::Format_RGB32),
+                     m->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
     // A rendering of the matrix into a picture between a change and the next paint is no paint of
     // the screen: the change still reaches the screen.
     void grabBetweenChangeAndPaint() {

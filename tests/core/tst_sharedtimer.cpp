@@ -1,0 +1,82 @@
+// Timers on one shared clock: order, and timers started, stopped or deleted while the clock is
+// calling the others.
+#include "core/SharedTimer.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+class TSharedTimerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void changesDuringATick_data() {
+        QTest::addColumn<QString>("action");   // what timer A does on its first timeout
+        QTest::addColumn<QString>("expected"); // timeouts in the first two ticks
+        QTest::newRow("nothing") << "none"
+                                 << "AB|AB";
+        QTest::newRow("stop B") << "stop"
+                                << "A|A";
+        QTest::newRow("delete B") << "delete"
+                                  << "A|A";
+        QTest::newRow("restart B: it waits for the next tick") << "restart"
+                                                               << "A|AB";
+        QTest::newRow("A stops itself") << "stopSelf"
+                                        << "AB|B";
+    }
+    void changesDuringATick() {
+        QFETCH(QString, action);
+        QFETCH(QString, expected);
+        QStringList ticks;
+        // Opens every tick: started first, it times out first.
+        TSharedTimer mark;
+        mark.setInterval(10);
+        connect(&mark, &TSharedTimer::timeout, this, [&] { ticks.append(QString()); });
+        TSharedTimer a;
+        auto b = std::make_unique<TSharedTimer>();
+        for (TSharedTimer* t : {&a, b.get()})
+            t->setInterval(10);
+        bool first = true;
+        connect(&a, &TSharedTimer::timeout, this, [&] {
+            if (ticks.size() > 2) return;
+            ticks.back() += QLatin1Char('A');
+            if (!first) return;
+            first = false;
+            if (action == "stop") b->stop();
+            if (action == "delete") b.reset();
+            if (action == "restart") b->start();
+            if (action == "stopSelf") a.stop();
+        });
+        connect(b.get(), &TSharedTimer::timeout, this, [&] { ticks.back() += QLatin1Char('B'); });
+        mark.start();
+        a.start();
+        b->start();
+        QTRY_VERIFY(ticks.size() > 2);
+        QCOMPARE(ticks.mid(0, 2).join(QLatin1Char('|')), expected);
+        QCOMPARE(a.isActive(), action != "stopSelf");
+    }
+
+    // Timers of different intervals run on different clocks; a stopped timer stays silent.
+    void intervalsAndStop() {
+        TSharedTimer fast, slow, stopped;
+        fast.setInterval(5);
+        slow.setInterval(40);
+        stopped.setInterval(5);
+        int nFast = 0, nSlow = 0, nStopped = 0;
+        connect(&fast, &TSharedTimer::timeout, this, [&] { ++nFast; });
+        connect(&slow, &TSharedTimer::timeout, this, [&] { ++nSlow; });
+        connect(&stopped, &TSharedTimer::timeout, this, [&] { ++nStopped; });
+        stopped.start();
+        stopped.stop();
+        QVERIFY(!stopped.isActive());
+        fast.start();
+        slow.start();
+        QTRY_VERIFY(nSlow >= 2);
+        QVERIFY(nFast > nSlow);
+        QCOMPARE(nStopped, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TSharedTimerTest)
+#include "tst_sharedtimer.moc"
