@@ -51,6 +51,11 @@ int32_t TRegisterImage::fadedAge(int32_t age, int32_t speed, int32_t fadeStart) 
 }
 
 void TRegisterImage::notify(int r) {
+    if (m_listenedStale) {
+        m_listenedStale = false;
+        m_listened = isSignalConnected(QMetaMethod::fromSignal(&TRegisterImage::registerChanged));
+        if (!m_listened) return;
+    }
     emit registerChanged(r, QDateTime::currentMSecsSinceEpoch());
 }
 
@@ -59,7 +64,9 @@ void TRegisterImage::connectNotify(const QMetaMethod& signal) {
 }
 
 void TRegisterImage::disconnectNotify(const QMetaMethod& signal) {
-    // A disconnect of all signals comes with an invalid method.
+    // Qt may call this with its connection lock held (a receiver being destroyed): asking
+    // isSignalConnected() here could deadlock, so the next notify() asks instead. A disconnect
+    // of all signals comes with an invalid method.
     if (!signal.isValid() || signal == QMetaMethod::fromSignal(&TRegisterImage::registerChanged))
-        m_listened = isSignalConnected(QMetaMethod::fromSignal(&TRegisterImage::registerChanged));
+        m_listenedStale = true;
 }

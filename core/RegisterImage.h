@@ -91,5 +91,6 @@ private:
 
     Cells m_cells{};
     TFadeState m_fade;
-    bool m_listened = false; // registerChanged has a receiver: only then is the time taken
+    bool m_listened = false;      // registerChanged has a receiver: only then is the time taken
+    bool m_listenedStale = false; // a receiver went: m_listened is rechecked at the next notify
 };

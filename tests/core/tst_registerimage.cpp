@@ -7,6 +7,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
 class TRegisterImageTest : public QObject {
     Q_OBJECT
 private slots:
@@ -46,6 +49,28 @@ private slots:
             QCOMPARE(image.cell(written[i]).Direction, 1);
             QCOMPARE(image.cell(written[i]).Age, FadeLevels);
         }
+    }
+
+    // Receivers that come and go: each destruction disconnects while Qt holds its connection
+    // locks (one of a small pool, shared by address), so the image must not ask Qt about its
+    // receivers then. Hundreds of receivers make sure some share a lock with the image. After
+    // the last one has gone, writes still work and notify nobody; a new receiver hears them.
+    void receiversComeAndGo() {
+        TRegisterImage image;
+        std::vector<std::unique_ptr<QObject>> receivers(400); // all alive at once: 400 addresses
+        for (auto& r : receivers) {
+            r = std::make_unique<QObject>();
+            connect(&image, &TRegisterImage::registerChanged, r.get(), [] {});
+        }
+        for (size_t i = 0; i < receivers.size(); ++i) {
+            receivers[i].reset();
+            image.writeValue(static_cast<int>(i % RegisterCount), 1);
+        }
+        image.writeValue(3, 7);
+        QCOMPARE(image.cell(3).Value, 7);
+        QSignalSpy spy(&image, &TRegisterImage::registerChanged);
+        image.writeValue(4, 8);
+        QCOMPARE(spy.size(), 1);
     }
 
     void serialReadKeepsDirection() {
