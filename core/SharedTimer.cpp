@@ -54,7 +54,7 @@ public:
     void remove(TSharedTimer* t) {
         const auto it = std::find(m_timers.begin(), m_timers.end(), t);
         if (it == m_timers.end()) return;
-        if (m_calling) {
+        if (m_depth > 0) {
             *it = nullptr; // the tick in progress skips it and tidies up afterwards
             return;
         }
@@ -69,28 +69,33 @@ private:
     }
 
     void tickIfDue() {
-        if (m_running && !m_calling && m_clock.elapsed() >= m_nextDue - m_early) tick();
+        if (m_running && m_depth == 0 && m_clock.elapsed() >= m_nextDue - m_early) tick();
     }
 
+    // A handler may run an event loop of its own (a modal dialog): the clock goes on ticking the
+    // other timers meanwhile, but never calls a timer whose handler is still running.
     void tick() {
-        if (m_calling || !m_running) return; // a handler that runs an event loop of its own
+        if (!m_running) return;
         // The next tick on the schedule; after a stall the schedule starts afresh rather than
         // making up for the lost ticks in a burst.
         const qint64 now = m_clock.elapsed();
         m_nextDue += m_interval;
         if (m_nextDue <= now) m_nextDue = now + m_interval;
         m_timer.start(static_cast<int>(m_nextDue - now));
-        m_calling = true;
+        ++m_depth;
         const QPointer<TSharedClock> alive(this);
-        // Timers started during the tick are behind this count and wait for the next one.
+        // Timers started during the tick are behind this count and wait for the next one. Slots
+        // keep their places while any tick runs: a stopped timer's slot is only emptied.
         const size_t n = m_timers.size();
         for (size_t i = 0; i < n; ++i) {
             TSharedTimer* t = m_timers[i];
-            if (!t) continue;
+            if (!t || t->m_inTimeout) continue;
+            t->m_inTimeout = true;
             emit t->timeout();
-            if (!alive) return; // the application ended inside a handler
+            if (!alive) return;                           // the application ended inside a handler
+            if (m_timers[i] == t) t->m_inTimeout = false; // else stopped or gone meanwhile
         }
-        m_calling = false;
+        if (--m_depth > 0) return;
         m_timers.erase(std::remove(m_timers.begin(), m_timers.end(), nullptr), m_timers.end());
         if (m_timers.empty()) halt();
     }
@@ -102,7 +107,7 @@ private:
     const int m_early; // ms before a tick is due in which a wake-up takes it
     bool m_running = false;
     std::vector<TSharedTimer*> m_timers; // running timers in the order they were started
-    bool m_calling = false;
+    int m_depth = 0;                     // ticks running (more than one inside a handler's event loop)
 };
 
 TSharedTimer::TSharedTimer(QObject* parent) : QObject(parent) {}
@@ -117,6 +122,7 @@ void TSharedTimer::setInterval(int ms) {
 
 void TSharedTimer::start() {
     stop();
+    m_inTimeout = false;
     if (!QCoreApplication::instance()) return;
     m_clock = TSharedClock::forInterval(m_interval);
     m_clock->add(this);

@@ -32,5 +32,6 @@ private:
     friend class TSharedClock;
     int m_interval = 0;
     bool m_active = false;
+    bool m_inTimeout = false;        // its handler is running
     TSharedClock* m_clock = nullptr; // the clock this timer runs on while active
 };

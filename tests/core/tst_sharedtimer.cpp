@@ -3,7 +3,9 @@
 #include "core/SharedTimer.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QStringList>
+#include <QTimer>
 #include <QTest>
 
 #include <memory>
@@ -55,6 +57,38 @@ private slots:
         QTRY_VERIFY(ticks.size() > 2);
         QCOMPARE(ticks.mid(0, 2).join(QLatin1Char('|')), expected);
         QCOMPARE(a.isActive(), action != "stopSelf");
+    }
+
+    // A handler that runs an event loop of its own (a modal dialog) does not stop the others, and
+    // is not called again until it returns.
+    void handlerWithItsOwnEventLoop() {
+        TSharedTimer modal, other;
+        modal.setInterval(10);
+        other.setInterval(10);
+        int modalCalls = 0, modalReentered = 0, otherCalls = 0, otherInside = 0;
+        bool inside = false;
+        connect(&modal, &TSharedTimer::timeout, this, [&] {
+            if (inside) ++modalReentered;
+            if (++modalCalls > 1) return;
+            inside = true;
+            QEventLoop loop;
+            connect(&other, &TSharedTimer::timeout, &loop, [&] {
+                if (otherInside >= 3) loop.quit();
+            });
+            QTimer::singleShot(5000, &loop, &QEventLoop::quit); // a clock stuck in the handler
+            loop.exec();
+            inside = false;
+        });
+        connect(&other, &TSharedTimer::timeout, this, [&] {
+            ++otherCalls;
+            if (inside) ++otherInside;
+        });
+        modal.start();
+        other.start();
+        QTRY_VERIFY(modalCalls >= 2);
+        QCOMPARE(otherInside, 3);
+        QCOMPARE(modalReentered, 0);
+        QVERIFY(otherCalls > otherInside);
     }
 
     // Timers of different intervals run on different clocks; a stopped timer stays silent.
