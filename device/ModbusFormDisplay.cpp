@@ -116,9 +116,13 @@ void TModbusForm::flushMemo() {
                          QLatin1Char(' ') + hex(static_cast<uint16_t>(m.Values[1]), 4) + QLatin1Char(' ') +
                          hex(static_cast<uint16_t>(m.Values[2]), 4) + QStringLiteral(" - ") +
                          QString::number(m_memoMsgCount);
+    // One edit block: the cursor's place on screen is worked out once at its end, not after each
+    // step (most of the cost otherwise).
     QTextCursor cursor(Memo1->document()->firstBlock());
+    cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     cursor.insertText(line);
+    cursor.endEditBlock();
 }
 
 // ---- painting the blocks -----------------------------------------------------------------------
