@@ -13,6 +13,9 @@ constexpr QRgb BevelLight = 0xFFFFFFFFu;
 constexpr QRgb BevelShadow = 0xFF808080u;
 // More colours than the tables of the device window hold: start the tiles afresh.
 constexpr size_t MaxTiles = 512;
+// Numbers laid out for painting, kept by value: a register's readings move within a range, so
+// most changes show a number laid out before. Past this many the store starts afresh.
+constexpr size_t MaxNumberTexts = 1024;
 } // namespace
 
 TCellMatrix::TCellMatrix(QWidget* parent)
@@ -155,9 +158,11 @@ QSize TCellMatrix::sizeHint() const {
 void TCellMatrix::changeEvent(QEvent* event) {
     const QEvent::Type t = event->type();
     // Text is laid out for the font it is painted with.
-    if (t == QEvent::FontChange)
+    if (t == QEvent::FontChange) {
         for (Cell& c : m_cells)
             c.layoutStale = true;
+        m_numberTexts.clear();
+    }
     if (t == QEvent::FontChange || t == QEvent::PaletteChange || t == QEvent::StyleChange) {
         m_paintAll = true;
         update();
@@ -209,17 +214,31 @@ void TCellMatrix::paintCell(QPainter& p, const Cell& c) const {
         p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
         p.restore();
     }
-    refreshText(c);
-    if (c.text.isEmpty()) return;
-    if (c.layoutStale) {
-        c.laidOut.setText(c.text);
-        c.laidOut.setTextFormat(Qt::PlainText);
-        c.laidOut.prepare(QTransform(), font());
-        c.layoutStale = false;
+    const QStaticText* text = nullptr;
+    if (c.isNumber) {
+        text = &numberText(c.number);
+    } else {
+        if (c.text.isEmpty()) return;
+        if (c.layoutStale) {
+            c.laidOut.setText(c.text);
+            c.laidOut.setTextFormat(Qt::PlainText);
+            c.laidOut.prepare(QTransform(), font());
+            c.layoutStale = false;
+        }
+        text = &c.laidOut;
     }
-    const QSizeF size = c.laidOut.size();
+    const QSizeF size = text->size();
     p.drawStaticText(
-        QPointF(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2), c.laidOut);
+        QPointF(r.x() + (r.width() - size.width()) / 2, r.y() + (r.height() - size.height()) / 2), *text);
+}
+
+const QStaticText& TCellMatrix::numberText(int value) const {
+    if (const auto it = m_numberTexts.find(value); it != m_numberTexts.end()) return it->second;
+    if (m_numberTexts.size() >= MaxNumberTexts) m_numberTexts.clear();
+    QStaticText text(QString::number(value));
+    text.setTextFormat(Qt::PlainText);
+    text.prepare(QTransform(), font());
+    return m_numberTexts.emplace(value, std::move(text)).first->second;
 }
 
 const QPixmap& TCellMatrix::tile(QRgb color, QSize size) const {

@@ -12,11 +12,12 @@
 // draws every cell in its region. The widget is one pixel wider and taller than its cells, so a
 // paint of the whole widget is never taken for one of marked cells. Nothing may lie over the
 // matrix. Faces with their bevel come from tiles drawn once per colour and size; a cell's text is
-// laid out once per change. Repaints follow changes at most MinRepaintIntervalMs apart, so a
-// stream of changes is drawn about thirty times a second rather than on every pass of the event
-// loop; a held-back repaint waits on the program's shared 10 ms clock, so the matrices of all
-// windows are drawn in the same wake-up. While drawing is suspended (its window cannot be seen),
-// changes are only marked; resuming draws them all at once.
+// laid out once per change, a number once per value (kept for all cells of the matrix). Repaints
+// follow changes at most MinRepaintIntervalMs apart, so a stream of changes is drawn about thirty
+// times a second rather than on every pass of the event loop; a held-back repaint waits on the
+// program's shared 10 ms clock, so the matrices of all windows are drawn in the same wake-up.
+// While drawing is suspended (its window cannot be seen), changes are only marked; resuming draws
+// them all at once.
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -103,15 +104,18 @@ private:
     void paintCell(QPainter& p, const Cell& c) const;
     // A face with its bevel, drawn once per colour and size and then copied.
     [[nodiscard]] const QPixmap& tile(QRgb color, QSize size) const;
+    // A number laid out for painting in the widget's font.
+    [[nodiscard]] const QStaticText& numberText(int value) const;
 
     std::vector<Cell> m_cells;
     std::vector<int> m_marked; // indices of the marked cells
     QRect m_markedBounds;      // what the matrix has asked to repaint since the last paint
     bool m_paintAll = true;    // the next paint draws every cell in its region
     mutable std::unordered_map<uint64_t, QPixmap> m_tiles;
+    mutable std::unordered_map<int, QStaticText> m_numberTexts;
     QRgb m_defaultColor = 0;
     int m_pressed = -1;
-    int m_anchor = -1; // the cell a Shift+click selects from
+    int m_anchor = -1;           // the cell a Shift+click selects from
     QElapsedTimer m_sincePaint;  // since the last paint to the screen
     TSharedTimer m_repaintTimer; // a repaint held back until MinRepaintIntervalMs have passed
     bool m_suspended = false;
