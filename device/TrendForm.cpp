@@ -315,7 +315,15 @@ void TTrendForm::syncData(int slot) {
         m_newHi = m_newFound ? std::max(m_newHi, v) : v;
         m_newFound = true;
     }
-    data->add(add, true);
+    if (!data->isEmpty() && !add.isEmpty() && add.constLast().key <= data->constBegin()->key) {
+        // A batch no later than the first point (all in one millisecond) would be put in front of
+        // it; the ring's order is the order of time, so the series is set afresh in that order.
+        QVector<QCPGraphData> all(data->constBegin(), data->constEnd());
+        all += add;
+        data->set(all, true);
+    } else {
+        data->add(add, true);
+    }
     // What the ring dropped goes from the graph too.
     if (data->size() > ring.size()) data->removeBefore(seconds(ring.at(0).TimeMs, origin));
     d.Synced = ring.appended();
