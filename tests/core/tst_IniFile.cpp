@@ -1,5 +1,6 @@
 #include "core/Cp1251.h"
 #include "core/IniFile.h"
+#include "tests/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 QByteArray cp1251(const QString& text) {
     return EncodeCp1251(text);
@@ -153,7 +144,7 @@ void TestIniFile::readValues() {
     QFETCH(QString, kind);
     QFETCH(QString, def);
     QFETCH(QString, expected);
-    QVERIFY(writeAll(m_path, file));
+    QVERIFY(WriteFileBytes(m_path, file));
     const IniFile ini(m_path);
     QVERIFY(ini.exists());
     QVERIFY(!ini.readError());
@@ -174,7 +165,7 @@ void TestIniFile::missingFile() {
     QVERIFY(!ini.hasKey("Projects", "ProjectNum"));
     // The first write creates the file with its section (UTF-8, this system's line ending).
     QVERIFY(ini.writeInteger("Projects", "ProjectNum", 0));
-    QCOMPARE(readAll(m_path), QByteArray("[Projects]\nProjectNum=0\n"));
+    QCOMPARE(ReadFileBytes(m_path), QByteArray("[Projects]\nProjectNum=0\n"));
     QVERIFY(ini.hasKey("projects", "projectnum"));
 }
 
@@ -280,30 +271,30 @@ void TestIniFile::writeChangesOneLine() {
     QFETCH(QString, key);
     QFETCH(QString, value);
     QFETCH(QByteArray, after);
-    QVERIFY(writeAll(m_path, before));
+    QVERIFY(WriteFileBytes(m_path, before));
     {
         IniFile ini(m_path);
         QVERIFY2(ini.writeString(section, key, value), qPrintable(ini.errorString()));
         QCOMPARE(ini.readString(section, key, "-"),
                  value.contains(QChar(0x2713)) ? ini.readString(section, key, "-") : value);
     }
-    QCOMPARE(readAll(m_path), after);
+    QCOMPARE(ReadFileBytes(m_path), after);
     const IniFile again(m_path);
     if (!value.contains(QChar(0x2713))) QCOMPARE(again.readString(section, key, "-"), value);
 }
 
 void TestIniFile::batchIsOneReplacement() {
     const QByteArray before("[Quorvex]\nx=1\n");
-    QVERIFY(writeAll(m_path, before));
+    QVERIFY(WriteFileBytes(m_path, before));
     IniFile ini(m_path);
     ini.beginBatch();
     QVERIFY(ini.writeInteger("Modbus", "FormVersion", 0));
     QVERIFY(ini.writeBool("Modbus", "Visible", true));
     QVERIFY(ini.writeInteger("Quorvex", "x", 0x10));
-    QCOMPARE(readAll(m_path), before); // nothing on disk before the commit
+    QCOMPARE(ReadFileBytes(m_path), before); // nothing on disk before the commit
     QCOMPARE(ini.readInteger("quorvex", "X", 0), 16);
     QVERIFY(ini.commitBatch());
-    QCOMPARE(readAll(m_path), QByteArray("[Quorvex]\nx=16\n\n[Modbus]\nFormVersion=0\nVisible=1\n"));
+    QCOMPARE(ReadFileBytes(m_path), QByteArray("[Quorvex]\nx=16\n\n[Modbus]\nFormVersion=0\nVisible=1\n"));
 }
 
 void TestIniFile::unwritable_data() {
@@ -321,11 +312,11 @@ void TestIniFile::unwritable() {
     if (how == u"parentfile") {
         // Works for every user, root included: a path below a regular file cannot be created.
         const QString plain = m_dir.filePath(QStringLiteral("plain"));
-        QVERIFY(writeAll(plain, "x"));
+        QVERIFY(WriteFileBytes(plain, "x"));
         path = plain + QStringLiteral("/Projects.ini");
         folder = plain;
     } else {
-        QVERIFY(writeAll(path, before));
+        QVERIFY(WriteFileBytes(path, before));
     }
     if (how == u"file")
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
@@ -337,7 +328,7 @@ void TestIniFile::unwritable() {
         folder = m_dir.filePath(QStringLiteral("ro"));
         QVERIFY(QDir().mkpath(folder));
         path = folder + QStringLiteral("/Projects.ini");
-        QVERIFY(writeAll(path, before));
+        QVERIFY(WriteFileBytes(path, before));
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
     const QStringList entriesBefore =
@@ -356,7 +347,7 @@ void TestIniFile::unwritable() {
         QVERIFY(ini.writeString("Projects", "Project1", "A"));
         QVERIFY(!ini.commitBatch());
     }
-    if (how != u"parentfile") QCOMPARE(readAll(path), before);
+    if (how != u"parentfile") QCOMPARE(ReadFileBytes(path), before);
     if (QFileInfo(folder).isDir())
         QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
                  entriesBefore);
@@ -366,7 +357,7 @@ void TestIniFile::unwritable() {
 
 void TestIniFile::replacementIsAtomic() {
     const QByteArray before("[Projects]\nProjectNum=1\n");
-    QVERIFY(writeAll(m_path, before));
+    QVERIFY(WriteFileBytes(m_path, before));
     QVERIFY(QFile::setPermissions(m_path,
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
     // A second name for the same file: a write in place would show through it, a replacement not.
@@ -379,8 +370,8 @@ void TestIniFile::replacementIsAtomic() {
         IniFile ini(m_path);
         QVERIFY(ini.writeInteger("Projects", "ProjectNum", 2));
     }
-    QCOMPARE(readAll(m_path), QByteArray("[Projects]\nProjectNum=2\n"));
-    QCOMPARE(readAll(link), before);
+    QCOMPARE(ReadFileBytes(m_path), QByteArray("[Projects]\nProjectNum=2\n"));
+    QCOMPARE(ReadFileBytes(link), before);
     QCOMPARE(QFileInfo(m_path).permissions() & 0x0777,
              QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
     QStringList filesAfter = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
@@ -392,13 +383,13 @@ void TestIniFile::replacementIsAtomic() {
 }
 
 void TestIniFile::writesOfTwoObjectsMerge() {
-    QVERIFY(writeAll(m_path, "[Projects]\nProjectNum=1\n"));
+    QVERIFY(WriteFileBytes(m_path, "[Projects]\nProjectNum=1\n"));
     IniFile first(m_path);
     IniFile second(m_path);
     QVERIFY(first.writeInteger("Projects", "ProjectNum", 3));
     // second read the file before first wrote: its write must not undo first's.
     QVERIFY(second.writeString("P1", "DigiBut_0", "Go"));
-    QCOMPARE(readAll(m_path), QByteArray("[Projects]\nProjectNum=3\n\n[P1]\nDigiBut_0=Go\n"));
+    QCOMPARE(ReadFileBytes(m_path), QByteArray("[Projects]\nProjectNum=3\n\n[P1]\nDigiBut_0=Go\n"));
 }
 
 // Random files of every kind of line: after a write of one key, reading that key gives the
@@ -433,7 +424,7 @@ void TestIniFile::readerAndWriterAgree() {
         if (random.bounded(2)) bytes += eol;
         if (random.bounded(3) == 0)
             bytes = cp1251(QString::fromUtf8(bytes)) + "\xC0"; // not valid UTF-8 any more
-        QVERIFY(writeAll(m_path, bytes));
+        QVERIFY(WriteFileBytes(m_path, bytes));
         const QString section = names[random.bounded(qsizetype(names.size()))];
         const QString key = names[random.bounded(qsizetype(names.size()))];
         std::map<std::pair<QString, QString>, QString> before;
@@ -515,7 +506,7 @@ void TestIniFile::fullDisk() {
         original += "Project" + QByteArray::number(i) + "=Line " + QByteArray::number(i) + "\n";
     original.truncate(size - 1);
     original += '\n';
-    QVERIFY(writeAll(path, original));
+    QVERIFY(WriteFileBytes(path, original));
     // Fill the rest, then give back what should stay free.
     const QString filler = dir + QStringLiteral("/filler");
     {
@@ -531,14 +522,14 @@ void TestIniFile::fullDisk() {
     QVERIFY(!ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), 2));
     QVERIFY2(ini.errorString().contains(path) && ini.errorString().contains(QStringLiteral("No space left")),
              qPrintable(ini.errorString()));
-    QCOMPARE(readAll(path), original);
+    QCOMPARE(ReadFileBytes(path), original);
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file left
 
     QVERIFY(QFile::remove(filler));
     QVERIFY(ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), 2));
     QByteArray expected = original;
     expected.replace("ProjectNum=1", "ProjectNum=2");
-    QCOMPARE(readAll(path), expected);
+    QCOMPARE(ReadFileBytes(path), expected);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

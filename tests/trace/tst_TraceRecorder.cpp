@@ -1,6 +1,7 @@
 // The recorder as plain code: what it writes for the adapter's traffic, how it continues a file,
 // and what is left and said when the file cannot be opened or written.
 
+#include "tests/FileBytes.h"
 #include "trace/CandumpFormat.h"
 #include "trace/TraceRecorder.h"
 
@@ -19,11 +20,6 @@ QCanBusFrame frame(uint32_t id, const QByteArray& data, bool extended = false) {
     QCanBusFrame f(id, data);
     f.setExtendedFrameFormat(extended);
     return f;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -60,7 +56,7 @@ void TstTraceRecorder::recordsTheTraffic() {
     QCOMPARE(stopped.count(), 1);
     QCOMPARE(stopped.at(0).at(0).toString(), QString());
 
-    const QList<QByteArray> lines = readAll(path).split('\n');
+    const QList<QByteArray> lines = ReadFileBytes(path).split('\n');
     QCOMPARE(lines.size(), 4);
     QVERIFY(lines[3].isEmpty()); // the last line is whole
     const QByteArray tails[3] = {" can0 110#00010002C0051234 R", " can0 01234567#AB T", " can0 100#R R"};
@@ -86,7 +82,7 @@ void TstTraceRecorder::continuesAnExistingFile() {
     QVERIFY(rec.start(path));
     CanTrafficNotify(frame(0x2, "\x02"), CanTrafficDirection::Received);
     rec.stop();
-    const QList<QByteArray> lines = readAll(path).split('\n');
+    const QList<QByteArray> lines = ReadFileBytes(path).split('\n');
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], QByteArray("(1.000000) can0 001#01 R"));
     QVERIFY(lines[1].endsWith(" can0 002#02 R"));
@@ -135,7 +131,7 @@ void TstTraceRecorder::failedWriteKeepsWholeLines() {
     QVERIFY2(reason.contains(path) && reason.contains(QString::fromLocal8Bit(strerror(EFBIG))),
              qPrintable(reason));
 
-    const QByteArray written = readAll(path);
+    const QByteArray written = ReadFileBytes(path);
     QVERIFY(written.size() > 0 && written.size() <= qsizetype(Limit));
     QVERIFY(written.endsWith('\n'));
     const QList<QByteArray> lines = written.chopped(1).split('\n');

@@ -1,4 +1,5 @@
 #include "core/IniFile.h"
+#include "tests/FileBytes.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
 
@@ -41,16 +42,6 @@ protected:
             event->accept();
     }
 };
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -136,7 +127,7 @@ void TestFormStorage::noStoredPlacementOpensCentred_data() {
 
 void TestFormStorage::noStoredPlacementOpensCentred() {
     QFETCH(QByteArray, file);
-    if (!file.isNull()) QVERIFY(writeAll(m_ini, file));
+    if (!file.isNull()) QVERIFY(WriteFileBytes(m_ini, file));
     auto form = makeForm();
     form->show();
     QCOMPARE(form->frameGeometry().topLeft(), centred());
@@ -145,7 +136,7 @@ void TestFormStorage::noStoredPlacementOpensCentred() {
 }
 
 void TestFormStorage::restoreRunsBeforeTheWindowsShowHandling() {
-    QVERIFY(writeAll(m_ini, "[Modbus]\nShowCmd=3\nPixelsPerInch=96\nNormPos=40,30,100,100\n"));
+    QVERIFY(WriteFileBytes(m_ini, "[Modbus]\nShowCmd=3\nPixelsPerInch=96\nNormPos=40,30,100,100\n"));
     m_metrics.pixelsPerInch = 96;
     auto form = makeForm();
     form->show();
@@ -155,9 +146,9 @@ void TestFormStorage::restoreRunsBeforeTheWindowsShowHandling() {
 
 void TestFormStorage::writtenSectionText() {
     m_metrics.pixelsPerInch = 96;
-    QVERIFY(writeAll(m_ini, "; "
-                            "settings\r\n[Other]\r\nx=1\r\n\r\n[Modbus]\r\nNormPos=100,50,0,"
-                            "0\r\nPixelsPerInch=96\r\nUnknown=keep\r\n"));
+    QVERIFY(WriteFileBytes(m_ini, "; "
+                                  "settings\r\n[Other]\r\nx=1\r\n\r\n[Modbus]\r\nNormPos=100,50,0,"
+                                  "0\r\nPixelsPerInch=96\r\nUnknown=keep\r\n"));
     auto form = makeForm();
     form->show();
     form->close();
@@ -171,14 +162,14 @@ void TestFormStorage::writtenSectionText() {
             "FormVersion=0\r\nFlags=0\r\nShowCmd=1\r\nMinMaxPos(1024x768)=-1,-1,-1,-1\r\n"
             "MinMaxPos=-1,-1,-1,-1\r\nNormPos(1024x768)=%1\r\nVisible=0\r\n")
             .arg(norm);
-    QCOMPARE(QString::fromUtf8(readAll(m_ini)), expected);
+    QCOMPARE(QString::fromUtf8(ReadFileBytes(m_ini)), expected);
 
     // In a new file the keys stand in the order they are written.
     QFile::remove(m_ini);
     form->show();
     form->close();
     QCOMPARE(
-        QString::fromUtf8(readAll(m_ini)),
+        QString::fromUtf8(ReadFileBytes(m_ini)),
         QStringLiteral(
             "[Modbus]\nFormVersion=0\nFlags=0\nShowCmd=1\nPixelsPerInch=96\nMinMaxPos(1024x768)=-1,-1,-1,-1\n"
             "MinMaxPos=-1,-1,-1,-1\nNormPos(1024x768)=%1\nNormPos=%1\nVisible=0\n")
@@ -216,8 +207,8 @@ void TestFormStorage::maximisedReopensMaximised() {
 }
 
 void TestFormStorage::screenSizeKeyFirstThenPlainKey() {
-    QVERIFY(
-        writeAll(m_ini, "[Modbus]\nPixelsPerInch=96\nNormPos(1024x768)=10,20,0,0\nNormPos=200,100,0,0\n"));
+    QVERIFY(WriteFileBytes(m_ini,
+                           "[Modbus]\nPixelsPerInch=96\nNormPos(1024x768)=10,20,0,0\nNormPos=200,100,0,0\n"));
     m_metrics.pixelsPerInch = 96;
     {
         auto form = makeForm();
@@ -247,8 +238,8 @@ void TestFormStorage::screenSizeKeyFirstThenPlainKey() {
 }
 
 void TestFormStorage::otherPixelsPerInchRestoresOnlyTheState() {
-    QVERIFY(writeAll(m_ini,
-                     "[Modbus]\nShowCmd=3\nPixelsPerInch=120\nMinMaxPos=-1,-1,-1,-1\nNormPos=100,50,0,0\n"));
+    QVERIFY(WriteFileBytes(
+        m_ini, "[Modbus]\nShowCmd=3\nPixelsPerInch=120\nMinMaxPos=-1,-1,-1,-1\nNormPos=100,50,0,0\n"));
     m_metrics.pixelsPerInch = 96;
     auto form = makeForm();
     form->show();
@@ -280,7 +271,7 @@ void TestFormStorage::showCommands() {
     QFETCH(QByteArray, showCmd);
     QFETCH(QByteArray, flags);
     QFETCH(int, state);
-    QVERIFY(writeAll(m_ini, "[Modbus]\nShowCmd=" + showCmd + "\nFlags=" + flags + "\n"));
+    QVERIFY(WriteFileBytes(m_ini, "[Modbus]\nShowCmd=" + showCmd + "\nFlags=" + flags + "\n"));
     auto form = makeForm();
     form->showMaximized(); // the stored state replaces whatever the window had
     QCOMPARE(int(form->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)), state);
@@ -331,7 +322,7 @@ void TestFormStorage::malformedWordsFallBackOneByOne() {
     QByteArray text = "[Modbus]\n";
     if (!minMax.isNull()) text += "MinMaxPos=" + minMax + "\n";
     if (!norm.isNull()) text += "NormPos=" + norm + "\n";
-    QVERIFY(writeAll(m_ini, text));
+    QVERIFY(WriteFileBytes(m_ini, text));
     auto form = makeForm();
     form->show();
     QCOMPARE(form->frameGeometry().topLeft(), frame);
@@ -341,11 +332,11 @@ void TestFormStorage::malformedWordsFallBackOneByOne() {
 
 void TestFormStorage::offScreenRectangleOpensCentred() {
     const QByteArray stored("[Modbus]\nShowCmd=1\nNormPos=5000,5000,5300,5200\n");
-    QVERIFY(writeAll(m_ini, stored));
+    QVERIFY(WriteFileBytes(m_ini, stored));
     auto form = makeForm();
     form->show();
     QCOMPARE(form->frameGeometry().topLeft(), centred());
-    QCOMPARE(readAll(m_ini), stored); // left as it is until the next save
+    QCOMPARE(ReadFileBytes(m_ini), stored); // left as it is until the next save
     form->close();
     const QPoint c = centred();
     QCOMPARE(read("NormPos"), QStringLiteral("%1,%2,%3,%4")
@@ -354,13 +345,13 @@ void TestFormStorage::offScreenRectangleOpensCentred() {
                                   .arg(c.x() + m_frame.width())
                                   .arg(c.y() + m_frame.height()));
     // Partly visible counts as visible.
-    QVERIFY(writeAll(m_ini, "[Modbus]\nNormPos=-100,-50,0,0\n"));
+    QVERIFY(WriteFileBytes(m_ini, "[Modbus]\nNormPos=-100,-50,0,0\n"));
     form->show();
     QCOMPARE(form->frameGeometry().topLeft(), QPoint(-100, -50));
 }
 
 void TestFormStorage::versionBelowZeroRestoresNothing() {
-    QVERIFY(writeAll(m_ini, "[Modbus]\nFormVersion=-1\nShowCmd=3\nNormPos=100,50,0,0\n"));
+    QVERIFY(WriteFileBytes(m_ini, "[Modbus]\nFormVersion=-1\nShowCmd=3\nNormPos=100,50,0,0\n"));
     auto form = makeForm();
     form->show();
     QVERIFY(!form->isMaximized());
@@ -408,7 +399,7 @@ void TestFormStorage::programEndSavesOpenWindowsOnce() {
 
 void TestFormStorage::fileErrorsAreReportedAndDoNotStopTheWindow() {
     const QByteArray stored("[Modbus]\nNormPos=60,70,0,0\n");
-    QVERIFY(writeAll(m_ini, stored));
+    QVERIFY(WriteFileBytes(m_ini, stored));
     QVERIFY(QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     auto form = makeForm();
     form->show();
@@ -419,7 +410,7 @@ void TestFormStorage::fileErrorsAreReportedAndDoNotStopTheWindow() {
     QCOMPARE(m_errors.size(), 1);
     QVERIFY2(m_errors[0].startsWith(QStringLiteral("Cannot write ") + QDir::toNativeSeparators(m_ini)),
              qPrintable(m_errors[0]));
-    QCOMPARE(readAll(m_ini), stored);
+    QCOMPARE(ReadFileBytes(m_ini), stored);
     QVERIFY(QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
     // A settings file that cannot be read: the window shows centred all the same.
