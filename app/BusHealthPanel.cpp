@@ -1,7 +1,7 @@
 #include "BusHealthPanel.h"
 
-#include "can/QtCanDriver.h"
-#include "can/SlCanDriver.h"
+#include "can/CanBitRates.h"
+#include "can/CanBus.h"
 #include "can/ToolsCan.h"
 #include "ui/Panel.h"
 
@@ -33,7 +33,8 @@ QString percentText(double percent) {
 
 } // namespace
 
-BusHealthPanel::BusHealthPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Bus "), parent) {
+BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
+    : QGroupBox(QStringLiteral(" Bus "), parent), m_bus(bus != nullptr ? *bus : CanBus()) {
     m_clock.start();
     m_timer.setInterval(RefreshMs);
     connect(&m_timer, &QTimer::timeout, this, &BusHealthPanel::refresh);
@@ -93,24 +94,17 @@ BusHealthPanel::BusHealthPanel(QWidget* parent) : QGroupBox(QStringLiteral(" Bus
 }
 
 BusHealthPanel::~BusHealthPanel() {
-    if (m_observing) CanTrafficRemoveObserver(&m_meter);
+    if (m_observing) m_bus.removeObserver(&m_meter);
 }
 
-QtCanDriver* BusHealthPanel::driver() {
-    return dynamic_cast<QtCanDriver*>(SlCanCurrentDriver());
-}
-
-QCanBusDevice* BusHealthPanel::openDevice() {
-    const QtCanDriver* d = driver();
-    return d != nullptr ? d->device() : nullptr;
+QCanBusDevice* BusHealthPanel::openDevice() const {
+    return m_bus.device();
 }
 
 bool BusHealthPanel::adapterPresent() const {
     if (!CanOpened) return false;
-    const QtCanDriver* d = driver();
-    if (d == nullptr) return true; // another binding: open is all it tells
-    return d->device() != nullptr && !d->deviceLost() &&
-           d->device()->state() == QCanBusDevice::ConnectedState;
+    if (m_bus.device() == nullptr) return true; // another binding: open is all it tells
+    return m_bus.isConnected();
 }
 
 BusState BusHealthPanel::currentState() const {
@@ -125,7 +119,7 @@ void BusHealthPanel::switchedOn(int bitRateIndex) {
     // The adapter's own figure wins where it reports one (an interface that was already up keeps
     // the rate it has).
     int bitRate = bitRateIndex >= 0 && bitRateIndex < static_cast<int>(std::size(CanBitRates))
-                      ? QtCanDriver::bitRateForCode(CanBitRates[bitRateIndex])
+                      ? CanBitRateForCode(CanBitRates[bitRateIndex])
                       : 0;
     if (const QCanBusDevice* device = openDevice()) {
         const QVariant reported = device->configurationParameter(QCanBusDevice::BitRateKey);
@@ -136,7 +130,7 @@ void BusHealthPanel::switchedOn(int bitRateIndex) {
     const QString tip = loadTip(QStringLiteral("%1 kbit/s").arg(bitRate / 1000.0));
     LoadValue->setToolTip(tip);
     m_loadCaption->setToolTip(tip);
-    if (!m_observing) CanTrafficAddObserver(&m_meter);
+    if (!m_observing) m_bus.addObserver(&m_meter);
     m_observing = true;
     m_on = true;
     setEnabled(true);
@@ -151,7 +145,7 @@ void BusHealthPanel::switchedOff() {
     m_on = false;
     m_timer.stop();
     unwatchDevice();
-    if (m_observing) CanTrafficRemoveObserver(&m_meter);
+    if (m_observing) m_bus.removeObserver(&m_meter);
     m_observing = false;
     setEnabled(false);
     showState();
@@ -159,17 +153,8 @@ void BusHealthPanel::switchedOff() {
 
 void BusHealthPanel::watchDevice() {
     unwatchDevice();
-    QCanBusDevice* device = openDevice();
-    if (device == nullptr) return;
     // A vanishing adapter is shown at once, not at the next refresh.
-    m_deviceConnections << connect(device, &QCanBusDevice::stateChanged, this,
-                                   [this](QCanBusDevice::CanBusDeviceState s) {
-                                       if (s == QCanBusDevice::UnconnectedState) refresh();
-                                   });
-    m_deviceConnections << connect(device, &QCanBusDevice::errorOccurred, this,
-                                   [this](QCanBusDevice::CanBusError e) {
-                                       if (e == QCanBusDevice::ConnectionError) refresh();
-                                   });
+    m_deviceConnections << connect(&m_bus, &TCanBus::lost, this, [this] { refresh(); });
 }
 
 void BusHealthPanel::unwatchDevice() {
@@ -180,8 +165,7 @@ void BusHealthPanel::unwatchDevice() {
 
 uint64_t BusHealthPanel::framesLost() const {
     uint64_t drops = m_queueDrops;
-    if (m_on)
-        if (const QtCanDriver* d = driver()) drops = d->droppedFrames();
+    if (m_on && m_bus.device() != nullptr) drops = m_bus.droppedFrames();
     return drops + m_meter.overruns();
 }
 
@@ -194,7 +178,7 @@ void BusHealthPanel::refresh() {
         return;
     }
     m_meter.sample(m_clock.elapsed());
-    if (const QtCanDriver* d = driver()) m_queueDrops = d->droppedFrames();
+    if (m_bus.device() != nullptr) m_queueDrops = m_bus.droppedFrames();
     m_state = currentState();
     showFigures();
     showState();

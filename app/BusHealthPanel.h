@@ -16,7 +16,7 @@
 
 class QCanBusDevice;
 class QLabel;
-class QtCanDriver;
+class TCanBus;
 class TPanel;
 
 class BusHealthPanel : public QGroupBox {
@@ -24,7 +24,8 @@ class BusHealthPanel : public QGroupBox {
 public:
     static constexpr int RefreshMs = 250;
 
-    explicit BusHealthPanel(QWidget* parent = nullptr);
+    // The panel watches bus (the program's bus when none is given).
+    explicit BusHealthPanel(QWidget* parent = nullptr, TCanBus* bus = nullptr);
     ~BusHealthPanel() override;
 
     // The CAN switch was turned on and the adapter opened (or not) with the bit-rate index of
@@ -55,8 +56,7 @@ public:
     QLabel* LostValue = nullptr;
 
 private:
-    [[nodiscard]] static QtCanDriver* driver();
-    [[nodiscard]] static QCanBusDevice* openDevice();
+    [[nodiscard]] QCanBusDevice* openDevice() const;
     [[nodiscard]] bool adapterPresent() const;
     [[nodiscard]] BusState currentState() const;
     void showFigures();
@@ -65,6 +65,7 @@ private:
     void watchDevice();
     void unwatchDevice();
 
+    TCanBus& m_bus;
     QLabel* m_loadCaption = nullptr;
     BusHealthMeter m_meter{1000 / RefreshMs};
     QElapsedTimer m_clock;

@@ -36,9 +36,7 @@
 
 namespace {
 
-constexpr int TimerInterval = 10;               // ms
-constexpr int FadeTicks = 5000 / TimerInterval; // a lit cell fades out over five seconds
-constexpr int PaleBelow = 4000 / TimerInterval; // after the first second it turns pale
+constexpr int TimerInterval = TBusMonitor::TimerInterval; // ms
 constexpr int StatisticsIntervalMs = 100;
 constexpr int CellGap = 5;
 constexpr int CellHeight = 25;
@@ -264,7 +262,7 @@ void TCANQuorvex::ProjectBoxChange() {
     ReadCaptions(ini, Project.Name, Project);
     Project.DigiButChanged = false;
     flushStatistics(); // the memo keeps the line of the traffic so far
-    IdStats.reset();
+    m_monitor.stats().reset();
 }
 
 void TCANQuorvex::LoadProjectAdres(const QString& section) {
@@ -282,8 +280,6 @@ void TCANQuorvex::ShowProjectAdres() {
     for (int i = 0; i < DeviceRows; ++i) {
         const TZELM& row = Project.Devices[static_cast<size_t>(i)];
         TRowView& view = View.Rows[static_cast<size_t>(i)];
-        view.RxPanel->Tag = 0;
-        view.TxPanel->Tag = 0;
         const std::array<TPanel*, 4> panels{view.RsPanel, view.RxPanel, view.TxPanel, view.NamePanel};
         if (row.Use) {
             view.RsPanel->setText(QString::number(static_cast<uint32_t>(row.RSadr)));
@@ -305,6 +301,8 @@ void TCANQuorvex::ShowProjectAdres() {
             view.OpenButton->setEnabled(false);
         }
     }
+    m_monitor.projectShown();
+    (void)m_monitor.takeChangedRows(); // the cells were drawn just now
 }
 
 void TCANQuorvex::CanTimerTimer() {
@@ -317,56 +315,37 @@ void TCANQuorvex::CanTimerTimer() {
     const int n = CanRead(TimerInterval);
     if (n > 0) {
         m_framesProcessed += static_cast<quint64>(n);
-        const int32_t protokol = Project.Protokol;
-        // The identifiers of the rows in use, side by side: each frame is matched against these.
-        struct TRowKeys {
-            uint32_t Rx;
-            uint32_t Tx;
-            int Row;
-        };
-        std::array<TRowKeys, DeviceRows> rows{};
-        int inUse = 0;
-        for (int i = 0; i < DeviceRows; ++i) {
-            const TZELM& row = Project.Devices[static_cast<size_t>(i)];
-            if (row.Use) rows[static_cast<size_t>(inUse++)] = {row.RXadr, row.TXadr, i};
-        }
-        for (int f = 0; f < n; ++f) {
-            const TCanFrame& frame = CanRx[f];
-            const uint32_t key = CanKey(frame.ID, protokol);
-            IdStats.count(key);
-            for (int j = 0; j < inUse; ++j) {
-                const TRowKeys& keys = rows[static_cast<size_t>(j)];
-                const bool rx = keys.Rx == key;
-                const bool tx = keys.Tx == key;
-                if (!rx && !tx) continue;
-                TRowView& view = View.Rows[static_cast<size_t>(keys.Row)];
-                if (rx) {
-                    view.RxPanel->setColor(RxLight);
-                    view.RxPanel->Tag = FadeTicks;
-                }
-                if (tx) {
-                    view.TxPanel->setColor(TxLight);
-                    view.TxPanel->Tag = FadeTicks;
-                }
-                if (view.Window) handOver(frame, Project.Devices[static_cast<size_t>(keys.Row)], view.Window);
-            }
-        }
+        m_monitor.takeFrames(CanRx, n);
         showStatistics();
     }
-    if (CANswitch->isOn()) {
-        const QColor window = windowColor();
-        for (int i = 0; i < DeviceRows; ++i) {
-            if (!Project.Devices[static_cast<size_t>(i)].Use) continue;
-            const TRowView& view = View.Rows[static_cast<size_t>(i)];
-            for (TPanel* p : {view.RxPanel, view.TxPanel}) {
-                if (p->Tag == 0) {
-                    p->setColor(window);
-                } else {
-                    --p->Tag;
-                    if (p->Tag < PaleBelow) p->setColor(p == view.RxPanel ? RxPale : TxPale);
-                }
+    if (CANswitch->isOn()) m_monitor.fadePass();
+    drawLights();
+}
+
+void TCANQuorvex::drawLights() {
+    uint32_t changed = m_monitor.takeChangedRows();
+    if (changed == 0) return;
+    const QColor window = windowColor();
+    const QColor face = buttonFaceColor();
+    for (int i = 0; changed != 0; ++i, changed >>= 1) {
+        if ((changed & 1u) == 0) continue;
+        const TRowLights& lights = m_monitor.lights(i);
+        const TRowView& view = View.Rows[static_cast<size_t>(i)];
+        const auto colorOf = [&](TCellLight light, const QColor& lit, const QColor& pale) -> const QColor& {
+            switch (light) {
+            case TCellLight::Light:
+                return lit;
+            case TCellLight::Pale:
+                return pale;
+            case TCellLight::Idle:
+                return window;
+            case TCellLight::Off:
+                break;
             }
-        }
+            return face;
+        };
+        view.RxPanel->setColor(colorOf(lights.Rx.Light, RxLight, RxPale));
+        view.TxPanel->setColor(colorOf(lights.Tx.Light, TxLight, TxPale));
     }
 }
 
@@ -384,7 +363,7 @@ void TCANQuorvex::flushStatistics() {
     if (!m_statsPending || m_statsCovered) return;
     m_statsPending = false;
     m_statsShown.restart();
-    Memo1->setPlainText(IdStats.text());
+    Memo1->setPlainText(m_monitor.stats().text());
 }
 
 void TCANQuorvex::showEvent(QShowEvent* event) {
@@ -393,11 +372,6 @@ void TCANQuorvex::showEvent(QShowEvent* event) {
         m_statsCovered = covered;
         if (!covered) flushStatistics(); // what came meanwhile
     });
-}
-
-void TCANQuorvex::handOver(const TCanFrame& frame, const TZELM& row, TModbusForm* window) {
-    const TDeviceMessage msg = DecodeDeviceFrame(frame, Project.Protokol, row.RXadr, row.TXadr);
-    window->ReceiveCanData(msg);
 }
 
 void TCANQuorvex::CANswitchClick() {
@@ -414,12 +388,8 @@ void TCANQuorvex::CANswitchClick() {
         BusPanel->switchedOff();
         CanClose();
         CanTimer->stop();
-        IdStats.clearUsed();
-        const QColor face = buttonFaceColor();
-        for (TRowView& view : View.Rows) {
-            view.RxPanel->setColor(face);
-            view.TxPanel->setColor(face);
-        }
+        m_monitor.switchedOff();
+        drawLights();
     }
     showAdapterState();
 }
@@ -469,6 +439,7 @@ void TCANQuorvex::showWindowOfRow(int r) {
         w->TXadr = static_cast<int32_t>(row.TXadr);
         w->Protokol = Project.Protokol;
         view.Window = w;
+        m_monitor.setSession(r, &w->session());
     }
     view.Window->show();
     view.Window->raise();
@@ -476,8 +447,10 @@ void TCANQuorvex::showWindowOfRow(int r) {
 }
 
 void TCANQuorvex::discardWindows() {
-    for (TRowView& view : View.Rows) {
+    for (int r = 0; r < DeviceRows; ++r) {
+        TRowView& view = View.Rows[static_cast<size_t>(r)];
         if (!view.Window) continue;
+        m_monitor.setSession(r, nullptr);
         view.Window->close();
         delete view.Window;
         view.Window = nullptr;

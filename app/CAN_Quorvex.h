@@ -6,6 +6,7 @@
 #include "ProjectView.h"
 #include "core/IdStats.h"
 #include "core/Project.h"
+#include "monitor/BusMonitor.h"
 #include "core/SharedTimer.h"
 
 #include <QElapsedTimer>
@@ -54,7 +55,9 @@ public:
     [[nodiscard]] const QString& programDir() const { return m_programDir; }
     // The widgets that show the project: header panels, rows and the rows' device windows.
     [[nodiscard]] const TProjectView& view() const { return View; }
-    [[nodiscard]] const TIdStats& idStats() const { return IdStats; }
+    [[nodiscard]] const TIdStats& idStats() const { return m_monitor.stats(); }
+    // The bus monitor the window draws: statistics, the rows' lights, the hand-over to the sessions.
+    [[nodiscard]] const TBusMonitor& monitor() const { return m_monitor; }
     // Called with the project after every load (the demo bus follows the selected project).
     std::function<void(const TProject&)> onProjectLoaded;
 
@@ -92,7 +95,8 @@ private:
     void buildRows();
     void placeAtDesignPosition();
     void readProjectList();
-    void handOver(const TCanFrame& frame, const TZELM& row, TModbusForm* window);
+    // Gives the cells whose light changed the colour of their state.
+    void drawLights();
     void discardWindows();
     void showAdapterState();
     void toggleUartPanel();
@@ -103,7 +107,7 @@ private:
     QString m_programDir;
     TProject Project;
     TProjectView View;
-    TIdStats IdStats;
+    TBusMonitor m_monitor{Project};
     bool m_inSwitch = false;
     bool m_closed = false;
     bool m_closingOnSignal = false;

@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < windows; ++i) {
         forms.push_back(std::make_unique<TModbusForm>(project, programDir));
         forms.back()->show();
-        forms.back()->myTimer->stop();
+        forms.back()->FormClose(); // the window's timer stops: only the messages drive it
     }
     QCoreApplication::processEvents();
 
@@ -158,11 +158,11 @@ int main(int argc, char* argv[]) {
         Stopwatch t;
         t.start();
         for (auto& f : forms)
-            f->DigiCells->repaint();
+            f->findChild<TCellMatrix*>(QStringLiteral("DigiCells"))->repaint();
         digiPaint.add(t);
         t.start();
         for (auto& f : forms)
-            f->AnaCells->repaint();
+            f->findChild<TCellMatrix*>(QStringLiteral("AnaCells"))->repaint();
         anaPaint.add(t);
     }
     callsOnly.print("1000 ReceiveCanData over 16 windows, calls only:");

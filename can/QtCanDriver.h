@@ -1,30 +1,32 @@
 #pragma once
 
 // The adapter library on Qt's CAN bus: each configured adapter (plugin and interface) is one device
-// of the library. One device is open at a time. Frames are queued by the device's framesReceived
-// signal between ticks and handed out by DeviceReadEvents, which never blocks.
+// of the library. One device is open at a time, on the bus object beneath (TCanBus), which queues
+// what arrives between ticks; DeviceReadEvents hands it out and never blocks.
 // Configuration: DeviceOpen creates the device, DeviceSetBitRate sets its bit rate, DeviceSetMode
-// connects it (waiting at most ConnectWaitMs for plugins that connect later), the other steps
-// only check that the device is there.
+// connects it (waiting at most TCanBus::ConnectWaitMs for plugins that connect later), the other
+// steps only check that the device is there.
 
 #include "CanAdapterName.h"
-#include "CanDeviceFactory.h"
+#include "CanBus.h"
 #include "SlCanDriver.h"
 
-#include <QCanBusDevice>
 #include <QList>
-#include <QMetaObject>
 #include <QString>
 
 #include <cstdint>
-#include <vector>
+
+class QCanBusDevice;
 
 class QtCanDriver : public SlCanDriver {
 public:
-    static constexpr int DefaultQueueCapacity = 65536;
-    static constexpr int ConnectWaitMs = 1000;
+    static constexpr int DefaultQueueCapacity = TCanBus::DefaultQueueCapacity;
+    static constexpr int ConnectWaitMs = TCanBus::ConnectWaitMs;
 
-    explicit QtCanDriver(QList<CanAdapterName> adapters, int queueCapacity = DefaultQueueCapacity);
+    // The driver opens its adapters on bus (the program's bus unless another is given); the queue
+    // of an open device holds queueCapacity events.
+    explicit QtCanDriver(QList<CanAdapterName> adapters, int queueCapacity = DefaultQueueCapacity,
+                         TCanBus& bus = CanBus());
     ~QtCanDriver() override;
     QtCanDriver(const QtCanDriver&) = delete;
     QtCanDriver& operator=(const QtCanDriver&) = delete;
@@ -47,46 +49,32 @@ public:
     // Bit rate in bit/s for a code of the library's bit-rate table, 0 for an unknown code.
     [[nodiscard]] static int bitRateForCode(uint16_t code);
 
-    // True while a driver waits for a device to reach the connected state. The wait runs a local event
-    // loop, so timers still fire: the bus monitor skips its tick while this is true, and every driver
-    // call made meanwhile is refused.
+    // True while a bus waits for its device to reach the connected state (TCanBus::isOpening):
+    // every driver call made meanwhile is refused.
     [[nodiscard]] static bool isOpening();
 
+    [[nodiscard]] TCanBus& bus() const { return m_bus; }
     // "PLUGIN:INTERFACE" of the connected device, empty when none is connected (closed or lost).
     [[nodiscard]] QString openAdapterName() const;
     // Events dropped because the queue was full, since the last open.
-    [[nodiscard]] uint64_t droppedFrames() const { return m_dropped; }
-    [[nodiscard]] int queuedEvents() const { return static_cast<int>(m_size); }
-    [[nodiscard]] int queueCapacity() const { return static_cast<int>(m_ring.size()); }
+    [[nodiscard]] uint64_t droppedFrames() const { return m_bus.droppedFrames(); }
+    [[nodiscard]] int queuedEvents() const { return isOpen() ? m_bus.queuedEvents() : 0; }
+    [[nodiscard]] int queueCapacity() const { return m_queueCapacity; }
     // The open device went away (unplugged, bus host gone) and has not been closed yet.
-    [[nodiscard]] bool deviceLost() const { return m_lost; }
+    [[nodiscard]] bool deviceLost() const { return isOpen() && m_bus.isLost(); }
     // The device behind the open handle, nullptr when none is open.
-    [[nodiscard]] QCanBusDevice* device() const { return m_device; }
+    [[nodiscard]] QCanBusDevice* device() const { return isOpen() ? m_bus.device() : nullptr; }
     [[nodiscard]] const QList<CanAdapterName>& adapters() const { return m_adapters; }
     // Why the last open or configuration step was refused.
-    [[nodiscard]] QString lastError() const { return m_lastError; }
+    [[nodiscard]] QString lastError() const { return m_bus.lastError(); }
 
 private:
+    [[nodiscard]] bool isOpen() const { return m_openHandle >= 0 && m_bus.device() != nullptr; }
     [[nodiscard]] bool isOpenHandle(SlCanHandle h) const;
-    [[nodiscard]] bool connectAndWait();
-    void releaseDevice();
-    void takeFrames();
-    void onErrorOccurred(QCanBusDevice::CanBusError error);
-    void onStateChanged(QCanBusDevice::CanBusDeviceState state);
-    void push(uint8_t eventType, const TSlCanMessage& msg = {}, uint32_t timeStamp = 0);
-    void clearQueue();
+    void release();
 
     QList<CanAdapterName> m_adapters;
-    std::vector<TSlCanEvent> m_ring;
-    size_t m_head = 0; // oldest queued event
-    size_t m_size = 0;
-    uint64_t m_dropped = 0;
-
-    QCanBusDevice* m_device = nullptr;
+    int m_queueCapacity;
+    TCanBus& m_bus;
     SlCanHandle m_openHandle = -1;
-    std::vector<QMetaObject::Connection> m_connections;
-    bool m_connected = false; // reached the connected state since the open
-    bool m_lost = false;
-    bool m_closing = false;
-    QString m_lastError;
 };

@@ -9,6 +9,7 @@
 #include "core/DeviceMessage.h"
 #include "core/RegisterImage.h"
 #include "core/SharedTimer.h"
+#include "session/DeviceSession.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -40,23 +41,34 @@ inline constexpr int AnaCellCount = 64;  // cells of the analog block
 inline constexpr int AnaColumns = 8;
 inline constexpr int GridRows = 4;       // data words of the write editor
 
-class TModbusForm : public QWidget {
+class TModbusForm : public QWidget, private TDeviceSessionView {
     Q_OBJECT
 public:
-    // Builds the window (FormCreate). The project supplies the command captions and is marked
-    // changed when the user renames a command button. The window's placement is kept in
-    // Quorvex.ini in programDir (the program's folder, with its trailing separator).
+    // Builds the window (FormCreate) on a session of its own. The project supplies the command
+    // captions and is marked changed when the user renames a command button. The window's
+    // placement is kept in Quorvex.ini in programDir (the program's folder, with its trailing
+    // separator).
     TModbusForm(TProject& project, const QString& programDir, QWidget* parent = nullptr);
     ~TModbusForm() override;
 
-    // Written by the main window before the first showing; never changed by the window.
-    int32_t RSadr = 0;
-    int32_t RXadr = 0;
-    int32_t TXadr = 0;
-    int32_t Protokol = 0;
+    // The device the window shows: its register image, writes, commands and repetition.
+    [[nodiscard]] TDeviceSession& session() { return m_session; }
+    [[nodiscard]] const TDeviceSession& session() const { return m_session; }
+
+private:
+    TDeviceSession m_session; // first: the address fields below refer to it
+
+public:
+    // Written by the main window before the first showing; never changed by the window (they are
+    // the session's).
+    int32_t& RSadr = m_session.RSadr;
+    int32_t& RXadr = m_session.RXadr;
+    int32_t& TXadr = m_session.TXadr;
+    int32_t& Protokol = m_session.Protokol;
 
     // ---- parameter display --------------------------------------------------------------------
-    void ReceiveCanData(const TDeviceMessage& msg);
+    // A message of the device: into the session's image, then painted.
+    void ReceiveCanData(const TDeviceMessage& msg) { m_session.receive(msg); }
     void AnaLabWrite();
     void DigiLabWrite();
     void AnaRewrite();
@@ -65,11 +77,13 @@ public:
     void HexaDec();
 
     // ---- display: memo summary (ModbusFormDisplay.cpp) -----------------------------------------
-    // ReceiveCanData keeps the summary of the last message and writes it into the first line of
-    // Memo1 once per pass of the event loop, before the next paint. flushMemo() writes a pending
-    // summary at once; memoAdd() and the memo handlers call it first, so the memo reads exactly as
-    // if every message had written its line.
+    // A message keeps the summary of the last message and writes it into the first line of Memo1
+    // once per pass of the event loop, before the next paint. flushMemo() writes a pending summary
+    // at once; memoAdd() and the memo handlers call it first, so the memo reads exactly as if every
+    // message had written its line.
     void flushMemo();
+    // Appends one line to Memo1.
+    void memoAdd(const QString& line);
 
     // ---- write editor and commands -------------------------------------------------------------
     void SetButtonDo();
@@ -78,7 +92,6 @@ public:
 
     // ---- serial read ----------------------------------------------------------------------------
     void ReadAnalog();
-    QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+R
 
     // ---- trend (ModbusFormTrend.cpp) --------------------------------------------------------------
     // Starts recording a register (bit -1) or one of its bits and shows the trend window with it.
@@ -93,27 +106,106 @@ public:
     TTrendForm* showTrend();
     // The recording, made with the first trend window; nullptr before.
     [[nodiscard]] TTrendModel* trendModel() const { return m_trend.get(); }
-    TTrendForm* TrendForm = nullptr;
+    // The trend window, nullptr before the first one was opened.
+    [[nodiscard]] TTrendForm* trendForm() const { return TrendForm; }
+
+    // ---- actions of the window (its menus and shortcuts) --------------------------------------------
+    QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+R
     QAction* PlotAction = nullptr;     // Ctrl+P
     QAction* PlotAnaAction = nullptr;  // in the analog block's menu: the register under the mouse
     QAction* PlotDigiAction = nullptr; // in the discrete block's menu: its register
     QAction* PlotBitAction = nullptr;  // in the discrete block's menu: its bit
 
     // ---- state, readable by tests and the main window -------------------------------------------
-    [[nodiscard]] const TRegisterImage::Cells& regs() const { return m_image.cells(); }
+    [[nodiscard]] const TRegisterImage::Cells& regs() const { return m_session.image().cells(); }
     // The register image the window shows; listeners may connect to its registerChanged().
-    [[nodiscard]] TRegisterImage& image() { return m_image; }
-    [[nodiscard]] const TRegisterImage& image() const { return m_image; }
+    [[nodiscard]] TRegisterImage& image() { return m_session.image(); }
+    [[nodiscard]] const TRegisterImage& image() const { return m_session.image(); }
     // The first register and the length of the analog and the discrete block, as last applied.
     [[nodiscard]] int32_t anaStartNum() const { return AnaStartNum; }
     [[nodiscard]] int32_t anaLenNum() const { return AnaLenNum; }
     [[nodiscard]] int32_t digiStartNum() const { return DigiStartNum; }
     [[nodiscard]] int32_t digiLenNum() const { return DigiLenNum; }
-    [[nodiscard]] int32_t msgCount() const { return MsgCount; }
-    // Appends one line to Memo1.
-    void memoAdd(const QString& line);
+    [[nodiscard]] int32_t msgCount() const { return m_session.msgCount(); }
 
-    // Design-time controls (names as in the window's design).
+    // ---- handlers: parameter display (ModbusFormDisplay.cpp) -------------------------------------
+    void AnaStartChange();
+    void AnaLenChange();
+    void DigiStartChange();
+    void DigiLenChange();
+    void AnaStart24Click();
+    void AnaStart64Click();
+    void AnaLen64Click();
+    void DigiStart0Click();
+    void DigiLen24Click();
+    void DigiLen32Click();
+    void DecLabClick();
+    void HexLabClick();
+    void AnaValue(int k);
+    void DigValue(int j);
+    void ColorBoxClick();
+    void FadeBoxClick();
+    void FadeSpinChange();
+    void myTimerTimer();
+    void fadeCountdown();  // the fade part of myTimerTimer
+    // Paints register r into the blocks wherever they show it.
+    void paintRegister(int r);
+
+    // ---- handlers: write editor (ModbusFormEditor.cpp) -------------------------------------------
+    void SetButtonClick();
+    void DataGridKeyPress(QChar& key);
+    void DataGridSetEditText(int row, const QString& text);
+    void DataGridGetEditText(int row);
+    void DataGridSelectCell(int row);
+    void DataLenEditChange();
+    void BitButClick(int r);
+    void DigiClick(int k);
+    void AutoTimeEditChange();
+    void autoRepeatStep() { m_session.autoRepeatStep(); } // the auto-repeat part of myTimerTimer
+    [[nodiscard]] int32_t BitRow() const;
+    [[nodiscard]] int32_t AutoCountdown() const { return m_session.autoCountdown(); }
+    // editor: paints one DataGrid cell (window background, window text at 2, 2, no selection)
+    void DataGridDrawCell(QPainter& painter, const QRect& rect, int row) const;
+
+    // ---- handlers: command buttons (ModbusFormCommands.cpp) --------------------------------------
+    void CommButtClick(int k);
+    void RenameButton(int k);
+    void Renamido(int key);
+    void Renamed();
+
+    // ---- handlers: state and layout (ModbusFormLayout.cpp) ---------------------------------------
+    void FormShow();
+    void FormClose();
+    void Memo1Change();
+    void Memo1DblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The session took in a message: the memo summary and the registers written.
+    void sessionMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) override;
+
+    // Layout (ModbusFormLayout.cpp) calls these, which live with their areas.
+    void createDesignControls();   // ModbusFormLayout.cpp: memo, parameter group, "Данные" group
+    void connectDesignControls();  // ModbusFormLayout.cpp: their handlers
+    void createEditorControls();   // ModbusFormEditor.cpp: GroupBox2, DigiBox, address, grid, ...
+    void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
+    void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+R
+    void offerTrend();             // ModbusFormTrend.cpp: the blocks' menus and Ctrl+P
+    // Points the plot actions at the cell under pos before a block's menu opens; false when no
+    // register is shown there (a gap, a silver cell).
+    bool aimPlotActions(const TCellMatrix* matrix, QPoint pos);
+    // Starts recording without showing the trend window; false (and a memo line) when it is full.
+    bool addToTrend(int reg, int bit = -1);
+    // Gives every control its design name as object name.
+    void nameControls();
+
+    // Design-time controls (names as in the window's design; each widget's object name is its
+    // control name, and a family's members are named with their index, e.g. "CommButt5").
     QPlainTextEdit* Memo1 = nullptr;
     QGroupBox* GroupBox = nullptr;
     QRadioButton* HexLab = nullptr;
@@ -154,7 +246,7 @@ public:
     TSpinEdit* FadeSpin = nullptr;
     TFormStorage* FormStorage2 = nullptr;
     TSharedTimer* myTimer = nullptr; // 10 ms, on the clock all device windows share
-    int32_t myTimerTag = 10;  // ticks left to the next fade tick
+    QLineEdit* RenameEdit = nullptr; // the in-place editor of command captions
 
     // Run-time families. The 512 bit cells and 64 value cells are two painted matrices addressed
     // by cell index (DigiPanel[j] is DigiCells cell j, AnaPanel[k] is AnaCells cell k).
@@ -166,85 +258,16 @@ public:
     std::array<QPushButton*, 17> CommButt{};
     std::array<QRadioButton*, 4> BitBut{};
 
-    // ---- handlers: parameter display (ModbusFormDisplay.cpp) -------------------------------------
-    void AnaStartChange();
-    void AnaLenChange();
-    void DigiStartChange();
-    void DigiLenChange();
-    void AnaStart24Click();
-    void AnaStart64Click();
-    void AnaLen64Click();
-    void DigiStart0Click();
-    void DigiLen24Click();
-    void DigiLen32Click();
-    void DecLabClick();
-    void HexLabClick();
-    void AnaValue(int k);
-    void DigValue(int j);
-    void ColorBoxClick();
-    void FadeBoxClick();
-    void FadeSpinChange();
-    void myTimerTimer();
-    void fadeCountdown();  // the fade part of myTimerTimer
-    // Paints register r into the blocks wherever they show it.
-    void paintRegister(int r);
-
-    // ---- handlers: write editor (ModbusFormEditor.cpp) -------------------------------------------
-    void SetButtonClick();
-    void DataGridKeyPress(QChar& key);
-    void DataGridSetEditText(int row, const QString& text);
-    void DataGridGetEditText(int row);
-    void DataGridSelectCell(int row);
-    void DataLenEditChange();
-    void BitButClick(int r);
-    void DigiClick(int k);
-    void AutoTimeEditChange();
-    void autoRepeatStep();  // the auto-repeat part of myTimerTimer
-    [[nodiscard]] int32_t BitRow() const;
-    [[nodiscard]] int32_t AutoCountdown() const { return m_autoCountdown; }
-    // editor: paints one DataGrid cell (window background, window text at 2, 2, no selection)
-    void DataGridDrawCell(QPainter& painter, const QRect& rect, int row) const;
-
-    // ---- handlers: command buttons (ModbusFormCommands.cpp) --------------------------------------
-    void CommButtClick(int k);
-    void RenameButton(int k);
-    void Renamido(int key);
-    void Renamed();
-
-    // ---- handlers: state and layout (ModbusFormLayout.cpp) ---------------------------------------
-    void FormShow();
-    void FormClose();
-    void Memo1Change();
-    void Memo1DblClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    // Layout (ModbusFormLayout.cpp) calls these two, which live with their areas.
-    void createEditorControls();   // ModbusFormEditor.cpp: GroupBox2, DigiBox, address, grid, ...
-    void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
-    void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+R
-    void offerTrend();             // ModbusFormTrend.cpp: the blocks' menus and Ctrl+P
-    // Points the plot actions at the cell under pos before a block's menu opens; false when no
-    // register is shown there (a gap, a silver cell).
-    bool aimPlotActions(const TCellMatrix* matrix, QPoint pos);
-    // Starts recording without showing the trend window; false (and a memo line) when it is full.
-    bool addToTrend(int reg, int bit = -1);
+    TTrendForm* TrendForm = nullptr;
 
     TProject& m_project;
 
     // parameter display state
-    TRegisterImage m_image;
     const TColorTables& m_colors; // the shared tables, computed once
     int32_t AnaStartNum = 24;
     int32_t AnaLenNum = 64;
     int32_t DigiStartNum = 0;
     int32_t DigiLenNum = 24;
-    int32_t MsgCount = 0;
 
     // display: the summary waiting for flushMemo()
     TDeviceMessage m_memoMsg{};
@@ -263,7 +286,6 @@ private:
 
     // write editor state
     int32_t m_bitRow = 0;
-    int32_t m_autoCountdown = 0;
     bool m_loadingBits = false;
     bool m_gridFixing = false;
 
@@ -275,6 +297,3 @@ private:
     QString m_programDir; // where the trend window suggests to save
 };
 
-// The shared in-place editor of command captions; refers to the edit of the most recently built
-// device window.
-extern QLineEdit* RenameEdit;

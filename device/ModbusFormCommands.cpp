@@ -3,8 +3,6 @@
 
 #include "ModbusForm.h"
 
-#include "can/ToolsCan.h"
-#include "core/DeviceMessage.h"
 #include "core/Project.h"
 
 #include <QContextMenuEvent>
@@ -13,57 +11,36 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include <cstdint>
 
-QLineEdit* RenameEdit = nullptr;
-
 namespace {
 
-
-// The window whose button is being renamed: the key and focus events of the shared edit go there.
-QPointer<TModbusForm> RenameOwner;
-
-// Forwards the key presses and the focus loss of the rename edit to the renaming window.
+// Hands the key presses and the focus loss of a window's rename edit to the window.
 class RenameEditFilter final : public QObject {
 public:
-    explicit RenameEditFilter(QObject* parent) : QObject(parent) {}
+    explicit RenameEditFilter(TModbusForm* form) : QObject(form), m_form(form) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        TModbusForm* owner = RenameOwner.data();
-        if (owner && watched == RenameEdit) {
-            if (event->type() == QEvent::KeyPress) {
-                const int key = static_cast<QKeyEvent*>(event)->key();
-                if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-                    owner->Renamido(key);
-                    return true;
-                }
-            } else if (event->type() == QEvent::FocusOut) {
-                // Switching to another application or opening the edit's own menu is no leaving.
-                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-                if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) owner->Renamed();
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+                m_form->Renamido(key);
+                return true;
             }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Switching to another application or opening the edit's own menu is no leaving.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) m_form->Renamed();
         }
         return QObject::eventFilter(watched, event);
     }
-};
 
-// Creates a rename edit owned by the window and makes it the shared one. When it is destroyed
-// with its owner the shared reference is cleared, so no window uses an edit that is gone.
-QLineEdit* createRenameEdit(QWidget* owner) {
-    auto* edit = new QLineEdit(owner);
-    edit->hide();
-    edit->setFrame(false);
-    edit->installEventFilter(new RenameEditFilter(edit));
-    QObject::connect(edit, &QObject::destroyed, [edit] {
-        if (RenameEdit == edit) RenameEdit = nullptr;
-    });
-    RenameEdit = edit;
-    return edit;
-}
+private:
+    TModbusForm* m_form;
+};
 
 } // namespace
 
@@ -82,7 +59,12 @@ void TModbusForm::createCommandControls() {
         connect(button, &QWidget::customContextMenuRequested, this, [this, k] { RenameButton(k); });
         CommButt[static_cast<size_t>(k)] = button;
     }
-    createRenameEdit(this);
+    // The in-place editor of the captions, one per window; a rename in another window ends this
+    // one's when the other edit takes the focus.
+    RenameEdit = new QLineEdit(GroupBox1);
+    RenameEdit->hide();
+    RenameEdit->setFrame(false);
+    RenameEdit->installEventFilter(new RenameEditFilter(this));
 }
 
 void TModbusForm::CommButtClick(int k) {
@@ -92,29 +74,14 @@ void TModbusForm::CommButtClick(int k) {
 void TModbusForm::CommButtDo(int k) {
     if (k < 0 || k >= CommandCount) return;
     memoAdd(QStringLiteral("Command commands..."));
-
-    const uint16_t word = k < 16 ? static_cast<uint16_t>(1u << k) : 0;
-    TDeviceMessage msg;
-    msg.Mask = 4;
-    msg.Address = CommandRegister;
-    msg.Count = 1;
-    msg.Values[0] = static_cast<int16_t>(word);
-    msg.Direction = 1;
-
-    EncodeCommand(word, static_cast<uint32_t>(RXadr), CanTx[0]);
-    const TCanSendStatus sent = CanSend(1);
+    const TCanSendStatus sent = m_session.command(k);
     if (sent.failed()) memoAdd(sent.text());
-
-    ReceiveCanData(msg);
 }
 
 void TModbusForm::RenameButton(int k) {
     if (k < 0 || k >= CommandCount) return;
     QPushButton* button = CommButt[static_cast<size_t>(k)];
-    QLineEdit* edit = RenameEdit ? RenameEdit : createRenameEdit(this);
-
-    if (edit->parentWidget() != GroupBox1) edit->setParent(GroupBox1);
-    RenameOwner = this;
+    QLineEdit* edit = RenameEdit;
     m_renameIndex = k;
     edit->setFrame(false);
     edit->setText(button->text());
@@ -126,7 +93,7 @@ void TModbusForm::RenameButton(int k) {
 }
 
 void TModbusForm::Renamido(int key) {
-    if (!RenameEdit || m_renameIndex < 0 || m_renameIndex >= CommandCount) return;
+    if (m_renameIndex < 0 || m_renameIndex >= CommandCount) return;
     QPushButton* button = CommButt[static_cast<size_t>(m_renameIndex)];
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         const QString text = RenameEdit->text();
@@ -142,5 +109,5 @@ void TModbusForm::Renamido(int key) {
 }
 
 void TModbusForm::Renamed() {
-    if (RenameEdit && RenameEdit->parentWidget() == GroupBox1) RenameEdit->hide();
+    RenameEdit->hide();
 }

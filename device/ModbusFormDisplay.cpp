@@ -51,14 +51,12 @@ void setGridRow(QTableWidget* grid, int row, const QString& text) {
 
 // ---- messages ----------------------------------------------------------------------------------
 
-void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
-    ++MsgCount;
-
+void TModbusForm::sessionMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) {
     // The memo's first line shows the last message. It is written after the messages of this pass
     // of the event loop, and while messages keep coming at most every MemoIntervalMs: a summary
     // that changes faster than that cannot be read anyway.
     m_memoMsg = msg;
-    m_memoMsgCount = MsgCount;
+    m_memoMsgCount = m_session.msgCount();
     m_memoDirty = true;
     if (!m_memoFlushQueued && !m_outOfSight) {
         m_memoFlushQueued = true;
@@ -69,13 +67,12 @@ void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
             m_memoTimer->start(); // on the shared clock, so all windows write in the same wake-up
     }
 
-    const TRegisterImage::TWritten written = m_image.apply(msg);
     for (int i = 0; i < written.Count; ++i)
         paintRegister(written.Registers[static_cast<size_t>(i)]);
 }
 
 void TModbusForm::paintRegister(int r) {
-    const TRegCell& cell = m_image.cell(r);
+    const TRegCell& cell = m_session.image().cell(r);
     const int k = r - AnaStartNum;
     if (k >= 0 && k < AnaLenNum && AnaCells) {
         AnaCells->setCellNumber(k, cell.Value);
@@ -133,7 +130,7 @@ void TModbusForm::AnaRewrite() {
     for (int k = 0; k < AnaCellCount; ++k) {
         const int r = AnaStartNum + k;
         if (k < AnaLenNum && r >= 0 && r < RegisterCount) {
-            const TRegCell& cell = m_image.cell(r);
+            const TRegCell& cell = m_session.image().cell(r);
             AnaCells->setCellNumber(k, cell.Value);
             AnaCells->setCellColor(k, colors.AnaColor[static_cast<size_t>(levelIndex(cell.Age))]
                                                      [static_cast<size_t>(directionIndex(cell.Direction))]);
@@ -149,7 +146,7 @@ void TModbusForm::DigiRewrite() {
     for (int m = 0; m < DigiColumns; ++m) {
         const int r = DigiStartNum + m;
         if (m < DigiLenNum && r >= 0 && r < RegisterCount) {
-            const TRegCell& cell = m_image.cell(r);
+            const TRegCell& cell = m_session.image().cell(r);
             DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
         } else {
             for (int b = 0; b < DigiBits; ++b)
@@ -315,7 +312,7 @@ void TModbusForm::AnaValue(int k) {
     for (int row = 0; row < GridRows; ++row) {
         // Rows past register 127 show 0.
         const int reg = r + row;
-        const int32_t value = reg < RegisterCount ? m_image.cell(reg).Value : 0;
+        const int32_t value = reg < RegisterCount ? m_session.image().cell(reg).Value : 0;
         setGridRow(DataGrid, row, QString::number(value));
         if (row == BitRow()) DigiBoxWrite(value);
     }
@@ -331,7 +328,7 @@ void TModbusForm::DigValue(int j) {
     for (int row = GridRows - 1; row >= 0; --row) {
         const int reg = r + row;
         const int32_t value =
-            reg < RegisterCount ? static_cast<uint16_t>(m_image.cell(reg).Value) : 0;
+            reg < RegisterCount ? static_cast<uint16_t>(m_session.image().cell(reg).Value) : 0;
         setGridRow(DataGrid, row, QString::number(value));
         if (row == BitRow()) DigiBoxWrite(value);
     }
@@ -341,7 +338,7 @@ void TModbusForm::DigValue(int j) {
 
 void TModbusForm::FadeSpinChange() {
     const int32_t speed = FadeSpin->value();
-    m_image.setFadeSpeed(speed);
+    m_session.image().setFadeSpeed(speed);
     if (speed == 0) {
         FadeBox->setChecked(false);
         ColorBox->setChecked(false);
@@ -370,14 +367,8 @@ void TModbusForm::FadeBoxClick() {
 // ---- fade --------------------------------------------------------------------------------------
 
 void TModbusForm::fadeCountdown() {
-    // A fade tick on every 11th timer event.
-    if (myTimerTag > 0) {
-        --myTimerTag;
-        return;
-    }
-    myTimerTag = 10;
-
-    const std::bitset<RegisterCount> faded = m_image.fadeTick(FadeSpin->value());
+    // A fade tick on every 11th timer event, with the fade time of FadeSpin.
+    const std::bitset<RegisterCount> faded = m_session.fadeStep();
     if (faded.none()) return;
     for (int r = 0; r < RegisterCount; ++r)
         if (faded.test(static_cast<size_t>(r))) paintRegister(r);

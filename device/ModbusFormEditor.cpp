@@ -3,7 +3,6 @@
 
 #include "ModbusForm.h"
 
-#include "can/ToolsCan.h"
 #include "core/DeviceMessage.h"
 #include "core/EditorText.h"
 #include "core/Project.h"
@@ -24,6 +23,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include <array>
 #include <cstdint>
 
 namespace {
@@ -234,6 +234,7 @@ void TModbusForm::createEditorControls() {
 
     AutoBox = new QCheckBox(QStringLiteral("Auto"), this);
     AutoBox->setGeometry(225, 187, 40, 17);
+    connect(AutoBox, &QCheckBox::toggled, this, [this](bool on) { m_session.setAutoRepeat(on); });
 }
 
 int32_t TModbusForm::BitRow() const {
@@ -247,45 +248,15 @@ void TModbusForm::SetButtonClick() {
 void TModbusForm::SetButtonDo() {
     memoAdd(QStringLiteral("Setting settings..."));
 
-    const int n = DataLenEdit->value();
-    TDeviceMessage msg;
-    switch (n) {
-    case 1:
-        msg.Mask = 4;
-        break;
-    case 2:
-        msg.Mask = 6;
-        break;
-    case 3:
-        msg.Mask = 7;
-        break;
-    case 4:
-        msg.Mask = 255;
-        break;
-    default:
-        msg.Mask = 0;
-        break;
-    }
-    msg.Address = static_cast<uint16_t>(DiggAddrEdit->value());
-    msg.Count = n;
+    std::array<int16_t, 4> values{};
     for (int r = 0; r < GridRows; ++r) {
         const int64_t v = EditorCellValue(DataGrid->item(r, 0)->text());
-        msg.Values[r] = static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));
+        values[static_cast<size_t>(r)] = static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));
     }
-    uint32_t identifier = 0;
-    if (RadioUp->isChecked()) {
-        identifier = static_cast<uint32_t>(TXadr);
-        msg.Direction = 0;
-    } else {
-        identifier = static_cast<uint32_t>(RXadr);
-        msg.Direction = 1;
-    }
-
-    EncodeRegisterWrite(msg, identifier, Protokol, CanTx[0]);
-    const TCanSendStatus sent = CanSend(1);
+    const TDeviceMessage request = TDeviceSession::writeRequest(static_cast<uint16_t>(DiggAddrEdit->value()),
+                                                                DataLenEdit->value(), values, !RadioUp->isChecked());
+    const TCanSendStatus sent = m_session.write(request);
     if (sent.failed()) memoAdd(sent.text());
-
-    ReceiveCanData(msg);
 }
 
 void TModbusForm::DataGridKeyPress(QChar& key) {
@@ -367,14 +338,5 @@ void TModbusForm::DigiBoxWrite(int32_t value) {
 void TModbusForm::AutoTimeEditChange() {
     const int period = AutoTimeEdit->value();
     if (period == 0) AutoBox->setChecked(false);
-    m_autoCountdown = period;
-}
-
-void TModbusForm::autoRepeatStep() {
-    if (!AutoBox->isChecked() || AutoTimeEdit->value() <= 0) return;
-    if (m_autoCountdown > 0) --m_autoCountdown;
-    if (m_autoCountdown == 0) {
-        SetButtonDo();
-        m_autoCountdown = AutoTimeEdit->value();
-    }
+    m_session.setAutoPeriod(period);
 }

@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +27,7 @@
 #include <QTimer>
 
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -75,92 +77,95 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, QRect geometry)
     return button;
 }
 
+} // namespace
+
 // The controls of the window's design that the parameter display and the log use. They are made
 // before FormCreate runs, with their design-time values; their handlers are attached afterwards, so
 // the design values do not run them.
-void createDesignControls(TModbusForm& w) {
-    w.Memo1 = new QPlainTextEdit(&w);
-    w.Memo1->setGeometry(7, 536, 258, 65);
+void TModbusForm::createDesignControls() {
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(7, 536, 258, 65);
     QFont memoFont(QStringLiteral("Arial"));
     memoFont.setPixelSize(12);
-    w.Memo1->setFont(memoFont);
-    w.Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFont(memoFont);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The summary line is rewritten for every message: an undo history would only grow.
-    w.Memo1->setUndoRedoEnabled(false);
+    Memo1->setUndoRedoEnabled(false);
 
-    w.GroupBox = new QGroupBox(QStringLiteral("Текущие параметры"), &w);
-    w.GroupBox->setGeometry(280, 5, 569, 596);
-    w.HexLab = new QRadioButton(QStringLiteral("Hex"), w.GroupBox);
-    w.HexLab->setGeometry(20, 565, 50, 17);
-    w.HexLab->setChecked(true);
-    w.DecLab = new QRadioButton(QStringLiteral("Dec"), w.GroupBox);
-    w.DecLab->setGeometry(68, 565, 50, 17);
+    GroupBox = new QGroupBox(QStringLiteral("Текущие параметры"), this);
+    GroupBox->setGeometry(280, 5, 569, 596);
+    HexLab = new QRadioButton(QStringLiteral("Hex"), GroupBox);
+    HexLab->setGeometry(20, 565, 50, 17);
+    HexLab->setChecked(true);
+    DecLab = new QRadioButton(QStringLiteral("Dec"), GroupBox);
+    DecLab->setGeometry(68, 565, 50, 17);
 
-    w.GroupBox3 = new QGroupBox(QStringLiteral("Данные"), &w);
-    w.GroupBox3->setGeometry(7, 365, 258, 160);
-    QWidget* g = w.GroupBox3;
+    GroupBox3 = new QGroupBox(QStringLiteral("Данные"), this);
+    GroupBox3->setGeometry(7, 365, 258, 160);
+    QWidget* g = GroupBox3;
     constexpr int labelPx = 12;
-    w.AnaStartLaba = makeLabel(g, QStringLiteral("Начало анал. HEX"), 10, 20, labelPx);
-    w.AnaStart = makeSpin(g, {10, 35, 50, 24}, 0, 127, 24);
-    w.AnaStart24 = makeButton(g, QStringLiteral("24"), {61, 34, 24, 24});
-    w.AnaStart64 = makeButton(g, QStringLiteral("64"), {86, 34, 24, 24});
-    w.AnaLenLaba = makeLabel(g, QStringLiteral("Длина анал. HEX"), 10, 65, labelPx);
-    w.AnaLen = makeSpin(g, {10, 80, 75, 24}, 1, 64, 64);
-    w.AnaLen64 = makeButton(g, QStringLiteral("64"), {86, 80, 24, 24});
-    w.DigiStartLaba = makeLabel(g, QStringLiteral("Начало дискр. HEX"), 130, 20, labelPx);
-    w.DigiStart = makeSpin(g, {130, 35, 75, 24}, 0, 127, 0);
-    w.DigiStart0 = makeButton(g, QStringLiteral("0"), {206, 35, 24, 24});
-    w.DigiLenLaba = makeLabel(g, QStringLiteral("Длина дискр. HEX"), 130, 65, labelPx);
-    w.DigiLen = makeSpin(g, {130, 80, 50, 24}, 1, 32, 24);
-    w.DigiLen24 = makeButton(g, QStringLiteral("24"), {181, 80, 24, 24});
-    w.DigiLen32 = makeButton(g, QStringLiteral("32"), {206, 80, 24, 24});
-    w.ColorBox = new QCheckBox(QStringLiteral("Подсветка"), g);
-    w.ColorBox->setGeometry(10, 110, 90, 24);
-    w.ColorBox->setChecked(true);
-    w.FadeBox = new QCheckBox(QStringLiteral("Затухание"), g);
-    w.FadeBox->setGeometry(10, 130, 90, 24);
-    w.FadeBox->setChecked(true);
-    w.Label9 = makeLabel(g, QStringLiteral("Время затухания"), 130, 110, labelPx);
-    w.FadeSpin = makeSpin(g, {130, 125, 60, 24}, 0, 10, 5);
+    AnaStartLaba = makeLabel(g, QStringLiteral("Начало анал. HEX"), 10, 20, labelPx);
+    AnaStart = makeSpin(g, {10, 35, 50, 24}, 0, 127, 24);
+    AnaStart24 = makeButton(g, QStringLiteral("24"), {61, 34, 24, 24});
+    AnaStart64 = makeButton(g, QStringLiteral("64"), {86, 34, 24, 24});
+    AnaLenLaba = makeLabel(g, QStringLiteral("Длина анал. HEX"), 10, 65, labelPx);
+    AnaLen = makeSpin(g, {10, 80, 75, 24}, 1, 64, 64);
+    AnaLen64 = makeButton(g, QStringLiteral("64"), {86, 80, 24, 24});
+    DigiStartLaba = makeLabel(g, QStringLiteral("Начало дискр. HEX"), 130, 20, labelPx);
+    DigiStart = makeSpin(g, {130, 35, 75, 24}, 0, 127, 0);
+    DigiStart0 = makeButton(g, QStringLiteral("0"), {206, 35, 24, 24});
+    DigiLenLaba = makeLabel(g, QStringLiteral("Длина дискр. HEX"), 130, 65, labelPx);
+    DigiLen = makeSpin(g, {130, 80, 50, 24}, 1, 32, 24);
+    DigiLen24 = makeButton(g, QStringLiteral("24"), {181, 80, 24, 24});
+    DigiLen32 = makeButton(g, QStringLiteral("32"), {206, 80, 24, 24});
+    ColorBox = new QCheckBox(QStringLiteral("Подсветка"), g);
+    ColorBox->setGeometry(10, 110, 90, 24);
+    ColorBox->setChecked(true);
+    FadeBox = new QCheckBox(QStringLiteral("Затухание"), g);
+    FadeBox->setGeometry(10, 130, 90, 24);
+    FadeBox->setChecked(true);
+    Label9 = makeLabel(g, QStringLiteral("Время затухания"), 130, 110, labelPx);
+    FadeSpin = makeSpin(g, {130, 125, 60, 24}, 0, 10, 5);
 
-    w.myTimer = new TSharedTimer(&w);
-    w.myTimer->setInterval(10);
-    w.myTimerTag = 10;
+    myTimer = new TSharedTimer(this);
+    myTimer->setInterval(10);
 }
 
 // Attaches the handlers of the design controls (the window's design events).
-void connectDesignControls(TModbusForm& w) {
-    TModbusForm* f = &w;
-    QObject::connect(w.Memo1, &QPlainTextEdit::textChanged, f, [f] { f->Memo1Change(); });
-    w.Memo1->viewport()->installEventFilter(f);
+void TModbusForm::connectDesignControls() {
+    TModbusForm* f = this;
+    QObject::connect(Memo1, &QPlainTextEdit::textChanged, f, [f] { f->Memo1Change(); });
+    Memo1->viewport()->installEventFilter(f);
 
     // A radio button's click handler runs when it becomes checked, by the user or from code.
-    QObject::connect(w.HexLab, &QRadioButton::toggled, f, [f](bool on) {
+    QObject::connect(HexLab, &QRadioButton::toggled, f, [f](bool on) {
         if (on) f->HexLabClick();
     });
-    QObject::connect(w.DecLab, &QRadioButton::toggled, f, [f](bool on) {
+    QObject::connect(DecLab, &QRadioButton::toggled, f, [f](bool on) {
         if (on) f->DecLabClick();
     });
 
-    QObject::connect(w.AnaStart, &QSpinBox::valueChanged, f, [f] { f->AnaStartChange(); });
-    QObject::connect(w.AnaLen, &QSpinBox::valueChanged, f, [f] { f->AnaLenChange(); });
-    QObject::connect(w.DigiStart, &QSpinBox::valueChanged, f, [f] { f->DigiStartChange(); });
-    QObject::connect(w.DigiLen, &QSpinBox::valueChanged, f, [f] { f->DigiLenChange(); });
-    QObject::connect(w.AnaStart24, &QPushButton::clicked, f, [f] { f->AnaStart24Click(); });
-    QObject::connect(w.AnaStart64, &QPushButton::clicked, f, [f] { f->AnaStart64Click(); });
-    QObject::connect(w.AnaLen64, &QPushButton::clicked, f, [f] { f->AnaLen64Click(); });
-    QObject::connect(w.DigiStart0, &QPushButton::clicked, f, [f] { f->DigiStart0Click(); });
-    QObject::connect(w.DigiLen24, &QPushButton::clicked, f, [f] { f->DigiLen24Click(); });
-    QObject::connect(w.DigiLen32, &QPushButton::clicked, f, [f] { f->DigiLen32Click(); });
+    QObject::connect(AnaStart, &QSpinBox::valueChanged, f, [f] { f->AnaStartChange(); });
+    QObject::connect(AnaLen, &QSpinBox::valueChanged, f, [f] { f->AnaLenChange(); });
+    QObject::connect(DigiStart, &QSpinBox::valueChanged, f, [f] { f->DigiStartChange(); });
+    QObject::connect(DigiLen, &QSpinBox::valueChanged, f, [f] { f->DigiLenChange(); });
+    QObject::connect(AnaStart24, &QPushButton::clicked, f, [f] { f->AnaStart24Click(); });
+    QObject::connect(AnaStart64, &QPushButton::clicked, f, [f] { f->AnaStart64Click(); });
+    QObject::connect(AnaLen64, &QPushButton::clicked, f, [f] { f->AnaLen64Click(); });
+    QObject::connect(DigiStart0, &QPushButton::clicked, f, [f] { f->DigiStart0Click(); });
+    QObject::connect(DigiLen24, &QPushButton::clicked, f, [f] { f->DigiLen24Click(); });
+    QObject::connect(DigiLen32, &QPushButton::clicked, f, [f] { f->DigiLen32Click(); });
 
     // A check box's click handler runs whenever its state changes, also from code: the highlight
     // settings rely on that cascade.
-    QObject::connect(w.ColorBox, &QCheckBox::toggled, f, [f] { f->ColorBoxClick(); });
-    QObject::connect(w.FadeBox, &QCheckBox::toggled, f, [f] { f->FadeBoxClick(); });
-    QObject::connect(w.FadeSpin, &QSpinBox::valueChanged, f, [f] { f->FadeSpinChange(); });
+    QObject::connect(ColorBox, &QCheckBox::toggled, f, [f] { f->ColorBoxClick(); });
+    QObject::connect(FadeBox, &QCheckBox::toggled, f, [f] { f->FadeBoxClick(); });
+    QObject::connect(FadeSpin, &QSpinBox::valueChanged, f, [f] { f->FadeSpinChange(); });
 
-    QObject::connect(w.myTimer, &TSharedTimer::timeout, f, [f] { f->myTimerTimer(); });
+    QObject::connect(myTimer, &TSharedTimer::timeout, f, [f] { f->myTimerTimer(); });
 }
+
+namespace {
 
 QLabel* makeColumnLabel(QWidget* parent, const QPalette& navy) {
     auto* label = new QLabel(parent);
@@ -177,8 +182,8 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
     setFont(windowFont);
     // Centred on the screen unless a stored placement applies (FormStorage2 sees to both).
     setFixedSize(ClientWidth, ClientHeight);
-    createDesignControls(*this);
-    connectDesignControls(*this);
+    createDesignControls();
+    connectDesignControls();
 
     // ---- FormCreate ----
     // 1. The window's timer runs from the start.
@@ -196,7 +201,9 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
     (void)ColorTables();
 
     // 4. No register is highlighted.
-    m_image.clearHighlight();
+    m_session.image().clearHighlight();
+    m_session.setView(this);
+    m_session.onAutoRepeat = [this] { SetButtonDo(); };
 
     // 5. Register numbers over the discrete columns.
     QPalette navy = palette();
@@ -252,6 +259,38 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
 
     offerSerialRead();
     offerTrend();
+    nameControls();
+}
+
+void TModbusForm::nameControls() {
+    const std::pair<QObject*, const char*> controls[] = {
+        {Memo1, "Memo1"},         {GroupBox, "GroupBox"},         {HexLab, "HexLab"},
+        {DecLab, "DecLab"},       {GroupBox2, "GroupBox2"},       {AdreLaba, "AdreLaba"},
+        {dataLaba, "dataLaba"},   {DiggAddrEdit, "DiggAddrEdit"}, {DataGrid, "DataGrid"},
+        {BitGroup, "BitGroup"},   {SetButton, "SetButton"},       {Panel1, "Panel1"},
+        {RadioUp, "RadioUp"},     {RadioDn, "RadioDn"},           {Label1, "Label1"},
+        {DataLenEdit, "DataLenEdit"}, {AutoTimeEdit, "AutoTimeEdit"}, {AutoBox, "AutoBox"},
+        {GroupBox1, "GroupBox1"}, {GroupBox3, "GroupBox3"},       {AnaStartLaba, "AnaStartLaba"},
+        {AnaStart, "AnaStart"},   {AnaStart24, "AnaStart24"},     {AnaStart64, "AnaStart64"},
+        {AnaLenLaba, "AnaLenLaba"}, {AnaLen, "AnaLen"},           {AnaLen64, "AnaLen64"},
+        {DigiStartLaba, "DigiStartLaba"}, {DigiStart, "DigiStart"}, {DigiStart0, "DigiStart0"},
+        {DigiLenLaba, "DigiLenLaba"}, {DigiLen, "DigiLen"},       {DigiLen24, "DigiLen24"},
+        {DigiLen32, "DigiLen32"}, {ColorBox, "ColorBox"},         {FadeBox, "FadeBox"},
+        {Label9, "Label9"},       {FadeSpin, "FadeSpin"},         {FormStorage2, "FormStorage2"},
+        {myTimer, "myTimer"},     {RenameEdit, "RenameEdit"},     {DigiCells, "DigiCells"},
+        {AnaCells, "AnaCells"},
+    };
+    for (const auto& [control, name] : controls)
+        if (control != nullptr) control->setObjectName(QLatin1String(name));
+    const auto nameFamily = [](const auto& family, const char* name) {
+        for (size_t i = 0; i < family.size(); ++i)
+            if (family[i] != nullptr) family[i]->setObjectName(QLatin1String(name) + QString::number(i));
+    };
+    nameFamily(DigiLab, "DigiLab");
+    nameFamily(AnaLab, "AnaLab");
+    nameFamily(DigiBox, "DigiBox");
+    nameFamily(CommButt, "CommButt");
+    nameFamily(BitBut, "BitBut");
 }
 
 TModbusForm::~TModbusForm() {

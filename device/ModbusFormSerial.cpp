@@ -48,7 +48,7 @@ void TModbusForm::ReadAnalog() {
     for (int32_t j = 0; j < AnaLenNum; ++j) {
         const int32_t r = AnaStartNum + j;
         if (r < 0 || r >= RegisterCount) break; // the block always lies within 0..127
-        m_image.writeValue(r, ModbusAnswerRegister(RsRxBuf.data(), j));
+        m_session.image().writeValue(r, ModbusAnswerRegister(RsRxBuf.data(), j));
     }
     AnaRewrite();
 }

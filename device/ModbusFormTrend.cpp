@@ -65,7 +65,7 @@ bool TModbusForm::aimPlotActions(const TCellMatrix* matrix, QPoint pos) {
 }
 
 TTrendForm* TModbusForm::showTrend() {
-    if (!m_trend) m_trend = std::make_unique<TTrendModel>(m_image);
+    if (!m_trend) m_trend = std::make_unique<TTrendModel>(m_session.image());
     if (!TrendForm) TrendForm = new TTrendForm(*m_trend, m_programDir, this);
     TrendForm->show();
     TrendForm->raise();
@@ -74,7 +74,7 @@ TTrendForm* TModbusForm::showTrend() {
 }
 
 bool TModbusForm::addToTrend(int reg, int bit) {
-    if (!m_trend) m_trend = std::make_unique<TTrendModel>(m_image);
+    if (!m_trend) m_trend = std::make_unique<TTrendModel>(m_session.image());
     if (m_trend->addRegister(reg, bit) >= 0) return true;
     memoAdd(QStringLiteral("Trend: %1 registers plotted already").arg(TTrendModel::MaxChannels));
     return false;

@@ -3,9 +3,8 @@
 #include "TraceFrameConvert.h"
 #include "TraceReplayControl.h"
 
+#include "can/CanBus.h"
 #include "can/CanDeviceFactory.h"
-#include "can/QtCanDriver.h"
-#include "can/SlCan.h"
 
 #include <QList>
 
@@ -62,8 +61,8 @@ QString TraceCanBusDevice::interpretErrorFrame(const QCanBusFrame&) {
 
 int TraceCanBusDevice::waitingFrames() const {
     int waiting = static_cast<int>(framesAvailable());
-    if (const auto* driver = dynamic_cast<const QtCanDriver*>(SlCanCurrentDriver()))
-        if (driver->device() == this) waiting += driver->queuedEvents();
+    // What the bus has queued for the monitor counts too: the replay never runs far ahead of it.
+    if (const TCanBus* bus = TCanBus::of(this)) waiting += bus->queuedEvents();
     return waiting;
 }
 

@@ -8,6 +8,7 @@
 #include "can/ToolsCan.h"
 #include "core/DeviceMessage.h"
 #include "device/ModbusForm.h"
+#include "tests/device/FormControls.h"
 #include "sim/DemoCanBusDevice.h"
 #include "tests/FreePort.h"
 #include "ui/CellMatrix.h"
@@ -118,22 +119,22 @@ void TstEndToEnd::programAndSimulator() {
     QVERIFY(anyFromDevice);
     // The analog cells show the registers of the block (24 ... 87 at first).
     for (int k = 0; k < 64; ++k)
-        QCOMPARE(form->AnaCells->cellText(k),
+        QCOMPARE(ui(form).AnaCells->cellText(k),
                  QString::number(form->regs()[static_cast<size_t>(24 + k)].Value));
 
     // SET writes register 40 := 4321 towards the device; the simulator's next report shows it.
-    form->DiggAddrEdit->setValue(40);
-    form->DataLenEdit->setValue(1);
-    form->DataGrid->item(0, 0)->setText(QStringLiteral("4321"));
-    form->RadioDn->setChecked(true);
-    QTest::mouseClick(form->SetButton, Qt::LeftButton);
+    ui(form).DiggAddrEdit->setValue(40);
+    ui(form).DataLenEdit->setValue(1);
+    ui(form).DataGrid->item(0, 0)->setText(QStringLiteral("4321"));
+    ui(form).RadioDn->setChecked(true);
+    QTest::mouseClick(ui(form).SetButton, Qt::LeftButton);
     QCOMPARE(form->regs()[40].Value, 4321);
     QCOMPARE(form->regs()[40].Direction, 1);                         // the window's own echo
     QTRY_VERIFY_WITH_TIMEOUT(form->regs()[40].Direction == 0, 5000); // reported back by the device
     QCOMPARE(form->regs()[40].Value, 4321);
 
     // A command lands in register 127 of the simulated device and is reported back.
-    QTest::mouseClick(form->CommButt[3], Qt::LeftButton);
+    QTest::mouseClick(ui(form).CommButt[3], Qt::LeftButton);
     QCOMPARE(form->regs()[127].Value, 8);
     QTRY_VERIFY_WITH_TIMEOUT(form->regs()[127].Direction == 0, 5000);
     QCOMPARE(form->regs()[127].Value, 8);

@@ -6,6 +6,7 @@
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
+#include "tests/device/FormControls.h"
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
@@ -85,12 +86,12 @@ void TstTraceEndToEnd::recordThenReplay() {
         QTRY_VERIFY_WITH_TIMEOUT(form->msgCount() > 30, 10000);
 
         // SET 40 := 4321 and a command; the simulator reports both back.
-        form->DiggAddrEdit->setValue(40);
-        form->DataLenEdit->setValue(1);
-        form->DataGrid->item(0, 0)->setText("4321");
-        form->RadioDn->setChecked(true);
-        QTest::mouseClick(form->SetButton, Qt::LeftButton);
-        QTest::mouseClick(form->CommButt[3], Qt::LeftButton);
+        ui(form).DiggAddrEdit->setValue(40);
+        ui(form).DataLenEdit->setValue(1);
+        ui(form).DataGrid->item(0, 0)->setText("4321");
+        ui(form).RadioDn->setChecked(true);
+        QTest::mouseClick(ui(form).SetButton, Qt::LeftButton);
+        QTest::mouseClick(ui(form).CommButt[3], Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(form->regs()[40].Direction == 0 && form->regs()[127].Direction == 0, 5000);
         const int before = form->msgCount();
         QTRY_VERIFY_WITH_TIMEOUT(form->msgCount() > before + 10, 5000);

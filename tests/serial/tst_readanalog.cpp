@@ -8,6 +8,7 @@
 #include "core/DeviceMessage.h"
 #include "core/Project.h"
 #include "device/ModbusForm.h"
+#include "tests/device/FormControls.h"
 #include "serial/ComPort.h"
 #include "serial/ToolsRS.h"
 #include "ui/CellMatrix.h"
@@ -64,7 +65,7 @@ void TModbusFormTest::init() {
     m_form = std::make_unique<TModbusForm>(m_project, m_dir.path() + QLatin1Char('/'));
     m_form->RSadr = 0x101; // the serial address is its low 8 bits: 1
     m_form->show();
-    m_form->myTimer->stop();
+    ui(m_form).myTimer->stop();
 }
 
 void TModbusFormTest::cleanup() {
@@ -76,7 +77,7 @@ void TModbusFormTest::cleanup() {
 }
 
 QStringList TModbusFormTest::memoLines() const {
-    return m_form->Memo1->toPlainText().split(QLatin1Char('\n'));
+    return ui(m_form).Memo1->toPlainText().split(QLatin1Char('\n'));
 }
 
 void TModbusFormTest::readsTheAnalogBlock_data() {
@@ -115,9 +116,9 @@ void TModbusFormTest::readsTheAnalogBlock() {
     QCOMPARE(regs[23].Value, 0);
     QCOMPARE(regs[88].Value, 0);
     // Register 25 is analog cell 1: "-2" in the strongest colour of its direction.
-    QCOMPARE(m_form->AnaCells->cellText(1), QStringLiteral("-2"));
-    QCOMPARE(m_form->AnaCells->cellColor(1), ColorTables().AnaColor[FadeLevels][direction]);
-    QCOMPARE(m_form->AnaCells->cellText(63), QStringLiteral("-32768"));
+    QCOMPARE(ui(m_form).AnaCells->cellText(1), QStringLiteral("-2"));
+    QCOMPARE(ui(m_form).AnaCells->cellColor(1), ColorTables().AnaColor[FadeLevels][direction]);
+    QCOMPARE(ui(m_form).AnaCells->cellText(63), QStringLiteral("-32768"));
 }
 
 void TModbusFormTest::requestFollowsTheBlock_data() {
@@ -134,8 +135,8 @@ void TModbusFormTest::requestFollowsTheBlock() {
     QFETCH(int, length);
     QFETCH(QString, request);
     QVERIFY2(m_peer->startPeer(QStringLiteral("raw_peer.py"), {}), qPrintable(m_peer->error()));
-    m_form->AnaLen->setValue(length);
-    m_form->AnaStart->setValue(start);
+    ui(m_form).AnaLen->setValue(length);
+    ui(m_form).AnaStart->setValue(start);
     m_form->ReadAnalog();
     QCOMPARE(memoLines().last(), QStringLiteral("Ok!"));
     const QStringList got = m_peer->requests();
@@ -185,13 +186,13 @@ void TModbusFormTest::failedReadLeavesRegisters() {
         QCOMPARE(m_form->regs()[r].Value, before[r].Value);
         QCOMPARE(m_form->regs()[r].Age, before[r].Age);
     }
-    QCOMPARE(m_form->AnaCells->cellText(6), QStringLiteral("11"));
+    QCOMPARE(ui(m_form).AnaCells->cellText(6), QStringLiteral("11"));
 }
 
 void TModbusFormTest::offeredInTheAnalogMenuAndOnCtrlR() {
     QVERIFY(m_form->ReadAnalogAction);
-    QCOMPARE(m_form->AnaCells->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QVERIFY(m_form->AnaCells->actions().contains(m_form->ReadAnalogAction));
+    QCOMPARE(ui(m_form).AnaCells->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(ui(m_form).AnaCells->actions().contains(m_form->ReadAnalogAction));
     QCOMPARE(m_form->ReadAnalogAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     SetSerialPortOverride(QStringLiteral("/nonexistent/qvx-tty"));
     m_form->activateWindow();

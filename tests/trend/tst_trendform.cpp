@@ -4,6 +4,7 @@
 
 #include "core/Project.h"
 #include "device/ModbusForm.h"
+#include "tests/device/FormControls.h"
 #include "device/TrendForm.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
@@ -82,19 +83,19 @@ private slots:
 
         // Register 30 is analog cell 6 (the block starts at 24); the menu keeps the serial read.
         const QStringList offered =
-            chooseFromCellMenu(w.AnaCells, 6, QStringLiteral("Plot register 0x1E (30)"));
+            chooseFromCellMenu(ui(w).AnaCells, 6, QStringLiteral("Plot register 0x1E (30)"));
         QCOMPARE(offered,
                  (QStringList{QStringLiteral("Plot register 0x1E (30)"), w.ReadAnalogAction->text()}));
-        QVERIFY(w.TrendForm);
-        QVERIFY(w.TrendForm->isVisible());
-        QCOMPARE(w.TrendForm->windowTitle(), QStringLiteral("Trend - Line2: Pump"));
-        QCOMPARE(w.TrendForm->spanSeconds(), 60);
+        QVERIFY(w.trendForm());
+        QVERIFY(w.trendForm()->isVisible());
+        QCOMPARE(w.trendForm()->windowTitle(), QStringLiteral("Trend - Line2: Pump"));
+        QCOMPARE(w.trendForm()->spanSeconds(), 60);
 
         // A silver column of the discrete block (it shows 24 registers) offers no menu.
-        (void)chooseFromCellMenu(w.DigiCells, 16 * 30, QString());
+        (void)chooseFromCellMenu(ui(w).DigiCells, 16 * 30, QString());
         QVERIFY(!menuOpened);
         // Bit 3 of register 5: discrete column 5, bit cell 16 * 5 + 3.
-        QCOMPARE(chooseFromCellMenu(w.DigiCells, 16 * 5 + 3, QStringLiteral("Plot register 0x05 (5), bit 3")),
+        QCOMPARE(chooseFromCellMenu(ui(w).DigiCells, 16 * 5 + 3, QStringLiteral("Plot register 0x05 (5), bit 3")),
                  (QStringList{QStringLiteral("Plot register 0x05 (5)"),
                               QStringLiteral("Plot register 0x05 (5), bit 3")}));
 
@@ -103,21 +104,21 @@ private slots:
         w.ReceiveCanData(value(5, 8));
         w.ReceiveCanData(value(5, 7));
         // Closed, the trend window's device window records on.
-        w.TrendForm->close();
+        w.trendForm()->close();
         w.ReceiveCanData(value(30, -32768));
         w.showTrend();
-        w.TrendForm->redraw();
+        w.trendForm()->redraw();
 
-        QCOMPARE(plotted(*w.TrendForm, 0), (QList<double>{11, 100, -200, 300, -32768}));
-        QCOMPARE(plotted(*w.TrendForm, 1), (QList<double>{0, 1, 0}));
-        QCOMPARE(w.TrendForm->graph(0)->name(), QStringLiteral("0x1E (30)"));
-        QCOMPARE(w.TrendForm->graph(1)->name(), QStringLiteral("0x05 (5) bit 3"));
-        QVERIFY(w.TrendForm->graph(0)->pen().color() != w.TrendForm->graph(1)->pen().color());
+        QCOMPARE(plotted(*w.trendForm(), 0), (QList<double>{11, 100, -200, 300, -32768}));
+        QCOMPARE(plotted(*w.trendForm(), 1), (QList<double>{0, 1, 0}));
+        QCOMPARE(w.trendForm()->graph(0)->name(), QStringLiteral("0x1E (30)"));
+        QCOMPARE(w.trendForm()->graph(1)->name(), QStringLiteral("0x05 (5) bit 3"));
+        QVERIFY(w.trendForm()->graph(0)->pen().color() != w.trendForm()->graph(1)->pen().color());
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("trend.csv"));
         QString error;
-        QVERIFY2(w.TrendForm->saveCsv(path, &error), qPrintable(error));
+        QVERIFY2(w.trendForm()->saveCsv(path, &error), qPrintable(error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
@@ -134,9 +135,9 @@ private slots:
         QCOMPARE(reg30, (QList<QByteArray>{"11", "100", "-200", "300", "-32768"}));
         QCOMPARE(bit3.mid(bit3.size() - 3), (QList<QByteArray>{"0", "1", "0"}));
 
-        QVERIFY(w.TrendForm->savePng(dir.filePath(QStringLiteral("trend.png")), &error));
+        QVERIFY(w.trendForm()->savePng(dir.filePath(QStringLiteral("trend.png")), &error));
         QVERIFY(!QImage(dir.filePath(QStringLiteral("trend.png"))).isNull());
-        QVERIFY(!w.TrendForm->saveCsv(dir.filePath(QStringLiteral("missing/trend.csv")), &error));
+        QVERIFY(!w.trendForm()->saveCsv(dir.filePath(QStringLiteral("missing/trend.csv")), &error));
         QVERIFY(!error.isEmpty());
     }
 
@@ -146,25 +147,25 @@ private slots:
         QCOMPARE(w.PlotAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         // Ctrl+click: analog cells 0 and 2, the bit cells of register 9 twice; a plain click ends
         // a selection.
-        QTest::mouseClick(w.AnaCells, Qt::LeftButton, Qt::NoModifier, w.AnaCells->cellRect(5).center());
-        QTest::mouseClick(w.AnaCells, Qt::LeftButton, Qt::ControlModifier, w.AnaCells->cellRect(0).center());
-        QTest::mouseClick(w.AnaCells, Qt::LeftButton, Qt::ControlModifier, w.AnaCells->cellRect(2).center());
-        QTest::mouseClick(w.DigiCells, Qt::LeftButton, Qt::ControlModifier,
-                          w.DigiCells->cellRect(16 * 9).center());
-        QTest::mouseClick(w.DigiCells, Qt::LeftButton, Qt::ControlModifier,
-                          w.DigiCells->cellRect(16 * 9 + 4).center());
+        QTest::mouseClick(ui(w).AnaCells, Qt::LeftButton, Qt::NoModifier, ui(w).AnaCells->cellRect(5).center());
+        QTest::mouseClick(ui(w).AnaCells, Qt::LeftButton, Qt::ControlModifier, ui(w).AnaCells->cellRect(0).center());
+        QTest::mouseClick(ui(w).AnaCells, Qt::LeftButton, Qt::ControlModifier, ui(w).AnaCells->cellRect(2).center());
+        QTest::mouseClick(ui(w).DigiCells, Qt::LeftButton, Qt::ControlModifier,
+                          ui(w).DigiCells->cellRect(16 * 9).center());
+        QTest::mouseClick(ui(w).DigiCells, Qt::LeftButton, Qt::ControlModifier,
+                          ui(w).DigiCells->cellRect(16 * 9 + 4).center());
         QCOMPARE(w.selectedRegisters(), (QList<int>{24, 26, 9}));
         w.PlotAction->trigger();
-        QVERIFY(w.TrendForm && w.TrendForm->isVisible());
+        QVERIFY(w.trendForm() && w.trendForm()->isVisible());
         QList<int> plottedRegs;
         for (int s = 0; s < TTrendModel::MaxChannels; ++s)
             if (const TTrendChannel* c = w.trendModel()->channel(s)) plottedRegs.append(c->Register);
         QCOMPARE(plottedRegs, (QList<int>{24, 26, 9}));
 
         // Nothing selected: the first four of the analog block.
-        QTest::mouseClick(w.AnaCells, Qt::LeftButton, Qt::NoModifier, w.AnaCells->cellRect(7).center());
+        QTest::mouseClick(ui(w).AnaCells, Qt::LeftButton, Qt::NoModifier, ui(w).AnaCells->cellRect(7).center());
         QVERIFY(w.selectedRegisters().isEmpty());
-        w.AnaStart->setValue(40);
+        ui(w).AnaStart->setValue(40);
         w.trendModel()->clear();
         w.PlotAction->trigger();
         plottedRegs.clear();

@@ -4,6 +4,7 @@
 #include "core/ColorTables.h"
 #include "core/Project.h"
 #include "device/ModbusForm.h"
+#include "tests/device/FormControls.h"
 #include "ui/CellMatrix.h"
 #include "ui/SpinEdit.h"
 
@@ -57,7 +58,7 @@ class TModbusFormTest : public QObject {
     TModbusForm& shownWindow() {
         w = std::make_unique<TModbusForm>(project, QString());
         w->show();
-        w->myTimer->stop();
+        ui(w).myTimer->stop();
         return *w;
     }
     // Runs fade ticks (eleven timer events each).
@@ -69,9 +70,9 @@ class TModbusFormTest : public QObject {
     static void syncFade(TModbusForm& f) {
         f.image().fade().Tick = 1;
         f.image().fade().Force = false;
-        f.myTimerTag = 0;
+        f.session().setFadeCountdown(0);
     }
-    static QString grid(const TModbusForm& f, int row) { return f.DataGrid->item(row, 0)->text(); }
+    static QString grid(const TModbusForm& f, int row) { return ui(f).DataGrid->item(row, 0)->text(); }
 
 private slots:
     void initTestCase() {
@@ -84,26 +85,26 @@ private slots:
         TModbusForm& f = shownWindow();
         QCOMPARE(f.size(), QSize(856, 610));
         for (int k = 0; k < 64; ++k) {
-            QCOMPARE(f.AnaCells->cellText(k), QStringLiteral("0"));
-            QCOMPARE(f.AnaCells->cellColor(k), Fresh0);
+            QCOMPARE(ui(f).AnaCells->cellText(k), QStringLiteral("0"));
+            QCOMPARE(ui(f).AnaCells->cellColor(k), Fresh0);
         }
         for (int j = 0; j < 512; ++j)
-            QCOMPARE(f.DigiCells->cellColor(j), j < 24 * 16 ? Fresh0 : SilverColor);
-        QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("0x18"));
-        QCOMPARE(f.AnaLab[7]->text(), QStringLiteral("0x50"));
-        QCOMPARE(f.DigiLab[0]->text(), QStringLiteral("00"));
-        QCOMPARE(f.DigiLab[31]->text(), QStringLiteral("1F"));
-        QCOMPARE(f.AnaStartLaba->text(), QStringLiteral("Начало анал. HEX"));
-        QCOMPARE(f.AnaStart24->text(), QStringLiteral("18"));
-        QCOMPARE(f.AnaStart->text(), QStringLiteral("18"));
+            QCOMPARE(ui(f).DigiCells->cellColor(j), j < 24 * 16 ? Fresh0 : SilverColor);
+        QCOMPARE(ui(f).AnaLab[0]->text(), QStringLiteral("0x18"));
+        QCOMPARE(ui(f).AnaLab[7]->text(), QStringLiteral("0x50"));
+        QCOMPARE(ui(f).DigiLab[0]->text(), QStringLiteral("00"));
+        QCOMPARE(ui(f).DigiLab[31]->text(), QStringLiteral("1F"));
+        QCOMPARE(ui(f).AnaStartLaba->text(), QStringLiteral("Начало анал. HEX"));
+        QCOMPARE(ui(f).AnaStart24->text(), QStringLiteral("18"));
+        QCOMPARE(ui(f).AnaStart->text(), QStringLiteral("18"));
     }
 
     void geometry() {
         TModbusForm& f = shownWindow();
-        QCOMPARE(f.DigiCells->parentWidget(), f.GroupBox);
-        QCOMPARE(f.AnaCells->parentWidget(), f.GroupBox);
-        const auto digi = [&](int j) { return f.DigiCells->cellRect(j).translated(f.DigiCells->pos()); };
-        const auto ana = [&](int k) { return f.AnaCells->cellRect(k).translated(f.AnaCells->pos()); };
+        QCOMPARE(ui(f).DigiCells->parentWidget(), ui(f).GroupBox);
+        QCOMPARE(ui(f).AnaCells->parentWidget(), ui(f).GroupBox);
+        const auto digi = [&](int j) { return ui(f).DigiCells->cellRect(j).translated(ui(f).DigiCells->pos()); };
+        const auto ana = [&](int k) { return ui(f).AnaCells->cellRect(k).translated(ui(f).AnaCells->pos()); };
         QCOMPARE(digi(0), QRect(10, 30, 13, 13));
         QCOMPARE(digi(8), QRect(10, 161, 13, 13));         // gap between bits 7 and 8
         QCOMPARE(digi(16 * 4 + 1), QRect(77, 46, 13, 13)); // gap after the fourth column
@@ -112,29 +113,29 @@ private slots:
         QCOMPARE(ana(7), QRect(10, 529, 61, 25));
         QCOMPARE(ana(9), QRect(77, 337, 61, 25));
         QCOMPARE(ana(63), QRect(479, 529, 61, 25));
-        QCOMPARE(f.DigiLab[5]->pos(), QPoint(93, 15));
-        QCOMPARE(f.AnaLab[2]->geometry().topLeft(), QPoint(144, 290));
-        QCOMPARE(f.AnaLab[2]->width(), 61);
-        QCOMPARE(f.Memo1->geometry(), QRect(7, 536, 258, 65));
-        QCOMPARE(f.GroupBox->geometry(), QRect(280, 5, 569, 596));
-        QCOMPARE(f.DigiLen->geometry(), QRect(130, 80, 50, 24));
-        QCOMPARE(f.FadeSpin->geometry(), QRect(130, 125, 60, 24));
-        QCOMPARE(f.DecLab->geometry(), QRect(68, 565, 50, 17));
+        QCOMPARE(ui(f).DigiLab[5]->pos(), QPoint(93, 15));
+        QCOMPARE(ui(f).AnaLab[2]->geometry().topLeft(), QPoint(144, 290));
+        QCOMPARE(ui(f).AnaLab[2]->width(), 61);
+        QCOMPARE(ui(f).Memo1->geometry(), QRect(7, 536, 258, 65));
+        QCOMPARE(ui(f).GroupBox->geometry(), QRect(280, 5, 569, 596));
+        QCOMPARE(ui(f).DigiLen->geometry(), QRect(130, 80, 50, 24));
+        QCOMPARE(ui(f).FadeSpin->geometry(), QRect(130, 125, 60, 24));
+        QCOMPARE(ui(f).DecLab->geometry(), QRect(68, 565, 50, 17));
     }
 
     void formShowSettings() {
         TModbusForm& f = shownWindow();
-        QCOMPARE(f.DigiBox[5]->geometry(), QRect(75, 40, 60, 20));
-        QCOMPARE(f.DigiBox[5]->text(), QStringLiteral("Bit 5"));
-        QCOMPARE(f.DigiBox[5]->toolTip(), QStringLiteral("Cmd5"));
-        QCOMPARE(f.CommButt[5]->geometry(), QRect(75, 45, 50, 20));
-        QCOMPARE(f.CommButt[16]->geometry(), QRect(75, 120, 105, 20));
-        QVERIFY(f.BitBut[0]->isChecked());
-        QCOMPARE(f.DataLenEdit->maximum(), 3);
+        QCOMPARE(ui(f).DigiBox[5]->geometry(), QRect(75, 40, 60, 20));
+        QCOMPARE(ui(f).DigiBox[5]->text(), QStringLiteral("Bit 5"));
+        QCOMPARE(ui(f).DigiBox[5]->toolTip(), QStringLiteral("Cmd5"));
+        QCOMPARE(ui(f).CommButt[5]->geometry(), QRect(75, 45, 50, 20));
+        QCOMPARE(ui(f).CommButt[16]->geometry(), QRect(75, 120, 105, 20));
+        QVERIFY(ui(f).BitBut[0]->isChecked());
+        QCOMPARE(ui(f).DataLenEdit->maximum(), 3);
         f.close();
         f.Protokol = 3;
         f.show();
-        QCOMPARE(f.DataLenEdit->maximum(), 4);
+        QCOMPARE(ui(f).DataLenEdit->maximum(), 4);
     }
 
     void cellMatrixHitTest() {
@@ -190,14 +191,14 @@ private slots:
             QCOMPARE(c.Direction, w ? direction : 0);
             const auto dir = static_cast<size_t>(w ? direction : 0);
             if (r >= 24 && r < 88) {
-                QCOMPARE(f.AnaCells->cellText(r - 24), QString::number(v));
-                QCOMPARE(f.AnaCells->cellColor(r - 24), t.AnaColor[w ? FadeLevels : 0][dir]);
+                QCOMPARE(ui(f).AnaCells->cellText(r - 24), QString::number(v));
+                QCOMPARE(ui(f).AnaCells->cellColor(r - 24), t.AnaColor[w ? FadeLevels : 0][dir]);
             }
             if (r < 24) {
                 for (int b = 0; b < 16; ++b) {
                     const size_t a = w ? FadeLevels : 0;
                     const QRgb expected = ((v >> b) & 1) ? t.OneColor[a] : t.ZeroColor[a][dir];
-                    QCOMPARE(f.DigiCells->cellColor(16 * r + b), expected);
+                    QCOMPARE(ui(f).DigiCells->cellColor(16 * r + b), expected);
                 }
             }
         }
@@ -205,12 +206,12 @@ private slots:
 
     void registerInBothBlocks() {
         TModbusForm& f = shownWindow();
-        f.DigiStart->setValue(24); // discrete 24..47, analog 24..87
+        ui(f).DigiStart->setValue(24); // discrete 24..47, analog 24..87
         f.ReceiveCanData(message(30, 1, 4, {-1, 0, 0, 0}));
-        QCOMPARE(f.AnaCells->cellText(6), QStringLiteral("-1"));
+        QCOMPARE(ui(f).AnaCells->cellText(6), QStringLiteral("-1"));
         for (int b = 0; b < 16; ++b)
-            QCOMPARE(f.DigiCells->cellColor(16 * 6 + b), ColorTables().OneColor[FadeLevels]);
-        QCOMPARE(f.DigiCells->cellColor(16 * 5), Fresh0);
+            QCOMPARE(ui(f).DigiCells->cellColor(16 * 6 + b), ColorTables().OneColor[FadeLevels]);
+        QCOMPARE(ui(f).DigiCells->cellColor(16 * 5), Fresh0);
     }
 
     void memoSummary() {
@@ -219,29 +220,29 @@ private slots:
             f.ReceiveCanData(message(i, 0, 0, {0, 0, 0, 0}));
         f.ReceiveCanData(message(0x19, 4, 0, {1, -1, 0x1234, 0x7777}));
         QCoreApplication::processEvents();
-        QCOMPARE(memoLines(f.Memo1), 1);
-        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("19 0001 FFFF 1234 - 57"));
+        QCOMPARE(memoLines(ui(f).Memo1), 1);
+        QCOMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("19 0001 FFFF 1234 - 57"));
         f.ReceiveCanData(message(0x7F, 1, 4, {2, 0, 0, 0}));
         f.memoAdd(QStringLiteral("Setting settings...")); // the summary is written before the line is added
-        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("7F 0002 0000 0000 - 58"));
-        QCOMPARE(memoLine(f.Memo1, 1), QStringLiteral("Setting settings..."));
+        QCOMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("7F 0002 0000 0000 - 58"));
+        QCOMPARE(memoLine(ui(f).Memo1, 1), QStringLiteral("Setting settings..."));
     }
 
     void memoLimitAndClear() {
         TModbusForm& f = shownWindow();
         for (int i = 0; i < 100; ++i)
             f.memoAdd(QStringLiteral("line %1").arg(i));
-        QCOMPARE(memoLines(f.Memo1), 100);
+        QCOMPARE(memoLines(ui(f).Memo1), 100);
         f.memoAdd(QStringLiteral("one too many"));
-        QCOMPARE(memoLines(f.Memo1), 0);
+        QCOMPARE(memoLines(ui(f).Memo1), 0);
         f.memoAdd(QStringLiteral("Setting settings..."));
         f.ReceiveCanData(message(3, 1, 4, {5, 0, 0, 0}));
         f.flushMemo();
-        QCOMPARE(memoLines(f.Memo1), 1);
-        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("03 0005 0000 0000 - 1"));
+        QCOMPARE(memoLines(ui(f).Memo1), 1);
+        QCOMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("03 0005 0000 0000 - 1"));
         f.memoAdd(QStringLiteral("x"));
-        QTest::mouseDClick(f.Memo1->viewport(), Qt::LeftButton);
-        QCOMPARE(memoLines(f.Memo1), 0);
+        QTest::mouseDClick(ui(f).Memo1->viewport(), Qt::LeftButton);
+        QCOMPARE(memoLines(ui(f).Memo1), 0);
     }
 
     void ranges_data() {
@@ -259,71 +260,71 @@ private slots:
         QFETCH(int, value);
         QFETCH(QList<int>, expected);
         TModbusForm& f = shownWindow();
-        (edit == QLatin1String("AnaStart") ? f.AnaStart : f.DigiStart)->setValue(value);
+        (edit == QLatin1String("AnaStart") ? ui(f).AnaStart : ui(f).DigiStart)->setValue(value);
         QCOMPARE(
-            (QList<int>{f.AnaStart->value(), f.AnaLen->value(), f.DigiStart->value(), f.DigiLen->value()}),
+            (QList<int>{ui(f).AnaStart->value(), ui(f).AnaLen->value(), ui(f).DigiStart->value(), ui(f).DigiLen->value()}),
             expected);
         QCOMPARE((QList<int>{f.anaStartNum(), f.anaLenNum(), f.digiStartNum(), f.digiLenNum()}), expected);
         for (int k = 0; k < 64; ++k)
-            QCOMPARE(f.AnaCells->cellColor(k) == SilverColor, k >= expected[1]);
+            QCOMPARE(ui(f).AnaCells->cellColor(k) == SilverColor, k >= expected[1]);
         for (int m = 0; m < 32; ++m) {
-            QCOMPARE(f.DigiCells->cellColor(16 * m + 15) == SilverColor, m >= expected[3]);
-            QCOMPARE(f.DigiLab[static_cast<size_t>(m)]->text().isEmpty(), expected[2] + m > 127);
+            QCOMPARE(ui(f).DigiCells->cellColor(16 * m + 15) == SilverColor, m >= expected[3]);
+            QCOMPARE(ui(f).DigiLab[static_cast<size_t>(m)]->text().isEmpty(), expected[2] + m > 127);
         }
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(f.AnaLab[static_cast<size_t>(i)]->text().isEmpty(), expected[0] + 8 * i > 127);
+            QCOMPARE(ui(f).AnaLab[static_cast<size_t>(i)]->text().isEmpty(), expected[0] + 8 * i > 127);
     }
 
     void rangesTheOtherWay() {
         TModbusForm& f = shownWindow();
-        f.AnaStart->setValue(100);
-        QTest::mouseClick(f.AnaLen64, Qt::LeftButton); // the length wins: the start moves down
-        QCOMPARE(f.AnaLen->value(), 64);
-        QCOMPARE(f.AnaStart->value(), 64);
-        QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("0x40"));
-        f.DigiStart->setValue(120);
-        QTest::mouseClick(f.DigiLen32, Qt::LeftButton);
-        QCOMPARE(f.DigiStart->value(), 96);
+        ui(f).AnaStart->setValue(100);
+        QTest::mouseClick(ui(f).AnaLen64, Qt::LeftButton); // the length wins: the start moves down
+        QCOMPARE(ui(f).AnaLen->value(), 64);
+        QCOMPARE(ui(f).AnaStart->value(), 64);
+        QCOMPARE(ui(f).AnaLab[0]->text(), QStringLiteral("0x40"));
+        ui(f).DigiStart->setValue(120);
+        QTest::mouseClick(ui(f).DigiLen32, Qt::LeftButton);
+        QCOMPARE(ui(f).DigiStart->value(), 96);
         QCOMPARE(f.digiLenNum(), 32);
-        QCOMPARE(f.DigiCells->cellColor(16 * 31), Fresh0);
-        QTest::mouseClick(f.AnaStart24, Qt::LeftButton);
-        QCOMPARE(f.AnaStart->value(), 24);
+        QCOMPARE(ui(f).DigiCells->cellColor(16 * 31), Fresh0);
+        QTest::mouseClick(ui(f).AnaStart24, Qt::LeftButton);
+        QCOMPARE(ui(f).AnaStart->value(), 24);
     }
 
     void hexDec() {
         TModbusForm& f = shownWindow();
-        f.AnaStart->setValue(40);
-        f.AnaLen->setValue(20);
-        f.DigiStart->setValue(5);
-        f.DigiLen->setValue(17);
-        f.DiggAddrEdit->setValue(100);
-        const QList<int> before{f.DiggAddrEdit->value(), 40, 20, 5, 17};
+        ui(f).AnaStart->setValue(40);
+        ui(f).AnaLen->setValue(20);
+        ui(f).DigiStart->setValue(5);
+        ui(f).DigiLen->setValue(17);
+        ui(f).DiggAddrEdit->setValue(100);
+        const QList<int> before{ui(f).DiggAddrEdit->value(), 40, 20, 5, 17};
         const auto values = [&] {
-            return QList<int>{f.DiggAddrEdit->value(), f.AnaStart->value(), f.AnaLen->value(),
-                              f.DigiStart->value(), f.DigiLen->value()};
+            return QList<int>{ui(f).DiggAddrEdit->value(), ui(f).AnaStart->value(), ui(f).AnaLen->value(),
+                              ui(f).DigiStart->value(), ui(f).DigiLen->value()};
         };
-        QCOMPARE(f.AnaStart->text(), QStringLiteral("28"));
-        QTest::mouseClick(f.DecLab, Qt::LeftButton);
-        QVERIFY(f.DecLab->isChecked());
+        QCOMPARE(ui(f).AnaStart->text(), QStringLiteral("28"));
+        QTest::mouseClick(ui(f).DecLab, Qt::LeftButton);
+        QVERIFY(ui(f).DecLab->isChecked());
         QCOMPARE(values(), before);
-        QCOMPARE(f.AnaStart->text(), QStringLiteral("40"));
-        QCOMPARE(f.DiggAddrEdit->text(), QStringLiteral("100"));
-        QCOMPARE(f.AnaLab[0]->text(), QStringLiteral("40"));
-        QCOMPARE(f.DigiLab[10]->text(), QStringLiteral("15"));
-        QCOMPARE(f.AdreLaba->text(), QStringLiteral("Adres.DEC"));
-        QCOMPARE(f.DigiLenLaba->text(), QStringLiteral("Длина дискр. DEC"));
+        QCOMPARE(ui(f).AnaStart->text(), QStringLiteral("40"));
+        QCOMPARE(ui(f).DiggAddrEdit->text(), QStringLiteral("100"));
+        QCOMPARE(ui(f).AnaLab[0]->text(), QStringLiteral("40"));
+        QCOMPARE(ui(f).DigiLab[10]->text(), QStringLiteral("15"));
+        QCOMPARE(ui(f).AdreLaba->text(), QStringLiteral("Adres.DEC"));
+        QCOMPARE(ui(f).DigiLenLaba->text(), QStringLiteral("Длина дискр. DEC"));
         const auto quick = [&] {
-            return QStringList{f.AnaStart24->text(), f.AnaStart64->text(), f.AnaLen64->text(),
-                               f.DigiStart0->text(), f.DigiLen24->text(),  f.DigiLen32->text()};
+            return QStringList{ui(f).AnaStart24->text(), ui(f).AnaStart64->text(), ui(f).AnaLen64->text(),
+                               ui(f).DigiStart0->text(), ui(f).DigiLen24->text(),  ui(f).DigiLen32->text()};
         };
         QCOMPARE(quick(), (QStringList{"24", "64", "64", "0", "24", "32"}));
-        QTest::mouseClick(f.HexLab, Qt::LeftButton);
+        QTest::mouseClick(ui(f).HexLab, Qt::LeftButton);
         QCOMPARE(values(), before);
-        QCOMPARE(f.DiggAddrEdit->text(), QStringLiteral("64"));
-        QCOMPARE(f.AnaLab[1]->text(), QStringLiteral("0x30"));
-        QCOMPARE(f.DigiLab[10]->text(), QStringLiteral("0F"));
-        QCOMPARE(f.AdreLaba->text(), QStringLiteral("Adres.HEX"));
-        QCOMPARE(f.dataLaba->text(), QStringLiteral("Data.DEC"));
+        QCOMPARE(ui(f).DiggAddrEdit->text(), QStringLiteral("64"));
+        QCOMPARE(ui(f).AnaLab[1]->text(), QStringLiteral("0x30"));
+        QCOMPARE(ui(f).DigiLab[10]->text(), QStringLiteral("0F"));
+        QCOMPARE(ui(f).AdreLaba->text(), QStringLiteral("Adres.HEX"));
+        QCOMPARE(ui(f).dataLaba->text(), QStringLiteral("Data.DEC"));
         QCOMPARE(quick(), (QStringList{"18", "40", "40", "0", "18", "20"}));
     }
 
@@ -350,14 +351,14 @@ private slots:
         TModbusForm& f = shownWindow();
         for (const QString& s : steps) {
             if (s == QLatin1String("color"))
-                QTest::mouseClick(f.ColorBox, Qt::LeftButton, {}, QPoint(6, f.ColorBox->height() / 2));
+                QTest::mouseClick(ui(f).ColorBox, Qt::LeftButton, {}, QPoint(6, ui(f).ColorBox->height() / 2));
             else if (s == QLatin1String("fade"))
-                QTest::mouseClick(f.FadeBox, Qt::LeftButton, {}, QPoint(6, f.FadeBox->height() / 2));
+                QTest::mouseClick(ui(f).FadeBox, Qt::LeftButton, {}, QPoint(6, ui(f).FadeBox->height() / 2));
             else
-                f.FadeSpin->setValue(s.toInt());
+                ui(f).FadeSpin->setValue(s.toInt());
         }
         QCOMPARE(
-            (QList<int>{f.FadeSpin->value(), f.ColorBox->isChecked(), f.FadeBox->isChecked(), f.image().fade().Start}),
+            (QList<int>{ui(f).FadeSpin->value(), ui(f).ColorBox->isChecked(), ui(f).FadeBox->isChecked(), f.image().fade().Start}),
             expected);
         QCOMPARE(f.image().fade().Speed, expected[0]);
     }
@@ -374,7 +375,7 @@ private slots:
         QFETCH(int, speed);
         QFETCH(int, ticksToZero);
         TModbusForm& f = shownWindow();
-        f.FadeSpin->setValue(speed);
+        ui(f).FadeSpin->setValue(speed);
         syncFade(f);
         f.ReceiveCanData(message(30, 1, 4, {9, 0, 0, 0}, 1)); // analog cell 6
         const TRegCell& c = f.regs()[30];
@@ -382,39 +383,39 @@ private slots:
         while (c.Age > 0 && ticks < 400) {
             fadeTicks(f, 1);
             ++ticks;
-            QCOMPARE(f.AnaCells->cellColor(6), ColorTables().AnaColor[static_cast<size_t>(c.Age)][1]);
+            QCOMPARE(ui(f).AnaCells->cellColor(6), ColorTables().AnaColor[static_cast<size_t>(c.Age)][1]);
         }
         QCOMPARE(ticks < 400 ? ticks : -1, ticksToZero);
-        QCOMPARE(f.AnaCells->cellText(6), QStringLiteral("9"));
+        QCOMPARE(ui(f).AnaCells->cellText(6), QStringLiteral("9"));
     }
 
     void fadeFirstTickAndOff() {
         TModbusForm& f = shownWindow();
-        f.myTimerTag = 10; // as after creation: the first fade tick comes with the 11th event
+        f.session().setFadeCountdown(TDeviceSession::FadeEvery - 1); // as after creation: the first fade tick comes with the 11th event
         f.ReceiveCanData(message(3, 1, 4, {1, 0, 0, 0}));
         for (int e = 0; e < 10; ++e)
             f.myTimerTimer();
         QCOMPARE(f.regs()[3].Age, FadeLevels);
         f.myTimerTimer(); // the showing forced a step
         QCOMPARE(f.regs()[3].Age, FadeLevels - 1);
-        QTest::mouseClick(f.ColorBox, Qt::LeftButton, {}, QPoint(6, f.ColorBox->height() / 2)); // off
+        QTest::mouseClick(ui(f).ColorBox, Qt::LeftButton, {}, QPoint(6, ui(f).ColorBox->height() / 2)); // off
         QCOMPARE(f.regs()[3].Age, FadeLevels - 1);
         fadeTicks(f, 1);
         QCOMPARE(f.regs()[3].Age, 0);
-        QCOMPARE(f.DigiCells->cellColor(16 * 3), ColorTables().OneColor[0]);
+        QCOMPARE(ui(f).DigiCells->cellColor(16 * 3), ColorTables().OneColor[0]);
         f.ReceiveCanData(message(4, 1, 4, {0, 0, 0, 0})); // painted pale at once
         QCOMPARE(f.regs()[4].Age, 0);
-        QCOMPARE(f.DigiCells->cellColor(16 * 4), Fresh0);
+        QCOMPARE(ui(f).DigiCells->cellColor(16 * 4), Fresh0);
     }
 
     void holdThenFade() {
         TModbusForm& f = shownWindow();
-        f.FadeSpin->setValue(10);
+        ui(f).FadeSpin->setValue(10);
         syncFade(f);
         f.ReceiveCanData(message(50, 1, 4, {1, 0, 0, 0}));
         fadeTicks(f, 50);
         QCOMPARE(f.regs()[50].Age, FadeLevels);
-        f.FadeSpin->setValue(1);
+        ui(f).FadeSpin->setValue(1);
         syncFade(f);
         fadeTicks(f, 3);
         QCOMPARE(f.regs()[50].Age, FadeLevels - 6);
@@ -424,11 +425,11 @@ private slots:
         TModbusForm& f = shownWindow();
         f.close();
         QVERIFY(!f.isVisible());
-        QVERIFY(!f.myTimer->isActive());
+        QVERIFY(!ui(f).myTimer->isActive());
         f.ReceiveCanData(message(10, 1, 4, {77, 0, 0, 0}));
-        QCOMPARE(f.DigiCells->cellColor(16 * 10), ColorTables().OneColor[FadeLevels]);
+        QCOMPARE(ui(f).DigiCells->cellColor(16 * 10), ColorTables().OneColor[FadeLevels]);
         f.show();
-        QVERIFY(f.myTimer->isActive());
+        QVERIFY(ui(f).myTimer->isActive());
         QCOMPARE(f.regs()[10].Value, 77);
         QVERIFY(f.image().fade().Force);
     }
@@ -452,54 +453,54 @@ private slots:
         TModbusForm& f = shownWindow();
         f.ReceiveCanData(message(5, 4, 0, {-1, 0, 0, 3}));
         f.ReceiveCanData(message(25, 1, 4, {-2, 0, 0, 0}));
-        f.DiggAddrEdit->setValue(99);
-        f.DataGrid->item(0, 0)->setText(QStringLiteral("42"));
-        TCellMatrix* m = block == QLatin1String("ana") ? f.AnaCells : f.DigiCells;
+        ui(f).DiggAddrEdit->setValue(99);
+        ui(f).DataGrid->item(0, 0)->setText(QStringLiteral("42"));
+        TCellMatrix* m = block == QLatin1String("ana") ? ui(f).AnaCells : ui(f).DigiCells;
         const QPoint at = block == QLatin1String("gap") ? QPoint(14, 5) : m->cellRect(cell).center();
         QTest::mouseClick(m, Qt::LeftButton, {}, at);
         if (address < 0) {
-            QCOMPARE(f.DiggAddrEdit->value(), 99);
+            QCOMPARE(ui(f).DiggAddrEdit->value(), 99);
             QCOMPARE(grid(f, 0), QStringLiteral("42"));
             return;
         }
-        QCOMPARE(f.DiggAddrEdit->value(), address);
+        QCOMPARE(ui(f).DiggAddrEdit->value(), address);
         for (int r = 0; r < 4; ++r)
             QCOMPARE(grid(f, r), rows[r]);
-        QCOMPARE(f.DigiBox[15]->isChecked(), true); // row 0 is the bit row
+        QCOMPARE(ui(f).DigiBox[15]->isChecked(), true); // row 0 is the bit row
     }
 
     void clickNearTheEnd() {
         TModbusForm& f = shownWindow();
-        f.AnaStart->setValue(100);
+        ui(f).AnaStart->setValue(100);
         f.ReceiveCanData(message(126, 2, 6, {12, 13, 0, 0}));
         for (int r = 0; r < 4; ++r)
-            f.DataGrid->item(r, 0)->setText(QStringLiteral("5"));
-        QTest::mouseClick(f.AnaCells, Qt::LeftButton, {}, f.AnaCells->cellRect(26).center());
-        QCOMPARE(f.DiggAddrEdit->value(), 126);
+            ui(f).DataGrid->item(r, 0)->setText(QStringLiteral("5"));
+        QTest::mouseClick(ui(f).AnaCells, Qt::LeftButton, {}, ui(f).AnaCells->cellRect(26).center());
+        QCOMPARE(ui(f).DiggAddrEdit->value(), 126);
         QCOMPARE((QStringList{grid(f, 0), grid(f, 1), grid(f, 2), grid(f, 3)}),
                  (QStringList{"12", "13", "0", "0"}));
         // A cell past the block (silver) is not register 128.
-        QTest::mouseClick(f.AnaCells, Qt::LeftButton, {}, f.AnaCells->cellRect(28).center());
-        QCOMPARE(f.DiggAddrEdit->value(), 126);
+        QTest::mouseClick(ui(f).AnaCells, Qt::LeftButton, {}, ui(f).AnaCells->cellRect(28).center());
+        QCOMPARE(ui(f).DiggAddrEdit->value(), 126);
         f.DigValue(-1);
         f.DigValue(512);
         f.AnaValue(64);
-        QCOMPARE(f.DiggAddrEdit->value(), 126);
+        QCOMPARE(ui(f).DiggAddrEdit->value(), 126);
     }
 
     // Changes reach the screen at most every MinRepaintIntervalMs: wait for the held-back repaint.
     static void waitForRepaints(TModbusForm& f) {
-        QTRY_VERIFY(!f.DigiCells->repaintPending() && !f.AnaCells->repaintPending());
+        QTRY_VERIFY(!ui(f).DigiCells->repaintPending() && !ui(f).AnaCells->repaintPending());
         QCoreApplication::processEvents();
     }
 
     void paintedColours() {
         TModbusForm& f = shownWindow();
         f.ReceiveCanData(message(2, 1, 4, {1, 0, 0, 0}, 1));
-        const QImage img = f.DigiCells->grab().toImage();
-        const QPoint one = f.DigiCells->cellRect(16 * 2).center();
-        const QPoint zero = f.DigiCells->cellRect(16 * 2 + 1).center();
-        const QPoint silver = f.DigiCells->cellRect(16 * 31).center();
+        const QImage img = ui(f).DigiCells->grab().toImage();
+        const QPoint one = ui(f).DigiCells->cellRect(16 * 2).center();
+        const QPoint zero = ui(f).DigiCells->cellRect(16 * 2 + 1).center();
+        const QPoint silver = ui(f).DigiCells->cellRect(16 * 31).center();
         QCOMPARE(QColor(img.pixel(one)), QColor(255, 0, 0));
         QCOMPARE(QColor(img.pixel(zero)), QColor(150, 210, 255));
         QCOMPARE(QColor(img.pixel(silver)), QColor(192, 192, 192));
@@ -524,7 +525,7 @@ private slots:
         }
         waitForRepaints(f);
         const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
-        for (TCellMatrix* m : {f.DigiCells, f.AnaCells}) {
+        for (TCellMatrix* m : {ui(f).DigiCells, ui(f).AnaCells}) {
             const QRect area(m->mapTo(&f, QPoint(0, 0)), m->size());
             const QImage fresh = m->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const QImage got = onScreen.copy(area).convertToFormat(QImage::Format_RGB32);
@@ -539,18 +540,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         waitForRepaints(f);
         f.showMinimized();
-        QTRY_VERIFY(f.DigiCells->drawingSuspended() && f.AnaCells->drawingSuspended());
+        QTRY_VERIFY(ui(f).DigiCells->drawingSuspended() && ui(f).AnaCells->drawingSuspended());
         f.ReceiveCanData(message(5, 1, 4, {-1, 0, 0, 0}));
         f.ReceiveCanData(message(0x20, 4, 0, {7, 8, 9, 10}));
         QTest::qWait(2 * TCellMatrix::MinRepaintIntervalMs); // the shared clock runs meanwhile
-        QCOMPARE(memoLines(f.Memo1), 0);
-        QVERIFY(!f.DigiCells->repaintPending());
+        QCOMPARE(memoLines(ui(f).Memo1), 0);
+        QVERIFY(!ui(f).DigiCells->repaintPending());
         f.showNormal();
-        QTRY_VERIFY(!f.DigiCells->drawingSuspended());
-        QCOMPARE(memoLine(f.Memo1, 0), QStringLiteral("20 0007 0008 0009 - 2"));
+        QTRY_VERIFY(!ui(f).DigiCells->drawingSuspended());
+        QCOMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("20 0007 0008 0009 - 2"));
         waitForRepaints(f);
         const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
-        for (TCellMatrix* m : {f.DigiCells, f.AnaCells}) {
+        for (TCellMatrix* m : {ui(f).DigiCells, ui(f).AnaCells}) {
             const QRect area(m->mapTo(&f, QPoint(0, 0)), m->size());
             QCOMPARE(onScreen.copy(area).convertToFormat(QImage::Format_RGB32),
                      m->grab().toImage().convertToFormat(QImage::Format_RGB32));
@@ -564,13 +565,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QCoreApplication::processEvents();
         f.ReceiveCanData(message(5, 1, 4, {-1, 0, 0, 0}));
-        (void)f.DigiCells->grab();
+        (void)ui(f).DigiCells->grab();
         f.ReceiveCanData(message(2, 1, 4, {1, 0, 0, 0}));
         f.ReceiveCanData(message(8, 1, 4, {1 << 10, 0, 0, 0}));
         QCoreApplication::processEvents();
         waitForRepaints(f);
         const QImage onScreen = f.screen()->grabWindow(f.winId()).toImage();
-        const QPoint at = f.DigiCells->mapTo(&f, f.DigiCells->cellRect(16 * 5 + 3).center());
+        const QPoint at = ui(f).DigiCells->mapTo(&f, ui(f).DigiCells->cellRect(16 * 5 + 3).center());
         QCOMPARE(QColor(onScreen.pixel(at)), QColor(255, 0, 0));
     }
 };

@@ -7,6 +7,7 @@
 #include "can/ToolsCan.h"
 #include "core/Project.h"
 #include "device/ModbusForm.h"
+#include "tests/device/FormControls.h"
 #include "ui/SpinEdit.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ private slots:
     void renameAbandoned_data();
     void renameAbandoned();
     void renameMovesToAnotherButton();
-    void renameSurvivesTheWindowThatMadeTheEdit();
+    void renameInTwoWindows();
     void hintsKeepTheCreationCaptions();
 
 private:
@@ -86,7 +87,7 @@ std::unique_ptr<TModbusForm> TModbusFormTest::makeWindow(int32_t protokol) {
     w->Protokol = protokol;
     w->show();
     if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
-    w->myTimer->stop();
+    ui(w).myTimer->stop();
     w->memoAdd(QStringLiteral("-")); // the first memo line is the summary of the last message
     return w;
 }
@@ -111,19 +112,19 @@ void TModbusFormTest::commandFrames() {
     m_form = makeWindow(protokol);
     TModbusForm& w = *m_form;
     // "Up" and the editor's address play no part in a command.
-    w.RadioUp->setChecked(true);
-    w.DiggAddrEdit->setValue(9);
+    ui(w).RadioUp->setChecked(true);
+    ui(w).DiggAddrEdit->setValue(9);
     // A leftover from the editor in CanTx[0] must not leak into the command.
     CanTx[0].Data[0] = 0xAA;
     CanTx[0].Data[3] = 0x55;
 
-    QTest::mouseClick(w.CommButt[static_cast<size_t>(button)], Qt::LeftButton);
+    QTest::mouseClick(ui(w).CommButt[static_cast<size_t>(button)], Qt::LeftButton);
 
     QVERIFY(m_bus->waitFrames(1));
     const QCanBusFrame f = m_bus->frames().first();
     QCOMPARE(f.frameId(), uint(Rx));
     QCOMPARE(f.payload().toHex(), payload.toHex());
-    QVERIFY(w.Memo1->toPlainText().split(QLatin1Char('\n')).contains(QStringLiteral("Command commands...")));
+    QVERIFY(ui(w).Memo1->toPlainText().split(QLatin1Char('\n')).contains(QStringLiteral("Command commands...")));
     const auto word = static_cast<int16_t>(button < 16 ? (1u << button) : 0u);
     QCOMPARE(w.regs()[127].Value, int32_t(word));
     QCOMPARE(w.regs()[127].Direction, 1);
@@ -140,28 +141,28 @@ void TModbusFormTest::renameEnterApplies() {
     QFETCH(bool, keyboard);
     QFETCH(QString, text);
     TModbusForm& w = *m_form;
-    QPushButton* b = w.CommButt[5];
+    QPushButton* b = ui(w).CommButt[5];
     if (keyboard) b->setFocus();
     requestContextMenu(b, keyboard ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse);
 
-    QVERIFY(RenameEdit);
-    QVERIFY(RenameEdit->isVisible());
-    QCOMPARE(RenameEdit->parentWidget(), w.GroupBox1);
-    QCOMPARE(RenameEdit->text(), QStringLiteral("Cmd5"));
-    QCOMPARE(RenameEdit->geometry(), b->geometry().adjusted(4, 3, -2, -3));
-    QVERIFY(!RenameEdit->hasFrame());
-    QCOMPARE(QApplication::focusWidget(), RenameEdit);
+    QVERIFY(ui(w).RenameEdit);
+    QVERIFY(ui(w).RenameEdit->isVisible());
+    QCOMPARE(ui(w).RenameEdit->parentWidget(), ui(w).GroupBox1);
+    QCOMPARE(ui(w).RenameEdit->text(), QStringLiteral("Cmd5"));
+    QCOMPARE(ui(w).RenameEdit->geometry(), b->geometry().adjusted(4, 3, -2, -3));
+    QVERIFY(!ui(w).RenameEdit->hasFrame());
+    QCOMPARE(QApplication::focusWidget(), ui(w).RenameEdit);
 
-    RenameEdit->clear();
-    QTest::keyClicks(RenameEdit, text);
-    QTest::keyClick(RenameEdit, Qt::Key_Return);
+    ui(w).RenameEdit->clear();
+    QTest::keyClicks(ui(w).RenameEdit, text);
+    QTest::keyClick(ui(w).RenameEdit, Qt::Key_Return);
 
     QCOMPARE(b->text(), text);
     QCOMPARE(m_project.DigiBut[5], text);
     QVERIFY(m_project.DigiButChanged);
-    QVERIFY(!RenameEdit->isVisible());
+    QVERIFY(!ui(w).RenameEdit->isVisible());
     QCOMPARE(QApplication::focusWidget(), b);
-    QCOMPARE(w.CommButt[4]->text(), QStringLiteral("Cmd4"));
+    QCOMPARE(ui(w).CommButt[4]->text(), QStringLiteral("Cmd4"));
 }
 
 void TModbusFormTest::renameAbandoned_data() {
@@ -174,19 +175,19 @@ void TModbusFormTest::renameAbandoned_data() {
 void TModbusFormTest::renameAbandoned() {
     QFETCH(int, how);
     TModbusForm& w = *m_form;
-    QPushButton* b = w.CommButt[2];
+    QPushButton* b = ui(w).CommButt[2];
     requestContextMenu(b, QContextMenuEvent::Mouse);
-    QVERIFY(RenameEdit && RenameEdit->isVisible());
-    QTest::keyClicks(RenameEdit, QStringLiteral("xyz"));
+    QVERIFY(ui(w).RenameEdit && ui(w).RenameEdit->isVisible());
+    QTest::keyClicks(ui(w).RenameEdit, QStringLiteral("xyz"));
 
     if (how == 0)
-        QTest::keyClick(RenameEdit, Qt::Key_Escape);
+        QTest::keyClick(ui(w).RenameEdit, Qt::Key_Escape);
     else if (how == 1)
-        QTest::mouseClick(w.AutoBox, Qt::LeftButton);
+        QTest::mouseClick(ui(w).AutoBox, Qt::LeftButton);
     else
-        QTest::keyClick(RenameEdit, Qt::Key_Tab);
+        QTest::keyClick(ui(w).RenameEdit, Qt::Key_Tab);
 
-    QVERIFY(!RenameEdit->isVisible());
+    QVERIFY(!ui(w).RenameEdit->isVisible());
     QCOMPARE(b->text(), QStringLiteral("Cmd2"));
     QCOMPARE(m_project.DigiBut[2], QStringLiteral("Cmd2"));
     QVERIFY(!m_project.DigiButChanged);
@@ -195,64 +196,69 @@ void TModbusFormTest::renameAbandoned() {
 
 void TModbusFormTest::renameMovesToAnotherButton() {
     TModbusForm& w = *m_form;
-    requestContextMenu(w.CommButt[1], QContextMenuEvent::Mouse);
-    QTest::keyClicks(RenameEdit, QStringLiteral("typed"));
-    requestContextMenu(w.CommButt[16], QContextMenuEvent::Mouse);
-    QCOMPARE(RenameEdit->text(), QStringLiteral("Cmd16"));
-    QCOMPARE(RenameEdit->geometry(), w.CommButt[16]->geometry().adjusted(4, 3, -2, -3));
-    RenameEdit->selectAll();
-    QTest::keyClicks(RenameEdit, QStringLiteral("Stop"));
-    QTest::keyClick(RenameEdit, Qt::Key_Enter);
-    QCOMPARE(w.CommButt[16]->text(), QStringLiteral("Stop"));
-    QCOMPARE(w.CommButt[1]->text(), QStringLiteral("Cmd1"));
+    requestContextMenu(ui(w).CommButt[1], QContextMenuEvent::Mouse);
+    QTest::keyClicks(ui(w).RenameEdit, QStringLiteral("typed"));
+    requestContextMenu(ui(w).CommButt[16], QContextMenuEvent::Mouse);
+    QCOMPARE(ui(w).RenameEdit->text(), QStringLiteral("Cmd16"));
+    QCOMPARE(ui(w).RenameEdit->geometry(), ui(w).CommButt[16]->geometry().adjusted(4, 3, -2, -3));
+    ui(w).RenameEdit->selectAll();
+    QTest::keyClicks(ui(w).RenameEdit, QStringLiteral("Stop"));
+    QTest::keyClick(ui(w).RenameEdit, Qt::Key_Enter);
+    QCOMPARE(ui(w).CommButt[16]->text(), QStringLiteral("Stop"));
+    QCOMPARE(ui(w).CommButt[1]->text(), QStringLiteral("Cmd1"));
     QCOMPARE(m_project.DigiBut[1], QStringLiteral("Cmd1"));
     QCOMPARE(m_project.DigiBut[16], QStringLiteral("Stop"));
 }
 
-void TModbusFormTest::renameSurvivesTheWindowThatMadeTheEdit() {
-    // The shared edit belongs to the newest window. Renaming in the older one moves it there;
-    // destroying the window it belongs to must leave no window with an edit that is gone.
+void TModbusFormTest::renameInTwoWindows() {
+    // Each window renames with an edit of its own: a rename open in one window stays open while
+    // the user renames in another, and a caption renamed in one window shows in windows built
+    // later.
     TModbusForm& older = *m_form;
     auto newer = makeWindow(0);
-    QLineEdit* newersEdit = RenameEdit;
-    QCOMPARE(newersEdit->window(), newer.get());
-    newer.reset();
-    QVERIFY(RenameEdit == nullptr);
-
     older.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&older));
-    requestContextMenu(older.CommButt[7], QContextMenuEvent::Mouse);
-    QVERIFY(RenameEdit);
-    QCOMPARE(RenameEdit->parentWidget(), older.GroupBox1);
-    RenameEdit->selectAll();
-    QTest::keyClicks(RenameEdit, QStringLiteral("Seven"));
-    QTest::keyClick(RenameEdit, Qt::Key_Return);
-    QCOMPARE(older.CommButt[7]->text(), QStringLiteral("Seven"));
+    requestContextMenu(ui(older).CommButt[7], QContextMenuEvent::Mouse);
+    QLineEdit* olderEdit = ui(older).RenameEdit;
+    QCOMPARE(olderEdit->parentWidget(), ui(older).GroupBox1);
+    QVERIFY(olderEdit->isVisible());
+    QTest::keyClicks(olderEdit, QStringLiteral("lost"));
 
-    // A window built after the rename shows the new caption; the older window moved the edit of
-    // the newest one into its own group and the newest still renames with it.
+    newer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(newer.get()));
+    requestContextMenu(ui(*newer).CommButt[7], QContextMenuEvent::Mouse);
+    QVERIFY(olderEdit->isVisible());
+    QCOMPARE(ui(older).CommButt[7]->text(), QStringLiteral("Cmd7"));
+    QLineEdit* newerEdit = ui(*newer).RenameEdit;
+    QVERIFY(newerEdit != olderEdit);
+    newerEdit->selectAll();
+    QTest::keyClicks(newerEdit, QStringLiteral("Seven"));
+    QTest::keyClick(newerEdit, Qt::Key_Return);
+    QCOMPARE(ui(*newer).CommButt[7]->text(), QStringLiteral("Seven"));
+    QCOMPARE(ui(older).CommButt[7]->text(), QStringLiteral("Cmd7")); // built before the rename
+    QCOMPARE(m_project.DigiBut[7], QStringLiteral("Seven"));
+
+    newer.reset(); // the older window renames on without it
     auto third = makeWindow(0);
-    QCOMPARE(third->CommButt[7]->text(), QStringLiteral("Seven"));
-    requestContextMenu(third->CommButt[0], QContextMenuEvent::Mouse);
-    QCOMPARE(RenameEdit->parentWidget(), third->GroupBox1);
-    QTest::keyClick(RenameEdit, Qt::Key_Escape);
-    requestContextMenu(older.CommButt[0], QContextMenuEvent::Mouse);
-    QCOMPARE(RenameEdit->parentWidget(), older.GroupBox1);
-    QTest::keyClick(RenameEdit, Qt::Key_Escape);
-    third.reset();
-    QVERIFY(RenameEdit); // now lives in the older window
-    QCOMPARE(RenameEdit->window(), &older);
+    QCOMPARE(ui(*third).CommButt[7]->text(), QStringLiteral("Seven"));
+    older.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&older));
+    QVERIFY(olderEdit->isVisible());
+    QCOMPARE(olderEdit->text(), QStringLiteral("Cmd7lost"));
+    QTest::keyClick(olderEdit, Qt::Key_Escape);
+    QVERIFY(!olderEdit->isVisible());
+    QCOMPARE(ui(older).CommButt[7]->text(), QStringLiteral("Cmd7"));
 }
 
 void TModbusFormTest::hintsKeepTheCreationCaptions() {
     TModbusForm& w = *m_form;
-    QCOMPARE(w.DigiBox[5]->toolTip(), QStringLiteral("Cmd5"));
-    requestContextMenu(w.CommButt[5], QContextMenuEvent::Mouse);
-    RenameEdit->selectAll();
-    QTest::keyClicks(RenameEdit, QStringLiteral("Reset"));
-    QTest::keyClick(RenameEdit, Qt::Key_Return);
-    QCOMPARE(w.CommButt[5]->text(), QStringLiteral("Reset"));
-    QCOMPARE(w.DigiBox[5]->toolTip(), QStringLiteral("Cmd5"));
+    QCOMPARE(ui(w).DigiBox[5]->toolTip(), QStringLiteral("Cmd5"));
+    requestContextMenu(ui(w).CommButt[5], QContextMenuEvent::Mouse);
+    ui(w).RenameEdit->selectAll();
+    QTest::keyClicks(ui(w).RenameEdit, QStringLiteral("Reset"));
+    QTest::keyClick(ui(w).RenameEdit, Qt::Key_Return);
+    QCOMPARE(ui(w).CommButt[5]->text(), QStringLiteral("Reset"));
+    QCOMPARE(ui(w).DigiBox[5]->toolTip(), QStringLiteral("Cmd5"));
 }
 
 QTEST_MAIN(TModbusFormTest)

@@ -10,6 +10,7 @@
 #include "can/ToolsCan.h"
 #include "core/Project.h"
 #include "device/ModbusForm.h"
+#include "tests/device/FormControls.h"
 #include "ui/CellMatrix.h"
 #include "ui/SpinEdit.h"
 
@@ -36,23 +37,23 @@ constexpr int32_t P3Tx = 0x02000000;
 
 
 int memoCount(const TModbusForm& w, const QString& line) {
-    return static_cast<int>(w.Memo1->toPlainText().split(QLatin1Char('\n')).count(line));
+    return static_cast<int>(ui(w).Memo1->toPlainText().split(QLatin1Char('\n')).count(line));
 }
 
 int32_t boxesValue(const TModbusForm& w) {
     int32_t v = 0;
     for (int k = 0; k < 16; ++k)
-        if (w.DigiBox[static_cast<size_t>(k)]->isChecked()) v |= 1 << k;
+        if (ui(w).DigiBox[static_cast<size_t>(k)]->isChecked()) v |= 1 << k;
     return v;
 }
 
 QString cell(const TModbusForm& w, int row) {
-    return w.DataGrid->item(row, 0)->text();
+    return ui(w).DataGrid->item(row, 0)->text();
 }
 
 // The cell editor open in the grid, or nullptr.
 QLineEdit* openCellEditor(const TModbusForm& w) {
-    for (QLineEdit* e : w.DataGrid->viewport()->findChildren<QLineEdit*>())
+    for (QLineEdit* e : ui(w).DataGrid->viewport()->findChildren<QLineEdit*>())
         if (e->isVisible()) return e;
     return nullptr;
 }
@@ -127,13 +128,13 @@ void TModbusFormTest::makeWindow(int32_t protokol) {
     m_form->Protokol = protokol;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_form->myTimer->stop(); // the tests drive the ticks themselves
+    ui(m_form).myTimer->stop(); // the tests drive the ticks themselves
     // The first memo line is the summary of the last message shown; progress lines follow it.
     m_form->memoAdd(QStringLiteral("-"));
 }
 
 QLineEdit* TModbusFormTest::openEditor(int row) {
-    QTableWidget* grid = m_form->DataGrid;
+    QTableWidget* grid = ui(m_form).DataGrid;
     grid->setFocus();
     grid->setCurrentCell(row, 0);
     QTest::keyClick(grid, Qt::Key_F2);
@@ -191,14 +192,14 @@ void TModbusFormTest::setFrames() {
 
     makeWindow(protokol);
     TModbusForm& w = *m_form;
-    w.DiggAddrEdit->setValue(address);
-    w.DataLenEdit->setValue(length);
-    QCOMPARE(w.DataLenEdit->value(), length);
+    ui(w).DiggAddrEdit->setValue(address);
+    ui(w).DataLenEdit->setValue(length);
+    QCOMPARE(ui(w).DataLenEdit->value(), length);
     for (int r = 0; r < 4; ++r)
-        w.DataGrid->item(r, 0)->setText(rows[r]);
-    (up ? w.RadioUp : w.RadioDn)->setChecked(true);
+        ui(w).DataGrid->item(r, 0)->setText(rows[r]);
+    (up ? ui(w).RadioUp : ui(w).RadioDn)->setChecked(true);
 
-    QTest::mouseClick(w.SetButton, Qt::LeftButton);
+    QTest::mouseClick(ui(w).SetButton, Qt::LeftButton);
 
     QVERIFY(m_bus->waitFrames(1));
     const QCanBusFrame f = m_bus->frames().first();
@@ -241,13 +242,13 @@ void TModbusFormTest::failedSendIsReported() {
         busDriver = SlCanInstallDriver(std::move(fake));
     }
 
-    w.DataGrid->item(0, 0)->setText(QStringLiteral("4660"));
-    QTest::mouseClick(w.SetButton, Qt::LeftButton);
-    QTest::mouseClick(w.CommButt[1], Qt::LeftButton);
+    ui(w).DataGrid->item(0, 0)->setText(QStringLiteral("4660"));
+    QTest::mouseClick(ui(w).SetButton, Qt::LeftButton);
+    QTest::mouseClick(ui(w).CommButt[1], Qt::LeftButton);
 
     if (busDriver) (void)SlCanInstallDriver(std::move(busDriver));
 
-    const QStringList memo = w.Memo1->toPlainText().split(QLatin1Char('\n')).mid(1);
+    const QStringList memo = ui(w).Memo1->toPlainText().split(QLatin1Char('\n')).mid(1);
     if (line.isEmpty()) {
         QCOMPARE(memo, (QStringList{"Setting settings...", "Command commands..."}));
     } else {
@@ -293,7 +294,7 @@ void TModbusFormTest::typing() {
     QFETCH(bool, corrected);
     TModbusForm& w = *m_form;
 
-    w.DataGrid->item(2, 0)->setText(start);
+    ui(w).DataGrid->item(2, 0)->setText(start);
     QLineEdit* edit = openEditor(2);
     QVERIFY(edit);
     QCOMPARE(edit->text(), start);
@@ -311,7 +312,7 @@ void TModbusFormTest::typing() {
 
 void TModbusFormTest::clearingLeavesZero() {
     TModbusForm& w = *m_form;
-    w.DataGrid->item(0, 0)->setText(QStringLiteral("4321"));
+    ui(w).DataGrid->item(0, 0)->setText(QStringLiteral("4321"));
     QLineEdit* edit = openEditor(0);
     QVERIFY(edit);
     QTest::keyClick(edit, Qt::Key_End);
@@ -329,7 +330,7 @@ void TModbusFormTest::clearingLeavesZero() {
 void TModbusFormTest::clipboardKeys() {
     TModbusForm& w = *m_form;
     QClipboard* clip = QGuiApplication::clipboard();
-    w.DataGrid->item(1, 0)->setText(QStringLiteral("12"));
+    ui(w).DataGrid->item(1, 0)->setText(QStringLiteral("12"));
     QLineEdit* edit = openEditor(1);
     QVERIFY(edit);
 
@@ -363,7 +364,7 @@ void TModbusFormTest::clipboardKeys() {
 
 void TModbusFormTest::discardedKeyOpensNoEditor() {
     TModbusForm& w = *m_form;
-    QTableWidget* grid = w.DataGrid;
+    QTableWidget* grid = ui(w).DataGrid;
     grid->setFocus();
     grid->setCurrentCell(1, 0);
     QTest::keyClick(grid, Qt::Key_A);
@@ -378,18 +379,18 @@ void TModbusFormTest::discardedKeyOpensNoEditor() {
 
 void TModbusFormTest::editingRowBecomesBitRow() {
     TModbusForm& w = *m_form;
-    w.DataLenEdit->setValue(3);
-    w.DataGrid->item(2, 0)->setText(QStringLiteral("5"));
+    ui(w).DataLenEdit->setValue(3);
+    ui(w).DataGrid->item(2, 0)->setText(QStringLiteral("5"));
     QCOMPARE(w.BitRow(), 0);
     QLineEdit* edit = openEditor(2);
     QVERIFY(edit);
     QCOMPARE(w.BitRow(), 2);
-    QVERIFY(w.BitBut[2]->isChecked());
+    QVERIFY(ui(w).BitBut[2]->isChecked());
     QCOMPARE(boxesValue(w), 5);
 
     // A bit box now writes into the edited row (the click ends the editing), and the editor
     // opened again shows the new value.
-    QTest::mouseClick(w.DigiBox[1], Qt::LeftButton);
+    QTest::mouseClick(ui(w).DigiBox[1], Qt::LeftButton);
     QCOMPARE(cell(w, 2), QStringLiteral("7"));
     QLineEdit* again = openEditor(2);
     QVERIFY(again);
@@ -398,19 +399,19 @@ void TModbusFormTest::editingRowBecomesBitRow() {
 
 void TModbusFormTest::tabMovesToTheNextRow() {
     TModbusForm& w = *m_form;
-    w.DataLenEdit->setValue(3);
-    w.DataGrid->item(1, 0)->setText(QStringLiteral("9"));
+    ui(w).DataLenEdit->setValue(3);
+    ui(w).DataGrid->item(1, 0)->setText(QStringLiteral("9"));
     QLineEdit* edit = openEditor(0);
     QVERIFY(edit);
     QTest::keyClick(edit, Qt::Key_Tab);
-    QCOMPARE(w.DataGrid->currentRow(), 1);
+    QCOMPARE(ui(w).DataGrid->currentRow(), 1);
     QCOMPARE(w.BitRow(), 1);
     QCOMPARE(boxesValue(w), 9);
 }
 
 void TModbusFormTest::cellsShowNoSelection() {
     TModbusForm& w = *m_form;
-    QTableWidget* grid = w.DataGrid;
+    QTableWidget* grid = ui(w).DataGrid;
     grid->setFocus();
     grid->setCurrentCell(0, 0);
     QVERIFY(grid->item(0, 0)->isSelected());
@@ -440,15 +441,15 @@ void TModbusFormTest::analogCellClickFillsTheEditor() {
     w.ReceiveCanData(msg);
 
     // The first analog cell shows register 24; a click loads it and the three after it.
-    QTest::mouseClick(w.AnaCells, Qt::LeftButton, {}, w.AnaCells->cellRect(0).center());
-    QCOMPARE(w.DiggAddrEdit->value(), 24);
+    QTest::mouseClick(ui(w).AnaCells, Qt::LeftButton, {}, ui(w).AnaCells->cellRect(0).center());
+    QCOMPARE(ui(w).DiggAddrEdit->value(), 24);
     QCOMPARE((QStringList{cell(w, 0), cell(w, 1), cell(w, 2), cell(w, 3)}),
              (QStringList{"-1", "5", "4660", "0"}));
     QCOMPARE(boxesValue(w), 0xFFFF);
     QVERIFY(m_bus->frames().isEmpty());
 
-    w.DataLenEdit->setValue(3);
-    QTest::mouseClick(w.SetButton, Qt::LeftButton);
+    ui(w).DataLenEdit->setValue(3);
+    QTest::mouseClick(ui(w).SetButton, Qt::LeftButton);
     QVERIFY(m_bus->waitFrames(1));
     QCOMPARE(m_bus->frames().first().payload().toHex(), QByteArray("00051234e018ffff"));
 }
@@ -458,48 +459,48 @@ void TModbusFormTest::analogCellClickFillsTheEditor() {
 void TModbusFormTest::shorterLengthMovesBitRow() {
     makeWindow(3);
     TModbusForm& w = *m_form;
-    QCOMPARE(w.DataLenEdit->maximum(), 4);
-    w.DataLenEdit->setValue(4);
+    QCOMPARE(ui(w).DataLenEdit->maximum(), 4);
+    ui(w).DataLenEdit->setValue(4);
     const QStringList texts{"1", "2", "3", "4"};
     for (int r = 0; r < 4; ++r)
-        w.DataGrid->item(r, 0)->setText(texts[r]);
-    QTest::mouseClick(w.BitBut[3], Qt::LeftButton);
-    w.DataGrid->setCurrentCell(3, 0);
+        ui(w).DataGrid->item(r, 0)->setText(texts[r]);
+    QTest::mouseClick(ui(w).BitBut[3], Qt::LeftButton);
+    ui(w).DataGrid->setCurrentCell(3, 0);
     QCOMPARE(w.BitRow(), 3);
     QCOMPARE(boxesValue(w), 4);
 
-    w.DataLenEdit->setValue(2);
+    ui(w).DataLenEdit->setValue(2);
     QCOMPARE(w.BitRow(), 1);
-    QVERIFY(w.BitBut[1]->isChecked());
+    QVERIFY(ui(w).BitBut[1]->isChecked());
     QCOMPARE(boxesValue(w), 2);
-    QCOMPARE(w.DataGrid->currentRow(), 1);
-    QVERIFY(w.DataGrid->isRowHidden(2) && w.DataGrid->isRowHidden(3));
-    QVERIFY(!w.BitBut[2]->isVisible() && !w.BitBut[3]->isVisible());
+    QCOMPARE(ui(w).DataGrid->currentRow(), 1);
+    QVERIFY(ui(w).DataGrid->isRowHidden(2) && ui(w).DataGrid->isRowHidden(3));
+    QVERIFY(!ui(w).BitBut[2]->isVisible() && !ui(w).BitBut[3]->isVisible());
 
-    w.DataLenEdit->setValue(4);
+    ui(w).DataLenEdit->setValue(4);
     // Four rows of 16 pixels fit the 72-pixel grid without scrolling.
-    QCOMPARE(w.DataGrid->rowHeight(3), 16);
-    QVERIFY(w.DataGrid->visualItemRect(w.DataGrid->item(3, 0)).bottom() < w.DataGrid->viewport()->height());
+    QCOMPARE(ui(w).DataGrid->rowHeight(3), 16);
+    QVERIFY(ui(w).DataGrid->visualItemRect(ui(w).DataGrid->item(3, 0)).bottom() < ui(w).DataGrid->viewport()->height());
     for (int r = 0; r < 4; ++r) {
-        QVERIFY(!w.DataGrid->isRowHidden(r));
-        QVERIFY(w.BitBut[static_cast<size_t>(r)]->isVisible());
+        QVERIFY(!ui(w).DataGrid->isRowHidden(r));
+        QVERIFY(ui(w).BitBut[static_cast<size_t>(r)]->isVisible());
         QCOMPARE(cell(w, r), texts[r]);
     }
 }
 
 void TModbusFormTest::lengthZeroHidesSelectors() {
     TModbusForm& w = *m_form;
-    QCOMPARE(w.DataLenEdit->maximum(), 3);
-    w.DataLenEdit->setValue(0);
+    QCOMPARE(ui(w).DataLenEdit->maximum(), 3);
+    ui(w).DataLenEdit->setValue(0);
     for (int r = 0; r < 4; ++r) {
-        QVERIFY(!w.BitBut[static_cast<size_t>(r)]->isVisible());
-        QVERIFY(!w.BitBut[static_cast<size_t>(r)]->isEnabled());
+        QVERIFY(!ui(w).BitBut[static_cast<size_t>(r)]->isVisible());
+        QVERIFY(!ui(w).BitBut[static_cast<size_t>(r)]->isEnabled());
     }
-    QVERIFY(!w.DataGrid->isRowHidden(0));
-    QVERIFY(w.DataGrid->isRowHidden(1));
+    QVERIFY(!ui(w).DataGrid->isRowHidden(0));
+    QVERIFY(ui(w).DataGrid->isRowHidden(1));
 
-    w.DataGrid->item(0, 0)->setText(QStringLiteral("77"));
-    QTest::mouseClick(w.SetButton, Qt::LeftButton);
+    ui(w).DataGrid->item(0, 0)->setText(QStringLiteral("77"));
+    QTest::mouseClick(ui(w).SetButton, Qt::LeftButton);
     QVERIFY(m_bus->waitFrames(1));
     QCOMPARE(static_cast<uint8_t>(m_bus->frames().first().payload().at(4)), uint8_t(0x00));
     QCOMPARE(w.regs()[0].Value, 0); // the echo shows nothing
@@ -508,26 +509,26 @@ void TModbusFormTest::lengthZeroHidesSelectors() {
 void TModbusFormTest::bitBoxesWriteCurrentRow() {
     TModbusForm& w = *m_form;
     QCOMPARE(boxesValue(w), 0);
-    QTest::mouseClick(w.DigiBox[15], Qt::LeftButton);
+    QTest::mouseClick(ui(w).DigiBox[15], Qt::LeftButton);
     QCOMPARE(cell(w, 0), QStringLiteral("32768"));
-    QTest::mouseClick(w.DigiBox[0], Qt::LeftButton);
+    QTest::mouseClick(ui(w).DigiBox[0], Qt::LeftButton);
     QCOMPARE(cell(w, 0), QStringLiteral("32769"));
-    QTest::mouseClick(w.DigiBox[15], Qt::LeftButton);
+    QTest::mouseClick(ui(w).DigiBox[15], Qt::LeftButton);
     QCOMPARE(cell(w, 0), QStringLiteral("1"));
 
     // The value goes out with the next SET.
-    w.DataLenEdit->setValue(1);
-    QTest::mouseClick(w.DigiBox[15], Qt::LeftButton);
-    QTest::mouseClick(w.SetButton, Qt::LeftButton);
+    ui(w).DataLenEdit->setValue(1);
+    QTest::mouseClick(ui(w).DigiBox[15], Qt::LeftButton);
+    QTest::mouseClick(ui(w).SetButton, Qt::LeftButton);
     QVERIFY(m_bus->waitFrames(1));
     QCOMPARE(m_bus->frames().first().payload().mid(6).toHex(), QByteArray("8001"));
 }
 
 void TModbusFormTest::bitBoxLoadDoesNotWriteBack() {
     TModbusForm& w = *m_form;
-    w.DataLenEdit->setValue(2);
-    w.DataGrid->item(1, 0)->setText(QStringLiteral("-1")); // as an analog cell click leaves it
-    QTest::mouseClick(w.BitBut[1], Qt::LeftButton);
+    ui(w).DataLenEdit->setValue(2);
+    ui(w).DataGrid->item(1, 0)->setText(QStringLiteral("-1")); // as an analog cell click leaves it
+    QTest::mouseClick(ui(w).BitBut[1], Qt::LeftButton);
     QCOMPARE(w.BitRow(), 1);
     QCOMPARE(boxesValue(w), 0xFFFF);
     QCOMPARE(cell(w, 1), QStringLiteral("-1"));
@@ -554,10 +555,10 @@ void TModbusFormTest::autoRepeatPeriod() {
     QFETCH(int, ticks);
     QFETCH(int, sets);
     TModbusForm& w = *m_form;
-    w.AutoTimeEdit->setValue(0);
-    w.AutoTimeEdit->setValue(period);
+    ui(w).AutoTimeEdit->setValue(0);
+    ui(w).AutoTimeEdit->setValue(period);
     QCOMPARE(w.AutoCountdown(), period);
-    w.AutoBox->setChecked(true);
+    ui(w).AutoBox->setChecked(true);
     for (int t = 0; t < ticks; ++t)
         w.myTimerTimer();
     QCOMPARE(memoCount(w, QStringLiteral("Setting settings...")), sets);
@@ -569,15 +570,15 @@ void TModbusFormTest::autoPeriodZeroUnchecks() {
     TModbusForm& w = *m_form;
     // Never edited: the countdown is 0, so checking "Auto" sends at the next tick.
     QCOMPARE(w.AutoCountdown(), 0);
-    w.AutoBox->setChecked(true);
+    ui(w).AutoBox->setChecked(true);
     w.myTimerTimer();
     QCOMPARE(memoCount(w, QStringLiteral("Setting settings...")), 1);
     QCOMPARE(w.AutoCountdown(), 100);
 
-    w.AutoTimeEdit->setValue(0);
-    QVERIFY(!w.AutoBox->isChecked());
+    ui(w).AutoTimeEdit->setValue(0);
+    QVERIFY(!ui(w).AutoBox->isChecked());
     QCOMPARE(w.AutoCountdown(), 0);
-    w.AutoBox->setChecked(true);
+    ui(w).AutoBox->setChecked(true);
     for (int t = 0; t < 5; ++t)
         w.myTimerTimer();
     QCOMPARE(memoCount(w, QStringLiteral("Setting settings...")), 1);
@@ -585,16 +586,16 @@ void TModbusFormTest::autoPeriodZeroUnchecks() {
 
 void TModbusFormTest::autoFreezesWhileUncheckedAndHidden() {
     TModbusForm& w = *m_form;
-    w.AutoTimeEdit->setValue(5);
-    w.AutoBox->setChecked(true);
+    ui(w).AutoTimeEdit->setValue(5);
+    ui(w).AutoBox->setChecked(true);
     w.myTimerTimer();
     w.myTimerTimer();
     QCOMPARE(w.AutoCountdown(), 3);
-    w.AutoBox->setChecked(false);
+    ui(w).AutoBox->setChecked(false);
     for (int t = 0; t < 10; ++t)
         w.myTimerTimer();
     QCOMPARE(w.AutoCountdown(), 3);
-    w.AutoBox->setChecked(true);
+    ui(w).AutoBox->setChecked(true);
     for (int t = 0; t < 3; ++t)
         w.myTimerTimer();
     QCOMPARE(memoCount(w, QStringLiteral("Setting settings...")), 1);
@@ -602,14 +603,14 @@ void TModbusFormTest::autoFreezesWhileUncheckedAndHidden() {
 
     // Closing the window stops its timer: no tick, no SET, the countdown keeps its value.
     w.myTimerTimer();
-    w.myTimer->start();
+    ui(w).myTimer->start();
     w.close();
-    QVERIFY(!w.myTimer->isActive());
+    QVERIFY(!ui(w).myTimer->isActive());
     QCOMPARE(w.AutoCountdown(), 4);
     w.show();
-    QVERIFY(w.myTimer->isActive());
+    QVERIFY(ui(w).myTimer->isActive());
     QCOMPARE(w.AutoCountdown(), 4);
-    QVERIFY(w.AutoBox->isChecked());
+    QVERIFY(ui(w).AutoBox->isChecked());
 }
 
 QTEST_MAIN(TModbusFormTest)

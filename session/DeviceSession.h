@@ -1,0 +1,122 @@
+#pragma once
+
+// One device of the project as the tool knows it, without a window: its addresses, the image of
+// its 128 registers with their highlight and fade, the register writes and commands sent to it, and
+// the automatic repetition of a write. The device window renders a session and forwards the
+// user's actions to it; the bus monitor hands it the device's messages; the command-line program
+// drives it directly.
+
+#include "core/DeviceMessage.h"
+#include "core/RegisterImage.h"
+#include "core/Registers.h"
+#include "can/CanSendStatus.h"
+
+#include <QObject>
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <functional>
+
+// Told of every message the session takes in (from the bus or its own echo), after the image was
+// written: it repaints the registers written.
+class TDeviceSessionView {
+public:
+    virtual ~TDeviceSessionView() = default;
+    virtual void sessionMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) = 0;
+};
+
+class TDeviceSession : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int FadeEvery = 11; // a fade tick on every 11th event of the 10 ms clock
+
+    explicit TDeviceSession(QObject* parent = nullptr);
+
+    // The device's serial address, its identifiers and the project's protocol.
+    int32_t RSadr = 0;
+    int32_t RXadr = 0;
+    int32_t TXadr = 0;
+    int32_t Protokol = 0;
+
+    void setView(TDeviceSessionView* view) { m_view = view; }
+
+    // ---- the register image -------------------------------------------------------------------
+    [[nodiscard]] TRegisterImage& image() { return m_image; }
+    [[nodiscard]] const TRegisterImage& image() const { return m_image; }
+    // Messages taken in since the session was made (received and echoed).
+    [[nodiscard]] int32_t msgCount() const { return m_msgCount; }
+    // Registers the device itself reported (a message from the bus on its transmission
+    // identifier), with the number of reports so far: a register never reported has no value yet.
+    [[nodiscard]] const std::bitset<RegisterCount>& reported() const { return m_reported; }
+    [[nodiscard]] uint64_t reports() const { return m_reports; }
+
+    // A message of the device from the bus: written into the image, the view is told. (Inline: it
+    // runs for every message the monitor hands over.)
+    void receive(const TDeviceMessage& msg) {
+        if (msg.Direction == 0) {
+            for (int i = 0; i < msg.Count && i < 4; ++i) {
+                const int r = msg.Address + i;
+                if (r >= RegisterCount) break;
+                if (msg.present(i)) m_reported.set(static_cast<size_t>(r));
+            }
+            ++m_reports;
+        }
+        take(msg);
+    }
+
+    // ---- writing ------------------------------------------------------------------------------
+    // The request of a register write of count (0..4) words from address: the mask marks the words
+    // that count (0, 4, 6, 7, 255 for 0..4); all four values go into the frame whatever it marks.
+    // towardsDevice: direction 1 ("Dn", on RXadr), else direction 0 ("Up", on TXadr).
+    [[nodiscard]] static TDeviceMessage writeRequest(uint16_t address, int count,
+                                                     const std::array<int16_t, 4>& values, bool towardsDevice);
+    // Sends a write request as one frame on the identifier its direction chooses, then shows it in
+    // the image as if the device had sent it (also when the send failed). Returns the send status.
+    TCanSendStatus write(const TDeviceMessage& request);
+    // Command k (0..15: bit k, 16: 0) into the command register 127 on RXadr, always in the
+    // standard layout, echoed as a write towards the device.
+    TCanSendStatus command(int k);
+    // The frame of the last write or command.
+    [[nodiscard]] const TCanFrame& lastFrame() const { return m_lastFrame; }
+
+    // ---- the 10 ms clock: automatic repetition and the fade -------------------------------------
+    // Repetition runs while on and the period is above 0: every period-th event onAutoRepeat is
+    // asked to repeat the write (the window sends SET from its controls).
+    void setAutoRepeat(bool on) { m_autoOn = on; }
+    [[nodiscard]] bool autoRepeat() const { return m_autoOn; }
+    // A new period in events; the countdown starts again from it.
+    void setAutoPeriod(int32_t period);
+    [[nodiscard]] int32_t autoPeriod() const { return m_autoPeriod; }
+    [[nodiscard]] int32_t autoCountdown() const { return m_autoCountdown; }
+    std::function<void()> onAutoRepeat;
+    // Events left to the next fade tick (10 .. 0); setting it places the next fade tick.
+    [[nodiscard]] int32_t fadeCountdown() const { return m_fadeCountdown; }
+    void setFadeCountdown(int32_t events) { m_fadeCountdown = std::clamp(events, 0, FadeEvery - 1); }
+    // One event of the clock: the repetition first, then the fade; returns the registers whose
+    // highlight changed.
+    std::bitset<RegisterCount> tick();
+    // The repetition part of tick().
+    void autoRepeatStep();
+    // The fade part of tick().
+    std::bitset<RegisterCount> fadeStep();
+
+private:
+    void take(const TDeviceMessage& msg) {
+        ++m_msgCount;
+        const TRegisterImage::TWritten written = m_image.apply(msg);
+        if (m_view != nullptr) m_view->sessionMessage(msg, written);
+    }
+
+    TRegisterImage m_image;
+    TDeviceSessionView* m_view = nullptr;
+    int32_t m_msgCount = 0;
+    std::bitset<RegisterCount> m_reported;
+    uint64_t m_reports = 0;
+    TCanFrame m_lastFrame{};
+    bool m_autoOn = false;
+    int32_t m_autoPeriod = 100;
+    int32_t m_autoCountdown = 0;
+    int32_t m_fadeCountdown = FadeEvery - 1;
+};
