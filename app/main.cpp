@@ -3,7 +3,7 @@
 #include "BusHealthPanel.h"
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
-#include "SignalWatcher.h"
+#include "core/SignalWatcher.h"
 #include "TraceTools.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"

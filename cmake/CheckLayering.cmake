@@ -8,13 +8,15 @@ cmake_minimum_required(VERSION 3.25)
 # Plain folder and the folders its files may include from.
 set(allowed_core core)
 set(allowed_can core can)
+set(allowed_session core can session)
+set(allowed_monitor core can session monitor)
 set(allowed_serial core serial)
 set(allowed_sim core can sim)
 set(allowed_slcan core can slcan)
 set(allowed_bushealth core can bushealth)
 set(allowed_trace core can trace)
 set(allowed_trend core trend)
-set(plain_folders core can serial sim slcan bushealth trace trend)
+set(plain_folders core can session monitor serial sim slcan bushealth trace trend)
 set(window_folders app device ui traceview)
 
 # The header names of Qt Widgets and Gui (QWidget, qwidget.h, ...), from their include folders.

@@ -3,6 +3,9 @@
 #include "DeviceMessage.h"
 #include "IniFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -74,4 +77,41 @@ bool WriteCaptions(IniFile& ini, const QString& section, const TProject& project
     for (int j = 0; j < CommandCount; ++j)
         (void)ini.writeString(section, indexed("DigiBut_", j), project.DigiBut[static_cast<size_t>(j)]);
     return ini.commitBatch();
+}
+
+bool LoadProjectFromFile(const QString& path, const QString& name, TProject& project, QString* error) {
+    if (!QFileInfo(path).isFile()) {
+        *error = QStringLiteral("project file %1 not found").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    const IniFile ini(path);
+    const TProjectList list = ReadProjectList(ini);
+    QString chosen = name;
+    if (chosen.isEmpty()) {
+        if (list.ProjectNum < 1 || list.ProjectNum > list.Names.size()) {
+            *error = QStringLiteral("%1 selects no project; name one").arg(QDir::toNativeSeparators(path));
+            return false;
+        }
+        chosen = list.Names.at(list.ProjectNum - 1);
+    } else {
+        // Sections are named without regard to case, as the file's keys are.
+        bool found = false;
+        for (const QString& n : list.Names) {
+            if (n.compare(chosen, Qt::CaseInsensitive) == 0) {
+                chosen = n;
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            *error = QStringLiteral("project \"%1\" is not in the project list of %2 (%3)")
+                         .arg(name, QDir::toNativeSeparators(path), list.Names.join(QStringLiteral(", ")));
+            return false;
+        }
+    }
+    project = TProject{};
+    project.Name = chosen;
+    ReadProjectSection(ini, chosen, project);
+    ReadCaptions(ini, chosen, project);
+    return true;
 }

@@ -28,3 +28,8 @@ void ReadCaptions(const IniFile& ini, const QString& section, TProject& project)
 
 // Writes the seventeen captions into the section in one replacement of the file.
 [[nodiscard]] bool WriteCaptions(IniFile& ini, const QString& section, const TProject& project);
+
+// Reads the project named (or, with an empty name, the one "ProjectNum" selects) from the
+// Projects.ini at path, with its captions. false and a message naming the file when the file is
+// not there or the project is not one of its list.
+[[nodiscard]] bool LoadProjectFromFile(const QString& path, const QString& name, TProject& project, QString* error);

@@ -68,7 +68,7 @@ public:
 
     // ---- parameter display --------------------------------------------------------------------
     // A message of the device: into the session's image, then painted.
-    void ReceiveCanData(const TDeviceMessage& msg) { m_session.receive(msg); }
+    void ReceiveCanData(const TDeviceMessage& msg);
     void AnaLabWrite();
     void DigiLabWrite();
     void AnaRewrite();
@@ -188,6 +188,7 @@ protected:
 private:
     // The session took in a message: the memo summary and the registers written.
     void sessionMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) override;
+    void showMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written);
 
     // Layout (ModbusFormLayout.cpp) calls these, which live with their areas.
     void createDesignControls();   // ModbusFormLayout.cpp: memo, parameter group, "Данные" group

@@ -51,7 +51,7 @@ void setGridRow(QTableWidget* grid, int row, const QString& text) {
 
 // ---- messages ----------------------------------------------------------------------------------
 
-void TModbusForm::sessionMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) {
+inline void TModbusForm::showMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) {
     // The memo's first line shows the last message. It is written after the messages of this pass
     // of the event loop, and while messages keep coming at most every MemoIntervalMs: a summary
     // that changes faster than that cannot be read anyway.
@@ -69,6 +69,14 @@ void TModbusForm::sessionMessage(const TDeviceMessage& msg, const TRegisterImage
 
     for (int i = 0; i < written.Count; ++i)
         paintRegister(written.Registers[static_cast<size_t>(i)]);
+}
+
+void TModbusForm::ReceiveCanData(const TDeviceMessage& msg) {
+    showMessage(msg, m_session.takeReceived(msg));
+}
+
+void TModbusForm::sessionMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) {
+    showMessage(msg, written);
 }
 
 void TModbusForm::paintRegister(int r) {

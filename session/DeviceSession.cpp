@@ -39,7 +39,7 @@ TCanSendStatus TDeviceSession::write(const TDeviceMessage& request) {
     EncodeRegisterWrite(request, identifier, Protokol, CanTx[0]);
     m_lastFrame = CanTx[0];
     const TCanSendStatus sent = CanSend(1);
-    take(request);
+    echo(request);
     return sent;
 }
 
@@ -55,7 +55,7 @@ TCanSendStatus TDeviceSession::command(int k) {
     EncodeCommand(word, static_cast<uint32_t>(RXadr), CanTx[0]);
     m_lastFrame = CanTx[0];
     const TCanSendStatus sent = CanSend(1);
-    take(msg);
+    echo(msg);
     return sent;
 }
 

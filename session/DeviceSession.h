@@ -55,16 +55,12 @@ public:
     // A message of the device from the bus: written into the image, the view is told. (Inline: it
     // runs for every message the monitor hands over.)
     void receive(const TDeviceMessage& msg) {
-        if (msg.Direction == 0) {
-            for (int i = 0; i < msg.Count && i < 4; ++i) {
-                const int r = msg.Address + i;
-                if (r >= RegisterCount) break;
-                if (msg.present(i)) m_reported.set(static_cast<size_t>(r));
-            }
-            ++m_reports;
-        }
-        take(msg);
+        const TRegisterImage::TWritten written = take(msg, msg.Direction == 0);
+        if (m_view != nullptr) m_view->sessionMessage(msg, written);
     }
+    // The same for a view that shows the message itself: the view is not told; returns the
+    // registers written.
+    TRegisterImage::TWritten takeReceived(const TDeviceMessage& msg) { return take(msg, msg.Direction == 0); }
 
     // ---- writing ------------------------------------------------------------------------------
     // The request of a register write of count (0..4) words from address: the mask marks the words
@@ -103,9 +99,20 @@ public:
     std::bitset<RegisterCount> fadeStep();
 
 private:
-    void take(const TDeviceMessage& msg) {
+    // Writes a message into the image (a report of the device when report is set).
+    TRegisterImage::TWritten take(const TDeviceMessage& msg, bool report) {
         ++m_msgCount;
         const TRegisterImage::TWritten written = m_image.apply(msg);
+        if (report) {
+            for (int i = 0; i < written.Count; ++i)
+                m_reported.set(static_cast<size_t>(written.Registers[static_cast<size_t>(i)]));
+            ++m_reports;
+        }
+        return written;
+    }
+    // Writes one of the session's own messages (its echo) and tells the view.
+    void echo(const TDeviceMessage& msg) {
+        const TRegisterImage::TWritten written = take(msg, false);
         if (m_view != nullptr) m_view->sessionMessage(msg, written);
     }
 

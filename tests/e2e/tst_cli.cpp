@@ -1,0 +1,134 @@
+// canquorvex-cli end to end: zelm-sim plays a project on a virtual CAN bus, the program reads,
+// writes, commands and monitors its devices there, and ends with the documented exit codes.
+
+#include "tests/FreePort.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifndef ZELM_SIM_PATH
+#error "ZELM_SIM_PATH must name the zelm-sim executable"
+#endif
+#ifndef CLI_PATH
+#error "CLI_PATH must name the canquorvex-cli executable"
+#endif
+
+namespace {
+
+// "Sim" is what zelm-sim plays; "Line" has the same two devices and a third that nobody plays.
+const char ProjectsIni[] = "[Projects]\nProjectQua=2\nProject1=Sim\nProject2=Line\nProjectNum=2\n"
+                           "[Sim]\nProtokol=0\nUse_0=1\nName_0=Pump\nRXadr_0=0x100\nTXadr_0=0x110\n"
+                           "Use_1=1\nName_1=Fan\nRXadr_1=0x101\nTXadr_1=0x111\n"
+                           "[Line]\nProtokol=0\nUse_0=1\nName_0=Pump\nRXadr_0=0x100\nTXadr_0=0x110\n"
+                           "Use_1=1\nName_1=Fan\nRXadr_1=0x101\nTXadr_1=0x111\n"
+                           "Use_2=1\nName_2=Ghost\nRXadr_2=0x1F0\nTXadr_2=0x1F1\n";
+
+struct TRun {
+    int code = -1;
+    QList<QJsonObject> lines;
+    QByteArray err;
+};
+
+} // namespace
+
+class TstCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_bus;
+    QProcess m_sim;
+
+    TRun cli(QStringList args) {
+        QProcess p;
+        p.start(QStringLiteral(CLI_PATH), QStringList{QStringLiteral("--folder"), m_dir.path(), QStringLiteral("--can"),
+                                                       QStringLiteral("virtualcan:") + m_bus} + args);
+        TRun r;
+        if (!p.waitForFinished(20000)) p.kill();
+        r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.err = p.readAllStandardError();
+        for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+            if (!line.isEmpty()) r.lines << QJsonDocument::fromJson(line).object();
+        return r;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QFile ini(m_dir.filePath(QStringLiteral("Projects.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(ProjectsIni) > 0);
+        ini.close();
+        m_bus = VirtualBusUrl(FreeTcpPort());
+        m_sim.setProcessChannelMode(QProcess::MergedChannels);
+        m_sim.start(QStringLiteral(ZELM_SIM_PATH),
+                    {QStringLiteral("--can"), QStringLiteral("virtualcan:") + m_bus, QStringLiteral("--project"),
+                     ini.fileName(), QStringLiteral("--name"), QStringLiteral("Sim"), QStringLiteral("--period"),
+                     QStringLiteral("5")});
+        QVERIFY(QTest::qWaitFor([this] { return m_sim.readAll().contains("CAN connected"); }, 10000));
+    }
+    void cleanupTestCase() {
+        m_sim.terminate();
+        if (!m_sim.waitForFinished(5000)) m_sim.kill();
+    }
+
+    void readWriteCommand() {
+        // Settings of row 0 start at (r - 89) * 10: register 96 holds 70.
+        TRun r = cli({QStringLiteral("read"), QStringLiteral("Pump"), QStringLiteral("96"), QStringLiteral("88")});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QCOMPARE(r.lines.size(), 2);
+        QCOMPARE(r.lines[0].value(QStringLiteral("register")).toInt(), 96);
+        QCOMPARE(r.lines[0].value(QStringLiteral("raw")).toInt(), 70);
+
+        r = cli({QStringLiteral("write"), QStringLiteral("0"), QStringLiteral("96"), QStringLiteral("0x4D2")});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QCOMPARE(r.lines.value(0).value(QStringLiteral("data")).toString(), QStringLiteral("000000008060")
+                                                                               + QStringLiteral("04D2"));
+        r = cli({QStringLiteral("read"), QStringLiteral("0"), QStringLiteral("96")});
+        QCOMPARE(r.lines.value(0).value(QStringLiteral("raw")).toInt(), 1234); // the device took it
+
+        r = cli({QStringLiteral("command"), QStringLiteral("Fan"), QStringLiteral("3")});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QCOMPARE(r.lines.value(0).value(QStringLiteral("id")).toString(), QStringLiteral("0x00000101"));
+        r = cli({QStringLiteral("read"), QStringLiteral("Fan"), QStringLiteral("127")});
+        QCOMPARE(r.lines.value(0).value(QStringLiteral("raw")).toInt(), 8);
+    }
+
+    void monitorDecodesDeviceFrames() {
+        const TRun r = cli({QStringLiteral("monitor"), QStringLiteral("--seconds"), QStringLiteral("1")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.lines.size() > 50);
+        QSet<int> rows;
+        for (const QJsonObject& o : r.lines)
+            if (o.contains(QStringLiteral("row"))) {
+                rows << o.value(QStringLiteral("row")).toInt();
+                QCOMPARE(o.value(QStringLiteral("direction")).toInt(), 0);
+            }
+        QCOMPARE(rows, (QSet<int>{0, 1}));
+    }
+
+    void exitCodes_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("register out of range") << QStringList{"read", "0", "200"} << 1 << "\"200\"";
+        QTest::newRow("unknown device") << QStringList{"write", "Boiler", "1", "2"} << 1 << "Boiler";
+        QTest::newRow("value too wide") << QStringList{"write", "0", "1", "70000"} << 1 << "70000";
+        QTest::newRow("no such adapter") << QStringList{"--can", "slcan:/nonexistent/tty", "command", "0", "1"} << 2
+                                         << "/nonexistent/tty";
+        QTest::newRow("nobody reports") << QStringList{"--timeout", "0.5", "read", "Ghost", "5"} << 3 << "5";
+    }
+    void exitCodes() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        const TRun r = cli(args);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.contains(message.toUtf8()), r.err.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCli)
+#include "tst_cli.moc"

@@ -1,0 +1,114 @@
+#include "CliOptions.h"
+
+#include "can/CanAdapterName.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+const char* const Commands =
+    "Commands (a DEVICE is a row 0-15 or a device name of the project):\n"
+    "  devices                        the project's devices, one JSON line each: row, name, rx, tx, rs\n"
+    "  monitor [--seconds S]          one JSON line per frame: time, id, ext, dlc, data; for a device's\n"
+    "                                 frame also its row, direction, address and values\n"
+    "  read DEVICE REG[-REG]...       waits until each register was reported by the device, then one\n"
+    "                                 JSON line per register: row, register, raw\n"
+    "  write DEVICE REG VALUE...      one register write of 1-4 values (3 in the standard layout), framed\n"
+    "                                 as the device window's SET (\"Dn\"; --up for \"Up\"); prints the frame\n"
+    "  command DEVICE N               command button N (0-16) as the device window sends it; prints the frame\n"
+    "Numbers are decimal, or hex with 0x. Raw register values are the 16-bit words, 0-65535.\n"
+    "\n"
+    "Exit codes: 0 done; 1 bad usage or bad input; 2 the adapter could not be opened; 3 time-out (not\n"
+    "everything was seen); 4 a mismatch.\n"
+    "JSON lines go to standard output, messages to standard error. Ctrl+C and SIGTERM end cleanly.\n";
+
+} // namespace
+
+bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& exitCode) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("canquorvex-cli: the ZELM devices of a CANQuorvex project, from a script."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption folder(QStringLiteral("folder"),
+                                    QStringLiteral("Where Projects.ini and Quorvex.ini are read (default: the "
+                                                   "program's folder)."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption project(QStringLiteral("project"),
+                                     QStringLiteral("A project (section) of Projects.ini (default: the project "
+                                                    "selected there)."),
+                                     QStringLiteral("NAME"));
+    const QCommandLineOption can(QStringLiteral("can"),
+                                 QStringLiteral("CAN adapter as PLUGIN:INTERFACE, as the tool takes it (e.g. "
+                                                "socketcan:can0, virtualcan:can0, slcan:/dev/ttyACM0, "
+                                                "trace:PATH, demo). Without it: the hardware found."),
+                                 QStringLiteral("PLUGIN:INTERFACE"));
+    const QCommandLineOption bitrate(QStringLiteral("bitrate"), QStringLiteral("125K or 250K (default 250K)."),
+                                     QStringLiteral("RATE"), QStringLiteral("250K"));
+    const QCommandLineOption timeout(QStringLiteral("timeout"),
+                                     QStringLiteral("Seconds to wait for what is asked (default 5)."),
+                                     QStringLiteral("S"), QStringLiteral("5"));
+    const QCommandLineOption seconds(QStringLiteral("seconds"),
+                                     QStringLiteral("monitor: end after S seconds (default: at Ctrl+C)."),
+                                     QStringLiteral("S"));
+    const QCommandLineOption up(QStringLiteral("up"),
+                                QStringLiteral("write: send on the device's transmission identifier (\"Up\")."));
+    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("devices, monitor, read, write, command"));
+    parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("what the command takes"),
+                                 QStringLiteral("[arguments...]"));
+
+    // Negative numbers are values, not options: "write Pump 96 -5".
+    QStringList args;
+    for (const QString& a : arguments) {
+        bool number = false;
+        (void)a.toLongLong(&number, 0);
+        args << (number && a.startsWith(QLatin1Char('-')) ? QStringLiteral("\x01") + a : a);
+    }
+    if (!parser.parse(args)) {
+        std::fprintf(stderr, "canquorvex-cli: %s (--help lists the options)\n", qPrintable(parser.errorText()));
+        exitCode = CliBadInput;
+        return false;
+    }
+    if (parser.isSet(help)) {
+        std::printf("%s\n%s\n%s", qPrintable(parser.helpText()), Commands, qPrintable(DescribeCanPlugins()));
+        exitCode = CliDone;
+        return false;
+    }
+    const auto fail = [&exitCode](const QString& message) {
+        std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(message));
+        exitCode = CliBadInput;
+        return false;
+    };
+    for (const QString& adapter : parser.values(can))
+        if (!ParseCanAdapterName(adapter))
+            return fail(QStringLiteral("--can %1: expected PLUGIN:INTERFACE or demo").arg(adapter));
+    const QString rate = parser.value(bitrate).toUpper();
+    if (rate == QLatin1String("125K"))
+        options.bitRateIndex = 1;
+    else if (rate == QLatin1String("250K"))
+        options.bitRateIndex = 2;
+    else
+        return fail(QStringLiteral("--bitrate %1: expected 125K or 250K").arg(parser.value(bitrate)));
+    bool ok = false;
+    options.timeoutS = parser.value(timeout).toDouble(&ok);
+    if (!ok || options.timeoutS <= 0 || options.timeoutS > 86400)
+        return fail(QStringLiteral("--timeout %1: expected seconds above 0").arg(parser.value(timeout)));
+    if (parser.isSet(seconds)) {
+        options.seconds = parser.value(seconds).toDouble(&ok);
+        if (!ok || options.seconds <= 0 || options.seconds > 31.0e6)
+            return fail(QStringLiteral("--seconds %1: expected seconds above 0").arg(parser.value(seconds)));
+    }
+    options.folder = parser.value(folder);
+    options.project = parser.value(project);
+    options.can = parser.values(can);
+    options.up = parser.isSet(up);
+    QStringList positional;
+    for (QString p : parser.positionalArguments())
+        positional << (p.startsWith(QLatin1Char('\x01')) ? p.mid(1) : p);
+    if (positional.isEmpty()) return fail(QStringLiteral("no command given (--help lists them)"));
+    options.command = positional.takeFirst();
+    options.arguments = positional;
+    return true;
+}

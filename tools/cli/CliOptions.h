@@ -1,0 +1,31 @@
+#pragma once
+
+// What the command line of canquorvex-cli asks for.
+
+#include <QString>
+#include <QStringList>
+
+// Exit codes of canquorvex-cli.
+enum TCliExit : int {
+    CliDone = 0,
+    CliBadInput = 1,     // bad usage or bad input; the message names the argument
+    CliNoAdapter = 2,    // the adapter could not be opened (or refused a frame)
+    CliTimeOut = 3,      // not everything asked for was seen in time
+    CliMismatch = 4,     // a verification or comparison found differences
+};
+
+struct TCliOptions {
+    QString folder;        // where Projects.ini and Quorvex.ini are read; empty: the program's folder
+    QString project;       // a section of Projects.ini; empty: the project selected there
+    QStringList can;       // PLUGIN:INTERFACE, in order; empty: the hardware found
+    int bitRateIndex = 2;  // 1: 125K, 2: 250K
+    double timeoutS = 5.0;
+    double seconds = 0.0;  // monitor: how long; 0: until Ctrl+C
+    bool up = false;       // write: on the device's transmission identifier, as "Up" does
+    QString command;       // devices, monitor, read, write, command
+    QStringList arguments; // what follows the command
+};
+
+// Parses the arguments. false with exitCode set when the program is to end now: after --help
+// (0) or with a message on stderr (1).
+[[nodiscard]] bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& exitCode);

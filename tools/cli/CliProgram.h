@@ -1,0 +1,77 @@
+#pragma once
+
+// canquorvex-cli at work: the project, the bus and the device sessions, on the same models as the
+// tool's windows (the bus object, the bus monitor, the device sessions). One command per run.
+
+#include "CliOptions.h"
+
+#include "can/CanTrafficTap.h"
+#include "core/Project.h"
+#include "monitor/BusMonitor.h"
+#include "session/DeviceSession.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+class TCliProgram : public QObject, private CanTrafficObserver {
+    Q_OBJECT
+public:
+    explicit TCliProgram(TCliOptions options, QObject* parent = nullptr);
+    ~TCliProgram() override;
+    TCliProgram(const TCliProgram&) = delete;
+    TCliProgram& operator=(const TCliProgram&) = delete;
+
+    // Loads the project and starts the command; finished() comes with the exit code (at once
+    // for a command that needs no bus).
+    void start();
+    // A termination signal: the command ends as if its time had run out.
+    void interrupt();
+
+signals:
+    void finished(int exitCode);
+
+private:
+    void canTraffic(const QCanBusFrame& frame, const QByteArray& payload, CanTrafficDirection direction) override;
+
+    void finish(int exitCode);
+    [[nodiscard]] bool fail(int exitCode, const QString& message);
+    [[nodiscard]] QString settingsFolder() const;
+    [[nodiscard]] bool loadProject();
+    // The row of a device given by number or name; -1 (and a message) when there is none in use.
+    [[nodiscard]] int deviceRow(const QString& text);
+    [[nodiscard]] TDeviceSession& session(int row);
+    [[nodiscard]] bool openBus();
+    void closeBus();
+
+    void runDevices();
+    void runMonitor();
+    void runRead();
+    void runWrite();
+    void runCommand();
+    // Checks the registers read waits for; prints them and ends when all were seen.
+    void checkRead();
+    void endRead();
+    // Prints the frame sent and ends once the adapter has passed it on.
+    void sentFrame(const TCanSendStatus& status, const TCanFrame& frame);
+    void print(const QByteArray& line);
+
+    TCliOptions m_options;
+    TProject m_project;
+    TBusMonitor m_monitor{m_project};
+    std::array<std::unique_ptr<TDeviceSession>, DeviceRows> m_sessions;
+    bool m_busOpen = false;
+    bool m_finished = false;
+    bool m_monitoring = false;
+    QTimer m_deadline;
+    QTimer m_poll;
+
+    // read
+    int m_readRow = -1;
+    QList<int> m_readRegisters;
+};

@@ -1,0 +1,36 @@
+// canquorvex-cli: the tool's devices from a script, on the tool's own models and adapters, without
+// a window. `canquorvex-cli --help` lists the commands and exit codes.
+
+#include "CliOptions.h"
+#include "CliProgram.h"
+
+#include "core/SignalWatcher.h"
+#include "sim/DemoCanBusDevice.h"
+#include "slcan/SlcanCanBusFactory.h"
+#include "trace/TraceCanBusDevice.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <csignal>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("canquorvex-cli"));
+    // The same built-in adapters as the tool: the demo bus, serial-line adapters and trace files.
+    RegisterDemoBus();
+    RegisterSlcanBus();
+    RegisterTraceBus();
+
+    TCliOptions options;
+    int exitCode = 0;
+    if (!ParseCliOptions(QCoreApplication::arguments(), options, exitCode)) return exitCode;
+
+    TSignalWatcher watcher({SIGTERM, SIGINT, SIGHUP});
+    TCliProgram program(options);
+    QObject::connect(&watcher, &TSignalWatcher::signalled, &program, [&program](int) { program.interrupt(); });
+    QObject::connect(&program, &TCliProgram::finished, &app, [](int code) { QCoreApplication::exit(code); },
+                     Qt::QueuedConnection);
+    QTimer::singleShot(0, &program, [&program] { program.start(); });
+    return QCoreApplication::exec();
+}
