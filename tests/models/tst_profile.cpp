@@ -1,0 +1,145 @@
+// Device profiles as plain code: the reader against good and broken files, the conversion
+// between raw words and engineering values at the edges, and the import of CSV register maps.
+
+#include "profile/DeviceProfile.h"
+#include "profile/ProfileCsv.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray profileWith(const QByteArray& entries) {
+    return "{\"schema\": 1, \"device\": \"Pump controller\", \"registers\": [" + entries + "]}";
+}
+
+} // namespace
+
+class TstProfile : public QObject {
+    Q_OBJECT
+private slots:
+    // raw word -> shown value, and the shown value typed back -> the same raw word
+    void values_data() {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("s16 scaled") << QByteArray(R"("type":"s16","scale":0.1,"decimals":1,"unit":"A")") << 123
+                                    << "12.3 A";
+        QTest::newRow("s16 lowest") << QByteArray(R"("type":"s16")") << 0x8000 << "-32768";
+        QTest::newRow("s16 highest") << QByteArray(R"("type":"s16")") << 0x7FFF << "32767";
+        QTest::newRow("u16 highest") << QByteArray(R"("type":"u16","unit":"rpm")") << 0xFFFF << "65535 rpm";
+        QTest::newRow("offset") << QByteArray(R"("type":"u16","scale":0.5,"offset":-40,"decimals":1,"unit":"°C")")
+                                << 100 << "10.0 °C";
+        QTest::newRow("negative scale") << QByteArray(R"("type":"s16","scale":-2,"decimals":0)") << 0xFFFB << "10";
+        QTest::newRow("enum") << QByteArray(R"("type":"enum","enum":{"0":"Off","1":"Manual","2":"Auto"})") << 2
+                              << "Auto";
+        QTest::newRow("bits and a field")
+            << QByteArray(R"("type":"bits","bits":{"0":"Ready","1":"Running","3":"Fault","8-11":"Stage"})") << 0x0301
+            << "Ready, Stage=3";
+    }
+    void values() {
+        QFETCH(QByteArray, entry);
+        QFETCH(int, raw);
+        QFETCH(QString, shown);
+        TDeviceProfile p;
+        QString error;
+        QVERIFY2(TDeviceProfile::parse(profileWith(R"({"register": 24, "name": "X", )" + entry + "}"), "p.json", &p,
+                                       &error),
+                 qPrintable(error));
+        const TRegisterInfo* info = p.find(24);
+        QVERIFY(info != nullptr);
+        QCOMPARE(info->valueText(static_cast<uint16_t>(raw)), shown);
+        if (info->Type == TRegisterType::Bits) return;
+        uint16_t back = 0;
+        QVERIFY2(info->parseValue(shown.section(QLatin1Char(' '), 0, 0), &back, &error), qPrintable(error));
+        QCOMPARE(int(back), raw);
+    }
+
+    // Typed values that are refused, with a word of the message.
+    void refusedValues_data() {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("above max") << QByteArray(R"("min":0,"max":50,"unit":"A")") << "50.5" << "outside";
+        QTest::newRow("below min") << QByteArray(R"("min":0,"max":50)") << "-1" << "outside";
+        QTest::newRow("s16 cannot hold it") << QByteArray(R"("type":"s16")") << "32768" << "can hold";
+        QTest::newRow("u16 not negative") << QByteArray(R"("type":"u16")") << "-1" << "can hold";
+        QTest::newRow("unknown enum name") << QByteArray(R"("type":"enum","enum":{"0":"Off"})") << "On" << "none of";
+        QTest::newRow("not a number") << QByteArray() << "fast" << "not a number";
+    }
+    void refusedValues() {
+        QFETCH(QByteArray, entry);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        TDeviceProfile p;
+        QString error;
+        const QByteArray e = R"({"register": 96, "name": "Set-point")" + (entry.isEmpty() ? "" : "," + entry) + "}";
+        QVERIFY2(TDeviceProfile::parse(profileWith(e), "p.json", &p, &error), qPrintable(error));
+        uint16_t raw = 0;
+        QVERIFY(!p.find(96)->parseValue(typed, &raw, &error));
+        QVERIFY2(error.contains(message), qPrintable(error));
+    }
+
+    // Broken files: the whole file is refused, the message names the file and where.
+    void brokenFiles_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("syntax") << QByteArray("{\"schema\": 1,\n  \"device\": \"P\"\n  \"registers\": []}")
+                                << "p.json: line 3, column ";
+        QTest::newRow("not an object") << QByteArray("[1]") << "p.json: a profile is a JSON object";
+        QTest::newRow("schema 2") << QByteArray(R"({"schema":2,"device":"P","registers":[]})") << "\"schema\" must be 1";
+        QTest::newRow("no device") << QByteArray(R"({"schema":1,"registers":[]})") << "\"device\"";
+        QTest::newRow("register 128") << profileWith(R"({"register":128,"name":"X"})") << "register entry 1";
+        QTest::newRow("twice") << profileWith(R"({"register":5,"name":"X"},{"register":5,"name":"Y"})")
+                               << "register entry 2 (register 5): the register is described twice";
+        QTest::newRow("scale 0") << profileWith(R"({"register":5,"name":"X","scale":0})") << "\"scale\" must not be 0";
+        QTest::newRow("unknown type") << profileWith(R"({"register":5,"name":"X","type":"f32"})") << "\"type\"";
+        QTest::newRow("min above max") << profileWith(R"({"register":5,"name":"X","min":5,"max":1})") << "above";
+        QTest::newRow("bit 16") << profileWith(R"({"register":5,"name":"X","bits":{"16":"B"}})") << "bits: \"16\"";
+        QTest::newRow("overlapping fields") << profileWith(R"({"register":5,"name":"X","bits":{"0-3":"A","2":"B"}})")
+                                            << "overlaps";
+        QTest::newRow("enum without values") << profileWith(R"({"register":5,"name":"X","type":"enum"})") << "enum";
+        QTest::newRow("no name") << profileWith(R"({"register":5})") << "\"name\" is missing";
+    }
+    void brokenFiles() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, message);
+        TDeviceProfile p;
+        QString error;
+        QVERIFY(!TDeviceProfile::parse(json, "p.json", &p, &error));
+        QVERIFY2(error.startsWith(QLatin1String("p.json: ")) && error.contains(message), qPrintable(error));
+    }
+
+    void unknownKeysAreIgnored() {
+        TDeviceProfile p;
+        QString error;
+        QVERIFY(TDeviceProfile::parse(
+            profileWith(R"({"register":5,"name":"X","vendor":"ACME"})").replace("\"schema\"", "\"note\":1,\"schema\""),
+            "p.json", &p, &error));
+        QCOMPARE(p.find(5)->Name, QStringLiteral("X"));
+    }
+
+    void csvImport() {
+        const QByteArray csv = "register,name,unit,scale,offset,decimals,type,access,min,max,description\n"
+                               "24,Motor current,A,0.1,0,1,s16,RO,0,50,\"Phase current, filtered\"\n"
+                               "96,Speed set-point,rpm,1,0,0,u16,rw,0,3000,\n";
+        TDeviceProfile p;
+        QString error;
+        QVERIFY2(ImportProfileCsv(csv, "map.csv", "Pump controller", &p, &error), qPrintable(error));
+        QCOMPARE(p.registers().size(), 2);
+        QVERIFY(p.find(24)->readOnly());
+        QCOMPARE(p.find(24)->Description, QStringLiteral("Phase current, filtered"));
+        // The written profile reads back the same.
+        TDeviceProfile back;
+        QVERIFY2(TDeviceProfile::parse(p.toJson(), "p.json", &back, &error), qPrintable(error));
+        QCOMPARE(back.find(96)->valueText(1500), QStringLiteral("1500 rpm"));
+        QCOMPARE(*back.find(24)->Max, 50.0);
+
+        QVERIFY(!ImportProfileCsv("register,name,type\n5,Mode,enum\n", "map.csv", "P", &p, &error));
+        QVERIFY2(error.contains("map.csv: line 2"), qPrintable(error));
+        QVERIFY(!ImportProfileCsv("5,Mode\n", "map.csv", "P", &p, &error));
+        QVERIFY2(error.contains("first line"), qPrintable(error));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstProfile)
+#include "tst_profile.moc"
