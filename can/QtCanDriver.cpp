@@ -83,11 +83,7 @@ bool QtCanDriver::DeviceOpen(SlCanHandle h) {
 
     const CanAdapterName& adapter = m_adapters.at(h);
     QString error;
-    QCanBusDevice* device = nullptr;
-    if (const CanDeviceFactory factory = FindCanDeviceFactory(adapter.plugin))
-        device = factory(adapter.interfaceName, &error);
-    else
-        device = QCanBus::instance()->createDevice(adapter.plugin, adapter.interfaceName, &error);
+    QCanBusDevice* device = CreateCanBusDevice(adapter.plugin, adapter.interfaceName, &error);
     if (device == nullptr) {
         m_lastError = error.isEmpty()
                           ? QStringLiteral("no device for %1:%2").arg(adapter.plugin, adapter.interfaceName)
@@ -162,7 +158,7 @@ bool QtCanDriver::connectAndWait() {
                          [&loop](QCanBusDevice::CanBusDeviceState s) {
                              if (s != QCanBusDevice::ConnectingState) loop.quit();
                          });
-        deadline.start(ConnectWaitMs);
+        deadline.start(std::max(ConnectWaitMs, m_device->property(ConnectWaitProperty).toInt()));
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (m_device->state() != QCanBusDevice::ConnectedState) {

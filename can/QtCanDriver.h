@@ -4,7 +4,8 @@
 // of the library. One device is open at a time. Frames are queued by the device's framesReceived
 // signal between ticks and handed out by DeviceReadEvents, which never blocks.
 // Configuration: DeviceOpen creates the device, DeviceSetBitRate sets its bit rate, DeviceSetMode
-// connects it (waiting at most ConnectWaitMs for plugins that connect later), the other steps
+// connects it (waiting at most ConnectWaitMs, or what the device asks for, for plugins that
+// connect later), the other steps
 // only check that the device is there.
 
 #include "CanAdapterName.h"
@@ -23,6 +24,9 @@ class QtCanDriver : public SlCanDriver {
 public:
     static constexpr int DefaultQueueCapacity = 65536;
     static constexpr int ConnectWaitMs = 1000;
+    // A device whose open takes several steps over the network may ask for a longer wait with an
+    // int property of this name (milliseconds).
+    static constexpr char ConnectWaitProperty[] = "connectWaitMs";
 
     explicit QtCanDriver(QList<CanAdapterName> adapters, int queueCapacity = DefaultQueueCapacity);
     ~QtCanDriver() override;
