@@ -37,12 +37,8 @@ public:
     }
     // Waits until the output holds the text (true), the program ends or the time is up.
     [[nodiscard]] bool waitFor(const QByteArray& text, int ms = 10000) {
-        QElapsedTimer t;
-        t.start();
-        while (!m_output.contains(text) && t.elapsed() < ms && m_process.state() != QProcess::NotRunning)
-            QTest::qWait(10);
-        m_output += m_process.readAll();
-        return m_output.contains(text);
+        const QString escaped = QRegularExpression::escape(QString::fromUtf8(text));
+        return !waitForMatch(QRegularExpression(QStringLiteral("(") + escaped + QLatin1Char(')')), ms).isEmpty();
     }
     // The first capture of the pattern in the output, waited for like waitFor; empty when absent.
     [[nodiscard]] QString waitForMatch(const QRegularExpression& pattern, int ms = 10000) {
@@ -52,6 +48,8 @@ public:
         while (!(m = pattern.match(QString::fromUtf8(m_output))).hasMatch() && t.elapsed() < ms &&
                m_process.state() != QProcess::NotRunning)
             QTest::qWait(10);
+        m_output += m_process.readAll();
+        m = pattern.match(QString::fromUtf8(m_output));
         return m.hasMatch() ? m.captured(1) : QString();
     }
     // Asks it to end (SIGTERM), then kills it.
