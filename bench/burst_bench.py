@@ -210,7 +210,7 @@ def main():
         print(f"tool CPU               {100.0 * (tool_cpu1 - tool_cpu0) / window:.1f} % of one core")
     if sim_cpu0 is not None and sim_cpu1 is not None:
         print(f"zelm-sim CPU           {100.0 * (sim_cpu1 - sim_cpu0) / window:.1f} % of one core "
-              f"(includes relaying the virtual bus)")
+              f"(includes {'serving socketcand' if served else 'relaying the virtual bus'})")
     # The first and last second with traffic are partial seconds.
     busy = [r for r in rates if r > 0][1:-1]
     if busy:

@@ -3,6 +3,7 @@
 #include "SocketcandCodec.h"
 #include "SocketcandSession.h"
 
+#include <QEventLoop>
 #include <QTcpSocket>
 
 #include <algorithm>
@@ -94,6 +95,22 @@ bool SocketcandServer::listen(const QHostAddress& address, quint16 port, QString
     return true;
 }
 
+void SocketcandServer::finish(int waitMs) {
+    m_server.close();
+    m_check.stop();
+    if (m_sessions.empty()) return;
+    QEventLoop loop;
+    connect(this, &SocketcandServer::statusChanged, &loop, [this, &loop] {
+        if (m_sessions.empty()) loop.quit();
+    });
+    QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+    // Copied: a client that is gone already leaves the list at once.
+    const std::vector<SocketcandSession*> sessions = m_sessions;
+    for (SocketcandSession* s : sessions)
+        s->finish();
+    if (!m_sessions.empty()) loop.exec();
+}
+
 QString SocketcandServer::listenName() const {
     return addressText(m_server.serverAddress(), m_server.serverPort());
 }
@@ -114,6 +131,7 @@ void SocketcandServer::onNewConnection() {
         }
         m_sessions.push_back(session);
         connect(session, &SocketcandSession::finished, this, &SocketcandServer::onFinished);
+        session->greet();
         emit event(QStringLiteral("socketcand client %1 connected").arg(session->peerName()));
         emit statusChanged();
     }

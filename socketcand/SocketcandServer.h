@@ -46,6 +46,9 @@ public:
 
     // Starts listening; false with the reason.
     [[nodiscard]] bool listen(const QHostAddress& address, quint16 port, QString* errorMessage);
+    // Stops listening and lets every client go once the frames it has not had yet have left,
+    // waiting at most waitMs (the event loop runs meanwhile).
+    void finish(int waitMs);
     // "ADDRESS:PORT" listened on (the port the system chose for port 0).
     [[nodiscard]] QString listenName() const;
     [[nodiscard]] quint16 port() const { return m_server.serverPort(); }

@@ -5,6 +5,8 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
+#include <limits>
+
 SocketcandSession::SocketcandSession(QTcpSocket* socket, QString busName, SendHandler onSend,
                                      int queueCapacity, QObject* parent)
     : QObject(parent), m_socket(socket), m_bus(std::move(busName)), m_onSend(std::move(onSend)),
@@ -22,6 +24,9 @@ SocketcandSession::SocketcandSession(QTcpSocket* socket, QString busName, SendHa
     connect(m_socket, &QTcpSocket::bytesWritten, this, &SocketcandSession::onBytesWritten);
     connect(m_socket, &QTcpSocket::disconnected, this, &SocketcandSession::onGone);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &SocketcandSession::onGone);
+}
+
+void SocketcandSession::greet() {
     reply(SocketcandCommand("hi"));
 }
 
@@ -70,6 +75,15 @@ void SocketcandSession::refuse(const QByteArray& text) {
     reply(SocketcandCommand("error", text));
     m_mode = Mode::Closing;
     m_socket->disconnectFromHost(); // after what was written has left
+}
+
+void SocketcandSession::finish() {
+    if (m_mode == Mode::Closing) return;
+    m_chunk.clear();
+    (void)m_queue.take(m_chunk, std::numeric_limits<qsizetype>::max());
+    m_socket->write(m_chunk);
+    m_mode = Mode::Closing;
+    m_socket->disconnectFromHost();
 }
 
 void SocketcandSession::drop() {

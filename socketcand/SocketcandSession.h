@@ -40,10 +40,13 @@ public:
     // client gets it as "< error TEXT >").
     using SendHandler = std::function<QString(SocketcandSession* session, const QCanBusFrame& frame)>;
 
-    // Takes over the connected socket (as its parent) and greets the client.
+    // Takes over the connected socket (as its parent).
     SocketcandSession(QTcpSocket* socket, QString busName, SendHandler onSend, int queueCapacity,
                       QObject* parent = nullptr);
     ~SocketcandSession() override;
+
+    // Greets the client ("< hi >"); a client that is refused is not greeted.
+    void greet();
 
     // A frame on the bus, encoded; taken only in raw mode. nowMs: the server's monotonic clock.
     void offer(QByteArrayView message, int64_t nowMs);
@@ -51,6 +54,8 @@ public:
     void refuse(const QByteArray& text);
     // Closes the connection at once; finished() follows.
     void drop();
+    // Hands everything queued to the socket and closes once it has left; finished() follows.
+    void finish();
 
     [[nodiscard]] bool isRaw() const { return m_mode == Mode::Raw; }
     [[nodiscard]] int64_t behindMs(int64_t nowMs) const { return m_queue.oldestAgeMs(nowMs); }

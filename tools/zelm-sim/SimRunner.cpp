@@ -295,6 +295,8 @@ void SimRunner::stop() {
     m_stopping = true;
     m_tick.stop();
     m_report.stop();
+    // The clients get what was sent before they are let go.
+    if (m_socketcand) m_socketcand->finish(1000);
     if (!m_can || m_can->state() == QCanBusDevice::UnconnectedState) return;
     QEventLoop loop;
     connect(m_can.get(), &QCanBusDevice::stateChanged, &loop, [&loop](QCanBusDevice::CanBusDeviceState s) {
