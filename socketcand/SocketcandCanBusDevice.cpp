@@ -178,6 +178,8 @@ void SocketcandCanBusDevice::onStepTimeout() {
 }
 
 void SocketcandCanBusDevice::onSocketError(QAbstractSocket::SocketError error) {
+    // What the server sent before it went is taken first (its "< error ... >", its last frames).
+    if (m_step != Step::Idle && m_socket.bytesAvailable() > 0) onReadyRead();
     if (m_step == Step::Idle) return;
     const QString why = error == QAbstractSocket::RemoteHostClosedError
                             ? tr("the server closed the connection")
@@ -189,6 +191,7 @@ void SocketcandCanBusDevice::onSocketError(QAbstractSocket::SocketError error) {
 }
 
 void SocketcandCanBusDevice::onDisconnected() {
+    if (m_step != Step::Idle && m_socket.bytesAvailable() > 0) onReadyRead();
     if (m_step == Step::Running)
         lose(tr("the connection was lost: the server closed it"));
     else if (m_step != Step::Idle)
@@ -243,7 +246,7 @@ void SocketcandCanBusDevice::onReadyRead() {
 
 void SocketcandCanBusDevice::handshake(const SocketcandMessage& message) {
     if (message.kind == SocketcandKind::ErrorText || message.kind == SocketcandKind::ErrorFrame) {
-        const QString said = message.kind == SocketcandKind::ErrorText ? QString::fromLatin1(message.text)
+        const QString said = message.kind == SocketcandKind::ErrorText ? shown(message.text)
                                                                        : QStringLiteral("an error frame");
         failOpen(tr("step \"%1\": the server answered \"< error %2 >\"").arg(stepName(m_step), said));
         return;
@@ -254,7 +257,7 @@ void SocketcandCanBusDevice::handshake(const SocketcandMessage& message) {
             tr("step \"%1\": the server answered \"%2\" instead of \"%3\"")
                 .arg(stepName(m_step),
                      message.kind == SocketcandKind::Unknown || message.kind == SocketcandKind::Malformed
-                         ? QStringLiteral("< %1 >").arg(QString::fromLatin1(message.text))
+                         ? QStringLiteral("< %1 >").arg(shown(message.text))
                          : QStringLiteral("another message"),
                      expected == SocketcandKind::Hi ? QStringLiteral("< hi >") : QStringLiteral("< ok >")));
         return;
@@ -291,7 +294,7 @@ void SocketcandCanBusDevice::take(const SocketcandMessage& message, QList<QCanBu
     case SocketcandKind::ErrorText: {
         // A complaint in words (a refused frame, an unknown command): an error frame of no class
         // the bus knows, its text in the link's status and the log.
-        noteServerError(QString::fromLatin1(message.text));
+        noteServerError(shown(message.text));
         QCanBusFrame frame(QCanBusFrame::ErrorFrame);
         frame.setError(QCanBusFrame::UnknownError);
         frame.setTimeStamp(
