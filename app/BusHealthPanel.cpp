@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QCanBusDevice>
 #include <QGridLayout>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QToolTip>
 
 #include <iterator>
 
@@ -87,6 +89,10 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
         "unknown: neither has told yet;\n"
         "no adapter: none is open, or the open one went away."));
     grid->addWidget(StateValue, 6, 0, 1, 2);
+    // Every figure's tooltip ends with the link and the sharing status, when there are any.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    installEventFilter(this);
     showNoFigures();
     m_state = BusState::Unknown;
     showState();
@@ -169,8 +175,37 @@ uint64_t BusHealthPanel::framesLost() const {
     return drops + m_meter.overruns();
 }
 
+QString BusHealthPanel::stateText() const {
+    return StateValue->text();
+}
+
+void BusHealthPanel::setSharingStatus(const QString& text) {
+    m_sharingTip = text;
+}
+
+QString BusHealthPanel::extraTip() const {
+    if (m_linkTip.isEmpty()) return m_sharingTip;
+    if (m_sharingTip.isEmpty()) return m_linkTip;
+    return m_linkTip + QLatin1Char('\n') + m_sharingTip;
+}
+
+bool BusHealthPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QGroupBox::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const QString extra = extraTip();
+    if (widget == nullptr || extra.isEmpty()) return QGroupBox::eventFilter(watched, event);
+    const QString own = widget->toolTip();
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       own.isEmpty() ? extra : own + QStringLiteral("\n\n") + extra, widget);
+    return true;
+}
+
 void BusHealthPanel::refresh() {
     if (!m_on) return;
+    // A network adapter tells the state of its link (read by name: any plugin may offer it).
+    const QCanBusDevice* device = openDevice();
+    m_linkTip = device != nullptr ? device->property("linkStatus").toString() : QString();
+    m_linkState = device != nullptr ? device->property("linkState").toString() : QString();
     if (!adapterPresent()) {
         showNoFigures();
         m_state = BusState::NoAdapter;
@@ -214,7 +249,10 @@ void BusHealthPanel::showNoFigures() {
 }
 
 void BusHealthPanel::showState() {
-    StateValue->setText(BusStateText(m_state));
+    // An adapter whose link went away says so rather than "no adapter".
+    const bool linkWord =
+        m_state == BusState::NoAdapter && !m_linkState.isEmpty() && m_linkState != QLatin1String("connected");
+    StateValue->setText(linkWord ? m_linkState : BusStateText(m_state));
     const QPalette& app = QApplication::palette();
     if (!m_on) {
         StateValue->setColor(app.color(QPalette::Button));

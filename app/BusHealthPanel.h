@@ -45,6 +45,14 @@ public:
     // overruns.
     [[nodiscard]] uint64_t framesLost() const;
     [[nodiscard]] BusState state() const { return m_state; }
+    // The bus shared with others (socketcand clients, their count and the frames dropped for them):
+    // shown under the explanation of every figure; empty shows nothing.
+    void setSharingStatus(const QString& text);
+    // What the figures' tooltips add below their explanation: the link of a network adapter
+    // (its server, state and errors) and the sharing status.
+    [[nodiscard]] QString extraTip() const;
+    // What the state shows: the bus state's word, or the link's when a network adapter lost it.
+    [[nodiscard]] QString stateText() const;
 
     // The figures as shown.
     QLabel* LoadValue = nullptr;
@@ -54,6 +62,9 @@ public:
     QLabel* ErrorKind = nullptr;
     TPanel* StateValue = nullptr;
     QLabel* LostValue = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QCanBusDevice* openDevice() const;
@@ -77,4 +88,7 @@ private:
     QString m_errorText; // the last error's kind in full
     QString m_errorsTip;
     QList<QMetaObject::Connection> m_deviceConnections;
+    QString m_linkTip;   // the open device's "linkStatus", when it has one
+    QString m_linkState; // its "linkState" while the adapter is not present
+    QString m_sharingTip;
 };

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "can/CanAdapterName.h"
+#include "socketcand/SocketcandServer.h"
 
 #include <QCommandLineParser>
 
@@ -17,7 +18,9 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
                                                 "e.g. socketcan:can0, peakcan:usb0, virtualcan:can0; "
                                                 "slcan:/dev/ttyACM0 or slcan:COM5 for a serial-line adapter, @BAUD "
                                                 "after it for one on a real UART; trace:PATH plays a trace file "
-                                                "(candump log or ASC) as the bus), or 'demo' for the built-in demo "
+                                                "(candump log or ASC) as the bus; socketcand:HOST[:PORT]/BUS a bus "
+                                                "on a socketcand server, port 29536 unless given, e.g. "
+                                                "socketcand:127.0.0.1/can0), or 'demo' for the built-in demo "
                                                 "bus. Without it: every interface of the installed hardware plugins "
                                                 "and every attached serial-line adapter the tool recognises."),
                                  QStringLiteral("PLUGIN:INTERFACE"));
@@ -40,7 +43,17 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
                                     QStringLiteral("Record the bus into this candump log from the start (appended "
                                                    "to when it exists)."),
                                     QStringLiteral("PATH"));
-    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter, record});
+    const QCommandLineOption serve(
+        QStringLiteral("serve-socketcand"),
+        QStringLiteral("Share the bus the tool has open with socketcand clients (raw mode, bus can0) on "
+                       "[ADDR:]PORT: on 127.0.0.1 unless an address is given (0.0.0.0 for every network), "
+                       "port 0 lets the system choose; at most 8 clients. Every frame the tool receives or "
+                       "sends goes to each client; clients may not send unless --serve-socketcand-write."),
+        QStringLiteral("[ADDR:]PORT"));
+    const QCommandLineOption serveWrite(
+        QStringLiteral("serve-socketcand-write"),
+        QStringLiteral("Let the socketcand clients send frames onto the bus through the open adapter."));
+    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter, record, serve, serveWrite});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         exitCode = 2;
@@ -58,6 +71,18 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
             return false;
         }
     }
+    if (parser.isSet(serve)) {
+        QString why;
+        if (!SocketcandServer::parseListenAddress(parser.value(serve), nullptr, nullptr, &why)) {
+            std::fprintf(stderr, "--serve-socketcand %s\n", qPrintable(why));
+            exitCode = 2;
+            return false;
+        }
+    } else if (parser.isSet(serveWrite)) {
+        std::fprintf(stderr, "--serve-socketcand-write needs --serve-socketcand [ADDR:]PORT\n");
+        exitCode = 2;
+        return false;
+    }
     options.can = parser.values(can);
     options.serial = parser.value(serial);
     options.autoOn = parser.isSet(autoOn);
@@ -65,5 +90,7 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     options.statsFile = parser.value(stats);
     options.quitAfterMs = parser.value(quitAfter).toInt();
     options.recordPath = parser.value(record);
+    options.serveSocketcand = parser.value(serve);
+    options.serveSocketcandWrite = parser.isSet(serveWrite);
     return true;
 }

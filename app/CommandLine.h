@@ -13,6 +13,8 @@ struct TAppOptions {
     QString statsFile;     // at exit, write "frames_received=N max_tick_gap_ms=X ..." there
     int quitAfterMs = 0;   // end the program by itself after this many milliseconds (0 = never)
     QString recordPath;    // record the bus into this file from the start
+    QString serveSocketcand;           // "[ADDR:]PORT": share the open bus with socketcand clients
+    bool serveSocketcandWrite = false; // those clients may send frames onto the bus
 };
 
 // Parses the arguments; on --help or an error prints to stdout/stderr and returns false with

@@ -1,6 +1,7 @@
 // The program entry: SetQuorvex_ZELM_CAN.
 
 #include "BusHealthPanel.h"
+#include "BusSharing.h"
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
 #include "core/SignalWatcher.h"
@@ -10,6 +11,8 @@
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
+#include "socketcand/SocketcandCanBusFactory.h"
+#include "socketcand/SocketcandServer.h"
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceRecorder.h"
 #include "ui/FormStorage.h"
@@ -32,10 +35,12 @@ int main(int argc, char* argv[]) {
     bool styleChosen = qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE");
     for (int i = 1; i < argc; ++i)
         styleChosen |= qstrcmp(argv[i], "-style") == 0 || qstrncmp(argv[i], "-style=", 7) == 0;
-    // The built-in adapters: the demo bus, serial-line adapters and trace files (--help lists them too).
+    // The built-in adapters: the demo bus, serial-line adapters, trace files and buses on socketcand
+    // servers (--help lists them too).
     RegisterDemoBus();
     RegisterSlcanBus();
     RegisterTraceBus();
+    RegisterSocketcandBus();
     // --help prints the options, the CAN plugins and their interfaces without needing a display.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-h") == 0 || qstrcmp(argv[i], "--help") == 0) {
@@ -79,6 +84,17 @@ int main(int argc, char* argv[]) {
         mainWindow.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
         DemoCanBusDevice::setProject(mainWindow.project());
         mainWindow.show();
+        std::unique_ptr<TBusSharing> sharing;
+        if (!options.serveSocketcand.isEmpty()) {
+            QString error;
+            sharing = TBusSharing::start(options.serveSocketcand, options.serveSocketcandWrite,
+                                         mainWindow.BusPanel, &error);
+            if (!sharing) {
+                std::fprintf(stderr, "canquorvex: --serve-socketcand: %s\n", qPrintable(error));
+                SlCanInstallDriver(nullptr);
+                return 2;
+            }
+        }
         // The trace file is complete at every end of the program, also one that skips the close.
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow,
                          [&mainWindow] { mainWindow.traceTools()->stopRecording(); });
@@ -99,15 +115,20 @@ int main(int argc, char* argv[]) {
         TFormStorage::saveAllAtExit();
         if (!options.statsFile.isEmpty()) {
             QFile f(options.statsFile);
+            QString line = QStringLiteral("frames_received=%1 max_tick_gap_ms=%2 bus_load_peak_percent=%3 "
+                                          "error_frames=%4 frames_dropped=%5")
+                               .arg(mainWindow.framesProcessed())
+                               .arg(mainWindow.longestTickGapMs())
+                               .arg(mainWindow.BusPanel->meter().peakLoadPercent(), 0, 'f', 1)
+                               .arg(mainWindow.BusPanel->meter().errorFrames())
+                               .arg(mainWindow.BusPanel->framesLost());
+            if (sharing)
+                line += QStringLiteral(" socketcand_accepted=%1 socketcand_refused=%2 socketcand_dropped=%3")
+                            .arg(sharing->server().acceptedFrames())
+                            .arg(sharing->server().refusedFrames())
+                            .arg(sharing->server().droppedFrames());
             if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                f.write(QStringLiteral("frames_received=%1 max_tick_gap_ms=%2 bus_load_peak_percent=%3 "
-                                       "error_frames=%4 frames_dropped=%5\n")
-                            .arg(mainWindow.framesProcessed())
-                            .arg(mainWindow.longestTickGapMs())
-                            .arg(mainWindow.BusPanel->meter().peakLoadPercent(), 0, 'f', 1)
-                            .arg(mainWindow.BusPanel->meter().errorFrames())
-                            .arg(mainWindow.BusPanel->framesLost())
-                            .toUtf8());
+                f.write((line + QLatin1Char('\n')).toUtf8());
         }
     }
     SlCanInstallDriver(nullptr);

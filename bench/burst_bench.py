@@ -13,8 +13,16 @@ zelm-sim connects first and so hosts the virtual bus: relaying the frames costs 
 process, not in the tool's. It starts reporting only after --delay, when the tool is connected,
 so every frame it sends can reach the tool.
 
+With --transport socketcand, zelm-sim serves the bus over socketcand instead (on a port the
+system chooses) and the tool opens it with --can socketcand:127.0.0.1:PORT/can0. With
+--serve-clients N the tool also shares its bus (--serve-socketcand) with N clients that read
+everything (bench/socketcand_readers.py); their CPU, the frames each got and the frames the
+tool dropped for them are printed too.
+
     bench/burst_bench.py --build build            # offscreen
     bench/burst_bench.py --build build --xvfb     # under Xvfb (xvfb-run)
+    bench/burst_bench.py --build build --transport socketcand --no-windows
+    bench/burst_bench.py --build build --no-windows --serve-clients 8
 """
 
 import argparse
@@ -62,6 +70,20 @@ def prepare_projects(source, target, project):
         f.write(text)
 
 
+def wait_for_log(path, pattern, seconds, proc):
+    """The first match of the pattern in a process's log file, or None when it ends or time is up."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        with open(path) as f:
+            m = re.search(pattern, f.read())
+        if m:
+            return m
+        if proc.poll() is not None:
+            return None
+        time.sleep(0.05)
+    return None
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     root = os.path.dirname(here)
@@ -76,6 +98,11 @@ def main():
     ap.add_argument("--projects-file", default=os.path.join(root, "tools", "Projects.example.ini"))
     ap.add_argument("--xvfb", action="store_true", help="run the tool under xvfb-run instead of offscreen")
     ap.add_argument("--keep", action="store_true", help="keep the scratch folder and print its path")
+    ap.add_argument("--transport", choices=["virtualcan", "socketcand"], default="virtualcan",
+                    help="how the bus reaches the tool (default virtualcan)")
+    ap.add_argument("--no-windows", action="store_true", help="no device window open: the monitor alone")
+    ap.add_argument("--serve-clients", type=int, default=0,
+                    help="the tool shares its bus over socketcand with this many reading clients")
     args = ap.parse_args()
 
     build = os.path.abspath(args.build)
@@ -93,11 +120,16 @@ def main():
     sim_log = open(os.path.join(scratch, "zelm-sim.log"), "w+")
     tool_log = open(os.path.join(scratch, "canquorvex.log"), "w+")
 
-    sim_cmd = [sim, "--can", bus, "--project", projects, "--name", args.project, "--burst", str(args.rate),
-               "--delay", str(args.warmup), "--duration", str(args.warmup + args.seconds)]
+    served = args.transport == "socketcand"
+    sim_cmd = [sim, "--socketcand", "127.0.0.1:0"] if served else [sim, "--can", bus]
+    sim_cmd += ["--project", projects, "--name", args.project, "--burst", str(args.rate),
+                "--delay", str(args.warmup), "--duration", str(args.warmup + args.seconds)]
     quit_after_ms = int((args.warmup + args.seconds + 3.0) * 1000)
-    tool_cmd = [tool_copy, "--can", bus, "--auto-on", "--open-all", "--stats-file", stats_file,
-                "--quit-after", str(quit_after_ms)]
+    tool_cmd = [tool_copy, "--can", bus, "--auto-on", "--stats-file", stats_file, "--quit-after", str(quit_after_ms)]
+    if not args.no_windows:
+        tool_cmd.append("--open-all")
+    if args.serve_clients > 0:
+        tool_cmd += ["--serve-socketcand", "127.0.0.1:0"]
     env = dict(os.environ)
     if args.xvfb:
         tool_cmd = ["xvfb-run", "-a", "-s", "-screen 0 1920x1080x24"] + tool_cmd
@@ -106,18 +138,25 @@ def main():
         env["QT_QPA_PLATFORM"] = "offscreen"
 
     print(f"zelm-sim: {' '.join(sim_cmd)}")
-    print(f"tool:     {' '.join(tool_cmd)}")
     sim_proc = subprocess.Popen(sim_cmd, stdout=sim_log, stderr=subprocess.STDOUT, cwd=scratch)
-    deadline = time.monotonic() + 5
-    while time.monotonic() < deadline:
-        sim_log.flush()
-        with open(sim_log.name) as f:
-            if "CAN connected" in f.read():
-                break
-        if sim_proc.poll() is not None:
-            sys.exit(f"zelm-sim ended early, see {sim_log.name}")
-        time.sleep(0.05)
+    ready = r"socketcand server on (127\.0\.0\.1:\d+)" if served else r"CAN connected"
+    found = wait_for_log(sim_log.name, ready, 5, sim_proc)
+    if found is None:
+        sys.exit(f"zelm-sim ended early or did not get ready, see {sim_log.name}")
+    if served:
+        tool_cmd[tool_cmd.index("--can") + 1] = f"socketcand:{found.group(1)}/can0"
+    print(f"tool:     {' '.join(tool_cmd)}")
     tool_proc = subprocess.Popen(tool_cmd, stdout=tool_log, stderr=subprocess.STDOUT, cwd=scratch, env=env)
+    readers_proc = None
+    if args.serve_clients > 0:
+        found = wait_for_log(tool_log.name, r"socketcand on 127\.0\.0\.1:(\d+)", 10, tool_proc)
+        if found is None:
+            sys.exit(f"the tool does not share its bus, see {tool_log.name}")
+        readers_cmd = [sys.executable, os.path.join(here, "socketcand_readers.py"), found.group(1),
+                       str(args.serve_clients)]
+        print(f"clients:  {' '.join(readers_cmd)}")
+        readers_log = open(os.path.join(scratch, "readers.log"), "w+")
+        readers_proc = subprocess.Popen(readers_cmd, stdout=readers_log, stderr=subprocess.STDOUT)
 
     def tool_pid():
         """The tool's own process (under xvfb-run it is a child of the wrapper)."""
@@ -136,11 +175,16 @@ def main():
             sys.exit(f"the tool is not running, see {tool_log.name}")
         t0 = time.monotonic()
         tool_cpu0, sim_cpu0 = cpu_seconds(pid), cpu_seconds(sim_proc.pid)
+        readers_cpu0 = cpu_seconds(readers_proc.pid) if readers_proc else None
         time.sleep(args.seconds - 0.5)
         t1 = time.monotonic()
         tool_cpu1, sim_cpu1 = cpu_seconds(pid), cpu_seconds(sim_proc.pid)
+        readers_cpu1 = cpu_seconds(readers_proc.pid) if readers_proc else None
         sim_proc.wait(timeout=30)
         tool_proc.wait(timeout=60)
+        if readers_proc:
+            readers_proc.send_signal(signal.SIGTERM)
+            readers_proc.wait(timeout=10)
     except subprocess.TimeoutExpired:
         for p in (sim_proc, tool_proc):
             if p.poll() is None:
@@ -166,7 +210,7 @@ def main():
         print(f"tool CPU               {100.0 * (tool_cpu1 - tool_cpu0) / window:.1f} % of one core")
     if sim_cpu0 is not None and sim_cpu1 is not None:
         print(f"zelm-sim CPU           {100.0 * (sim_cpu1 - sim_cpu0) / window:.1f} % of one core "
-              f"(includes relaying the virtual bus)")
+              f"(includes {'serving socketcand' if served else 'relaying the virtual bus'})")
     # The first and last second with traffic are partial seconds.
     busy = [r for r in rates if r > 0][1:-1]
     if busy:
@@ -176,6 +220,14 @@ def main():
     if sent and received is not None:
         print(f"received / sent        {100.0 * received / sent:.2f} %")
     print(f"longest tick gap       {stats.get('max_tick_gap_ms', 'unknown')} ms")
+    if readers_proc:
+        if readers_cpu0 is not None and readers_cpu1 is not None:
+            print(f"clients' CPU           {100.0 * (readers_cpu1 - readers_cpu0) / window:.1f} % of one core "
+                  f"({args.serve_clients} clients in one process)")
+        readers_log.seek(0)
+        counts = [int(c) for c in re.findall(r"client \d+: (\d+) frames", readers_log.read())]
+        print(f"frames per client      {counts if counts else 'unknown'}")
+        print(f"dropped for clients    {stats.get('socketcand_dropped', 'unknown')}")
     print(f"exit codes             zelm-sim {sim_proc.returncode}, tool {tool_proc.returncode}")
     sim_log.close()
     tool_log.close()

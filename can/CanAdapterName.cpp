@@ -97,6 +97,12 @@ QString DescribeCanPlugins() {
             text += QStringLiteral("  %1: built in (--can %1)\n").arg(name);
             continue;
         }
+        if (!CanDeviceFactoryHasLister(name)) {
+            // Chosen by name only (a file, a server on the network): nothing to find attached.
+            text += QStringLiteral("  %1: built in (--can %1:%2)\n")
+                        .arg(name, CanDeviceFactoryInterfaceHint(name));
+            continue;
+        }
         QStringList found;
         for (const QCanBusDeviceInfo& info : ListCanDeviceFactoryInterfaces(name))
             found << (info.description().isEmpty()

@@ -1,6 +1,5 @@
 #include "CanBus.h"
 
-#include <QCanBus>
 #include <QEventLoop>
 #include <QTimer>
 #include <QVariant>
@@ -58,11 +57,7 @@ bool TCanBus::open(const CanAdapterName& adapter, int queueCapacity) {
     m_ring.assign(static_cast<size_t>(std::max(queueCapacity, 1)), TSlCanEvent{});
 
     QString error;
-    QCanBusDevice* device = nullptr;
-    if (const CanDeviceFactory factory = FindCanDeviceFactory(adapter.plugin))
-        device = factory(adapter.interfaceName, &error);
-    else
-        device = QCanBus::instance()->createDevice(adapter.plugin, adapter.interfaceName, &error);
+    QCanBusDevice* device = CreateCanBusDevice(adapter.plugin, adapter.interfaceName, &error);
     if (device == nullptr) {
         m_lastError = error.isEmpty()
                           ? QStringLiteral("no device for %1:%2").arg(adapter.plugin, adapter.interfaceName)
@@ -102,7 +97,7 @@ bool TCanBus::connectDevice() {
         connect(m_device, &QCanBusDevice::stateChanged, &loop, [&loop](QCanBusDevice::CanBusDeviceState s) {
             if (s != QCanBusDevice::ConnectingState) loop.quit();
         });
-        deadline.start(ConnectWaitMs);
+        deadline.start(std::max(ConnectWaitMs, m_device->property(ConnectWaitProperty).toInt()));
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (m_device == nullptr || m_device->state() != QCanBusDevice::ConnectedState) {

@@ -27,6 +27,9 @@ class TCanBus : public QObject {
 public:
     static constexpr int DefaultQueueCapacity = 65536;
     static constexpr int ConnectWaitMs = 1000;
+    // A device whose open takes several steps over the network may ask for a longer wait with an
+    // int property of this name (milliseconds).
+    static constexpr char ConnectWaitProperty[] = "connectWaitMs";
 
     explicit TCanBus(QObject* parent = nullptr);
     ~TCanBus() override;
@@ -40,7 +43,8 @@ public:
     // Asks the device for a bit rate in bit/s before it connects. Plugins that cannot set it (an
     // interface configured by the system) still connect at the rate the interface has.
     void setBitRate(int bitRate);
-    // Connects the device, waiting at most ConnectWaitMs for plugins that connect later. The wait
+    // Connects the device, waiting at most ConnectWaitMs (or what the device asks for) for plugins
+    // that connect later. The wait
     // runs a local event loop that takes no user input; isOpening() is true meanwhile.
     bool connectDevice();
     void close();

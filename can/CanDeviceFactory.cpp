@@ -1,5 +1,6 @@
 #include "CanDeviceFactory.h"
 
+#include <QCanBus>
 #include <QMap>
 
 namespace {
@@ -29,6 +30,13 @@ CanDeviceFactory FindCanDeviceFactory(const QString& pluginName) {
     return factories().value(pluginName).factory;
 }
 
+QCanBusDevice* CreateCanBusDevice(const QString& pluginName, const QString& interfaceName,
+                                  QString* errorMessage) {
+    if (const CanDeviceFactory factory = FindCanDeviceFactory(pluginName))
+        return factory(interfaceName, errorMessage);
+    return QCanBus::instance()->createDevice(pluginName, interfaceName, errorMessage);
+}
+
 QStringList RegisteredCanDeviceFactories() {
     return factories().keys();
 }
@@ -36,6 +44,10 @@ QStringList RegisteredCanDeviceFactories() {
 QString CanDeviceFactoryInterfaceHint(const QString& pluginName) {
     const QString hint = factories().value(pluginName).interfaceHint;
     return hint.isEmpty() ? QStringLiteral("INTERFACE") : hint;
+}
+
+bool CanDeviceFactoryHasLister(const QString& pluginName) {
+    return static_cast<bool>(factories().value(pluginName).lister);
 }
 
 QList<QCanBusDeviceInfo> ListCanDeviceFactoryInterfaces(const QString& pluginName) {

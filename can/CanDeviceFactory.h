@@ -25,8 +25,14 @@ void RegisterCanDeviceFactory(const QString& pluginName, CanDeviceFactory factor
                               CanInterfaceLister lister = {}, const QString& interfaceHint = {});
 // The factory registered for the name, or an empty function.
 [[nodiscard]] CanDeviceFactory FindCanDeviceFactory(const QString& pluginName);
+// A new, unconnected device (the caller owns it) from the factory registered for the plugin name,
+// else from Qt's plugin of that name; nullptr and a reason when neither has one.
+[[nodiscard]] QCanBusDevice* CreateCanBusDevice(const QString& pluginName, const QString& interfaceName,
+                                                QString* errorMessage);
 [[nodiscard]] QStringList RegisteredCanDeviceFactories();
 // How --help names the plugin's interfaces; "INTERFACE" when the registration said nothing.
 [[nodiscard]] QString CanDeviceFactoryInterfaceHint(const QString& pluginName);
+// Whether the registration came with a lister (adapters that can be found attached).
+[[nodiscard]] bool CanDeviceFactoryHasLister(const QString& pluginName);
 // The interfaces the plugin's lister reports now; empty without a lister.
 [[nodiscard]] QList<QCanBusDeviceInfo> ListCanDeviceFactoryInterfaces(const QString& pluginName);

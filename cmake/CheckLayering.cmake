@@ -14,10 +14,11 @@ set(allowed_profile core profile)
 set(allowed_serial core serial)
 set(allowed_sim core can sim)
 set(allowed_slcan core can slcan)
+set(allowed_socketcand core can socketcand)
 set(allowed_bushealth core can bushealth)
 set(allowed_trace core can trace)
 set(allowed_trend core trend)
-set(plain_folders core can session monitor profile serial sim slcan bushealth trace trend)
+set(plain_folders core can session monitor profile serial sim slcan socketcand bushealth trace trend)
 set(window_folders app device ui traceview)
 
 # The header names of Qt Widgets and Gui (QWidget, qwidget.h, ...), from their include folders.

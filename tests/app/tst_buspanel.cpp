@@ -1,6 +1,7 @@
 // The "Bus" panel of the main window: where it sits and how it follows the adapter (error frames, the
 // plugin's bus state, lost frames, an adapter that vanishes, the switch turned off and on), and the
-// load and frame rate it shows for a measured stream on Qt's virtual bus and on the demo bus.
+// load and frame rate it shows for a measured stream on Qt's virtual bus and on the demo bus; a bus
+// on a socketcand server: its link, the server's errors as error frames, the link lost.
 
 #include "app/BusHealthPanel.h"
 #include "app/CAN_Quorvex.h"
@@ -8,6 +9,8 @@
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 #include "sim/DemoCanBusDevice.h"
+#include "socketcand/SocketcandCanBusFactory.h"
+#include "socketcand/SocketcandServer.h"
 #include "tests/can/FakeCanBusDevice.h"
 #include "ui/ErrorReport.h"
 #include "ui/Panel.h"
@@ -69,6 +72,7 @@ private slots:
     void followsTheAdapter();
     void showsTheMeasuredLoad_data();
     void showsTheMeasuredLoad();
+    void showsTheNetworkLink();
 
 private:
     std::unique_ptr<TCANQuorvex> makeWindow(const CanAdapterName& adapter, int queueCapacity = 1000);
@@ -259,6 +263,40 @@ void TstBusPanel::showsTheMeasuredLoad() {
     QCOMPARE(panel->LostValue->text(), QStringLiteral("0"));
     QCOMPARE(panel->StateValue->text(), demo ? QStringLiteral("error active") : QStringLiteral("unknown"));
     sender.stop();
+    w->switchCan(false);
+}
+
+void TstBusPanel::showsTheNetworkLink() {
+    RegisterSocketcandBus();
+    // A server in this process, read only: it refuses the tool's frames with "< error ... >".
+    auto server = std::make_unique<SocketcandServer>();
+    QString error;
+    QVERIFY2(server->listen(QHostAddress::LocalHost, 0, &error), qPrintable(error));
+    const QString name = QStringLiteral("127.0.0.1:%1/can0").arg(server->port());
+    auto w = makeWindow({QStringLiteral("socketcand"), name});
+    w->switchCan(true);
+    QVERIFY(CanOpened);
+    BusHealthPanel* panel = w->BusPanel;
+    panel->setSharingStatus(QStringLiteral("sharing: 2 client(s)"));
+    panel->refresh();
+    QVERIFY2(
+        panel->extraTip().startsWith(
+            QStringLiteral("Link: socketcand server 127.0.0.1:%1, bus can0, connected").arg(server->port())),
+        qPrintable(panel->extraTip()));
+    QVERIFY(panel->extraTip().endsWith(QStringLiteral("\nsharing: 2 client(s)")));
+
+    // The tool's frame is refused: an error frame on the panel, the server's words in the link's lines.
+    CanTx[0] = TCanFrame{0x101, 8, {1, 2, 3, 4, 5, 6, 7, 8}};
+    QVERIFY(!CanSend(1).failed());
+    QTRY_COMPARE(panel->ErrorsValue->text(), QStringLiteral("1"));
+    QVERIFY2(panel->extraTip().contains(QStringLiteral("(last: \"sending is not allowed on this server\")")),
+             qPrintable(panel->extraTip()));
+
+    // The server goes away: the state says the link is lost.
+    server.reset();
+    QTRY_COMPARE(panel->stateText(), QStringLiteral("link lost"));
+    QCOMPARE(panel->StateValue->color(), QColor(255, 90, 90));
+    QVERIFY(panel->extraTip().contains(QStringLiteral("the connection was lost")));
     w->switchCan(false);
 }
 

@@ -7,6 +7,7 @@
 #include "core/SignalWatcher.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
+#include "socketcand/SocketcandCanBusFactory.h"
 #include "trace/TraceCanBusDevice.h"
 
 #include <QCoreApplication>
@@ -17,10 +18,12 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("canquorvex-cli"));
-    // The same built-in adapters as the tool: the demo bus, serial-line adapters and trace files.
+    // The same built-in adapters as the tool: the demo bus, serial-line adapters, trace files and
+    // socketcand buses.
     RegisterDemoBus();
     RegisterSlcanBus();
     RegisterTraceBus();
+    RegisterSocketcandBus();
 
     TCliOptions options;
     int exitCode = 0;

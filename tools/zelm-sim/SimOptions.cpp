@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "socketcand/SocketcandServer.h"
+
 #include <QCommandLineParser>
 
 bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString* error) {
@@ -10,7 +12,8 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
     parser.addHelpOption();
     const QCommandLineOption can(QStringLiteral("can"),
                                  QStringLiteral("CAN bus to play on, e.g. virtualcan:can0, socketcan:vcan0, "
-                                                "virtualcan:tcp://127.0.0.1:35468/can0."),
+                                                "virtualcan:tcp://127.0.0.1:35468/can0, slcan:/dev/ttyACM0, "
+                                                "socketcand:HOST[:PORT]/BUS."),
                                  QStringLiteral("PLUGIN:INTERFACE"));
     const QCommandLineOption project(QStringLiteral("project"),
                                      QStringLiteral("Project file (default Projects.ini)."),
@@ -39,6 +42,12 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
         QStringLiteral("Act as a serial-line CAN adapter (SLCAN) on this serial port or pty end: the tool "
                        "opens the other end with --can slcan:PATH."),
         QStringLiteral("PATH"));
+    const QCommandLineOption socketcand(
+        QStringLiteral("socketcand"),
+        QStringLiteral("Serve the simulated bus as can0 to socketcand clients (raw mode) on [ADDR:]PORT: on "
+                       "127.0.0.1 unless an address is given, port 0 lets the system choose (the port is "
+                       "printed). Clients may send; at most 8 clients."),
+        QStringLiteral("[ADDR:]PORT"));
     const QCommandLineOption slcanRefuse(
         QStringLiteral("slcan-refuse"),
         QStringLiteral("As the adapter, answer BEL to the commands starting with these letters (e.g. O)."),
@@ -56,8 +65,8 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
                                    QStringLiteral("Connect at once but start reporting only after S seconds "
                                                   "(lets the other side connect first)."),
                                    QStringLiteral("S"));
-    parser.addOptions({can, project, name, period, burst, bitrate, serial, slcan, slcanRefuse, slcanStatus,
-                       baud, duration, delay});
+    parser.addOptions({can, project, name, period, burst, bitrate, serial, slcan, socketcand, slcanRefuse,
+                       slcanStatus, baud, duration, delay});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -99,6 +108,12 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
     options.serialPath = parser.value(serial);
     options.slcanPath = parser.value(slcan);
     options.slcanRefuse = parser.value(slcanRefuse);
+    options.socketcand = parser.value(socketcand);
+    if (parser.isSet(socketcand) &&
+        !SocketcandServer::parseListenAddress(options.socketcand, nullptr, nullptr, error)) {
+        *error = QStringLiteral("--socketcand ") + *error;
+        return false;
+    }
     if (parser.isSet(slcanStatus)) {
         bool ok = false;
         options.slcanStatus = parser.value(slcanStatus).toInt(&ok, 16);
@@ -129,9 +144,10 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString*
             return false;
         }
     }
-    if (options.canPlugin.isEmpty() && options.serialPath.isEmpty() && options.slcanPath.isEmpty()) {
-        *error = QStringLiteral(
-            "nothing to play on: give --can PLUGIN:INTERFACE, --slcan PATH and/or --serial PATH");
+    if (options.canPlugin.isEmpty() && options.serialPath.isEmpty() && options.slcanPath.isEmpty() &&
+        options.socketcand.isEmpty()) {
+        *error = QStringLiteral("nothing to play on: give --can PLUGIN:INTERFACE, --slcan PATH, --socketcand "
+                                "[ADDR:]PORT and/or --serial PATH");
         return false;
     }
     return true;

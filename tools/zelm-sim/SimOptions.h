@@ -15,6 +15,7 @@ struct SimOptions {
     int bitRate = 0;     // 0: leave the interface's bit rate alone
     QString serialPath;  // empty: no Modbus slave
     QString slcanPath;   // empty: no serial-line CAN adapter
+    QString socketcand;  // "[ADDR:]PORT" to serve the bus on with socketcand; empty: no server
     QString slcanRefuse; // adapter commands answered with BEL (tests)
     int slcanStatus = 0; // status flags reported to F
     int baud = 115200;

@@ -1,9 +1,9 @@
 #include "SimRunner.h"
 
+#include "can/CanDeviceFactory.h"
 #include "core/CanIdText.h"
 #include "sim/CanFrameConvert.h"
 
-#include <QCanBus>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QVariant>
@@ -48,7 +48,7 @@ bool SimRunner::start() {
 
     if (!m_options.canPlugin.isEmpty()) {
         QString error;
-        m_can.reset(QCanBus::instance()->createDevice(m_options.canPlugin, m_options.canInterface, &error));
+        m_can.reset(CreateCanBusDevice(m_options.canPlugin, m_options.canInterface, &error));
         if (!m_can) {
             err << "zelm-sim: cannot create CAN device " << m_options.canPlugin << ":"
                 << m_options.canInterface << ": " << error << Qt::endl;
@@ -82,6 +82,9 @@ bool SimRunner::start() {
         m_slcan->onFrameFromTool = [this](const TCanFrame& f) { onFrameFromSlcan(f); };
         m_slcan->onTraffic = [this](const QCanBusFrame& f, CanTrafficDirection d) {
             m_health.canTraffic(f, d);
+            // The tool's frames are on the bus for the socketcand clients too (the devices' frames
+            // are passed on where they are sent).
+            if (m_socketcand && d == CanTrafficDirection::Received) m_socketcand->publish(f);
         };
         connect(m_slcan.get(), &SlcanAdapterSide::event, this, [this](const QString& text) {
             // The bus behind the adapter is counted afresh each time the tool opens the channel.
@@ -115,12 +118,48 @@ bool SimRunner::start() {
         });
         m_stdout << "Modbus RTU slave on " << m_options.serialPath << " at " << m_options.baud << " baud\n";
     }
+    if (!m_options.socketcand.isEmpty() && !startSocketcand()) return false;
     m_stdout << Qt::flush;
 
     m_clock.start();
+    if (m_socketcand) m_health.restart(0, busBitRate());
     m_tick.start();
     m_report.start();
     return true;
+}
+
+bool SimRunner::startSocketcand() {
+    QHostAddress address;
+    quint16 port = 0;
+    QString error;
+    m_socketcand = std::make_unique<SocketcandServer>();
+    if (!SocketcandServer::parseListenAddress(m_options.socketcand, &address, &port, &error) ||
+        !m_socketcand->listen(address, port, &error)) {
+        QTextStream(stderr) << "zelm-sim: socketcand: " << error << Qt::endl;
+        m_socketcand.reset();
+        return false;
+    }
+    m_socketcand->setSink([this](const QCanBusFrame& frame) { return onFrameFromClient(frame); });
+    connect(m_socketcand.get(), &SocketcandServer::event, this, [this](const QString& text) {
+        m_stdout << text << "\n" << Qt::flush;
+    });
+    m_stdout << "socketcand server on " << m_socketcand->listenName() << ", bus " << m_socketcand->busName()
+             << "\n";
+    return true;
+}
+
+QString SimRunner::onFrameFromClient(const QCanBusFrame& frame) {
+    TCanFrame in;
+    if (!FromQtFrame(frame, in)) return QStringLiteral("only data frames reach the simulated devices");
+    m_health.canTraffic(frame, CanTrafficDirection::Received);
+    ++m_busFrames;
+    // On the bus for everyone: the other clients (the sender is left out), the bus the simulator
+    // plays on, and the devices, whose echoes go out at once.
+    m_socketcand->publish(frame);
+    if (m_can && m_connected) (void)m_can->writeFrame(frame);
+    (void)m_bus.receive(in, m_out);
+    send(m_out);
+    return {};
 }
 
 void SimRunner::onCanState(QCanBusDevice::CanBusDeviceState state) {
@@ -146,6 +185,7 @@ void SimRunner::onFramesReceived() {
     while (m_can->framesAvailable() > 0) {
         const QCanBusFrame frame = m_can->readFrame();
         m_health.canTraffic(frame, CanTrafficDirection::Received);
+        if (m_socketcand) m_socketcand->publish(frame);
         TCanFrame in;
         if (!FromQtFrame(frame, in)) continue;
         ++m_busFrames;
@@ -178,14 +218,22 @@ void SimRunner::tick() {
 }
 
 void SimRunner::send(std::vector<TCanFrame>& frames) {
-    if (m_can && m_connected) {
+    const bool toCan = m_can && m_connected;
+    if (toCan || m_socketcand) {
         for (const TCanFrame& f : frames) {
             const QCanBusFrame q = ToQtFrame(f, m_bus.protokol());
-            if (m_can->writeFrame(q)) {
+            if (m_socketcand) m_socketcand->publish(q);
+            if (toCan) {
+                if (m_can->writeFrame(q)) {
+                    ++m_sent;
+                    m_health.canTraffic(q, CanTrafficDirection::Sent);
+                } else {
+                    ++m_sendErrors;
+                }
+            } else if (!m_slcan) {
+                // Served over socketcand only: that is where the frames go.
                 ++m_sent;
                 m_health.canTraffic(q, CanTrafficDirection::Sent);
-            } else {
-                ++m_sendErrors;
             }
         }
     }
@@ -196,7 +244,7 @@ void SimRunner::send(std::vector<TCanFrame>& frames) {
 void SimRunner::report() {
     const qint64 seconds = (m_clock.elapsed() + 500) / 1000;
     m_stdout << QStringLiteral("[%1 s]").arg(seconds, 4);
-    if (m_can || m_slcan) {
+    if (m_can || m_slcan || m_socketcand) {
         m_stdout << QStringLiteral(" sent %1 (%2/s), received %3, for devices %4, registers written %5")
                         .arg(m_sent)
                         .arg(m_sent - m_lastSent)
@@ -205,7 +253,11 @@ void SimRunner::report() {
                         .arg(m_bus.registersWritten());
         if (m_sendErrors > 0) m_stdout << ", send errors " << m_sendErrors;
         if (m_bus.framesDropped() > 0) m_stdout << ", late " << m_bus.framesDropped();
-        if (m_connected || m_slcanOpen) reportBusHealth();
+        if (m_connected || m_slcanOpen || m_socketcand) reportBusHealth();
+        if (m_socketcand)
+            m_stdout << QStringLiteral(", socketcand %1 client(s), dropped %2")
+                            .arg(m_socketcand->clientCount())
+                            .arg(m_socketcand->droppedFrames());
     }
     if (m_serial) m_stdout << (m_can || m_slcan ? "," : "") << " modbus answers " << m_slave.answered();
     if (m_can && !m_connected) m_stdout << ", CAN not connected";
@@ -243,6 +295,8 @@ void SimRunner::stop() {
     m_stopping = true;
     m_tick.stop();
     m_report.stop();
+    // The clients get what was sent before they are let go.
+    if (m_socketcand) m_socketcand->finish(1000);
     if (!m_can || m_can->state() == QCanBusDevice::UnconnectedState) return;
     QEventLoop loop;
     connect(m_can.get(), &QCanBusDevice::stateChanged, &loop, [&loop](QCanBusDevice::CanBusDeviceState s) {
@@ -257,7 +311,7 @@ void SimRunner::stop() {
 void SimRunner::printTotals() {
     m_stdout << QStringLiteral("total: sent=%1 received=%2 for_devices=%3 written=%4 send_errors=%5 late=%6 "
                                "modbus_answers=%7 seconds=%8 bus_load_peak_percent=%9 error_frames=%10 "
-                               "frames_dropped=%11\n")
+                               "frames_dropped=%11")
                     .arg(m_sent)
                     .arg(m_busFrames)
                     .arg(m_bus.framesForDevices())
@@ -268,6 +322,10 @@ void SimRunner::printTotals() {
                     .arg(static_cast<double>(m_clock.elapsed()) / 1000.0, 0, 'f', 1)
                     .arg(m_health.peakLoadPercent(), 0, 'f', 1)
                     .arg(m_health.errorFrames())
-                    .arg(m_health.overruns())
-             << Qt::flush;
+                    .arg(m_health.overruns());
+    if (m_socketcand)
+        m_stdout << QStringLiteral(" socketcand_accepted=%1 socketcand_dropped=%2")
+                        .arg(m_socketcand->acceptedFrames())
+                        .arg(m_socketcand->droppedFrames());
+    m_stdout << Qt::endl;
 }

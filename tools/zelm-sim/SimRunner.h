@@ -12,6 +12,8 @@
 
 #include "BusHealthMeter.h"
 
+#include "socketcand/SocketcandServer.h"
+
 #include <QCanBusDevice>
 #include <QElapsedTimer>
 #include <QObject>
@@ -53,6 +55,9 @@ private:
     void onCanError(QCanBusDevice::CanBusError error);
     void onSerialData();
     void onFrameFromSlcan(const TCanFrame& frame);
+    // A frame a socketcand client sent: onto the simulated bus; empty when taken, else why not.
+    [[nodiscard]] QString onFrameFromClient(const QCanBusFrame& frame);
+    [[nodiscard]] bool startSocketcand();
     void send(std::vector<TCanFrame>& frames);
     // The bit rate the bus load is counted against: the one the tool set on the simulated adapter, or
     // the interface's, else the one asked for, else the tool's usual 250 kbit/s.
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<QCanBusDevice> m_can;
     std::unique_ptr<QSerialPort> m_serial;
     std::unique_ptr<SlcanAdapterSide> m_slcan;
+    std::unique_ptr<SocketcandServer> m_socketcand;
     bool m_connected = false;
     bool m_stopping = false;
     QTimer m_tick;

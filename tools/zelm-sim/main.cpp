@@ -1,5 +1,6 @@
 // zelm-sim: the simulated ZELM devices of a project on a CAN bus, behind a simulated serial-line
-// CAN adapter (--slcan PATH) and/or on a serial port.
+// CAN adapter (--slcan PATH), served to socketcand clients (--socketcand [ADDR:]PORT) and/or on a
+// serial port.
 //   zelm-sim --can virtualcan:can0 --project Projects.ini --name Line2
 // Stops cleanly on Ctrl+C (SIGINT) and SIGTERM.
 
@@ -9,6 +10,8 @@
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "sim/ZelmBus.h"
+#include "slcan/SlcanCanBusFactory.h"
+#include "socketcand/SocketcandCanBusFactory.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -69,6 +72,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zelm-sim"));
     QTextStream err(stderr);
+    // --can takes the built-in adapters of the tool's adapter factory too.
+    RegisterSlcanBus();
+    RegisterSocketcandBus();
 
     SimOptions options;
     QString error;
