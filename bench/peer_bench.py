@@ -7,11 +7,19 @@ virtualcan bus and plays the 16 devices of the example project "Stand16" in burs
 --auto-on --open-all, all sixteen device windows open (under Xvfb by default, so windows are
 painted by a real X server). Over the measuring window the CPU time of the tool and of canbusutil
 is sampled from /proc, with the tool's context switches (its wake-ups). Per round it prints CPU
-of each, their ratio, frames sent and received and the longest gap between monitor ticks; per
-load the min and median of the rounds.
+of each, their ratio, frames sent, received and lost, and the longest gap between monitor ticks;
+per layout and load the min and median of the rounds.
+
+The layout of the device windows on the X server (not with --offscreen): "stack" leaves them where
+they open, one on the other; "cascade" puts each 20 px right of and below the one before;
+"grid" puts them 4 x 4 at 480 x 270 px steps, so the top-left quarter of each can be seen. Each
+window is parked at 1900,1060 as soon as it is there, so the main window stays clear, and then all
+are placed with xdotool.
 
     bench/peer_bench.py --build build                       # 2300, 10000 and 0 frames/s, 3 rounds
+    bench/peer_bench.py --build build --layout stack,cascade,grid --rates 2300,0
     bench/peer_bench.py --build build --rates 2300 --rounds 1 --offscreen
+    bench/peer_bench.py --build build --layout grid --rates 2300 --rounds 1 --perf grid.data
 """
 
 import argparse
@@ -54,7 +62,49 @@ def free_port():
         return s.getsockname()[1]
 
 
-def one_round(args, tool, sim, canbusutil, rate):
+def x_environment(pid):
+    """DISPLAY and XAUTHORITY of a running process (the tool started by xvfb-run)."""
+    with open(f"/proc/{pid}/environ", "rb") as f:
+        pairs = [item.split(b"=", 1) for item in f.read().split(b"\0") if b"=" in item]
+    env = dict(os.environ)
+    for key, value in pairs:
+        if key in (b"DISPLAY", b"XAUTHORITY"):
+            env[key.decode()] = value.decode()
+    return env
+
+
+def device_windows(env, project):
+    """{device number: X window id} of the shown device windows ("Project: name N")."""
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + re.escape(project) + ": "],
+                         capture_output=True, text=True, env=env)
+    windows = {}
+    for wid in out.stdout.split():
+        name = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True,
+                              env=env).stdout.strip()
+        m = re.search(r"(\d+)$", name)
+        if m:
+            windows[int(m.group(1))] = wid
+    return windows
+
+
+def place_windows(layout, env, project, count):
+    """Parks each device window at 1900,1060 as it appears, then places all of them."""
+    parked = {}
+    deadline = time.monotonic() + 15
+    while len(parked) < count and time.monotonic() < deadline:
+        for k, wid in device_windows(env, project).items():
+            if k not in parked:
+                subprocess.run(["xdotool", "windowmove", wid, "1900", "1060"], env=env, check=True)
+                parked[k] = wid
+        time.sleep(0.1)
+    if len(parked) < count:
+        sys.exit(f"only {len(parked)} of {count} device windows appeared")
+    for i, k in enumerate(sorted(parked)):
+        x, y = (20 * i, 20 * i) if layout == "cascade" else (480 * (i % 4), 270 * (i // 4))
+        subprocess.run(["xdotool", "windowmove", parked[k], str(x), str(y)], env=env, check=True)
+
+
+def one_round(args, tool, sim, canbusutil, rate, layout):
     scratch = tempfile.mkdtemp(prefix="peer_bench_")
     port = free_port()
     url = f"tcp://127.0.0.1:{port}/can0"
@@ -98,16 +148,28 @@ def one_round(args, tool, sim, canbusutil, rate):
         out = subprocess.run(["pgrep", "-n", "-f", "^" + re.escape(tool_copy)], capture_output=True, text=True)
         return int(out.stdout.split()[0]) if out.stdout.split() else None
 
+    perf_proc = None
     try:
-        time.sleep(args.warmup)
+        started = time.monotonic()
+        if layout != "stack" and not args.offscreen and not args.no_windows:
+            if not wait_for(lambda: tool_pid() is not None, 5):
+                sys.exit(f"the tool did not start, see {tool_log.name}")
+            place_windows(layout, x_environment(tool_pid()), args.project, args.devices)
+        time.sleep(max(0.0, args.warmup - (time.monotonic() - started)))
         pid = tool_pid()
         if pid is None or tool_proc.poll() is not None or peer_proc.poll() is not None:
             sys.exit(f"the tool or canbusutil is not running, see {tool_log.name}")
+        if args.perf:
+            perf_proc = subprocess.Popen(["perf", "record", "-e", "cpu-clock", "-F", "999", "--call-graph", "dwarf", "-p", str(pid),
+                                          "-o", args.perf, "--", "sleep", str(args.seconds - 1)],
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         t0 = time.monotonic()
         tool0, peer0, ctx0 = cpu_seconds(pid), cpu_seconds(peer_proc.pid), context_switches(pid)
         time.sleep(args.seconds - 0.5)
         t1 = time.monotonic()
         tool1, peer1, ctx1 = cpu_seconds(pid), cpu_seconds(peer_proc.pid), context_switches(pid)
+        if perf_proc:
+            perf_proc.wait(timeout=60)
         tool_proc.wait(timeout=60)
         if rate > 0:
             sim_proc.wait(timeout=30)
@@ -136,6 +198,8 @@ def one_round(args, tool, sim, canbusutil, rate):
         "wakeups": (ctx1 - ctx0) / window if ctx0 is not None and ctx1 is not None else float("nan"),
         "sent": sent if rate > 0 else 0,
         "received": int(stats["frames_received"]) if "frames_received" in stats else None,
+        "lost": sent - int(stats["frames_received"]) if rate > 0 and sent is not None and "frames_received" in stats
+        else 0,
         "gap": stats.get("max_tick_gap_ms", "?"),
     }
     sim_log.close()
@@ -157,6 +221,9 @@ def main():
     ap.add_argument("--projects-file", default=os.path.join(root, "tools", "Projects.example.ini"))
     ap.add_argument("--offscreen", action="store_true", help="offscreen platform instead of Xvfb")
     ap.add_argument("--no-windows", action="store_true", help="open no device window (the monitor alone)")
+    ap.add_argument("--layout", default="stack", help="stack, cascade, grid or a list of them (default stack)")
+    ap.add_argument("--devices", type=int, default=16, help="device windows the project opens (default 16)")
+    ap.add_argument("--perf", metavar="FILE", help="perf record the tool over the measuring window into FILE")
     args = ap.parse_args()
 
     build = os.path.abspath(args.build)
@@ -167,27 +234,37 @@ def main():
         sys.exit("canbusutil not found (Debian package libqt6serialbus6-bin)")
     if not args.offscreen and not shutil.which("xvfb-run"):
         sys.exit("xvfb-run not found (Debian package xvfb), or use --offscreen")
+    layouts = args.layout.split(",")
+    if any(layout not in ("stack", "cascade", "grid") for layout in layouts):
+        sys.exit("--layout takes stack, cascade and grid")
+    if layouts != ["stack"] and not shutil.which("xdotool"):
+        sys.exit("xdotool not found (Debian package xdotool)")
 
-    print(f"{'load':>10} {'round':>5} {'tool %':>7} {'peer %':>7} {'ratio':>6} {'wakeups/s':>9} "
-          f"{'sent':>8} {'received':>8} {'gap ms':>6}")
+    print(f"{'layout':>7} {'load':>6} {'round':>5} {'tool %':>7} {'peer %':>7} {'ratio':>6} {'wakeups/s':>9} "
+          f"{'sent':>8} {'received':>8} {'lost':>5} {'gap ms':>6}")
     summary = []
-    for rate in [int(r) for r in args.rates.split(",")]:
-        rows = []
-        for k in range(args.rounds):
-            r = one_round(args, tool, sim, canbusutil, rate)
-            rows.append(r)
-            ratio = r["tool"] / r["peer"] if r["peer"] > 0 else float("inf")
-            print(f"{rate or 'idle':>10} {k + 1:>5} {r['tool']:7.2f} {r['peer']:7.2f} {ratio:6.2f} "
-                  f"{r['wakeups']:9.0f} {r['sent']!s:>8} {r['received']!s:>8} {r['gap']:>6}", flush=True)
-        summary.append((rate, rows))
+    for layout in layouts:
+        for rate in [int(r) for r in args.rates.split(",")]:
+            rows = []
+            for k in range(args.rounds):
+                r = one_round(args, tool, sim, canbusutil, rate, layout)
+                rows.append(r)
+                ratio = r["tool"] / r["peer"] if r["peer"] > 0 else float("inf")
+                print(f"{layout:>7} {rate or 'idle':>6} {k + 1:>5} {r['tool']:7.2f} {r['peer']:7.2f} {ratio:6.2f} "
+                      f"{r['wakeups']:9.0f} {r['sent']!s:>8} {r['received']!s:>8} {r['lost']:>5} {r['gap']:>6}",
+                      flush=True)
+            summary.append((layout, rate, rows))
     print()
-    print(f"{'load':>10} {'tool % min/median':>18} {'peer % min/median':>18} {'ratio of medians':>17}")
-    for rate, rows in summary:
+    print(f"{'layout':>7} {'load':>6} {'tool % min/median':>18} {'peer % min/median':>18} {'ratio of medians':>17} "
+          f"{'wakeups/s median':>16} {'lost':>5}")
+    for layout, rate, rows in summary:
         tool = [r["tool"] for r in rows]
         peer = [r["peer"] for r in rows]
         med_t, med_p = statistics.median(tool), statistics.median(peer)
         ratio = med_t / med_p if med_p > 0 else float("inf")
-        print(f"{rate or 'idle':>10} {min(tool):8.2f} / {med_t:6.2f}   {min(peer):8.2f} / {med_p:6.2f}   {ratio:15.2f}")
+        wakeups = statistics.median(r["wakeups"] for r in rows)
+        print(f"{layout:>7} {rate or 'idle':>6} {min(tool):8.2f} / {med_t:6.2f}   {min(peer):8.2f} / {med_p:6.2f}   "
+              f"{ratio:15.2f} {wakeups:16.0f} {max(r['lost'] for r in rows):>5}")
 
 
 if __name__ == "__main__":

@@ -283,6 +283,7 @@ private:
     // their changes and draw them when it comes into view.
     bool m_covered = false;    // by other windows
     bool m_outOfSight = false; // covered or minimised
+    bool m_memoHidden = false; // other windows lie over all of the memo: its summary waits too
     void setOutOfSight(bool outOfSight);
 
     // write editor state

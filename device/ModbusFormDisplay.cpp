@@ -58,7 +58,7 @@ inline void TModbusForm::showMessage(const TDeviceMessage& msg, const TRegisterI
     m_memoMsg = msg;
     m_memoMsgCount = m_session.msgCount();
     m_memoDirty = true;
-    if (!m_memoFlushQueued && !m_outOfSight) {
+    if (!m_memoFlushQueued && !m_outOfSight && !m_memoHidden) {
         m_memoFlushQueued = true;
         const qint64 since = m_memoWritten.isValid() ? m_memoWritten.elapsed() : MemoIntervalMs;
         if (since >= MemoIntervalMs)
@@ -95,7 +95,7 @@ void TModbusForm::memoTick() {
     if (m_memoWritten.isValid() && m_memoWritten.elapsed() < MemoIntervalMs) return;
     m_memoTimer->stop();
     m_memoFlushQueued = false;
-    if (!m_outOfSight) flushMemo();
+    if (!m_outOfSight && !m_memoHidden) flushMemo();
 }
 
 void TModbusForm::setOutOfSight(bool outOfSight) {
@@ -107,7 +107,7 @@ void TModbusForm::setOutOfSight(bool outOfSight) {
     if (outOfSight) {
         m_memoTimer->stop();
         m_memoFlushQueued = false;
-    } else {
+    } else if (!m_memoHidden) {
         flushMemo();
     }
 }

@@ -1,5 +1,7 @@
 #include "CellMatrix.h"
 
+#include "WindowOcclusion.h"
+
 #include <QBackingStore>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -22,7 +24,7 @@ TCellMatrix::TCellMatrix(QWidget* parent)
     : QWidget(parent), m_defaultColor(palette().color(QPalette::Button).rgb()) {
     // The matrix paints its gaps itself, so nothing beneath it is drawn again for a cell change.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_repaintTimer.setInterval(10);
+    m_repaintTimer.setInterval(MinRepaintIntervalMs);
     connect(&m_repaintTimer, &TSharedTimer::timeout, this, &TCellMatrix::repaintTick);
 }
 
@@ -41,6 +43,7 @@ void TCellMatrix::mark(int i) {
         c.marked = true;
         m_marked.push_back(i);
     }
+    if (!c.inView) return; // drawn when it comes into view
     if (!m_markedBounds.contains(c.rect)) {
         m_markedBounds |= c.rect;
         requestRepaint();
@@ -48,18 +51,17 @@ void TCellMatrix::mark(int i) {
 }
 
 void TCellMatrix::requestRepaint() {
-    if (m_suspended || m_repaintTimer.isActive()) return; // the held-back repaint covers new marks
+    if (m_suspended || m_repaintTimer.isActive()) return; // the next tick covers new marks
+    m_repaintTimer.start();
     const qint64 since = m_sincePaint.isValid() ? m_sincePaint.elapsed() : MinRepaintIntervalMs;
-    if (since >= MinRepaintIntervalMs)
-        update(m_markedBounds);
-    else
-        m_repaintTimer.start();
+    if (since >= MinRepaintIntervalMs) update(m_markedBounds);
 }
 
 void TCellMatrix::repaintTick() {
-    if (m_sincePaint.isValid() && m_sincePaint.elapsed() < MinRepaintIntervalMs) return;
-    m_repaintTimer.stop();
-    if (!m_markedBounds.isEmpty()) update(m_markedBounds);
+    if (m_markedBounds.isEmpty())
+        m_repaintTimer.stop(); // the changes have stopped
+    else
+        update(m_markedBounds);
 }
 
 void TCellMatrix::setDrawingSuspended(bool suspended) {
@@ -71,6 +73,18 @@ void TCellMatrix::setDrawingSuspended(bool suspended) {
     }
     // The window has come into view: whatever changed meanwhile is drawn now.
     if (!m_markedBounds.isEmpty()) update(m_markedBounds);
+}
+
+void TCellMatrix::setVisiblePart(const QRegion& part) {
+    QRect cameIntoView;
+    for (Cell& c : m_cells) {
+        const bool inView = part.intersects(c.rect);
+        if (inView && !c.inView && c.marked) cameIntoView |= c.rect;
+        c.inView = inView;
+    }
+    if (cameIntoView.isEmpty()) return;
+    m_markedBounds |= cameIntoView;
+    if (!m_suspended) update(m_markedBounds); // at once: the server is about to show that part
 }
 
 void TCellMatrix::setCellColor(int i, QRgb color) {
@@ -173,6 +187,12 @@ void TCellMatrix::changeEvent(QEvent* event) {
 void TCellMatrix::showEvent(QShowEvent* event) {
     m_paintAll = true;
     QWidget::showEvent(event);
+    TWindowOcclusion::watchVisiblePart(this, [this](const QRegion& part) { setVisiblePart(part); });
+}
+
+void TCellMatrix::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    setVisiblePart(TWindowOcclusion::visiblePart(this));
 }
 
 void TCellMatrix::paintEvent(QPaintEvent* event) {
@@ -187,22 +207,33 @@ void TCellMatrix::paintEvent(QPaintEvent* event) {
     // screen from the previous paint, so the marked cells are all that needs drawing.
     const bool onlyMarked =
         toScreen && !m_paintAll && !m_markedBounds.isEmpty() && (region - QRegion(m_markedBounds)).isEmpty();
+    const QRect dirty = region.boundingRect();
     if (onlyMarked) {
         for (int i : m_marked)
-            paintCell(p, m_cells[static_cast<size_t>(i)]);
+            if (const Cell& c = m_cells[static_cast<size_t>(i)]; c.rect.intersects(dirty)) paintCell(p, c);
     } else {
-        const QRect dirty = region.boundingRect();
         p.fillRect(dirty, palette().color(QPalette::Window));
         for (const Cell& c : m_cells)
             if (c.rect.intersects(dirty)) paintCell(p, c);
     }
     if (!toScreen) return;
     m_sincePaint.restart();
-    for (int i : m_marked)
-        m_cells[static_cast<size_t>(i)].marked = false;
-    m_marked.clear();
-    m_markedBounds = QRect();
     m_paintAll = false;
+    // A cell drawn whole is up to date; the others keep their marks (out of view, or left out).
+    const bool oneRect = region.rectCount() == 1;
+    m_markedBounds = QRect();
+    size_t kept = 0;
+    for (int i : m_marked) {
+        Cell& c = m_cells[static_cast<size_t>(i)];
+        if (oneRect ? dirty.contains(c.rect) : (QRegion(c.rect) - region).isEmpty()) {
+            c.marked = false;
+            continue;
+        }
+        m_marked[kept++] = i;
+        if (c.inView) m_markedBounds |= c.rect;
+    }
+    m_marked.resize(kept);
+    if (!m_markedBounds.isEmpty()) requestRepaint();
 }
 
 void TCellMatrix::paintCell(QPainter& p, const Cell& c) const {

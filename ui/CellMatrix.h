@@ -12,12 +12,14 @@
 // draws every cell in its region. The widget is one pixel wider and taller than its cells, so a
 // paint of the whole widget is never taken for one of marked cells. Nothing may lie over the
 // matrix. Faces with their bevel come from tiles drawn once per colour and size; a cell's text is
-// laid out once per change, a number once per value (kept for all cells of the matrix). Repaints
-// follow changes at most MinRepaintIntervalMs apart, so a stream of changes is drawn about thirty
-// times a second rather than on every pass of the event loop; a held-back repaint waits on the
-// program's shared 10 ms clock, so the matrices of all windows are drawn in the same wake-up.
+// laid out once per change, a number once per value (kept for all cells of the matrix). A change
+// after a quiet spell is drawn at once; while changes keep coming they are drawn on the ticks of a
+// clock of MinRepaintIntervalMs that all matrices share, twenty times a second rather than on
+// every pass of the event loop, and the matrices of all windows in the same wake-up. A fade step
+// (every 110 ms) is so always drawn before the next one.
 // While drawing is suspended (its window cannot be seen), changes are only marked; resuming draws
-// them all at once.
+// them all at once. Likewise a changed cell outside the part of the matrix in view (another window
+// lies over it) keeps its mark and is drawn when it comes into view.
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -39,7 +41,7 @@ class QPainter;
 class TCellMatrix : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int MinRepaintIntervalMs = 33;
+    static constexpr int MinRepaintIntervalMs = 50;
 
     explicit TCellMatrix(QWidget* parent = nullptr);
 
@@ -66,10 +68,12 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
     // A repaint of changed cells is being held back (see MinRepaintIntervalMs).
-    [[nodiscard]] bool repaintPending() const { return m_repaintTimer.isActive(); }
+    [[nodiscard]] bool repaintPending() const { return m_repaintTimer.isActive() && !m_markedBounds.isEmpty(); }
     // While suspended, changes are kept but not drawn; resuming draws what changed meanwhile.
     void setDrawingSuspended(bool suspended);
     [[nodiscard]] bool drawingSuspended() const { return m_suspended; }
+    // The part of the matrix that can be seen (all of it until told otherwise).
+    void setVisiblePart(const QRegion& part);
 
 signals:
     void clicked(int index);
@@ -82,6 +86,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     struct Cell {
@@ -91,6 +96,7 @@ private:
         bool isNumber = false;
         bool marked = false; // changed since the last paint
         bool selected = false;
+        bool inView = true;
         mutable bool textStale = false;
         mutable QString text;
         mutable QStaticText laidOut; // the text as laid out for painting
@@ -109,7 +115,7 @@ private:
 
     std::vector<Cell> m_cells;
     std::vector<int> m_marked; // indices of the marked cells
-    QRect m_markedBounds;      // what the matrix has asked to repaint since the last paint
+    QRect m_markedBounds;      // the marked cells in view: what the matrix asks to repaint
     bool m_paintAll = true;    // the next paint draws every cell in its region
     mutable std::unordered_map<uint64_t, QPixmap> m_tiles;
     mutable std::unordered_map<int, QStaticText> m_numberTexts;
@@ -117,6 +123,6 @@ private:
     int m_pressed = -1;
     int m_anchor = -1;           // the cell a Shift+click selects from
     QElapsedTimer m_sincePaint;  // since the last paint to the screen
-    TSharedTimer m_repaintTimer; // a repaint held back until MinRepaintIntervalMs have passed
+    TSharedTimer m_repaintTimer; // runs while changes keep coming: a repaint on each tick
     bool m_suspended = false;
 };

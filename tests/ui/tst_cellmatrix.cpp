@@ -1,9 +1,11 @@
 // Numbers in cells are laid out once per value and kept: they must look exactly like the same
-// text set as text, in whatever font the matrix has now.
+// text set as text, in whatever font the matrix has now. A change out of view is drawn when it
+// comes into view, and then the screen shows exactly a fresh rendering.
 #include "ui/CellMatrix.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
 
 class TCellMatrixTest : public QObject {
@@ -41,6 +43,30 @@ private slots:
         }
         QCOMPARE(numbers.cellText(2), QStringLiteral("-32768"));
         QCOMPARE(numbers.grab().toImage(), texts.grab().toImage());
+    }
+
+    void changesOutOfViewAreDrawnWhenInView() {
+        TCellMatrix m;
+        build(m);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        const auto onScreen = [&m] {
+            (void)QTest::qWaitFor([&m] { return !m.repaintPending(); });
+            QCoreApplication::processEvents();
+            return m.screen()->grabWindow(m.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QRgb before = onScreen().pixel(m.cellRect(4).center());
+        m.setVisiblePart(QRect(0, 0, m.cellRect(3).right() + 1, m.height())); // cells 0-2 in view
+        m.setCellColor(1, qRgb(255, 0, 0));
+        m.setCellColor(4, qRgb(0, 0, 255));
+        m.setCellNumber(5, 77);
+        QImage shown = onScreen();
+        QCOMPARE(shown.pixel(m.cellRect(1).center()), qRgb(255, 0, 0));
+        QCOMPARE(shown.pixel(m.cellRect(4).center()), before); // not drawn while out of view
+        m.setVisiblePart(m.rect());
+        shown = onScreen();
+        QCOMPARE(shown.pixel(m.cellRect(4).center()), qRgb(0, 0, 255));
+        QCOMPARE(shown, m.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 };
 

@@ -46,6 +46,32 @@ private slots:
         QVERIFY(coverCovered != 1 || uncover == "raise");
     }
 
+    // The part in view of a window and of a widget in it is what no other window lies over.
+    void visiblePart_data() { coveredAndUncovered_data(); }
+    void visiblePart() {
+        QFETCH(QString, uncover);
+        QWidget below, cover;
+        below.setGeometry(50, 50, 300, 200);
+        cover.setGeometry(200, 100, 300, 300);
+        auto* child = new QWidget(&below);
+        child->setGeometry(150, 20, 100, 100);
+        QRegion belowPart, childPart;
+        below.show();
+        TWindowOcclusion::watchVisiblePart(&below, [&](const QRegion& r) { belowPart = r; });
+        TWindowOcclusion::watchVisiblePart(child, [&](const QRegion& r) { childPart = r; });
+        QVERIFY(QTest::qWaitForWindowExposed(&below));
+        cover.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cover));
+        QTRY_COMPARE(belowPart, QRegion(below.rect()) - QRect(150, 50, 300, 300));
+        QTRY_COMPARE(childPart, QRegion(0, 0, 100, 30));
+        QCOMPARE(TWindowOcclusion::visiblePart(child), childPart);
+        if (uncover == "move") cover.move(600, 400);
+        if (uncover == "hide") cover.hide();
+        if (uncover == "raise") below.raise();
+        QTRY_COMPARE(belowPart, QRegion(below.rect()));
+        QTRY_COMPARE(childPart, QRegion(child->rect()));
+    }
+
     // A window never watched, or one gone, is no trouble.
     void windowGoneWhileWatched() {
         auto* w = new QWidget;
