@@ -1,5 +1,6 @@
 #include "TrendForm.h"
 
+#include "core/FileReplace.h"
 #include "trend/TrendCsv.h"
 #include "trend/TrendModel.h"
 
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -453,33 +453,15 @@ void TTrendForm::showPlotMenu(const QPoint& pos) {
 }
 
 bool TTrendForm::saveCsv(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (!TTrendCsv::write(file, TTrendCsv::columns(m_model), m_model.originMs()) || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return FileReplace::write(
+        path,
+        [this](QIODevice& out) { return TTrendCsv::write(out, TTrendCsv::columns(m_model), m_model.originMs()); },
+        error);
 }
 
 bool TTrendForm::savePng(const QString& path, QString* error) {
-    // Written next to the target and renamed over it, so a failed write leaves no half picture.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
     const QPixmap picture = Plot->toPixmap();
-    if (!picture.save(&file, "PNG") || !file.commit()) {
-        if (error)
-            *error = file.errorString().isEmpty() ? QStringLiteral("the picture could not be written")
-                                                  : file.errorString();
-        return false;
-    }
-    return true;
+    return FileReplace::write(path, [&picture](QIODevice& out) { return picture.save(&out, "PNG"); }, error);
 }
 
 void TTrendForm::chooseAndSave(bool csv) {
@@ -494,6 +476,5 @@ void TTrendForm::chooseAndSave(bool csv) {
     if (path.isEmpty()) return;
     m_lastFolder = QFileInfo(path).absolutePath();
     QString error;
-    if (!(csv ? saveCsv(path, &error) : savePng(path, &error)))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Could not write %1: %2").arg(path, error));
+    if (!(csv ? saveCsv(path, &error) : savePng(path, &error))) QMessageBox::warning(this, windowTitle(), error);
 }

@@ -47,7 +47,8 @@ public:
 
     // Brings the plot up to the model and redraws it (what the redraw timer does).
     void redraw();
-    // Write the buffer's content or the picture; false with a reason in *error.
+    // Write the buffer's content or the picture, whole or not at all (FileReplace); false with a
+    // message naming the file and the reason in *error.
     bool saveCsv(const QString& path, QString* error = nullptr) const;
     bool savePng(const QString& path, QString* error = nullptr);
 

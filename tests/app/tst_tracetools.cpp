@@ -1,6 +1,8 @@
 // The trace tools of the main window: the REC toggle and its files, the end of a recording when
 // the window closes, the trace view on Ctrl+T, and replay of a trace file through the monitor.
 
+#include "tests/FileBytes.h"
+#include "tests/SpecialFiles.h"
 #include "app/CAN_Quorvex.h"
 #include "app/TraceTools.h"
 #include "can/QtCanDriver.h"
@@ -36,6 +38,8 @@ private slots:
     void playsATraceThroughTheMonitor();
     void badTraceFilesAreNamed_data();
     void badTraceFilesAreNamed();
+    void selfFeedingIsRefused_data();
+    void selfFeedingIsRefused();
 
 private:
     void useAdapter(const CanAdapterName& adapter) {
@@ -221,12 +225,17 @@ void TstTraceTools::badTraceFilesAreNamed_data() {
                              << "no such file";
     QTest::newRow("folder") << "dir.log"
                             << "is a folder";
+    // Refused without a hang: nobody writes to the FIFO.
+    QTest::newRow("FIFO") << "fifo.log"
+                          << "is a FIFO (named pipe), not a trace file";
 }
 
 void TstTraceTools::badTraceFilesAreNamed() {
     QFETCH(QString, name);
     QFETCH(QString, says);
     QVERIFY(QDir(m_dir->path()).mkdir("dir.log"));
+    if (name == "fifo.log" && !MakeSpecialFile(SpecialFileKinds[0], m_dir->filePath(name)))
+        QSKIP("this machine does not let the test make a FIFO");
     auto w = makeWindow();
     w->traceTools()->playTrace(m_dir->filePath(name));
     w->switchCan(true);
@@ -235,6 +244,64 @@ void TstTraceTools::badTraceFilesAreNamed() {
     QVERIFY2(error.contains(says) && error.contains(name), qPrintable(error));
     QVERIFY(w->traceTools()->playerWindow()->StatusLabel->text().contains(says));
     w->switchCan(false);
+}
+
+// The file being recorded is never played, and the file being played never recorded into, by
+// whatever name: the replay would record its own frames again and again until the disk is full.
+void TstTraceTools::selfFeedingIsRefused_data() {
+    QTest::addColumn<QString>("first");  // "record" or "play"
+    QTest::addColumn<QString>("second"); // how the same file is named the second time
+    QTest::addColumn<bool>("byAdapter"); // played as the adapter in use (as --can trace: does)
+    for (const char* name : {"same.log", "link.log", "hard.log", "sub/../same.log"}) {
+        QTest::addRow("recording, then play %s", name) << "record" << name << false;
+        QTest::addRow("playing, then record into %s", name) << "play" << name << false;
+    }
+    QTest::newRow("recording, then the switch on a trace adapter of it") << "record" << "link.log" << true;
+}
+
+void TstTraceTools::selfFeedingIsRefused() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, byAdapter);
+    const QString same = m_dir->filePath("same.log");
+    QVERIFY(WriteFileBytes(same, "(1.0) can0 110#01 R\n(2.0) can0 110#02 R\n"));
+    QVERIFY(QFile::link(same, m_dir->filePath("link.log")));
+    QVERIFY(::link(QFile::encodeName(same).constData(), QFile::encodeName(m_dir->filePath("hard.log")).constData()) == 0);
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    const QString other = m_dir->filePath(second);
+    auto w = makeWindow();
+    TTraceTools* tools = w->traceTools();
+    TraceReplayControl::instance().setPaused(true); // the file stays as it is while it is played
+    if (first == "record") {
+        QVERIFY(tools->startRecording(same));
+        if (byAdapter) {
+            useAdapter({"trace", other});
+            w->switchCan(true);
+            QVERIFY(!CanOpened);
+            QVERIFY2(TraceReplayControl::instance().status().error.contains("being recorded"),
+                     qPrintable(TraceReplayControl::instance().status().error));
+        } else {
+            QVERIFY(!tools->playTrace(other));
+        }
+        QVERIFY(tools->isRecording()); // the recording goes on
+    } else {
+        QVERIFY(tools->playTrace(same));
+        w->switchCan(true);
+        QVERIFY(CanOpened);
+        QVERIFY(!tools->startRecording(other));
+        QVERIFY(!tools->isRecording());
+        QVERIFY(TraceReplayControl::instance().status().playing); // the replay goes on
+    }
+    if (!byAdapter) {
+        QCOMPARE(m_errors.size(), 1);
+        QVERIFY2(m_errors[0].contains(QDir::toNativeSeparators(other)) &&
+                     m_errors[0].contains(first == "record" ? "being recorded" : "being played"),
+                 qPrintable(m_errors[0]));
+    }
+    w->switchCan(false);
+    tools->stopRecording();
+    QCOMPARE(ReadFileBytes(same), QByteArray("(1.0) can0 110#01 R\n(2.0) can0 110#02 R\n"));
+    TraceReplayControl::instance().setPaused(false);
 }
 
 QTEST_MAIN(TstTraceTools)

@@ -2,6 +2,7 @@
 // and what is left and said when the file cannot be opened or written.
 
 #include "tests/FileBytes.h"
+#include "tests/SpecialFiles.h"
 #include "trace/CandumpFormat.h"
 #include "trace/TraceRecorder.h"
 
@@ -32,6 +33,7 @@ private slots:
     void cannotOpen_data();
     void cannotOpen();
     void failedWriteKeepsWholeLines();
+    void removedFolderStopsRecording_data();
     void removedFolderStopsRecording();
 };
 
@@ -92,7 +94,9 @@ void TstTraceRecorder::cannotOpen_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cause");
     QTest::newRow("folder missing") << "missing/t.log" << QString::fromLocal8Bit(strerror(ENOENT));
-    QTest::newRow("a folder") << "sub" << QString::fromLocal8Bit(strerror(EISDIR));
+    QTest::newRow("a folder") << "sub" << "a folder, not a regular file";
+    for (const QString& kind : SpecialFileKinds)
+        QTest::newRow(qPrintable(kind)) << "special" << kind + ", not a regular file";
 }
 
 void TstTraceRecorder::cannotOpen() {
@@ -100,6 +104,8 @@ void TstTraceRecorder::cannotOpen() {
     QFETCH(QString, cause);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
+    if (name == "special" && !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
+        QSKIP("this machine does not let the test make such a file");
     TraceRecorder rec;
     QVERIFY(!rec.start(dir.filePath(name)));
     QVERIFY(!rec.isRecording());
@@ -142,14 +148,26 @@ void TstTraceRecorder::failedWriteKeepsWholeLines() {
     }
 }
 
+void TstTraceRecorder::removedFolderStopsRecording_data() {
+    QTest::addColumn<bool>("moved"); // else deleted
+    QTest::addColumn<QString>("says");
+    QTest::newRow("folder deleted") << false << "deleted. The lines recorded into it went with it.";
+    QTest::newRow("folder moved") << true << "moved or renamed. The lines recorded so far stay in the file";
+}
+
 void TstTraceRecorder::removedFolderStopsRecording() {
+    QFETCH(bool, moved);
+    QFETCH(QString, says);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
     const QString path = dir.filePath("sub/t.log");
     TraceRecorder rec;
     QSignalSpy stopped(&rec, &TraceRecorder::stopped);
     QVERIFY(rec.start(path));
-    QVERIFY(QDir(dir.filePath("sub")).removeRecursively());
+    if (moved)
+        QVERIFY(QDir(dir.path()).rename("sub", "elsewhere"));
+    else
+        QVERIFY(QDir(dir.filePath("sub")).removeRecursively());
     // The writer looks for its file once a second.
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
@@ -158,7 +176,9 @@ void TstTraceRecorder::removedFolderStopsRecording() {
             return !stopped.isEmpty();
         }(),
         5000);
-    QVERIFY2(stopped.at(0).at(0).toString().contains("removed"), qPrintable(stopped.at(0).at(0).toString()));
+    QVERIFY2(stopped.at(0).at(0).toString().contains(says), qPrintable(stopped.at(0).at(0).toString()));
+    // What the message says of the lines is true.
+    QCOMPARE(QFileInfo::exists(dir.filePath("elsewhere/t.log")), moved);
 }
 
 QTEST_GUILESS_MAIN(TstTraceRecorder)
