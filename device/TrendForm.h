@@ -61,6 +61,7 @@ public:
     QPushButton* SaveCsvButton = nullptr;
     QPushButton* SavePngButton = nullptr;
     QLabel* CursorLabel = nullptr;
+    QLabel* MemoryLabel = nullptr; // shown once the trends' memory budget has taken old values
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -74,6 +75,7 @@ private:
     // once a second (and whenever the view changes); between, the range only widens for new samples.
     void applyYRange(bool full = true);
     void updateCursorText();
+    void updateMemoryText();
     void showPlotMenu(const QPoint& pos);
     void chooseAndSave(bool csv);
     [[nodiscard]] double nowSeconds() const;

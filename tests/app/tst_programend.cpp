@@ -82,6 +82,44 @@ private slots:
         for (const QByteArray& l : lines.chopped(1).split('\n'))
             QVERIFY2(line.match(QString::fromLatin1(l)).hasMatch(), l.constData());
     }
+
+    // Arguments that would hang the program or let it record its own replay are refused at the
+    // start, with the file named, and nothing is written.
+    void refusedArguments_data() {
+        QTest::addColumn<QString>("trace");  // the file --can trace: names
+        QTest::addColumn<QString>("record"); // the file --record names (empty: none)
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a FIFO as the trace") << "fifo" << QString() << "fifo is a FIFO (named pipe), not a trace file";
+        QTest::newRow("a device as the trace") << "/dev/null" << QString() << "is a character device";
+        QTest::newRow("record into the trace") << "t.log" << "t.log" << "--record";
+        QTest::newRow("record into the trace by a link") << "t.log" << "link.log" << "--record";
+        QTest::newRow("record into a new trace of the same name") << "new.log" << "./new.log" << "--record";
+    }
+
+    void refusedArguments() {
+        QFETCH(QString, trace);
+        QFETCH(QString, record);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QStringLiteral(CANQUORVEX_PATH), dir.filePath(QStringLiteral("canquorvex"))));
+        QFile log(dir.filePath(QStringLiteral("t.log")));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write("(1.0) can0 110#01 R\n");
+        log.close();
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("t.log")), dir.filePath(QStringLiteral("link.log"))));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0644) == 0);
+        QStringList args{QStringLiteral("--can"), QStringLiteral("trace:") + trace, QStringLiteral("--auto-on")};
+        if (!record.isEmpty()) args << QStringLiteral("--record") << record;
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        tool.start(dir.filePath(QStringLiteral("canquorvex")), args);
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitCode(), 2);
+        const QString error = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(error.contains(says), qPrintable(error));
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("t.log"))).size(), qint64(20));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("new.log"))));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramEnd)
