@@ -40,6 +40,8 @@ private slots:
     void badTraceFilesAreNamed();
     void selfFeedingIsRefused_data();
     void selfFeedingIsRefused();
+    void recCountStaysInsideTheToggle_data();
+    void recCountStaysInsideTheToggle();
 
 private:
     void useAdapter(const CanAdapterName& adapter) {
@@ -302,6 +304,44 @@ void TstTraceTools::selfFeedingIsRefused() {
     tools->stopRecording();
     QCOMPARE(ReadFileBytes(same), QByteArray("(1.0) can0 110#01 R\n(2.0) can0 110#02 R\n"));
     TraceReplayControl::instance().setPaused(false);
+}
+
+// The frame count beside "REC", in the toggle's 88 x 26 pixels, at the program's 11-pixel font and
+// at a large one: never over the caption, never out of the button.
+void TstTraceTools::recCountStaysInsideTheToggle_data() {
+    QTest::addColumn<quint64>("frames");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<QString>("shown"); // at 11 pixels
+    const QList<std::pair<quint64, const char*>> counts = {
+        {0, "0"},           {9999, "9999"},      {10000, "10.0k"},  {99960, "100k"},
+        {1380700, "1.38M"}, {999500000, "1.00G"}, {~quint64(0), "18.4E"}};
+    for (const auto& [frames, shown] : counts) {
+        QTest::addRow("%llu at 11 px", frames) << frames << 11 << QString::fromLatin1(shown);
+        QTest::addRow("%llu at 20 px", frames) << frames << 20 << QString();
+    }
+}
+
+void TstTraceTools::recCountStaysInsideTheToggle() {
+    QFETCH(quint64, frames);
+    QFETCH(int, pixels);
+    QFETCH(QString, shown);
+    TRecToggle toggle;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    toggle.setFont(font);
+    toggle.resize(88, 26);
+    toggle.setChecked(true);
+    toggle.setFrames(frames);
+    QCOMPARE(TRecToggle::shortCount(frames).size() <= 5, true);
+    const TRecToggle::TextLayout layout = toggle.textLayout();
+    if (!shown.isEmpty()) {
+        QCOMPARE(layout.CountText, shown);
+        QVERIFY(!layout.Label.isEmpty()); // "REC" and the count side by side
+    }
+    QVERIFY(!layout.CountText.isEmpty());
+    QVERIFY2(layout.Label.isEmpty() || layout.Label.right() < layout.Count.left(),
+             qPrintable(QStringLiteral("%1 over the caption").arg(layout.CountText)));
+    QVERIFY((layout.Label.isEmpty() || toggle.rect().contains(layout.Label)) && toggle.rect().contains(layout.Count));
 }
 
 QTEST_MAIN(TstTraceTools)
