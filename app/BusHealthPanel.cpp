@@ -211,14 +211,16 @@ void BusHealthPanel::showFigures() {
     LoadValue->setText(overrun ? QStringLiteral("overrun") : percentText(m_meter.loadPercent()));
     QString loadNote;
     if (overrun)
-        loadNote = QStringLiteral("The adapter reported an overrun in the last second: it lost frames, so the "
-                                  "load was at least %1.")
-                       .arg(percentText(m_meter.loadPercent()));
+        loadNote =
+            QStringLiteral("The adapter reported an overrun in the last second: it lost frames, so the "
+                           "load was at least %1.")
+                .arg(percentText(m_meter.loadPercent()));
     else if (m_meter.countedPercent() > 100.0)
-        loadNote = QStringLiteral("The frames of the last second add up to %1 of the bit rate, more than a bus "
-                                  "can carry: the adapter runs at another bit rate, or hands over frames that "
-                                  "did not all come from the bus.")
-                       .arg(percentText(m_meter.countedPercent()));
+        loadNote =
+            QStringLiteral("The frames of the last second add up to %1 of the bit rate, more than a bus "
+                           "can carry: the adapter runs at another bit rate, or hands over frames that "
+                           "did not all come from the bus.")
+                .arg(percentText(m_meter.countedPercent()));
     if (loadNote != m_loadNote) {
         m_loadNote = loadNote;
         const QString tip = loadNote.isEmpty() ? m_loadTip : loadNote + QStringLiteral("\n\n") + m_loadTip;

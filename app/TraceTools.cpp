@@ -4,14 +4,14 @@
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/SlCan.h"
+#include "core/FileCheck.h"
+#include "core/IniFile.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
 #include "traceview/RecToggle.h"
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
-#include "core/FileCheck.h"
-#include "core/IniFile.h"
 #include "ui/Switch.h"
 
 #include <QAction>

@@ -100,16 +100,17 @@ int main(int argc, char* argv[]) {
         TFormStorage::saveAllAtExit();
         if (!options.statsFile.isEmpty()) {
             QString error;
-            if (!FileReplace::write(options.statsFile,
-                                    QStringLiteral("frames_received=%1 max_tick_gap_ms=%2 bus_load_peak_percent=%3 "
-                                                   "error_frames=%4 frames_dropped=%5\n")
-                                        .arg(mainWindow.framesProcessed())
-                                        .arg(mainWindow.longestTickGapMs())
-                                        .arg(mainWindow.BusPanel->meter().peakLoadPercent(), 0, 'f', 1)
-                                        .arg(mainWindow.BusPanel->meter().errorFrames())
-                                        .arg(mainWindow.BusPanel->framesLost())
-                                        .toUtf8(),
-                                    &error))
+            if (!FileReplace::write(
+                    options.statsFile,
+                    QStringLiteral("frames_received=%1 max_tick_gap_ms=%2 bus_load_peak_percent=%3 "
+                                   "error_frames=%4 frames_dropped=%5\n")
+                        .arg(mainWindow.framesProcessed())
+                        .arg(mainWindow.longestTickGapMs())
+                        .arg(mainWindow.BusPanel->meter().peakLoadPercent(), 0, 'f', 1)
+                        .arg(mainWindow.BusPanel->meter().errorFrames())
+                        .arg(mainWindow.BusPanel->framesLost())
+                        .toUtf8(),
+                    &error))
                 std::fprintf(stderr, "%s\n", qUtf8Printable(error));
         }
     }

@@ -89,7 +89,8 @@ bool FileCheck::sameFile(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty()) return false;
     struct stat sa {};
     struct stat sb {};
-    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0)
+    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+        ::stat(QFile::encodeName(b).constData(), &sb) == 0)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
     return canonicalOrPlanned(a) == canonicalOrPlanned(b);
 }

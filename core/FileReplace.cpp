@@ -159,20 +159,26 @@ bool finish(const QString& path, const QString& reason, QString* error) {
 } // namespace
 
 bool FileReplace::write(const QString& path, const QByteArray& bytes, QString* error) {
-    return finish(path, replace(path, [&bytes](int fd) {
-                      return writeAll(fd, bytes.constData(), bytes.size()) ? QString() : systemReason(errno);
-                  }),
+    return finish(path,
+                  replace(path,
+                          [&bytes](int fd) {
+                              return writeAll(fd, bytes.constData(), bytes.size()) ? QString()
+                                                                                   : systemReason(errno);
+                          }),
                   error);
 }
 
 bool FileReplace::write(const QString& path, const Writer& writer, QString* error) {
-    return finish(path, replace(path, [&writer](int fd) {
-                      TemporaryFileDevice out(fd);
-                      const bool made = writer(out);
-                      // The device buffers: a failure of its last part shows only here.
-                      if (const int failure = out.finish(); failure != 0) return systemReason(failure);
-                      return made ? QString() : WriterGaveUp;
-                  }),
+    return finish(path,
+                  replace(path,
+                          [&writer](int fd) {
+                              TemporaryFileDevice out(fd);
+                              const bool made = writer(out);
+                              // The device buffers: a failure of its last part shows only here.
+                              if (const int failure = out.finish(); failure != 0)
+                                  return systemReason(failure);
+                              return made ? QString() : WriterGaveUp;
+                          }),
                   error);
 }
 
@@ -208,7 +214,8 @@ bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* e
 } // namespace
 
 bool FileReplace::write(const QString& path, const QByteArray& bytes, QString* error) {
-    return saveWith(path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); }, error);
+    return saveWith(
+        path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); }, error);
 }
 
 bool FileReplace::write(const QString& path, const Writer& writer, QString* error) {

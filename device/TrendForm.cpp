@@ -309,7 +309,8 @@ void TTrendForm::syncData(int slot) {
     QSharedPointer<QCPGraphDataContainer> data = d.Graph->data();
     if (fresh <= 0) {
         // The memory budget may have taken old samples meanwhile.
-        if (!ring.isEmpty() && data->size() > ring.size()) data->removeBefore(seconds(ring.at(0).TimeMs, origin));
+        if (!ring.isEmpty() && data->size() > ring.size())
+            data->removeBefore(seconds(ring.at(0).TimeMs, origin));
         return;
     }
     int from = ring.size() - static_cast<int>(std::min<qint64>(fresh, ring.size()));
@@ -414,12 +415,13 @@ void TTrendForm::updateMemoryText() {
     MemoryLabel->setVisible(dropped);
     if (!dropped) return;
     const qint64 back = std::max<qint64>(0, QDateTime::currentMSecsSinceEpoch() - oldest) / 1000;
-    MemoryLabel->setText(QStringLiteral("The trends' memory (%1 MB for all device windows) is full; the oldest "
-                                        "values make room for new ones. This trend goes back %2:%3:%4.")
-                             .arg(TTrendBudget::shared().limitBytes() / (1024 * 1024))
-                             .arg(back / 3600)
-                             .arg(back / 60 % 60, 2, 10, QLatin1Char('0'))
-                             .arg(back % 60, 2, 10, QLatin1Char('0')));
+    MemoryLabel->setText(
+        QStringLiteral("The trends' memory (%1 MB for all device windows) is full; the oldest "
+                       "values make room for new ones. This trend goes back %2:%3:%4.")
+            .arg(TTrendBudget::shared().limitBytes() / (1024 * 1024))
+            .arg(back / 3600)
+            .arg(back / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(back % 60, 2, 10, QLatin1Char('0')));
 }
 
 void TTrendForm::setCursorTime(double t) {
@@ -488,13 +490,16 @@ void TTrendForm::showPlotMenu(const QPoint& pos) {
 bool TTrendForm::saveCsv(const QString& path, QString* error) const {
     return FileReplace::write(
         path,
-        [this](QIODevice& out) { return TTrendCsv::write(out, TTrendCsv::columns(m_model), m_model.originMs()); },
+        [this](QIODevice& out) {
+            return TTrendCsv::write(out, TTrendCsv::columns(m_model), m_model.originMs());
+        },
         error);
 }
 
 bool TTrendForm::savePng(const QString& path, QString* error) {
     const QPixmap picture = Plot->toPixmap();
-    return FileReplace::write(path, [&picture](QIODevice& out) { return picture.save(&out, "PNG"); }, error);
+    return FileReplace::write(
+        path, [&picture](QIODevice& out) { return picture.save(&out, "PNG"); }, error);
 }
 
 void TTrendForm::chooseAndSave(bool csv) {
@@ -509,5 +514,6 @@ void TTrendForm::chooseAndSave(bool csv) {
     if (path.isEmpty()) return;
     m_lastFolder = QFileInfo(path).absolutePath();
     QString error;
-    if (!(csv ? saveCsv(path, &error) : savePng(path, &error))) QMessageBox::warning(this, windowTitle(), error);
+    if (!(csv ? saveCsv(path, &error) : savePng(path, &error)))
+        QMessageBox::warning(this, windowTitle(), error);
 }

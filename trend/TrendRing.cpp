@@ -25,7 +25,8 @@ void TTrendRing::append(qint64 timeMs, int32_t value) {
         m_chunks.push_back(std::make_unique<Chunk>());
     }
     const int k = m_first + m_size;
-    (*m_chunks[static_cast<size_t>(k / ChunkSamples)])[static_cast<size_t>(k % ChunkSamples)] = {timeMs, value};
+    (*m_chunks[static_cast<size_t>(k / ChunkSamples)])[static_cast<size_t>(k % ChunkSamples)] = {timeMs,
+                                                                                                 value};
     ++m_size;
 }
 

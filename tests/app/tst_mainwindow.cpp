@@ -1,8 +1,8 @@
-#include "tests/FileBytes.h"
 #include "app/CAN_Quorvex.h"
 #include "app/UartPanel.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
+#include "tests/FileBytes.h"
 #include "tests/can/FakeSlCanDriver.h"
 #include "ui/ErrorReport.h"
 #include "ui/Panel.h"
@@ -278,7 +278,8 @@ void TstMainWindow::readOnlyFileStopsTheSelectionAtItsWrite() {
     w->ProjectBox->setCurrentIndex(2);
     w->ProjectBoxChange();
     QCOMPARE(m_errors.size(), 1);
-    QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")) && m_errors[0].count(QStringLiteral("Quorvex.ini")) == 1,
+    QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")) &&
+                 m_errors[0].count(QStringLiteral("Quorvex.ini")) == 1,
              qPrintable(m_errors[0]));
     QCOMPARE(readProjects(), TwoProjects); // nothing lost, nothing half-written
     // The selection goes through all the same: Press is shown with its own captions, the rename

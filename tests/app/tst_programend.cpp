@@ -89,11 +89,18 @@ private slots:
         QTest::addColumn<QString>("trace");  // the file --can trace: names
         QTest::addColumn<QString>("record"); // the file --record names (empty: none)
         QTest::addColumn<QString>("says");
-        QTest::newRow("a FIFO as the trace") << "fifo" << QString() << "fifo is a FIFO (named pipe), not a trace file";
+        QTest::newRow("a FIFO as the trace")
+            << "fifo" << QString() << "fifo is a FIFO (named pipe), not a trace file";
         QTest::newRow("a device as the trace") << "/dev/null" << QString() << "is a character device";
-        QTest::newRow("record into the trace") << "t.log" << "t.log" << "--record";
-        QTest::newRow("record into the trace by a link") << "t.log" << "link.log" << "--record";
-        QTest::newRow("record into a new trace of the same name") << "new.log" << "./new.log" << "--record";
+        QTest::newRow("record into the trace") << "t.log"
+                                               << "t.log"
+                                               << "--record";
+        QTest::newRow("record into the trace by a link") << "t.log"
+                                                         << "link.log"
+                                                         << "--record";
+        QTest::newRow("record into a new trace of the same name") << "new.log"
+                                                                  << "./new.log"
+                                                                  << "--record";
     }
 
     void refusedArguments() {
@@ -108,7 +115,8 @@ private slots:
         log.close();
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("t.log")), dir.filePath(QStringLiteral("link.log"))));
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0644) == 0);
-        QStringList args{QStringLiteral("--can"), QStringLiteral("trace:") + trace, QStringLiteral("--auto-on")};
+        QStringList args{QStringLiteral("--can"), QStringLiteral("trace:") + trace,
+                         QStringLiteral("--auto-on")};
         if (!record.isEmpty()) args << QStringLiteral("--record") << record;
         QProcess tool;
         tool.setWorkingDirectory(dir.path());

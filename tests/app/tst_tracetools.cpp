@@ -1,13 +1,14 @@
 // The trace tools of the main window: the REC toggle and its files, the end of a recording when
 // the window closes, the trace view on Ctrl+T, and replay of a trace file through the monitor.
 
-#include "tests/FileBytes.h"
-#include "tests/SpecialFiles.h"
 #include "app/CAN_Quorvex.h"
 #include "app/TraceTools.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
+#include "core/IniFile.h"
 #include "sim/DemoCanBusDevice.h"
+#include "tests/FileBytes.h"
+#include "tests/SpecialFiles.h"
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceFrameModel.h"
 #include "trace/TraceRecorder.h"
@@ -16,7 +17,6 @@
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
-#include "core/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -258,7 +258,8 @@ void TstTraceTools::selfFeedingIsRefused_data() {
         QTest::addRow("recording, then play %s", name) << "record" << name << false;
         QTest::addRow("playing, then record into %s", name) << "play" << name << false;
     }
-    QTest::newRow("recording, then the switch on a trace adapter of it") << "record" << "link.log" << true;
+    QTest::newRow("recording, then the switch on a trace adapter of it") << "record"
+                                                                         << "link.log" << true;
 }
 
 void TstTraceTools::selfFeedingIsRefused() {
@@ -268,7 +269,8 @@ void TstTraceTools::selfFeedingIsRefused() {
     const QString same = m_dir->filePath("same.log");
     QVERIFY(WriteFileBytes(same, "(1.0) can0 110#01 R\n(2.0) can0 110#02 R\n"));
     QVERIFY(QFile::link(same, m_dir->filePath("link.log")));
-    QVERIFY(::link(QFile::encodeName(same).constData(), QFile::encodeName(m_dir->filePath("hard.log")).constData()) == 0);
+    QVERIFY(::link(QFile::encodeName(same).constData(),
+                   QFile::encodeName(m_dir->filePath("hard.log")).constData()) == 0);
     QVERIFY(QDir(m_dir->path()).mkdir("sub"));
     const QString other = m_dir->filePath(second);
     auto w = makeWindow();
@@ -313,7 +315,7 @@ void TstTraceTools::recCountStaysInsideTheToggle_data() {
     QTest::addColumn<int>("pixels");
     QTest::addColumn<QString>("shown"); // at 11 pixels
     const QList<std::pair<quint64, const char*>> counts = {
-        {0, "0"},           {9999, "9999"},      {10000, "10.0k"},  {99960, "100k"},
+        {0, "0"},           {9999, "9999"},       {10000, "10.0k"},      {99960, "100k"},
         {1380700, "1.38M"}, {999500000, "1.00G"}, {~quint64(0), "18.4E"}};
     for (const auto& [frames, shown] : counts) {
         QTest::addRow("%llu at 11 px", frames) << frames << 11 << QString::fromLatin1(shown);
@@ -341,7 +343,8 @@ void TstTraceTools::recCountStaysInsideTheToggle() {
     QVERIFY(!layout.CountText.isEmpty());
     QVERIFY2(layout.Label.isEmpty() || layout.Label.right() < layout.Count.left(),
              qPrintable(QStringLiteral("%1 over the caption").arg(layout.CountText)));
-    QVERIFY((layout.Label.isEmpty() || toggle.rect().contains(layout.Label)) && toggle.rect().contains(layout.Count));
+    QVERIFY((layout.Label.isEmpty() || toggle.rect().contains(layout.Label)) &&
+            toggle.rect().contains(layout.Count));
 }
 
 QTEST_MAIN(TstTraceTools)

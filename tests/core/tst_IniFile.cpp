@@ -491,7 +491,8 @@ void TestIniFile::fullDisk_data() {
     for (const auto& [name, writer] : files) {
         QTest::addRow("%s, 327 bytes, disk full", name) << QString::fromLatin1(name) << writer << 327 << 0;
         QTest::addRow("%s, 10 KB, 4 KB free", name) << QString::fromLatin1(name) << writer << 10 * 1024 << 4;
-        QTest::addRow("%s, 100 KB, 64 KB free", name) << QString::fromLatin1(name) << writer << 100 * 1024 << 64;
+        QTest::addRow("%s, 100 KB, 64 KB free", name)
+            << QString::fromLatin1(name) << writer << 100 * 1024 << 64;
     }
 }
 
@@ -535,11 +536,14 @@ void TestIniFile::fullDisk() {
             return ok;
         }
         if (writer == "bytes") return FileReplace::write(path, expected, error);
-        return FileReplace::write(path, [&](QIODevice& out) {
-            for (qsizetype at = 0; at < expected.size(); at += 100)
-                if (out.write(expected.mid(at, 100)) < 0) return false;
-            return true;
-        }, error);
+        return FileReplace::write(
+            path,
+            [&](QIODevice& out) {
+                for (qsizetype at = 0; at < expected.size(); at += 100)
+                    if (out.write(expected.mid(at, 100)) < 0) return false;
+                return true;
+            },
+            error);
     };
     QString error;
     QVERIFY(!write(&error));

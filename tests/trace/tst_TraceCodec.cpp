@@ -323,7 +323,8 @@ void TstTraceCodec::badFiles() {
                          "ELF\x02\x01\x01\0\0\0",
                          28));
     bin.close();
-    if (name == "special.log" && !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
+    if (name == "special.log" &&
+        !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
         QSKIP("this machine does not let the test make such a file");
     TraceFileReader reader;
     QVERIFY(!reader.open(dir.filePath(name)));

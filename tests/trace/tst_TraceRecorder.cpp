@@ -94,7 +94,8 @@ void TstTraceRecorder::cannotOpen_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cause");
     QTest::newRow("folder missing") << "missing/t.log" << QString::fromLocal8Bit(strerror(ENOENT));
-    QTest::newRow("a folder") << "sub" << "a folder, not a regular file";
+    QTest::newRow("a folder") << "sub"
+                              << "a folder, not a regular file";
     for (const QString& kind : SpecialFileKinds)
         QTest::newRow(qPrintable(kind)) << "special" << kind + ", not a regular file";
 }
@@ -104,7 +105,8 @@ void TstTraceRecorder::cannotOpen() {
     QFETCH(QString, cause);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
-    if (name == "special" && !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
+    if (name == "special" &&
+        !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
         QSKIP("this machine does not let the test make such a file");
     TraceRecorder rec;
     QVERIFY(!rec.start(dir.filePath(name)));
