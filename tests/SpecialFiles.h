@@ -1,10 +1,8 @@
 #pragma once
 
-// Files that are no regular files, for the tests of everything that must refuse them without
-// opening them: a FIFO (which no one writes), a socket, a character device and a block device.
+// Files that are no regular files, for the tests of what must refuse them without opening them.
 
 #include <QFile>
-#include <QString>
 #include <QStringList>
 
 #include <sys/socket.h>
@@ -15,7 +13,7 @@
 
 #include <cstring>
 
-// The kinds MakeSpecialFile makes, named as the program names them.
+// The kinds MakeSpecialFile makes, as the program names them.
 inline const QStringList SpecialFileKinds = {"a FIFO (named pipe)", "a socket", "a character device",
                                              "a block device"};
 
@@ -23,18 +21,14 @@ inline const QStringList SpecialFileKinds = {"a FIFO (named pipe)", "a socket", 
 [[nodiscard]] inline bool MakeSpecialFile(const QString& kind, const QString& path) {
     const QByteArray native = QFile::encodeName(path);
     if (kind == SpecialFileKinds[0]) return ::mkfifo(native.constData(), 0644) == 0;
-    if (kind == SpecialFileKinds[1]) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        if (native.size() >= qsizetype(sizeof address.sun_path)) return false;
-        std::memcpy(address.sun_path, native.constData(), static_cast<size_t>(native.size()));
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-        if (fd >= 0) ::close(fd); // the socket file stays
-        return bound;
-    }
-    // /dev/null by a link, so the link is followed too.
-    if (kind == SpecialFileKinds[2]) return ::symlink("/dev/null", native.constData()) == 0;
+    if (kind == SpecialFileKinds[2]) return ::symlink("/dev/null", native.constData()) == 0; // followed
     if (kind == SpecialFileKinds[3]) return ::mknod(native.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0;
-    return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (native.size() >= qsizetype(sizeof address.sun_path)) return false;
+    std::memcpy(address.sun_path, native.constData(), static_cast<size_t>(native.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) ::close(fd); // the socket file stays
+    return bound;
 }

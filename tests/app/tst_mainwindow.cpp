@@ -2,7 +2,6 @@
 #include "app/UartPanel.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
-#include "tests/FileBytes.h"
 #include "tests/can/FakeSlCanDriver.h"
 #include "ui/ErrorReport.h"
 #include "ui/Panel.h"
@@ -271,7 +270,7 @@ void TstMainWindow::readOnlyFileStopsTheSelectionAtItsWrite() {
     w->showWindowOfRow(0);
     w->showWindowOfRow(1);
     const QString placement = m_programDir + QStringLiteral("Quorvex.ini");
-    QVERIFY(WriteFileBytes(placement, "[Modbus]\n"));
+    QVERIFY(QFile(placement).open(QIODevice::WriteOnly));
     QVERIFY(QFile::setPermissions(placement, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QString path = m_programDir + QStringLiteral("Projects.ini");
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));

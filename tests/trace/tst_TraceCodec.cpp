@@ -196,13 +196,9 @@ void TstTraceCodec::ascReader_data() {
                       "0.000001 1 3 Rx d 0\n0 1 4 Rx d 0\n")
         << QStringList{"ignored", "999999999999000000 1 R 0 ", "999999999999999999 2 R 0 ", "bad",
                        "999999999999999999 4 R 0 "};
-    QStringList fifty{"ignored", "999999999999999999 123 R 1 00"};
-    QByteArray largest("base hex timestamps relative\n");
-    for (int i = 0; i < 50; ++i)
-        largest += "999999999999.999999 1 123 Rx d 1 00\n";
-    while (fifty.size() < 51)
-        fifty << "bad";
-    QTest::newRow("relative, 50 times the largest") << largest << fifty;
+    QTest::newRow("relative, 50 times the largest")
+        << "base hex timestamps relative\n" + QByteArray("999999999999.999999 1 123 Rx d 1 00\n").repeated(50)
+        << QStringList{"ignored", "999999999999999999 123 R 1 00"} + QStringList(49, "bad");
     QTest::newRow("absolute, the largest and one digit more")
         << QByteArray("999999999999.999999 1 1 Rx d 0\n9999999999999 1 2 Rx d 0\n")
         << QStringList{"999999999999999999 1 R 0 ", "bad"};

@@ -94,8 +94,7 @@ void TstTraceRecorder::cannotOpen_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cause");
     QTest::newRow("folder missing") << "missing/t.log" << QString::fromLocal8Bit(strerror(ENOENT));
-    QTest::newRow("a folder") << "sub"
-                              << "a folder, not a regular file";
+    QTest::newRow("a folder") << QString("sub") << QString("a folder, not a regular file");
     for (const QString& kind : SpecialFileKinds)
         QTest::newRow(qPrintable(kind)) << "special" << kind + ", not a regular file";
 }
