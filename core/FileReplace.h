@@ -5,9 +5,9 @@
 // file written later go through here.
 //
 //   QString error;
-//   if (!FileReplace::write(path, bytes, &error)) ReportError(error);
+//   if (!FileReplace::write(path, json.toJson(), &error)) tellTheUser(error);
 //   if (!FileReplace::write(path, [&](QIODevice& out) { return picture.save(&out, "PNG"); }, &error))
-//       ReportError(error);
+//       tellTheUser(error);
 //
 // - The contents go to a temporary file beside the target (".NAME.XXXXXX" in the same folder),
 //   which is written, flushed, synced to the disk and closed with every step checked, and only then
@@ -33,8 +33,9 @@ class QIODevice;
 
 class FileReplace {
 public:
-    // Writes the whole contents into out (buffered; the caller of the writer flushes and checks).
-    // False when it could not: the device's error, if it has one, is the reason given.
+    // Writes the whole contents into out, a sequential device (no seek; PNG, JSON, CSV and text
+    // need none) that buffers and is flushed and checked after the writer returns. False when it
+    // could not: the device's error, if it has one, is the reason given.
     using Writer = std::function<bool(QIODevice& out)>;
 
     // True when the file at path now holds exactly bytes.
