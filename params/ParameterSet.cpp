@@ -1,6 +1,7 @@
 #include "ParameterSet.h"
 
 #include "core/FileReplace.h"
+#include "core/JsonFile.h"
 #include "core/Registers.h"
 #include "session/DeviceSession.h"
 
@@ -13,17 +14,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QString lineAndColumn(const QByteArray& json, int offset) {
-    offset = std::clamp(offset, 0, static_cast<int>(json.size()));
-    const QByteArray before = json.left(offset);
-    return QStringLiteral("line %1, column %2")
-        .arg(before.count('\n') + 1)
-        .arg(offset - static_cast<int>(before.lastIndexOf('\n')));
-}
-
-} // namespace
 
 QList<int> TParameterSet::defaultRegisters(const TDeviceProfile* profile) {
     QList<int> out;
@@ -91,38 +81,17 @@ bool TParameterSet::save(const QString& path, QString* error) const {
 }
 
 bool TParameterSet::load(const QString& path, TParameterSet* set, QString* error) {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1: %2").arg(path, info.exists() ? QStringLiteral("not a regular file")
-                                                                  : QStringLiteral("the file is not there"));
-        return false;
-    }
-    QFile f(path);
-    constexpr qint64 MaxSize = 4 * 1024 * 1024;
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(path, f.errorString());
-        return false;
-    }
-    if (f.size() > MaxSize) {
-        *error = QStringLiteral("%1: %2 bytes is too large for a parameter set").arg(path).arg(f.size());
-        return false;
-    }
-    return parse(f.readAll(), path, set, error);
+    QByteArray json;
+    return JsonFile::read(path, &json, error) && parse(json, path, set, error);
 }
 
 bool TParameterSet::parse(const QByteArray& json, const QString& fileName, TParameterSet* set, QString* error) {
-    QJsonParseError pe;
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
-    if (pe.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("%1: %2: %3").arg(fileName, lineAndColumn(json, pe.offset), pe.errorString());
-        return false;
-    }
+    QJsonObject root;
+    if (!JsonFile::parseObject(json, fileName, QStringLiteral("a parameter set"), &root, error)) return false;
     const auto fail = [&](const QString& text) {
         *error = QStringLiteral("%1: %2").arg(fileName, text);
         return false;
     };
-    if (!doc.isObject()) return fail(QStringLiteral("a parameter set is a JSON object"));
-    const QJsonObject root = doc.object();
     if (root.value(QLatin1String("kind")).toString() != QLatin1String("parameter-set"))
         return fail(QStringLiteral("\"kind\" must be \"parameter-set\" (is this a parameter set?)"));
     if (root.value(QLatin1String("schema")).toInt(-1) != 1) return fail(QStringLiteral("\"schema\" must be 1"));
