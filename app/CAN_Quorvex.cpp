@@ -438,6 +438,7 @@ void TCANQuorvex::showWindowOfRow(int r) {
         w->RXadr = static_cast<int32_t>(row.RXadr);
         w->TXadr = static_cast<int32_t>(row.TXadr);
         w->Protokol = Project.Protokol;
+        w->setDeviceRow(r); // its register map
         view.Window = w;
         m_monitor.setSession(r, &w->session());
     }

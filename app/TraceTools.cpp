@@ -11,6 +11,8 @@
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
 #include "core/IniFile.h"
+#include "profile/ProfileDecoder.h"
+#include "trace/TraceFrameModel.h"
 #include "ui/Switch.h"
 
 #include <QAction>
@@ -165,7 +167,13 @@ void TTraceTools::recMenu(const QPoint& pos) {
 }
 
 void TTraceTools::showTraceView() {
-    if (m_view == nullptr) m_view = new TTraceView(nullptr);
+    if (m_view == nullptr) {
+        m_view = new TTraceView(nullptr);
+        // Frames of the rows with a register map are decoded by the rows' profiles.
+        auto decoder = std::make_shared<TProfileDecoder>(m_main->project(), m_main->programDir());
+        m_view->model()->setDecoder({[decoder](const TCanFrame& frame) { return decoder->decode(frame); },
+                                     [decoder] { return decoder->active(); }});
+    }
     m_view->show();
     m_view->raise();
     m_view->activateWindow();

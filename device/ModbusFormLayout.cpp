@@ -4,6 +4,7 @@
 #include "ModbusForm.h"
 
 #include "core/ColorTables.h"
+#include "device/ParametersForm.h"
 #include "device/TrendForm.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
@@ -259,6 +260,7 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
 
     offerSerialRead();
     offerTrend();
+    offerProfile();
     nameControls();
 }
 
@@ -294,8 +296,10 @@ void TModbusForm::nameControls() {
 }
 
 TModbusForm::~TModbusForm() {
-    // The trend window refers to the recording: it goes first.
+    // The trend window refers to the recording, the Parameters view to the session and the
+    // profile: they go first.
     delete TrendForm;
+    delete ParametersView;
 }
 
 void TModbusForm::FormShow() {

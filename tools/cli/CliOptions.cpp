@@ -14,10 +14,15 @@ const char* const Commands =
     "  monitor [--seconds S]          one JSON line per frame: time, id, ext, dlc, data; for a device's\n"
     "                                 frame also its row, direction, address and values\n"
     "  read DEVICE REG[-REG]...       waits until each register was reported by the device, then one\n"
-    "                                 JSON line per register: row, register, raw\n"
+    "                                 JSON line per register: row, register, raw; with the row's register\n"
+    "                                 map (or --profile FILE) also name, value and unit\n"
     "  write DEVICE REG VALUE...      one register write of 1-4 values (3 in the standard layout), framed\n"
     "                                 as the device window's SET (\"Dn\"; --up for \"Up\"); prints the frame\n"
     "  command DEVICE N               command button N (0-16) as the device window sends it; prints the frame\n"
+    "  profile check FILE             checks a register map (profile); exit 0, or 1 with the message\n"
+    "  profile import CSV JSON        makes a register map of a CSV file (register,name,unit,scale,offset,\n"
+    "                                 decimals,type,access,min,max,description) and writes it as JSON\n"
+    "                                 (--device NAME names the device type; default: the JSON file's name)\n"
     "Numbers are decimal, or hex with 0x. Raw register values are the 16-bit words, 0-65535.\n"
     "\n"
     "Exit codes: 0 done; 1 bad usage or bad input; 2 the adapter could not be opened; 3 time-out (not\n"
@@ -54,8 +59,15 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                      QStringLiteral("S"));
     const QCommandLineOption up(QStringLiteral("up"),
                                 QStringLiteral("write: send on the device's transmission identifier (\"Up\")."));
-    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("devices, monitor, read, write, command"));
+    const QCommandLineOption profile(QStringLiteral("profile"),
+                                     QStringLiteral("read: name the registers by this register map instead of the "
+                                                    "row's (a file, or a name in the profiles folder)."),
+                                     QStringLiteral("FILE"));
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("profile import: the device type's name."), QStringLiteral("NAME"));
+    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, device});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("devices, monitor, read, write, command, profile"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("what the command takes"),
                                  QStringLiteral("[arguments...]"));
 
@@ -104,6 +116,8 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
     options.project = parser.value(project);
     options.can = parser.values(can);
     options.up = parser.isSet(up);
+    options.profileFile = parser.value(profile);
+    options.device = parser.value(device);
     QStringList positional;
     for (QString p : parser.positionalArguments())
         positional << (p.startsWith(QLatin1Char('\x01')) ? p.mid(1) : p);

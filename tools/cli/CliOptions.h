@@ -22,7 +22,9 @@ struct TCliOptions {
     double timeoutS = 5.0;
     double seconds = 0.0;  // monitor: how long; 0: until Ctrl+C
     bool up = false;       // write: on the device's transmission identifier, as "Up" does
-    QString command;       // devices, monitor, read, write, command
+    QString profileFile;   // read: the profile that names the registers, instead of the row's
+    QString device;        // profile import: the device type's name; empty: the JSON file's name
+    QString command;       // devices, monitor, read, write, command, profile
     QStringList arguments; // what follows the command
 };
 

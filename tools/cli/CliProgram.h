@@ -8,6 +8,7 @@
 #include "can/CanTrafficTap.h"
 #include "core/Project.h"
 #include "monitor/BusMonitor.h"
+#include "profile/DeviceProfile.h"
 #include "session/DeviceSession.h"
 
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 class TCliProgram : public QObject, private CanTrafficObserver {
     Q_OBJECT
@@ -74,4 +76,5 @@ private:
     // read
     int m_readRow = -1;
     QList<int> m_readRegisters;
+    std::optional<TDeviceProfile> m_readProfile; // names the registers read
 };
