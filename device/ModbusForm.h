@@ -36,6 +36,7 @@ class TParametersForm;
 class TSpinEdit;
 class TTrendForm;
 class TTrendModel;
+class TRestoreRun;
 struct TProject;
 
 inline constexpr int DigiColumns = 32;   // registers of the discrete block
@@ -114,10 +115,11 @@ public:
 
     // ---- register map (ModbusFormProfile.cpp) -----------------------------------------------------
     // The project row the window shows (the main window tells it once, after the addresses): its
-    // register map, the profile kept in Quorvex.ini for "<project section>/<row>", is read now. A
-    // profile that cannot be used is reported once; the window then works as without one.
-    void setDeviceRow(int row);
-    [[nodiscard]] int deviceRow() const { return m_deviceRow; }
+    // register map, the profile kept in Quorvex.ini for "<project section>/<row>", is read now, and
+    // its parameter sets are the row's. A profile that cannot be used is reported once; the window
+    // then works as without one.
+    void setRow(int row);
+    [[nodiscard]] int row() const { return m_row; }
     // The row's profile; nullptr when it has none.
     [[nodiscard]] const TDeviceProfile* profile() const { return m_profile.get(); }
     // Makes a profile file the row's register map and keeps it in Quorvex.ini at once (without a
@@ -128,6 +130,22 @@ public:
     TParametersForm* showParameters();
     // The Parameters view, nullptr before it was first opened.
     [[nodiscard]] TParametersForm* parametersForm() const { return ParametersView; }
+
+    // ---- parameter sets (ModbusFormParams.cpp) -----------------------------------------------------
+    // Saves the registers the device reported of `registers` (empty: the profile's rw registers, or
+    // all) into a parameter-set file; false with the message (nothing reported yet, the file could
+    // not be written).
+    bool saveParameters(const QString& path, const QList<int>& registers, QString* error);
+    // Shows the registers of the file against the live values, differences marked.
+    void compareWithFile(const QString& path);
+    // Restores a file: checks, asks once with the list of changes, writes paced, verifies, shows the
+    // result (which offers to restore the failed registers again). only: just these registers.
+    void restoreFromFile(const QString& path, const QList<int>& only = {});
+    // The restore under way or last done; nullptr before the first.
+    [[nodiscard]] TRestoreRun* restoreRun() const { return m_restore.get(); }
+    QAction* SaveParamsAction = nullptr;
+    QAction* CompareParamsAction = nullptr;
+    QAction* RestoreParamsAction = nullptr;
 
     // ---- actions of the window (its menus and shortcuts) --------------------------------------------
     QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+Shift+R
@@ -203,6 +221,7 @@ public:
     void Memo1DblClick();
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -220,7 +239,10 @@ private:
     void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
     void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+Shift+R
     void offerTrend();             // ModbusFormTrend.cpp: the blocks' menus and Ctrl+P
-    void offerProfile();           // ModbusFormProfile.cpp: the window's menu, Ctrl+R, the tooltips
+    void offerProfile();           // ModbusFormProfile.cpp: the register map's actions, Ctrl+R, the tooltips
+    void offerParameters();        // ModbusFormParams.cpp: the parameter sets' actions
+    void restoreFinished(const QString& path);
+    [[nodiscard]] QString parametersFolder() const;
     // Points the plot actions at the cell under pos before a block's menu opens; false when no
     // register is shown there (a gap, a silver cell).
     bool aimPlotActions(const TCellMatrix* matrix, QPoint pos);
@@ -318,6 +340,10 @@ private:
     // command buttons state
     int m_renameIndex = -1;
 
+    // parameter sets
+    int m_row = -1;
+    std::unique_ptr<TRestoreRun> m_restore;
+
     // trend: the recording outlives its window and goes with this one
     std::unique_ptr<TTrendModel> m_trend;
     QString m_programDir; // where the trend window suggests to save
@@ -328,7 +354,6 @@ private:
     void chooseRegisterMap();
     [[nodiscard]] QString cellToolTip(const TCellMatrix* matrix, int cell) const;
     std::unique_ptr<TDeviceProfile> m_profile;
-    int m_deviceRow = -1;
     TParametersForm* ParametersView = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "core/ColorTables.h"
 #include "device/ParametersForm.h"
 #include "device/TrendForm.h"
+#include "params/RestoreRun.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
 #include "ui/WindowOcclusion.h"
@@ -261,6 +262,7 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
     offerSerialRead();
     offerTrend();
     offerProfile();
+    offerParameters();
     nameControls();
 }
 

@@ -13,12 +13,10 @@
 #include "ui/ErrorReport.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHelpEvent>
-#include <QMenu>
 #include <QToolTip>
 
 #include <functional>
@@ -59,20 +57,6 @@ void TModbusForm::offerProfile() {
     NoRegisterMapAction = new QAction(QStringLiteral("No register map"), this);
     connect(NoRegisterMapAction, &QAction::triggered, this, [this] { (void)setRegisterMap(QString()); });
 
-    // The window's context menu: wherever no control has a menu of its own.
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, [this] {
-        NoRegisterMapAction->setVisible(m_profile != nullptr);
-        RegisterMapAction->setToolTip(m_profile ? m_profile->path() : QString());
-        QMenu menu(this);
-        menu.setToolTipsVisible(true);
-        menu.addAction(ParametersAction);
-        menu.addSeparator();
-        menu.addAction(RegisterMapAction);
-        menu.addAction(NoRegisterMapAction);
-        menu.exec(QCursor::pos());
-    });
-
     auto* filter = new ToolTipFilter(this, [this](QObject* watched, QHelpEvent* event) {
         if (m_profile == nullptr) return false; // as without a register map
         auto* matrix = static_cast<TCellMatrix*>(watched);
@@ -88,8 +72,8 @@ void TModbusForm::offerProfile() {
     DigiCells->installEventFilter(filter);
 }
 
-void TModbusForm::setDeviceRow(int row) {
-    m_deviceRow = row;
+void TModbusForm::setRow(int row) {
+    m_row = row;
     auto profile = std::make_unique<TDeviceProfile>();
     QString error;
     if (TProfileStore(m_programDir).load(m_project.Name, row, profile.get(), &error)) {
@@ -112,7 +96,7 @@ bool TModbusForm::setRegisterMap(const QString& path) {
             return false;
         }
     }
-    if (m_deviceRow >= 0 && !TProfileStore(m_programDir).assign(m_project.Name, m_deviceRow, path, &error)) {
+    if (m_row >= 0 && !TProfileStore(m_programDir).assign(m_project.Name, m_row, path, &error)) {
         ReportError(QStringLiteral("%1: the register map is not kept.\n%2").arg(windowTitle(), error));
         return false;
     }

@@ -20,14 +20,6 @@ int failWith(const QString& message) {
     return CliBadInput;
 }
 
-// A profile named on the command line: the path as given, else a file of that name in the
-// profiles folder.
-QString profilePath(const QString& name, const QString& settingsFolder) {
-    if (QFileInfo::exists(name)) return name;
-    const QString inFolder = TProfileStore(settingsFolder).resolve(name);
-    return QFileInfo::exists(inFolder) ? inFolder : name;
-}
-
 void printSummary(const QString& path, const TDeviceProfile& profile) {
     const QByteArray line = TJsonLine()
                                 .add("file", QFileInfo(path).absoluteFilePath())
@@ -40,7 +32,7 @@ void printSummary(const QString& path, const TDeviceProfile& profile) {
 
 int checkProfile(const QStringList& a, const QString& settingsFolder) {
     if (a.size() != 1) return failWith(QStringLiteral("profile check wants one file"));
-    const QString path = profilePath(a.at(0), settingsFolder);
+    const QString path = CliProfilePath(a.at(0), settingsFolder);
     TDeviceProfile profile;
     QString error;
     if (!TDeviceProfile::load(path, &profile, &error)) return failWith(error);
@@ -66,13 +58,18 @@ int importProfile(const QStringList& a, const QString& device) {
     const QString name = device.isEmpty() ? jsonInfo.completeBaseName() : device;
     if (!ImportProfileCsv(csv.readAll(), csvPath, name, &profile, &error)) return failWith(error);
     if (profile.isEmpty()) return failWith(QStringLiteral("%1: the map describes no register").arg(csvPath));
-    if (!ReplaceFileContents(jsonPath, profile.toJson(), &error))
-        return failWith(QStringLiteral("%1: not written: %2").arg(jsonPath, error));
+    if (!FileReplace::write(jsonPath, profile.toJson(), &error)) return failWith(error);
     printSummary(jsonPath, profile);
     return CliDone;
 }
 
 } // namespace
+
+QString CliProfilePath(const QString& name, const QString& settingsFolder) {
+    if (QFileInfo::exists(name)) return name;
+    const QString inFolder = TProfileStore(settingsFolder).resolve(name);
+    return QFileInfo::exists(inFolder) ? inFolder : name;
+}
 
 int RunProfileCommand(const TCliOptions& options, const QString& settingsFolder) {
     const QStringList& a = options.arguments;
@@ -86,8 +83,8 @@ bool LoadReadProfile(const TCliOptions& options, const QString& settingsFolder, 
                      std::optional<TDeviceProfile>* profile, QString* error, QString* warning) {
     profile->reset();
     TDeviceProfile p;
-    if (!options.profileFile.isEmpty()) {
-        if (!TDeviceProfile::load(profilePath(options.profileFile, settingsFolder), &p, error)) return false;
+    if (!options.profile.isEmpty()) {
+        if (!TDeviceProfile::load(CliProfilePath(options.profile, settingsFolder), &p, error)) return false;
         *profile = p;
         return true;
     }

@@ -19,6 +19,10 @@ class TJsonLine;
 // output (file, device, registers), the message on standard error.
 [[nodiscard]] int RunProfileCommand(const TCliOptions& options, const QString& settingsFolder);
 
+// A profile named on the command line: the path as given, else a file of that name in the
+// profiles folder.
+[[nodiscard]] QString CliProfilePath(const QString& name, const QString& settingsFolder);
+
 // The profile read uses for a row: the file --profile names, else the row's profile. false with
 // the message when --profile names no valid profile. A row's profile that cannot be used is only
 // warned about (warning): read goes on with raw values.

@@ -70,7 +70,7 @@ void TModbusProfileTest::registerMapInTheWindow() {
     TModbusForm w(project, dir.path() + QLatin1Char('/'));
     w.RXadr = Rx;
     w.TXadr = 0x321;
-    w.setDeviceRow(3);
+    w.setRow(3);
     w.show();
     QVERIFY(w.profile() == nullptr);
     QVERIFY(toolTipAt(ui(w).AnaCells, 0).isEmpty()); // as without a register map
