@@ -148,9 +148,9 @@ public:
     QAction* RestoreParamsAction = nullptr;
 
     // ---- actions of the window (its menus and shortcuts) --------------------------------------------
-    QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+Shift+R
-    QAction* ParametersAction = nullptr;  // the window's context menu, Ctrl+R
-    QAction* RegisterMapAction = nullptr; // the window's context menu: choose a profile
+    QAction* ReadAnalogAction = nullptr;    // in the analog block's context menu, shortcut Ctrl+Shift+R
+    QAction* ParametersAction = nullptr;    // the window's context menu, Ctrl+R
+    QAction* RegisterMapAction = nullptr;   // the window's context menu: choose a profile
     QAction* NoRegisterMapAction = nullptr; // the window's context menu: clear it
     QAction* PlotAction = nullptr;     // Ctrl+P
     QAction* PlotAnaAction = nullptr;  // in the analog block's menu: the register under the mouse

@@ -9,10 +9,10 @@
 #include "params/RestoreRun.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
-#include "ui/WindowOcclusion.h"
 #include "ui/FormStorage.h"
 #include "ui/MemoLimit.h"
 #include "ui/SpinEdit.h"
+#include "ui/WindowOcclusion.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -41,7 +41,9 @@ private:
 };
 
 QString rawText(uint16_t raw, int64_t typed) {
-    return QStringLiteral("raw %1 (0x%2)").arg(typed).arg(QString::number(raw, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    return QStringLiteral("raw %1 (0x%2)")
+        .arg(typed)
+        .arg(QString::number(raw, 16).toUpper().rightJustified(4, QLatin1Char('0')));
 }
 
 } // namespace
@@ -108,8 +110,9 @@ void TModbusForm::chooseRegisterMap() {
     const TProfileStore store(m_programDir);
     QString folder = m_profile ? QFileInfo(m_profile->path()).absolutePath() : store.profilesFolder();
     if (!QFileInfo(folder).isDir()) folder = m_programDir;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Register map - ") + windowTitle(), folder,
-                                                      QStringLiteral("Register maps (*.json);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Register map - ") + windowTitle(), folder,
+                                     QStringLiteral("Register maps (*.json);;All files (*)"));
     if (!path.isEmpty()) (void)setRegisterMap(path);
 }
 
@@ -173,7 +176,9 @@ QString TModbusForm::cellToolTip(const TCellMatrix* matrix, int cell) const {
     }
     if (bit >= 0) {
         const QString name = info->bitName(bit);
-        lines << QStringLiteral("%1 = %2").arg(name.isEmpty() ? QStringLiteral("bit %1").arg(bit) : name).arg((raw >> bit) & 1);
+        lines << QStringLiteral("%1 = %2")
+                     .arg(name.isEmpty() ? QStringLiteral("bit %1").arg(bit) : name)
+                     .arg((raw >> bit) & 1);
     }
     const QString value = info->valueText(raw);
     lines << QStringLiteral("%1: %2").arg(info->Name, value.isEmpty() ? QStringLiteral("none") : value);

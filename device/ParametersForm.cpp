@@ -28,9 +28,11 @@ namespace {
 // clicking elsewhere).
 class ValueDelegate final : public QStyledItemDelegate {
 public:
-    explicit ValueDelegate(TParametersModel* model, QObject* parent) : QStyledItemDelegate(parent), m_model(model) {}
+    explicit ValueDelegate(TParametersModel* model, QObject* parent)
+        : QStyledItemDelegate(parent), m_model(model) {}
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
         const TRegisterInfo* info = m_model->info(index.row());
         if (info == nullptr || info->Type != TRegisterType::Enum)
             return QStyledItemDelegate::createEditor(parent, option, index);
@@ -128,9 +130,10 @@ void TParametersForm::setProfile(const TDeviceProfile* profile) {
     m_model->setProfile(profile);
     applyFilter();
     updateCaption();
-    say(profile != nullptr ? QString()
-                           : QStringLiteral("This device has no register map: choose one with \"Register map…\" "
-                                            "in the device window's context menu."),
+    say(profile != nullptr
+            ? QString()
+            : QStringLiteral("This device has no register map: choose one with \"Register map…\" "
+                             "in the device window's context menu."),
         false);
 }
 
@@ -163,9 +166,10 @@ void TParametersForm::applyFilter() {
     const QString text = FilterEdit->text().trimmed();
     QList<int> numbers;
     QString error;
-    const bool isList = !text.isEmpty() &&
-                        ParseRegisterList(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts),
-                                          &numbers, &error);
+    const bool isList =
+        !text.isEmpty() &&
+        ParseRegisterList(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts),
+                          &numbers, &error);
     for (int row = 0; row < m_model->rowCount(); ++row) {
         const TRegisterInfo* info = m_model->info(row);
         const bool shown = text.isEmpty() || info->Name.contains(text, Qt::CaseInsensitive) ||
@@ -188,7 +192,9 @@ void TParametersForm::editRow(const QModelIndex& index) {
     const TRegisterInfo* info = m_model->info(index.row());
     if (info == nullptr) return;
     if (info->readOnly()) {
-        say(QStringLiteral("%1 (register %2) is read-only: nothing was sent.").arg(info->Name).arg(info->Register),
+        say(QStringLiteral("%1 (register %2) is read-only: nothing was sent.")
+                .arg(info->Name)
+                .arg(info->Register),
             true);
         return;
     }
@@ -203,7 +209,8 @@ bool TParametersForm::writeValue(int reg, const QString& text) {
         return false;
     }
     if (info->readOnly()) {
-        say(QStringLiteral("%1 (register %2) is read-only: nothing was sent.").arg(info->Name).arg(reg), true);
+        say(QStringLiteral("%1 (register %2) is read-only: nothing was sent.").arg(info->Name).arg(reg),
+            true);
         return false;
     }
     uint16_t raw = 0;
@@ -212,15 +219,17 @@ bool TParametersForm::writeValue(int reg, const QString& text) {
         say(QStringLiteral("%1: %2; nothing was sent.").arg(info->Name, error), true);
         return false;
     }
-    const TDeviceMessage request =
-        TDeviceSession::writeRequest(static_cast<uint16_t>(reg), 1, {static_cast<int16_t>(raw), 0, 0, 0}, true);
+    const TDeviceMessage request = TDeviceSession::writeRequest(static_cast<uint16_t>(reg), 1,
+                                                                {static_cast<int16_t>(raw), 0, 0, 0}, true);
     const TCanSendStatus sent = m_session.write(request);
     refresh();
     if (sent.failed()) {
         say(QStringLiteral("%1: not sent: %2").arg(info->Name, sent.text().trimmed()), true);
         return false;
     }
-    say(QStringLiteral("%1 = %2 written (raw %3).").arg(info->Name, info->valueText(raw)).arg(info->rawNumber(raw)),
+    say(QStringLiteral("%1 = %2 written (raw %3).")
+            .arg(info->Name, info->valueText(raw))
+            .arg(info->rawNumber(raw)),
         false);
     return true;
 }

@@ -11,8 +11,10 @@
 namespace {
 
 QString hex4(uint16_t raw) {
-    return QStringLiteral("0x%1").arg(raw, 4, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"),
-                                                                                    QLatin1String("0x"));
+    return QStringLiteral("0x%1")
+        .arg(raw, 4, 16, QLatin1Char('0'))
+        .toUpper()
+        .replace(QLatin1String("0X"), QLatin1String("0x"));
 }
 
 } // namespace
@@ -104,7 +106,8 @@ QVariant TParametersModel::data(const QModelIndex& index, int role) const {
         lines << QStringLiteral("raw %1 (%2)").arg(i->rawNumber(raw)).arg(hex4(raw));
         if (!i->rangeText().isEmpty()) lines << QStringLiteral("range %1").arg(i->rangeText());
         if (!i->Description.isEmpty()) lines << i->Description;
-        lines << (i->readOnly() ? QStringLiteral("read-only") : QStringLiteral("double-click to write a new value"));
+        lines << (i->readOnly() ? QStringLiteral("read-only")
+                                : QStringLiteral("double-click to write a new value"));
         return lines.join(QLatin1Char('\n'));
     }
     default:

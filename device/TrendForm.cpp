@@ -57,7 +57,8 @@ protected:
 void chooseTicks(const TTrendModel& model, QCPAxis* axis) {
     bool engineering = false;
     for (int s = 0; s < TTrendModel::MaxChannels; ++s)
-        if (const TTrendChannel* c = model.channel(s)) engineering = engineering || model.scaleOf(*c) != nullptr;
+        if (const TTrendChannel* c = model.channel(s))
+            engineering = engineering || model.scaleOf(*c) != nullptr;
     if (auto* ticker = dynamic_cast<WholeTicker*>(axis->ticker().data())) ticker->Whole = !engineering;
 }
 
@@ -115,7 +116,8 @@ void TTrendForm::buildControls() {
     YMaxEdit->setValue(100);
     top->addWidget(YMaxEdit);
     RawBox = new QCheckBox(QStringLiteral("Raw"), this);
-    RawBox->setToolTip(QStringLiteral("Raw register values instead of the register map's engineering values"));
+    RawBox->setToolTip(
+        QStringLiteral("Raw register values instead of the register map's engineering values"));
     RawBox->setVisible(false);
     top->addWidget(RawBox);
     top->addStretch(1);
@@ -495,8 +497,7 @@ void TTrendForm::updateCursorText() {
         const int i = c->Ring.indexAt(atMs);
         const QString value = i < 0 ? QStringLiteral("-") : m_model.valueText(*c, c->Ring.at(i).Value);
         text += QStringLiteral("&nbsp;&nbsp; <span style=\"color:%1\">&#9632;</span> %2 = <b>%3</b>")
-                    .arg(SlotColors[static_cast<size_t>(s)].name(),
-                         m_model.label(*c).toHtmlEscaped(), value);
+                    .arg(SlotColors[static_cast<size_t>(s)].name(), m_model.label(*c).toHtmlEscaped(), value);
     }
     CursorLabel->setText(text);
 }

@@ -38,7 +38,8 @@ QString TProfileDecoder::decode(const TCanFrame& frame) {
         const TDeviceProfile* profile = m_profiles[static_cast<size_t>(r)].get();
         const TZELM& row = m_project.Devices[static_cast<size_t>(r)];
         if (profile == nullptr || !row.Use || (row.RXadr != key && row.TXadr != key)) continue;
-        const QString words = describe(row.Name, *profile, DecodeDeviceFrame(frame, protokol, row.RXadr, row.TXadr));
+        const QString words =
+            describe(row.Name, *profile, DecodeDeviceFrame(frame, protokol, row.RXadr, row.TXadr));
         if (words.isEmpty()) continue;
         if (!text.isEmpty()) text += QStringLiteral("; ");
         text += words;
@@ -46,7 +47,8 @@ QString TProfileDecoder::decode(const TCanFrame& frame) {
     return text;
 }
 
-QString TProfileDecoder::describe(const QString& name, const TDeviceProfile& profile, const TDeviceMessage& msg) {
+QString TProfileDecoder::describe(const QString& name, const TDeviceProfile& profile,
+                                  const TDeviceMessage& msg) {
     QStringList parts;
     for (int i = 0; i < 4; ++i) {
         if (!msg.present(i)) continue;

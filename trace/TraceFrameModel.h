@@ -58,7 +58,9 @@ public:
     [[nodiscard]] QString lineText(int row) const;
     void setDecoder(Decoder decoder);
     // A decoder is set and can decode frames now: the view shows the "Decoded" column.
-    [[nodiscard]] bool decoding() const { return m_decoder.Decode && (!m_decoder.Active || m_decoder.Active()); }
+    [[nodiscard]] bool decoding() const {
+        return m_decoder.Decode && (!m_decoder.Active || m_decoder.Active());
+    }
 
 private:
     struct Entry {

@@ -37,7 +37,8 @@ private:
 // A header field: quoted when it holds a comma, a quote or a line break (names come from profiles).
 QByteArray csvField(const QString& text) {
     QByteArray bytes = text.toUtf8();
-    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') && !bytes.contains('\r')) return bytes;
+    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') && !bytes.contains('\r'))
+        return bytes;
     return '"' + bytes.replace('"', "\"\"") + '"';
 }
 

@@ -127,5 +127,6 @@ QString TTrendModel::label(const TTrendChannel& channel) const {
         return base + QLatin1Char(' ') + (bitName.isEmpty() ? d->Name : bitName);
     }
     if (m_raw) return base + QLatin1Char(' ') + d->Name + QStringLiteral(" (raw)");
-    return base + QLatin1Char(' ') + d->Name + (d->Unit.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(d->Unit));
+    return base + QLatin1Char(' ') + d->Name +
+           (d->Unit.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(d->Unit));
 }

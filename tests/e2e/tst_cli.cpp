@@ -71,7 +71,8 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(PROFILES_DIR "/zelm-demo.json"),
                             m_dir.filePath(QStringLiteral("profiles/zelm-demo.json"))));
         QFile settings(m_dir.filePath(QStringLiteral("Quorvex.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[Profiles]\nLine/0=zelm-demo.json\n") > 0);
+        QVERIFY(settings.open(QIODevice::WriteOnly) &&
+                settings.write("[Profiles]\nLine/0=zelm-demo.json\n") > 0);
         settings.close();
         m_bus = VirtualBusUrl(FreeTcpPort());
         m_sim.setProcessChannelMode(QProcess::MergedChannels);
@@ -109,8 +110,8 @@ private slots:
     }
 
     void readWithRegisterMap() {
-        TRun r = cli({QStringLiteral("read"), QStringLiteral("Pump"), QStringLiteral("24"), QStringLiteral("88"),
-                      QStringLiteral("89")});
+        TRun r = cli({QStringLiteral("read"), QStringLiteral("Pump"), QStringLiteral("24"),
+                      QStringLiteral("88"), QStringLiteral("89")});
         QVERIFY2(r.code == 0, r.err.constData());
         QCOMPARE(r.lines.size(), 3);
         const QJsonObject current = r.lines[0];
@@ -119,7 +120,8 @@ private slots:
         const double expected = static_cast<int16_t>(current.value(QStringLiteral("raw")).toInt()) * 0.1;
         QVERIFY(qAbs(current.value(QStringLiteral("value")).toDouble() - expected) < 1e-9);
         QCOMPARE(r.lines[1].value(QStringLiteral("unit")).toString(), QStringLiteral("s"));
-        QCOMPARE(r.lines[1].value(QStringLiteral("value")).toInt(), r.lines[1].value(QStringLiteral("raw")).toInt());
+        QCOMPARE(r.lines[1].value(QStringLiteral("value")).toInt(),
+                 r.lines[1].value(QStringLiteral("raw")).toInt());
         QCOMPARE(r.lines[2].value(QStringLiteral("value")).toString(), QStringLiteral("Off")); // enum by name
 
         // A row without a map prints raw words; --profile names the registers by another one.
@@ -132,7 +134,8 @@ private slots:
         f.close();
         r = cli({QStringLiteral("profile"), QStringLiteral("import"), csv, json});
         QVERIFY2(r.code == 0, r.err.constData());
-        r = cli({QStringLiteral("--profile"), json, QStringLiteral("read"), QStringLiteral("Fan"), QStringLiteral("24")});
+        r = cli({QStringLiteral("--profile"), json, QStringLiteral("read"), QStringLiteral("Fan"),
+                 QStringLiteral("24")});
         QCOMPARE(r.lines.value(0).value(QStringLiteral("name")).toString(), QStringLiteral("Fan current"));
         QCOMPARE(r.lines.value(0).value(QStringLiteral("unit")).toString(), QStringLiteral("mA"));
         r = cli({QStringLiteral("profile"), QStringLiteral("check"), csv});

@@ -67,10 +67,11 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                      QStringLiteral("S"));
     const QCommandLineOption up(QStringLiteral("up"),
                                 QStringLiteral("write: send on the device's transmission identifier (\"Up\")."));
-    const QCommandLineOption profile(QStringLiteral("profile"),
-                                     QStringLiteral("read, params: a profile file to use instead of the row's (a path, or a name in the "
-                                                    "profiles folder)."),
-                                     QStringLiteral("FILE"));
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QStringLiteral("read, params: a profile file to use instead of the row's (a path, or a name in the "
+                       "profiles folder)."),
+        QStringLiteral("FILE"));
     const QCommandLineOption registers(QStringLiteral("registers"),
                                        QStringLiteral("params save/restore: only these registers, e.g. 96-127,5."),
                                        QStringLiteral("LIST"));
@@ -88,9 +89,10 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("params restore: accept a set saved for another profile."));
     const QCommandLineOption device(QStringLiteral("device"),
-                                    QStringLiteral("profile import: the device type's name."), QStringLiteral("NAME"));
-    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, device, registers, live,
-                       verify, dryRun, yes, all, force});
+                                    QStringLiteral("profile import: the device type's name."),
+                                    QStringLiteral("NAME"));
+    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, device, registers,
+                       live, verify, dryRun, yes, all, force});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("devices, monitor, read, write, command, params, profile"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("what the command takes"),

@@ -22,8 +22,8 @@ struct TCliOptions {
     double timeoutS = 5.0;
     double seconds = 0.0;  // monitor: how long; 0: until Ctrl+C
     bool up = false;       // write: on the device's transmission identifier, as "Up" does
-    QString profile;       // read, params: a profile file (or a name in the profiles folder) instead of the row's
-    QString device;        // profile import: the device type's name; empty: the JSON file's name
+    QString profile; // read, params: a profile file (or a name in the profiles folder) instead of the row's
+    QString device;  // profile import: the device type's name; empty: the JSON file's name
     QStringList registers; // params: the registers to save or restore (lists and ranges)
     QString live;          // params diff: the device to compare with
     bool verify = false;   // params restore: wait for the device to report what was written

@@ -1,7 +1,7 @@
 // canquorvex-cli params: save, compare and restore a device's registers (parameter sets).
 
-#include "CliProgram.h"
 #include "CliProfile.h"
+#include "CliProgram.h"
 
 #include "core/JsonLine.h"
 #include "params/RestorePlan.h"

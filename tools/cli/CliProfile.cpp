@@ -41,18 +41,22 @@ int checkProfile(const QStringList& a, const QString& settingsFolder) {
 }
 
 int importProfile(const QStringList& a, const QString& device) {
-    if (a.size() != 2) return failWith(QStringLiteral("profile import wants a CSV file and the JSON file to write"));
+    if (a.size() != 2)
+        return failWith(QStringLiteral("profile import wants a CSV file and the JSON file to write"));
     const QString csvPath = a.at(0);
     const QString jsonPath = a.at(1);
     const QFileInfo csvInfo(csvPath);
     if (!csvInfo.isFile()) return failWith(QStringLiteral("%1: no such file").arg(csvPath));
     const QFileInfo jsonInfo(jsonPath);
     if (jsonInfo.exists() && jsonInfo.canonicalFilePath() == csvInfo.canonicalFilePath())
-        return failWith(QStringLiteral("%1: the profile would replace the register map it is made from").arg(jsonPath));
+        return failWith(
+            QStringLiteral("%1: the profile would replace the register map it is made from").arg(jsonPath));
     if (csvInfo.size() > MaxCsvSize)
-        return failWith(QStringLiteral("%1: %2 bytes is too large for a register map").arg(csvPath).arg(csvInfo.size()));
+        return failWith(
+            QStringLiteral("%1: %2 bytes is too large for a register map").arg(csvPath).arg(csvInfo.size()));
     QFile csv(csvPath);
-    if (!csv.open(QIODevice::ReadOnly)) return failWith(QStringLiteral("%1: %2").arg(csvPath, csv.errorString()));
+    if (!csv.open(QIODevice::ReadOnly))
+        return failWith(QStringLiteral("%1: %2").arg(csvPath, csv.errorString()));
     TDeviceProfile profile;
     QString error;
     const QString name = device.isEmpty() ? jsonInfo.completeBaseName() : device;
@@ -79,8 +83,8 @@ int RunProfileCommand(const TCliOptions& options, const QString& settingsFolder)
     return failWith(QStringLiteral("profile wants \"import CSV JSON\" or \"check FILE\""));
 }
 
-bool LoadReadProfile(const TCliOptions& options, const QString& settingsFolder, const QString& project, int row,
-                     std::optional<TDeviceProfile>* profile, QString* error, QString* warning) {
+bool LoadReadProfile(const TCliOptions& options, const QString& settingsFolder, const QString& project,
+                     int row, std::optional<TDeviceProfile>* profile, QString* error, QString* warning) {
     profile->reset();
     TDeviceProfile p;
     if (!options.profile.isEmpty()) {

@@ -26,8 +26,9 @@ class TJsonLine;
 // The profile read uses for a row: the file --profile names, else the row's profile. false with
 // the message when --profile names no valid profile. A row's profile that cannot be used is only
 // warned about (warning): read goes on with raw values.
-[[nodiscard]] bool LoadReadProfile(const TCliOptions& options, const QString& settingsFolder, const QString& project,
-                                   int row, std::optional<TDeviceProfile>* profile, QString* error, QString* warning);
+[[nodiscard]] bool LoadReadProfile(const TCliOptions& options, const QString& settingsFolder,
+                                   const QString& project, int row, std::optional<TDeviceProfile>* profile,
+                                   QString* error, QString* warning);
 
 // Adds name, value and unit of a register the profile describes to a line of read.
 void AddProfileFields(TJsonLine& line, const TDeviceProfile& profile, int reg, uint16_t raw);

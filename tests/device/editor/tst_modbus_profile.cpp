@@ -10,6 +10,7 @@
 #include "device/ModbusForm.h"
 #include "device/ParametersForm.h"
 #include "device/ParametersModel.h"
+#include "params/ParameterSet.h"
 #include "profile/ProfileStore.h"
 #include "ui/ErrorReport.h"
 
@@ -95,11 +96,12 @@ void TModbusProfileTest::registerMapInTheWindow() {
     msg.Values[0] = 0x0009;
     w.ReceiveCanData(msg);
     const QString ana = toolTipAt(ui(w).AnaCells, 0);
-    for (const char* part : {"Pump controller · register 0x18 (24)", "Motor current: 12.3 A", "raw 123 (0x007B)",
-                             "read-only", "range 0.0 … 50.0 A"})
+    for (const char* part : {"Pump controller · register 0x18 (24)", "Motor current: 12.3 A",
+                             "raw 123 (0x007B)", "read-only", "range 0.0 … 50.0 A"})
         QVERIFY2(ana.contains(QString::fromUtf8(part)), qPrintable(ana));
     const QString bit = toolTipAt(ui(w).DigiCells, 5 * 16 + 3);
-    QVERIFY2(bit.contains(QStringLiteral("Fault = 1")) && bit.contains(QStringLiteral("Status: Ready, Fault")),
+    QVERIFY2(bit.contains(QStringLiteral("Fault = 1")) &&
+                 bit.contains(QStringLiteral("Status: Ready, Fault")),
              qPrintable(bit));
 
     // Ctrl+R: the Parameters view with the profile's device in its caption.
@@ -111,7 +113,8 @@ void TModbusProfileTest::registerMapInTheWindow() {
     QVERIFY(view->windowTitle().contains(QStringLiteral("Pump controller")));
     QVERIFY(QTest::qWaitForWindowExposed(view));
     const auto doubleClick = [view](int reg) {
-        const QModelIndex index = view->model()->index(view->model()->rowOf(reg), TParametersModel::NameColumn);
+        const QModelIndex index =
+            view->model()->index(view->model()->rowOf(reg), TParametersModel::NameColumn);
         // As a mouse does it: press, release, the double click, release.
         const QPoint at = view->Table->visualRect(index).center();
         QTest::mouseClick(view->Table->viewport(), Qt::LeftButton, {}, at);
@@ -134,7 +137,8 @@ void TModbusProfileTest::registerMapInTheWindow() {
     doubleClick(96);
     QVERIFY(typeValue(QStringLiteral("3500")));
     // The editor hands its value over once the key press is done.
-    QTRY_VERIFY2(view->message().contains(QStringLiteral("outside 0 … 3000 rpm")), qPrintable(view->message()));
+    QTRY_VERIFY2(view->message().contains(QStringLiteral("outside 0 … 3000 rpm")),
+                 qPrintable(view->message()));
     doubleClick(96);
     QVERIFY(typeValue(QStringLiteral("1500")));
     QTRY_VERIFY2(view->message().contains(QStringLiteral("1500 rpm written")), qPrintable(view->message()));
@@ -153,6 +157,25 @@ void TModbusProfileTest::registerMapInTheWindow() {
     view->FilterEdit->setText(QStringLiteral("5, 0x18"));
     view->Table->selectAll();
     QCOMPARE(view->selectedRegisters(), (QList<int>{5, 24}));
+
+    // A parameter set saved from the window names the window's profile and, without a list, holds
+    // the profile's rw registers the device reported.
+    msg.Address = 96;
+    msg.Values[0] = 1500;
+    w.ReceiveCanData(msg);
+    QString error;
+    TParameterSet set;
+    const QString setPath = dir.filePath(QStringLiteral("set.json"));
+    QVERIFY2(w.saveParameters(setPath, {}, &error), qPrintable(error));
+    QVERIFY2(TParameterSet::load(setPath, &set, &error), qPrintable(error));
+    QCOMPARE(set.Profile, QStringLiteral("Pump controller"));
+    QCOMPARE(set.Registers.size(), 1);
+    QCOMPARE(set.Registers[0].Register, 96);
+
+    // Cleared: at once in Quorvex.ini, and the view says there is none.
+    QVERIFY(w.setRegisterMap(QString()));
+    QCOMPARE(TProfileStore(dir.path()).assigned(QStringLiteral("Line"), 3), QString());
+    QCOMPARE(view->model()->rowCount(), 0);
     SetErrorReporter({});
 }
 
