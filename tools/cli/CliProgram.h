@@ -6,6 +6,7 @@
 #include "CliOptions.h"
 
 #include "can/CanTrafficTap.h"
+#include "core/ProgramFolders.h"
 #include "core/Project.h"
 #include "monitor/BusMonitor.h"
 #include "session/DeviceSession.h"
@@ -18,6 +19,9 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+
+// The folder of Projects.ini: --folder's, else the program's folder, else (installed) the user's.
+[[nodiscard]] TProgramFolders CliProgramFolders(const QString& folderOption);
 
 class TCliProgram : public QObject, private CanTrafficObserver {
     Q_OBJECT
