@@ -71,6 +71,8 @@ int main(int argc, char* argv[]) {
     TSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
     if (!styleChosen) QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
+    // The menu entry that the package installs: docks show its name and icon for the windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("canquorvex"));
     // The windows are laid out for a small sans-serif face at 11 pixels; a metric-compatible
     // narrow face keeps the captions inside their cells.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
