@@ -51,8 +51,7 @@ void TstProgramFolders::choose() {
     QTEST(f.settings, "settings");
     QTEST(f.traces, "traces");
     QTEST(f.seed, "seed");
-    QVERIFY(f.describe(true).contains(f.settings + QLatin1Char('\n')));
-    QVERIFY(f.describe(true).contains(f.traces + QLatin1Char('\n')));
+    QVERIFY(f.describe(true).contains(f.settings + u'\n') && f.describe(true).contains(f.traces + u'\n'));
 }
 
 void TstProgramFolders::seed() {
