@@ -6,10 +6,12 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
-bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& exitCode) {
+bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& exitCode,
+                      const std::function<QString(const QString&)>& describeFolders) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("CANQuorvex: service tool for ZELM control devices on a CAN bus."));
@@ -55,14 +57,22 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     const QCommandLineOption serveWrite(
         QStringLiteral("serve-socketcand-write"),
         QStringLiteral("Let the socketcand clients send frames onto the bus through the open adapter."));
-    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter, record, serve, serveWrite});
+    const QCommandLineOption folder(
+        QStringLiteral("folder"),
+        QStringLiteral("Keep Projects.ini, Quorvex.ini, profiles/ and the traces/ of new recordings in DIR. "
+                       "Default: the program's folder; when the program runs installed, "
+                       "$XDG_CONFIG_HOME/canquorvex (else ~/.config/canquorvex) with traces in "
+                       "$XDG_DATA_HOME/canquorvex/traces (else ~/.local/share/canquorvex/traces)."),
+        QStringLiteral("DIR"));
+    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter, record, serve, serveWrite, folder});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         exitCode = 2;
         return false;
     }
     if (parser.isSet(help)) {
-        std::printf("%s\n%s", qPrintable(parser.helpText()), qPrintable(DescribeCanPlugins()));
+        const QString folders = describeFolders ? describeFolders(parser.value(folder)) : QString();
+        std::printf("%s\n%s%s", qPrintable(parser.helpText()), qPrintable(folders), qPrintable(DescribeCanPlugins()));
         exitCode = 0;
         return false;
     }
@@ -81,6 +91,11 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
             return refuse(QStringLiteral("--can %1: %2 is %3, not a trace file")
                               .arg(adapter, QDir::toNativeSeparators(name->interfaceName), kind));
         traces << name->interfaceName;
+    }
+    if (parser.isSet(folder) && !QFileInfo(parser.value(folder)).isDir()) {
+        std::fprintf(stderr, "--folder %s: no such folder\n", qPrintable(parser.value(folder)));
+        exitCode = 2;
+        return false;
     }
     if (parser.isSet(serve)) {
         QString why;
@@ -109,5 +124,6 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     options.recordPath = parser.value(record);
     options.serveSocketcand = parser.value(serve);
     options.serveSocketcandWrite = parser.isSet(serveWrite);
+    options.folder = parser.value(folder);
     return true;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What the command line chooses: the CAN adapters the adapter layer offers, the serial port, and
 // a few switches for unattended runs (measurements, demonstrations).
 struct TAppOptions {
@@ -15,8 +17,10 @@ struct TAppOptions {
     QString recordPath;    // record the bus into this file from the start
     QString serveSocketcand;           // "[ADDR:]PORT": share the open bus with socketcand clients
     bool serveSocketcandWrite = false; // those clients may send frames onto the bus
+    QString folder;        // --folder: where Projects.ini, Quorvex.ini and profiles/ are; empty: the default
 };
 
 // Parses the arguments; on --help or an error prints to stdout/stderr and returns false with
-// exitCode set.
-[[nodiscard]] bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& exitCode);
+// exitCode set. --help prints describeFolders(--folder's value) after the options.
+[[nodiscard]] bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& exitCode,
+                                    const std::function<QString(const QString&)>& describeFolders = {});

@@ -78,7 +78,8 @@ bool TTraceTools::isRecording() const {
 QString TTraceTools::tracesFolder() const {
     const IniFile ini(settingsIni(*m_main));
     const QString chosen = ini.readString(TracesSection, FolderKey, QString());
-    return chosen.isEmpty() ? m_main->programDir() + QStringLiteral("traces") : chosen;
+    if (!chosen.isEmpty()) return chosen;
+    return m_defaultFolder.isEmpty() ? m_main->programDir() + QStringLiteral("traces") : m_defaultFolder;
 }
 
 void TTraceTools::setTracesFolder(const QString& folder) {

@@ -31,9 +31,10 @@ public:
     [[nodiscard]] bool isRecording() const;
     [[nodiscard]] TraceRecorder* recorder() const { return m_recorder; }
 
-    // The folder of new recordings: chosen in the toggle's menu (kept in Quorvex.ini), else
-    // "traces" beside the program.
+    // The folder of new recordings: chosen in the toggle's menu (kept in Quorvex.ini), else the
+    // default folder, else "traces" beside the program.
     [[nodiscard]] QString tracesFolder() const;
+    void setDefaultFolder(const QString& folder) { m_defaultFolder = folder; }
     void setTracesFolder(const QString& folder);
 
     // Makes the trace file the adapter in use (turning the CAN switch off and, if it was on, on
@@ -60,4 +61,5 @@ private:
     QTimer* m_countTimer = nullptr;
     TTraceView* m_view = nullptr;
     TTracePlayerWindow* m_player = nullptr;
+    QString m_defaultFolder;
 };

@@ -4,6 +4,7 @@
 #include "BusSharing.h"
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
+#include "core/ProgramFolders.h"
 #include "core/SignalWatcher.h"
 #include "TraceTools.h"
 #include "can/CanAdapterName.h"
@@ -25,6 +26,17 @@
 
 #include <csignal>
 #include <cstdio>
+
+namespace {
+
+// Where the settings and traces are: the program's folder, or for the program run from the bin
+// folder it was built to be installed in, the user's folders (QUORVEX_INSTALL_BINDIR comes from
+// the build).
+TProgramFolders programFolders(const QString& folderOption) {
+    return TProgramFolders::forProcess(QStringLiteral(QUORVEX_INSTALL_BINDIR), folderOption);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Without TZ the C library looks at /etc/localtime again on every local-time conversion (Qt's
@@ -48,7 +60,8 @@ int main(int argc, char* argv[]) {
             QCoreApplication core(argc, argv);
             TAppOptions ignored;
             int exitCode = 0;
-            (void)ParseCommandLine(QCoreApplication::arguments(), ignored, exitCode);
+            (void)ParseCommandLine(QCoreApplication::arguments(), ignored, exitCode,
+                                   [](const QString& folder) { return programFolders(folder).describe(true); });
             return exitCode;
         }
     }
@@ -59,6 +72,8 @@ int main(int argc, char* argv[]) {
     TSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
     if (!styleChosen) QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
+    // The menu entry that the package installs: docks show its name and icon for the windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("canquorvex"));
     // The windows are laid out for a small sans-serif face at 11 pixels; a metric-compatible
     // narrow face keeps the captions inside their cells.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
@@ -77,11 +92,16 @@ int main(int argc, char* argv[]) {
     if (options.can.isEmpty()) adapters = DiscoverHardwareAdapters();
     SlCanInstallDriver(std::make_unique<QtCanDriver>(adapters));
     if (!options.serial.isEmpty()) SetSerialPortOverride(options.serial);
+    const TProgramFolders folders = programFolders(options.folder);
+    QString seedError;
+    if (folders.seed && !SeedFolder(folders.settings, QStringLiteral(QUORVEX_INSTALL_SAMPLES), &seedError))
+        std::fprintf(stderr, "canquorvex: the settings folder: %s\n", qPrintable(seedError));
 
     int rc = 0;
     {
-        // The program's folder, where Projects.ini and Quorvex.ini live, is the executable's.
-        TCANQuorvex mainWindow(QCoreApplication::applicationDirPath());
+        // The program's folder, where Projects.ini and Quorvex.ini live.
+        TCANQuorvex mainWindow(folders.settings);
+        mainWindow.traceTools()->setDefaultFolder(folders.traces);
         mainWindow.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
         DemoCanBusDevice::setProject(mainWindow.project());
         mainWindow.show();

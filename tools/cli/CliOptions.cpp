@@ -39,14 +39,16 @@ const char* const Commands =
 
 } // namespace
 
-bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& exitCode) {
+bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& exitCode,
+                     const std::function<QString(const QString&)>& describeFolders) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("canquorvex-cli: the ZELM devices of a CANQuorvex project, from a script."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
     const QCommandLineOption folder(QStringLiteral("folder"),
                                     QStringLiteral("Where Projects.ini and Quorvex.ini are read (default: the "
-                                                   "program's folder)."),
+                                                   "program's folder; when the program runs installed, "
+                                                   "$XDG_CONFIG_HOME/canquorvex, else ~/.config/canquorvex)."),
                                     QStringLiteral("DIR"));
     const QCommandLineOption project(QStringLiteral("project"),
                                      QStringLiteral("A project (section) of Projects.ini (default: the project "
@@ -111,7 +113,9 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
         return false;
     }
     if (parser.isSet(help)) {
-        std::printf("%s\n%s\n%s", qPrintable(parser.helpText()), Commands, qPrintable(DescribeCanPlugins()));
+        const QString folders = describeFolders ? describeFolders(parser.value(folder)) : QString();
+        std::printf("%s\n%s\n%s%s", qPrintable(parser.helpText()), Commands, qPrintable(folders),
+                    qPrintable(DescribeCanPlugins()));
         exitCode = CliDone;
         return false;
     }

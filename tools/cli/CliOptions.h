@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Exit codes of canquorvex-cli.
 enum TCliExit : int {
     CliDone = 0,
@@ -15,7 +17,7 @@ enum TCliExit : int {
 };
 
 struct TCliOptions {
-    QString folder;        // where Projects.ini and Quorvex.ini are read; empty: the program's folder
+    QString folder;        // where Projects.ini and Quorvex.ini are read; empty: the default (CliProgramFolders)
     QString project;       // a section of Projects.ini; empty: the project selected there
     QStringList can;       // PLUGIN:INTERFACE, in order; empty: the hardware found
     int bitRateIndex = 2;  // 1: 125K, 2: 250K
@@ -36,5 +38,7 @@ struct TCliOptions {
 };
 
 // Parses the arguments. false with exitCode set when the program is to end now: after --help
-// (0) or with a message on stderr (1).
-[[nodiscard]] bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& exitCode);
+// (0) or with a message on stderr (1). --help prints describeFolders(--folder's value) after the
+// commands.
+[[nodiscard]] bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& exitCode,
+                                   const std::function<QString(const QString&)>& describeFolders = {});

@@ -9,6 +9,7 @@
 #include "can/ToolsCan.h"
 #include "core/CanIdText.h"
 #include "core/JsonLine.h"
+#include "core/ProgramFolders.h"
 #include "core/ProjectFile.h"
 #include "session/RegisterList.h"
 #include "sim/DemoCanBusDevice.h"
@@ -85,13 +86,22 @@ bool TCliProgram::fail(int exitCode, const QString& message) {
     return false;
 }
 
+TProgramFolders CliProgramFolders(const QString& folderOption) {
+    return TProgramFolders::forProcess(QStringLiteral(QUORVEX_INSTALL_BINDIR), folderOption);
+}
+
 QString TCliProgram::settingsFolder() const {
-    return m_options.folder.isEmpty() ? QCoreApplication::applicationDirPath() : m_options.folder;
+    return CliProgramFolders(m_options.folder).settings;
 }
 
 bool TCliProgram::loadProject() {
     QString error;
-    const QString path = QDir(settingsFolder()).filePath(QStringLiteral("Projects.ini"));
+    // The installed program's folder is made and given the sample project at its first use, by
+    // whichever of the tool and this program comes first.
+    const TProgramFolders folders = CliProgramFolders(m_options.folder);
+    if (folders.seed && !SeedFolder(folders.settings, QStringLiteral(QUORVEX_INSTALL_SAMPLES), &error))
+        std::fprintf(stderr, "canquorvex-cli: the settings folder: %s\n", qPrintable(error));
+    const QString path = QDir(folders.settings).filePath(QStringLiteral("Projects.ini"));
     if (!LoadProjectFromFile(path, m_options.project, m_project, &error)) return fail(CliBadInput, error);
     return true;
 }

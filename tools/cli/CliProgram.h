@@ -6,6 +6,7 @@
 #include "CliOptions.h"
 
 #include "can/CanTrafficTap.h"
+#include "core/ProgramFolders.h"
 #include "core/Project.h"
 #include "monitor/BusMonitor.h"
 #include "params/ParameterSet.h"
@@ -23,6 +24,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+
+// The folder of Projects.ini: --folder's, else the program's folder, else (installed) the user's.
+[[nodiscard]] TProgramFolders CliProgramFolders(const QString& folderOption);
 
 class TCliProgram : public QObject, private CanTrafficObserver {
     Q_OBJECT

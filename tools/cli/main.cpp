@@ -27,7 +27,9 @@ int main(int argc, char* argv[]) {
 
     TCliOptions options;
     int exitCode = 0;
-    if (!ParseCliOptions(QCoreApplication::arguments(), options, exitCode)) return exitCode;
+    if (!ParseCliOptions(QCoreApplication::arguments(), options, exitCode,
+                         [](const QString& folder) { return CliProgramFolders(folder).describe(false); }))
+        return exitCode;
 
     TSignalWatcher watcher({SIGTERM, SIGINT, SIGHUP});
     TCliProgram program(options);
