@@ -3,6 +3,7 @@
 #include "BusHealthPanel.h"
 #include "TraceTools.h"
 #include "UartPanel.h"
+#include "can/CanBus.h"
 #include "can/ToolsCan.h"
 #include "core/CanIdText.h"
 #include "core/DeviceMessage.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCanBusDevice>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -320,6 +322,14 @@ void TCANQuorvex::CanTimerTimer() {
     }
     if (CANswitch->isOn()) m_monitor.fadePass();
     drawLights();
+    // Nothing is left to do until the adapter has something: the clock may sleep. The bus wakes
+    // it (see CANswitchClick); another binding of the adapter functions tells nobody, so its
+    // reads go on every tick.
+    const bool woken = !CanOpened || CanBus().device() != nullptr;
+    if (woken && CanBus().queuedEvents() == 0 && !m_monitor.fading()) {
+        CanTimer->sleep();
+        m_lastTickMs = 0; // a pause of the clock is no gap between ticks
+    }
 }
 
 void TCANQuorvex::drawLights() {
@@ -383,6 +393,12 @@ void TCANQuorvex::CANswitchClick() {
         m_inSwitch = false;
         m_lastTickMs = 0;
         CanTimer->start();
+        // Whatever the adapter queues for the monitor wakes its timer.
+        if (QCanBusDevice* device = CanBus().device()) {
+            connect(device, &QCanBusDevice::framesReceived, CanTimer, &TSharedTimer::wake, Qt::UniqueConnection);
+            connect(device, &QCanBusDevice::errorOccurred, CanTimer, &TSharedTimer::wake, Qt::UniqueConnection);
+            connect(device, &QCanBusDevice::stateChanged, CanTimer, &TSharedTimer::wake, Qt::UniqueConnection);
+        }
         BusPanel->switchedOn(bitRateIndex);
     } else {
         BusPanel->switchedOff();

@@ -55,6 +55,7 @@ inline void TModbusForm::showMessage(const TDeviceMessage& msg, const TRegisterI
     // The memo's first line shows the last message. It is written after the messages of this pass
     // of the event loop, and while messages keep coming at most every MemoIntervalMs: a summary
     // that changes faster than that cannot be read anyway.
+    myTimer->wake(); // the registers written fade
     m_memoMsg = msg;
     m_memoMsgCount = m_session.msgCount();
     m_memoDirty = true;
@@ -347,6 +348,7 @@ void TModbusForm::DigValue(int j) {
 void TModbusForm::FadeSpinChange() {
     const int32_t speed = FadeSpin->value();
     m_session.image().setFadeSpeed(speed);
+    myTimer->wake(); // the next fade tick steps at once
     if (speed == 0) {
         FadeBox->setChecked(false);
         ColorBox->setChecked(false);
@@ -373,6 +375,17 @@ void TModbusForm::FadeBoxClick() {
 }
 
 // ---- fade --------------------------------------------------------------------------------------
+
+void TModbusForm::myTimerTimer() {
+    // Ticks the timer slept through changed nothing but the countdowns (see below).
+    if (const qint64 skipped = myTimer->skippedTicks(); skipped > 0) m_session.skipTicks(skipped);
+    autoRepeatStep();
+    fadeCountdown();
+    // Nothing fades and nothing repeats: the timer sleeps until a message, a read of the device
+    // or the user gives it work, so an idle window does not wake the program a hundred times a
+    // second.
+    if (!m_session.clockNeeded()) myTimer->sleep();
+}
 
 void TModbusForm::fadeCountdown() {
     // A fade tick on every 11th timer event, with the fade time of FadeSpin.

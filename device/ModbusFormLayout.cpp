@@ -378,8 +378,3 @@ void TModbusForm::memoAdd(const QString& line) {
     flushMemo();
     Memo1->appendPlainText(line);
 }
-
-void TModbusForm::myTimerTimer() {
-    autoRepeatStep();
-    fadeCountdown();
-}
