@@ -108,7 +108,7 @@ void TCANQuorvex::FormCreate() {
     m_statsTimer = new TSharedTimer(this);
     m_statsTimer->setInterval(TimerInterval);
     connect(m_statsTimer, &TSharedTimer::timeout, this, [this] {
-        if (m_statsShown.isValid() && m_statsShown.elapsed() < StatisticsIntervalMs) return;
+        if (m_statsShown.isValid() && m_statsShown.elapsed() < statisticsIntervalMs()) return;
         flushStatistics();
     });
 
@@ -361,11 +361,14 @@ void TCANQuorvex::drawLights() {
 
 void TCANQuorvex::showStatistics() {
     m_statsPending = true;
-    const qint64 since = m_statsShown.isValid() ? m_statsShown.elapsed() : StatisticsIntervalMs;
-    if (since >= StatisticsIntervalMs)
+    if (!m_statsShown.isValid() || m_statsShown.elapsed() >= statisticsIntervalMs())
         flushStatistics();
     else if (!m_statsTimer->isActive())
         m_statsTimer->start();
+}
+
+qint64 TCANQuorvex::statisticsIntervalMs() const {
+    return m_statsBudget.intervalMs(StatisticsIntervalMs);
 }
 
 void TCANQuorvex::flushStatistics() {
@@ -381,6 +384,9 @@ void TCANQuorvex::showEvent(QShowEvent* event) {
     TWindowOcclusion::watch(Memo1, [this](bool covered) {
         m_statsCovered = covered;
         if (!covered) flushStatistics(); // what came meanwhile
+    });
+    TWindowOcclusion::watchVisiblePart(Memo1, [this](const QRegion& part) {
+        m_statsBudget.setPartlyCovered(!part.isEmpty() && part != QRegion(Memo1->rect()));
     });
 }
 
