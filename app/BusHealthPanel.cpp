@@ -25,7 +25,8 @@ QString loadTip(const QString& bitRate) {
     return QStringLiteral("Bus load over the last second, in percent of the bit rate (%1): every frame "
                           "received and sent, counted at its longest possible length on the wire with stuff "
                           "bits and the gap between frames (a standard frame 55 bits plus 10 per data byte, "
-                          "an extended one 80 plus 10 per byte).")
+                          "an extended one 80 plus 10 per byte); at most 100 %, \"overrun\" when the adapter "
+                          "lost frames.")
         .arg(bitRate);
 }
 
@@ -57,7 +58,8 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
         grid->addWidget(value, r, 1);
         return value;
     };
-    LoadValue = row(0, QStringLiteral("Load"), loadTip(QStringLiteral("the one the switch opens with")));
+    m_loadTip = loadTip(QStringLiteral("the one the switch opens with"));
+    LoadValue = row(0, QStringLiteral("Load"), m_loadTip);
     m_loadCaption = name;
     PeakValue = row(1, QStringLiteral("Peak"),
                     QStringLiteral("The highest bus load of any second since the CAN switch was turned on."));
@@ -133,9 +135,10 @@ void BusHealthPanel::switchedOn(int bitRateIndex) {
     }
     m_meter.restart(m_clock.elapsed(), bitRate);
     m_queueDrops = 0;
-    const QString tip = loadTip(QStringLiteral("%1 kbit/s").arg(bitRate / 1000.0));
-    LoadValue->setToolTip(tip);
-    m_loadCaption->setToolTip(tip);
+    m_loadTip = loadTip(QStringLiteral("%1 kbit/s").arg(bitRate / 1000.0));
+    m_loadNote.clear();
+    LoadValue->setToolTip(m_loadTip);
+    m_loadCaption->setToolTip(m_loadTip);
     if (!m_observing) m_bus.addObserver(&m_meter);
     m_observing = true;
     m_on = true;
@@ -220,7 +223,29 @@ void BusHealthPanel::refresh() {
 }
 
 void BusHealthPanel::showFigures() {
-    LoadValue->setText(percentText(m_meter.loadPercent()));
+    // The load is at most what the bus can carry. An adapter that lost frames makes the count too
+    // low, so its overrun is said instead of a figure; more frames than the bus can carry are
+    // explained in the tooltip.
+    const bool overrun = m_meter.overrunInLastSecond();
+    LoadValue->setText(overrun ? QStringLiteral("overrun") : percentText(m_meter.loadPercent()));
+    QString loadNote;
+    if (overrun)
+        loadNote =
+            QStringLiteral("The adapter reported an overrun in the last second: it lost frames, so the "
+                           "load was at least %1.")
+                .arg(percentText(m_meter.loadPercent()));
+    else if (m_meter.countedPercent() > 100.0)
+        loadNote =
+            QStringLiteral("The frames of the last second add up to %1 of the bit rate, more than a bus "
+                           "can carry: the adapter runs at another bit rate, or hands over frames that "
+                           "did not all come from the bus.")
+                .arg(percentText(m_meter.countedPercent()));
+    if (loadNote != m_loadNote) {
+        m_loadNote = loadNote;
+        const QString tip = loadNote.isEmpty() ? m_loadTip : loadNote + QStringLiteral("\n\n") + m_loadTip;
+        LoadValue->setToolTip(tip);
+        m_loadCaption->setToolTip(tip);
+    }
     PeakValue->setText(percentText(m_meter.peakLoadPercent()));
     RatesValue->setText(QStringLiteral("%1 / %2")
                             .arg(qRound64(m_meter.receivedPerSecond()))

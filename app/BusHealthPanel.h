@@ -78,6 +78,8 @@ private:
 
     TCanBus& m_bus;
     QLabel* m_loadCaption = nullptr;
+    QString m_loadTip;  // what the load is, at the bit rate counted against
+    QString m_loadNote; // why the load shown is bounded or not a figure, when it is
     BusHealthMeter m_meter{1000 / RefreshMs};
     QElapsedTimer m_clock;
     QTimer m_timer;

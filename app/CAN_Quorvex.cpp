@@ -12,6 +12,7 @@
 #include "device/ModbusForm.h"
 #include "ui/WindowOcclusion.h"
 #include "serial/ToolsRS.h"
+#include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
 #include "ui/Panel.h"
@@ -251,6 +252,9 @@ void TCANQuorvex::ProjectBoxChange() {
     const int index = ProjectBox->currentIndex();
     if (index < 0 || ProjectBox->currentText() != ProjectBox->itemText(index)) return;
 
+    // Whatever cannot be written on the way (each window's placement, the selection) is said once.
+    const TErrorGathering errors(
+        QStringLiteral("While changing to project \"%1\":").arg(ProjectBox->itemText(index)));
     discardWindows();
     Project.Name = ProjectBox->itemText(index);
     if (index > 0) LoadProjectAdres(Project.Name);
@@ -460,6 +464,7 @@ void TCANQuorvex::showWindowOfRow(int r) {
         w->RXadr = static_cast<int32_t>(row.RXadr);
         w->TXadr = static_cast<int32_t>(row.TXadr);
         w->Protokol = Project.Protokol;
+        w->setRow(r);
         view.Window = w;
         m_monitor.setSession(r, &w->session());
     }

@@ -2,8 +2,10 @@
 
 #include "can/CanAdapterName.h"
 #include "socketcand/SocketcandServer.h"
+#include "core/FileCheck.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 
 #include <cstdio>
 
@@ -64,12 +66,21 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
         exitCode = 0;
         return false;
     }
+    const auto refuse = [&exitCode](const QString& text) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+        exitCode = 2;
+        return false;
+    };
+    QStringList traces;
     for (const QString& adapter : parser.values(can)) {
-        if (!ParseCanAdapterName(adapter)) {
-            std::fprintf(stderr, "--can %s: expected PLUGIN:INTERFACE or demo\n", qPrintable(adapter));
-            exitCode = 2;
-            return false;
-        }
+        const std::optional<CanAdapterName> name = ParseCanAdapterName(adapter);
+        if (!name) return refuse(QStringLiteral("--can %1: expected PLUGIN:INTERFACE or demo").arg(adapter));
+        if (name->plugin != QLatin1String("trace")) continue;
+        // A FIFO or a device would hold the program in its first read: refused before anything opens it.
+        if (const QString kind = FileCheck::otherKind(name->interfaceName); !kind.isEmpty())
+            return refuse(QStringLiteral("--can %1: %2 is %3, not a trace file")
+                              .arg(adapter, QDir::toNativeSeparators(name->interfaceName), kind));
+        traces << name->interfaceName;
     }
     if (parser.isSet(serve)) {
         QString why;
@@ -83,6 +94,12 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
         exitCode = 2;
         return false;
     }
+    for (const QString& trace : std::as_const(traces))
+        if (parser.isSet(record) && FileCheck::sameFile(parser.value(record), trace))
+            return refuse(QStringLiteral("--record %1: that is the trace file --can trace: plays; recording "
+                                         "into it would play its own recording again and again. Choose "
+                                         "another file.")
+                              .arg(QDir::toNativeSeparators(parser.value(record))));
     options.can = parser.values(can);
     options.serial = parser.value(serial);
     options.autoOn = parser.isSet(autoOn);

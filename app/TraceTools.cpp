@@ -4,13 +4,14 @@
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/SlCan.h"
+#include "core/FileCheck.h"
+#include "core/IniFile.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
 #include "traceview/RecToggle.h"
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
-#include "core/IniFile.h"
 #include "ui/Switch.h"
 
 #include <QAction>
@@ -180,7 +181,15 @@ void TTraceTools::showPlayer() {
     m_player->raise();
 }
 
-void TTraceTools::playTrace(const QString& path) {
+bool TTraceTools::playTrace(const QString& path) {
+    // The file being recorded is not played: it would record its own frames again and again. The
+    // adapter in use stays.
+    if (m_recorder->isRecording() && FileCheck::sameFile(path, m_recorder->path())) {
+        ReportError(QStringLiteral("%1 is the file being recorded into: playing it would record its own "
+                                   "frames again and again. Stop the recording (REC) or choose another file.")
+                        .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
     const bool wasOn = m_main->CANswitch->isOn();
     m_main->switchCan(false);
     SlCanInstallDriver(std::make_unique<QtCanDriver>(
@@ -190,6 +199,7 @@ void TTraceTools::playTrace(const QString& path) {
     TraceReplayControl::instance().report(s);
     showPlayer();
     if (wasOn) m_main->switchCan(true);
+    return true;
 }
 
 void TTraceTools::addMenuActions(QMenu& menu) {

@@ -37,8 +37,8 @@ public:
     void setTracesFolder(const QString& folder);
 
     // Makes the trace file the adapter in use (turning the CAN switch off and, if it was on, on
-    // again) and shows the replay window.
-    void playTrace(const QString& path);
+    // again) and shows the replay window. The file being recorded is refused (reported, false).
+    bool playTrace(const QString& path);
     void showTraceView();
     [[nodiscard]] TTraceView* traceView() const { return m_view; }
     [[nodiscard]] TTracePlayerWindow* playerWindow() const { return m_player; }

@@ -8,6 +8,7 @@
 #include "TraceTools.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
+#include "core/FileReplace.h"
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
@@ -98,8 +99,8 @@ int main(int argc, char* argv[]) {
         // The trace file is complete at every end of the program, also one that skips the close.
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &mainWindow,
                          [&mainWindow] { mainWindow.traceTools()->stopRecording(); });
-        if (!options.recordPath.isEmpty() && !mainWindow.traceTools()->startRecording(options.recordPath))
-            std::fprintf(stderr, "%s\n", qPrintable(mainWindow.traceTools()->recorder()->errorString()));
+        // A file that cannot be recorded into is reported once, like any error (a box, or the log).
+        if (!options.recordPath.isEmpty()) (void)mainWindow.traceTools()->startRecording(options.recordPath);
         if (options.openAll) {
             for (int r = 0; r < DeviceRows; ++r)
                 if (mainWindow.project().Devices[static_cast<size_t>(r)].Use) mainWindow.showWindowOfRow(r);
@@ -114,7 +115,6 @@ int main(int argc, char* argv[]) {
         // Device windows still open at the end save their placement once more.
         TFormStorage::saveAllAtExit();
         if (!options.statsFile.isEmpty()) {
-            QFile f(options.statsFile);
             QString line = QStringLiteral("frames_received=%1 max_tick_gap_ms=%2 bus_load_peak_percent=%3 "
                                           "error_frames=%4 frames_dropped=%5")
                                .arg(mainWindow.framesProcessed())
@@ -127,8 +127,9 @@ int main(int argc, char* argv[]) {
                             .arg(sharing->server().acceptedFrames())
                             .arg(sharing->server().refusedFrames())
                             .arg(sharing->server().droppedFrames());
-            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                f.write((line + QLatin1Char('\n')).toUtf8());
+            QString error;
+            if (!FileReplace::write(options.statsFile, (line + QLatin1Char('\n')).toUtf8(), &error))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(error));
         }
     }
     SlCanInstallDriver(nullptr);

@@ -8,7 +8,7 @@
 
 #include "socketcand/SocketcandCanBusFactory.h"
 
-#include "can/CanTrafficTap.h"
+#include "can/CanBus.h"
 #include "can/QtCanDriver.h"
 
 #include <QCoreApplication>
@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     LatencyTap tap;
-    CanTrafficAddObserver(&tap);
+    CanBus().addObserver(&tap);
 
     // The monitor's read every 10 ms; its latency in ms from the events' millisecond time stamps.
     std::vector<int64_t> tickMs;
@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::exec();
     const double cpu = cpuSeconds() - cpu0;
     const double elapsed = static_cast<double>(window.elapsed()) / 1000.0;
-    CanTrafficRemoveObserver(&tap);
+    CanBus().removeObserver(&tap);
     (void)driver.DeviceClose(0);
     sim.terminate();
     sim.waitForFinished(5000);

@@ -5,7 +5,7 @@
 
 #include "BenchProject.h"
 #include "app/CAN_Quorvex.h"
-#include "can/CanTrafficTap.h"
+#include "can/CanBus.h"
 #include "can/SlCanDriver.h"
 #include "can/ToolsCan.h"
 
@@ -63,7 +63,7 @@ public:
             for (int b = 0; b < 8; ++b)
                 e.Msg.Data[b] = static_cast<uint8_t>(k + b);
             // The driver has the payload already (it fills its queue from it) and hands it on.
-            if (tap) CanTrafficNotify(m_frames[k], m_payloads[k], CanTrafficDirection::Received);
+            if (tap) CanBus().notify(m_frames[k], m_payloads[k], CanTrafficDirection::Received);
         }
         *count = n;
         return true;

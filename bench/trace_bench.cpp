@@ -5,6 +5,7 @@
 // 2. Replay as fast as the monitor takes it: a 500,000-frame candump log through the trace
 //    adapter, the driver and the monitor of a main window with sixteen rows in use.
 
+#include "can/CanBus.h"
 #include "BenchProject.h"
 #include "app/CAN_Quorvex.h"
 #include "can/QtCanDriver.h"
@@ -46,7 +47,7 @@ void recordingCost(const QString& folder, int framesPerTick) {
     for (int tick = 0; tick < Ticks; ++tick) {
         t.start();
         for (int i = 0; i < framesPerTick; ++i)
-            CanTrafficNotify(frames[static_cast<size_t>((tick * framesPerTick + i) % 1000)],
+            CanBus().notify(frames[static_cast<size_t>((tick * framesPerTick + i) % 1000)],
                              i % 10 == 0 ? CanTrafficDirection::Sent : CanTrafficDirection::Received);
         if (tick % TicksPerHandOver == 0) rec.handOver();
         us.push_back(static_cast<double>(t.nsecsElapsed()) / 1000.0);

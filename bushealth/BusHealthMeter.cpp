@@ -43,7 +43,10 @@ void BusHealthMeter::countErrorFrame(const BusErrorInfo& error) {
     ++m_errorFrames;
     m_lastError = error;
     m_state = BusStateAfter(m_state, error);
-    if (error.isOverrun()) ++m_overruns;
+    if (error.isOverrun()) {
+        ++m_overruns;
+        ++m_open.overruns;
+    }
 }
 
 void BusHealthMeter::sample(qint64 nowMs) {
@@ -65,10 +68,12 @@ void BusHealthMeter::sample(qint64 nowMs) {
         window.bits += s.bits;
         window.received += s.received;
         window.sent += s.sent;
+        window.overruns += s.overruns;
     }
     const double seconds = static_cast<double>(window.ms) / 1000.0;
     m_rxPerSecond = window.received / seconds;
     m_txPerSecond = window.sent / seconds;
-    m_loadPercent = m_bitRate > 0 ? 100.0 * static_cast<double>(window.bits) / (m_bitRate * seconds) : 0.0;
-    m_peakPercent = std::max(m_peakPercent, m_loadPercent);
+    m_countedPercent = m_bitRate > 0 ? 100.0 * static_cast<double>(window.bits) / (m_bitRate * seconds) : 0.0;
+    m_peakPercent = std::max(m_peakPercent, loadPercent());
+    m_overrunsInWindow = window.overruns;
 }

@@ -15,6 +15,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -39,10 +40,18 @@ public:
     // Closes the slot that began at the previous sample (or restart) and updates the figures.
     void sample(qint64 nowMs);
 
-    // Bus load over the last second, in percent of the bit rate (from the last sample).
-    [[nodiscard]] double loadPercent() const { return m_loadPercent; }
-    // The highest load of any sample since the restart.
+    // Bus load over the last second, in percent of the bit rate (from the last sample): at most
+    // 100, what the bus can carry.
+    [[nodiscard]] double loadPercent() const { return std::min(m_countedPercent, 100.0); }
+    // The load the frames of the last second add up to, without the bound. Above 100 they cannot
+    // all have come from a bus at this bit rate: the adapter runs at another rate, or a serial-line
+    // adapter (or whatever pretends to be one) hands over more frames than any bus could carry.
+    [[nodiscard]] double countedPercent() const { return m_countedPercent; }
+    // The highest load of any sample since the restart (at most 100).
     [[nodiscard]] double peakLoadPercent() const { return m_peakPercent; }
+    // The adapter reported an overrun within the last second: it lost frames, so the load was at
+    // least what was counted.
+    [[nodiscard]] bool overrunInLastSecond() const { return m_overrunsInWindow > 0; }
     [[nodiscard]] double receivedPerSecond() const { return m_rxPerSecond; }
     [[nodiscard]] double sentPerSecond() const { return m_txPerSecond; }
 
@@ -62,6 +71,7 @@ private:
         uint64_t bits = 0;
         uint32_t received = 0;
         uint32_t sent = 0;
+        uint32_t overruns = 0;
     };
 
     int m_slotsPerSecond = 4;
@@ -74,8 +84,9 @@ private:
     int m_newest = 0;
     int m_filled = 0;
 
-    double m_loadPercent = 0;
+    double m_countedPercent = 0;
     double m_peakPercent = 0;
+    uint32_t m_overrunsInWindow = 0;
     double m_rxPerSecond = 0;
     double m_txPerSecond = 0;
     uint64_t m_framesReceived = 0;

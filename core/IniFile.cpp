@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "Cp1251.h"
+#include "FileCheck.h"
 #include "FileReplace.h"
 
 #include <QDir>
@@ -297,12 +298,12 @@ const char* IniFile::Impl::lookup(const QString& section, const QString& key) co
 IniFile::IniFile(QString path) : m_impl(std::make_unique<Impl>()), m_path(std::move(path)) {
     const QFileInfo info(m_path);
     if (!info.exists() && !info.isSymLink()) return;
-    QFile file(m_path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: a FIFO or a device in its place would never answer.
+    QFile file;
+    QString why;
+    if (!FileCheck::openRegular(file, m_path, &why)) {
         m_impl->readFailed = true;
-        m_error = QStringLiteral("Cannot read %1: %2")
-                      .arg(QDir::toNativeSeparators(m_path),
-                           info.isDir() ? QStringLiteral("It is a folder") : file.errorString());
+        m_error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(m_path), why);
         return;
     }
     m_impl->diskBytes = file.readAll();
@@ -387,7 +388,7 @@ std::optional<int32_t> IniFile::parseInteger(QStringView text) {
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     const auto fail = [this](const QString& why) {
-        m_error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(m_path), why);
+        m_error = FileReplace::message(m_path, why);
         return false;
     };
     if (m_impl->readFailed) return fail(QStringLiteral("the file could not be read"));
@@ -424,8 +425,8 @@ bool IniFile::commitBatch() {
     Impl& d = *m_impl;
     if (d.batchDepth > 0) --d.batchDepth;
     if (d.batchDepth > 0) return true;
-    const auto fail = [this, &d](const QString& why) {
-        m_error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(m_path), why);
+    const auto fail = [this, &d](const QString& why, bool whole = false) {
+        m_error = whole ? why : FileReplace::message(m_path, why);
         // What is on disk stays what reads see.
         d.pending.clear();
         d.lines.clear();
@@ -442,9 +443,9 @@ bool IniFile::commitBatch() {
     QByteArray current;
     bool existsNow = false;
     if (info.exists()) {
-        QFile file(m_path);
-        if (info.isDir() || !file.open(QIODevice::ReadOnly))
-            return fail(info.isDir() ? QStringLiteral("It is a folder") : file.errorString());
+        QFile file;
+        QString why;
+        if (!FileCheck::openRegular(file, m_path, &why)) return fail(why);
         current = file.readAll();
         existsNow = true;
     }
@@ -465,8 +466,8 @@ bool IniFile::commitBatch() {
     if (existsNow && !info.isWritable()) return fail(QStringLiteral("Permission denied"));
 
     const QByteArray bytes = d.serialise();
-    QString why;
-    if (!ReplaceFileContents(m_path, bytes, &why)) return fail(why);
+    QString error;
+    if (!FileReplace::write(m_path, bytes, &error)) return fail(error, true);
     d.diskBytes = bytes;
     d.onDisk = true;
     d.pending.clear();

@@ -34,6 +34,7 @@ class TFormStorage;
 class TSpinEdit;
 class TTrendForm;
 class TTrendModel;
+class TRestoreRun;
 struct TProject;
 
 inline constexpr int DigiColumns = 32;   // registers of the discrete block
@@ -112,6 +113,25 @@ public:
     // The trend window, nullptr before the first one was opened.
     [[nodiscard]] TTrendForm* trendForm() const { return TrendForm; }
 
+    // ---- parameter sets (ModbusFormParams.cpp) -----------------------------------------------------
+    // The row of the project the window shows: its profile and its parameter sets are the row's.
+    void setRow(int row) { m_row = row; }
+    [[nodiscard]] int row() const { return m_row; }
+    // Saves the registers the device reported of `registers` (empty: the profile's rw registers, or
+    // all) into a parameter-set file; false with the message (nothing reported yet, the file could
+    // not be written).
+    bool saveParameters(const QString& path, const QList<int>& registers, QString* error);
+    // Shows the registers of the file against the live values, differences marked.
+    void compareWithFile(const QString& path);
+    // Restores a file: checks, asks once with the list of changes, writes paced, verifies, shows the
+    // result (which offers to restore the failed registers again). only: just these registers.
+    void restoreFromFile(const QString& path, const QList<int>& only = {});
+    // The restore under way or last done; nullptr before the first.
+    [[nodiscard]] TRestoreRun* restoreRun() const { return m_restore.get(); }
+    QAction* SaveParamsAction = nullptr;
+    QAction* CompareParamsAction = nullptr;
+    QAction* RestoreParamsAction = nullptr;
+
     // ---- actions of the window (its menus and shortcuts) --------------------------------------------
     QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+R
     QAction* PlotAction = nullptr;     // Ctrl+P
@@ -183,6 +203,7 @@ public:
     void Memo1DblClick();
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -200,6 +221,9 @@ private:
     void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
     void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+R
     void offerTrend();             // ModbusFormTrend.cpp: the blocks' menus and Ctrl+P
+    void offerParameters();        // ModbusFormParams.cpp: the window's menu for parameter sets
+    void restoreFinished(const QString& path);
+    [[nodiscard]] QString parametersFolder() const;
     // Points the plot actions at the cell under pos before a block's menu opens; false when no
     // register is shown there (a gap, a silver cell).
     bool aimPlotActions(const TCellMatrix* matrix, QPoint pos);
@@ -301,6 +325,10 @@ private:
 
     // command buttons state
     int m_renameIndex = -1;
+
+    // parameter sets
+    int m_row = -1;
+    std::unique_ptr<TRestoreRun> m_restore;
 
     // trend: the recording outlives its window and goes with this one
     std::unique_ptr<TTrendModel> m_trend;

@@ -5,6 +5,7 @@
 
 #include "core/ColorTables.h"
 #include "device/TrendForm.h"
+#include "params/RestoreRun.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
 #include "ui/WindowOcclusion.h"
@@ -259,6 +260,7 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
 
     offerSerialRead();
     offerTrend();
+    offerParameters();
     nameControls();
 }
 

@@ -1,5 +1,7 @@
 #include "TrendForm.h"
 
+#include "core/FileReplace.h"
+#include "trend/TrendBudget.h"
 #include "trend/TrendCsv.h"
 #include "trend/TrendModel.h"
 
@@ -14,7 +16,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -139,10 +140,15 @@ void TTrendForm::buildControls() {
     CursorLabel->setTextFormat(Qt::RichText);
     CursorLabel->setText(QStringLiteral("Click into the plot to read the values at a time."));
 
+    MemoryLabel = new QLabel(this);
+    MemoryLabel->setWordWrap(true);
+    MemoryLabel->setVisible(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Plot, 1);
     layout->addWidget(CursorLabel);
+    layout->addWidget(MemoryLabel);
 
     connect(SpanBox, &QComboBox::currentIndexChanged, this, [this] {
         if (paused()) {
@@ -299,9 +305,14 @@ void TTrendForm::syncData(int slot) {
     if (!d.Graph || !c) return;
     const TTrendRing& ring = c->Ring;
     const qint64 fresh = ring.appended() - d.Synced;
-    if (fresh <= 0) return;
     const qint64 origin = m_model.originMs();
     QSharedPointer<QCPGraphDataContainer> data = d.Graph->data();
+    if (fresh <= 0) {
+        // The memory budget may have taken old samples meanwhile.
+        if (!ring.isEmpty() && data->size() > ring.size())
+            data->removeBefore(seconds(ring.at(0).TimeMs, origin));
+        return;
+    }
     int from = ring.size() - static_cast<int>(std::min<qint64>(fresh, ring.size()));
     if (fresh > ring.size()) data->clear(); // the ring went round since: take what it holds
     QVector<QCPGraphData> add;
@@ -376,6 +387,7 @@ void TTrendForm::applyYRange(bool full) {
 void TTrendForm::redraw() {
     for (int s = 0; s < TTrendModel::MaxChannels; ++s)
         syncData(s);
+    updateMemoryText();
     if (paused()) return; // the view stands; a drag or zoom shows what came in since
     const double now = nowSeconds();
     for (const Drawn& d : m_drawn) {
@@ -387,6 +399,29 @@ void TTrendForm::redraw() {
     applyYRange(false);
     updateCursorText();
     Plot->replot();
+}
+
+void TTrendForm::updateMemoryText() {
+    // Once the trends' memory is used up, the oldest values of all make room: how far back this
+    // window's trend still goes.
+    qint64 oldest = 0;
+    bool dropped = false;
+    for (int s = 0; s < TTrendModel::MaxChannels; ++s) {
+        const TTrendChannel* c = m_model.channel(s);
+        if (!c || c->Ring.isEmpty() || c->Ring.droppedToBudget() == 0) continue;
+        oldest = dropped ? std::min(oldest, c->Ring.at(0).TimeMs) : c->Ring.at(0).TimeMs;
+        dropped = true;
+    }
+    MemoryLabel->setVisible(dropped);
+    if (!dropped) return;
+    const qint64 back = std::max<qint64>(0, QDateTime::currentMSecsSinceEpoch() - oldest) / 1000;
+    MemoryLabel->setText(
+        QStringLiteral("The trends' memory (%1 MB for all device windows) is full; the oldest "
+                       "values make room for new ones. This trend goes back %2:%3:%4.")
+            .arg(TTrendBudget::shared().limitBytes() / (1024 * 1024))
+            .arg(back / 3600)
+            .arg(back / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(back % 60, 2, 10, QLatin1Char('0')));
 }
 
 void TTrendForm::setCursorTime(double t) {
@@ -453,33 +488,18 @@ void TTrendForm::showPlotMenu(const QPoint& pos) {
 }
 
 bool TTrendForm::saveCsv(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (!TTrendCsv::write(file, TTrendCsv::columns(m_model), m_model.originMs()) || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return FileReplace::write(
+        path,
+        [this](QIODevice& out) {
+            return TTrendCsv::write(out, TTrendCsv::columns(m_model), m_model.originMs());
+        },
+        error);
 }
 
 bool TTrendForm::savePng(const QString& path, QString* error) {
-    // Written next to the target and renamed over it, so a failed write leaves no half picture.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
     const QPixmap picture = Plot->toPixmap();
-    if (!picture.save(&file, "PNG") || !file.commit()) {
-        if (error)
-            *error = file.errorString().isEmpty() ? QStringLiteral("the picture could not be written")
-                                                  : file.errorString();
-        return false;
-    }
-    return true;
+    return FileReplace::write(
+        path, [&picture](QIODevice& out) { return picture.save(&out, "PNG"); }, error);
 }
 
 void TTrendForm::chooseAndSave(bool csv) {
@@ -495,5 +515,5 @@ void TTrendForm::chooseAndSave(bool csv) {
     m_lastFolder = QFileInfo(path).absolutePath();
     QString error;
     if (!(csv ? saveCsv(path, &error) : savePng(path, &error)))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Could not write %1: %2").arg(path, error));
+        QMessageBox::warning(this, windowTitle(), error);
 }

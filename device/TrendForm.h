@@ -47,7 +47,8 @@ public:
 
     // Brings the plot up to the model and redraws it (what the redraw timer does).
     void redraw();
-    // Write the buffer's content or the picture; false with a reason in *error.
+    // Write the buffer's content or the picture, whole or not at all (FileReplace); false with a
+    // message naming the file and the reason in *error.
     bool saveCsv(const QString& path, QString* error = nullptr) const;
     bool savePng(const QString& path, QString* error = nullptr);
 
@@ -60,6 +61,7 @@ public:
     QPushButton* SaveCsvButton = nullptr;
     QPushButton* SavePngButton = nullptr;
     QLabel* CursorLabel = nullptr;
+    QLabel* MemoryLabel = nullptr; // shown once the trends' memory budget has taken old values
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,6 +75,7 @@ private:
     // once a second (and whenever the view changes); between, the range only widens for new samples.
     void applyYRange(bool full = true);
     void updateCursorText();
+    void updateMemoryText();
     void showPlotMenu(const QPoint& pos);
     void chooseAndSave(bool csv);
     [[nodiscard]] double nowSeconds() const;

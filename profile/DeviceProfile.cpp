@@ -1,5 +1,7 @@
 #include "DeviceProfile.h"
 
+#include "core/JsonFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -132,14 +134,6 @@ bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
     return true;
 }
 
-QString lineAndColumn(const QByteArray& json, int offset) {
-    offset = std::clamp(offset, 0, static_cast<int>(json.size()));
-    const QByteArray before = json.left(offset);
-    const int line = static_cast<int>(before.count('\n')) + 1;
-    const int column = offset - static_cast<int>(before.lastIndexOf('\n'));
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
-}
-
 } // namespace
 
 int64_t TRegisterInfo::rawNumber(uint16_t raw) const {
@@ -261,44 +255,19 @@ bool TRegisterInfo::parseValue(const QString& text, uint16_t* raw, QString* erro
 }
 
 bool TDeviceProfile::load(const QString& path, TDeviceProfile* profile, QString* error) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *error = QStringLiteral("%1: the file is not there").arg(path);
-        return false;
-    }
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1: not a regular file").arg(path);
-        return false;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(path, f.errorString());
-        return false;
-    }
-    // A profile is a small text; anything much larger is no profile.
-    constexpr qint64 MaxSize = 4 * 1024 * 1024;
-    if (f.size() > MaxSize) {
-        *error = QStringLiteral("%1: %2 bytes is too large for a profile").arg(path).arg(f.size());
-        return false;
-    }
-    if (!parse(f.readAll(), path, profile, error)) return false;
-    profile->m_path = info.absoluteFilePath();
+    QByteArray json;
+    if (!JsonFile::read(path, &json, error) || !parse(json, path, profile, error)) return false;
+    profile->m_path = QFileInfo(path).absoluteFilePath();
     return true;
 }
 
 bool TDeviceProfile::parse(const QByteArray& json, const QString& fileName, TDeviceProfile* profile, QString* error) {
-    QJsonParseError pe;
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
-    if (pe.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("%1: %2: %3").arg(fileName, lineAndColumn(json, pe.offset), pe.errorString());
-        return false;
-    }
+    QJsonObject root;
+    if (!JsonFile::parseObject(json, fileName, QStringLiteral("a profile"), &root, error)) return false;
     const auto fail = [&](const QString& text) {
         *error = QStringLiteral("%1: %2").arg(fileName, text);
         return false;
     };
-    if (!doc.isObject()) return fail(QStringLiteral("a profile is a JSON object"));
-    const QJsonObject root = doc.object();
     if (root.value(QLatin1String("schema")).toInt(-1) != 1 || !root.value(QLatin1String("schema")).isDouble())
         return fail(QStringLiteral("\"schema\" must be 1"));
     if (!root.value(QLatin1String("device")).isString() || root.value(QLatin1String("device")).toString().trimmed().isEmpty())

@@ -51,6 +51,10 @@ public:
     // identifier), with the number of reports so far: a register never reported has no value yet.
     [[nodiscard]] const std::bitset<RegisterCount>& reported() const { return m_reported; }
     [[nodiscard]] uint64_t reports() const { return m_reports; }
+    // What the device last reported for register r (its own value, whatever was echoed into the
+    // image since), and the number of reports there had been when it came (0: never reported).
+    [[nodiscard]] uint16_t reportedValue(int r) const { return m_reportedValue[static_cast<size_t>(r)]; }
+    [[nodiscard]] uint64_t reportedAt(int r) const { return m_reportedAt[static_cast<size_t>(r)]; }
 
     // A message of the device from the bus: written into the image, the view is told. (Inline: it
     // runs for every message the monitor hands over.)
@@ -110,9 +114,13 @@ private:
         ++m_msgCount;
         const TRegisterImage::TWritten written = m_image.apply(msg);
         if (report) {
-            for (int i = 0; i < written.Count; ++i)
-                m_reported.set(static_cast<size_t>(written.Registers[static_cast<size_t>(i)]));
             ++m_reports;
+            for (int i = 0; i < written.Count; ++i) {
+                const auto r = static_cast<size_t>(written.Registers[static_cast<size_t>(i)]);
+                m_reported.set(r);
+                m_reportedValue[r] = static_cast<uint16_t>(m_image.cell(static_cast<int>(r)).Value);
+                m_reportedAt[r] = m_reports;
+            }
         }
         return written;
     }
@@ -127,6 +135,8 @@ private:
     int32_t m_msgCount = 0;
     std::bitset<RegisterCount> m_reported;
     uint64_t m_reports = 0;
+    std::array<uint16_t, RegisterCount> m_reportedValue{};
+    std::array<uint64_t, RegisterCount> m_reportedAt{};
     TCanFrame m_lastFrame{};
     bool m_autoOn = false;
     int32_t m_autoPeriod = 100;

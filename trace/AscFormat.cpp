@@ -37,6 +37,9 @@ TraceLineResult AscReader::parseLine(QByteArrayView line, TraceFrame& frame) {
         return TraceLineResult::Ignored;
     }
     int64_t stampUs = 0;
+    // A negative time is a line of the log that cannot be played, not a header.
+    if (first.size() > 1 && first.front() == '-' && ((first[1] >= '0' && first[1] <= '9') || first[1] == '.'))
+        return TraceLineResult::Bad;
     // Headers, comments and trigger-block lines do not begin with a time.
     if (first.front() < '0' || first.front() > '9') return TraceLineResult::Ignored;
     if (!ParseSeconds(first, stampUs)) return TraceLineResult::Bad;
@@ -45,6 +48,8 @@ TraceLineResult AscReader::parseLine(QByteArrayView line, TraceFrame& frame) {
     if (!tokens.next(channel)) return TraceLineResult::Bad;
     if (equalsNoCase(channel, "CANFD")) return TraceLineResult::CanFd;
     if (!allDigits(channel)) return TraceLineResult::Ignored; // "Start of measurement", "log trigger event"
+    // Relative times add up; a sum beyond what a trace can hold is a line that cannot be read.
+    if (m_relative && stampUs > MaxTraceTimeUs - m_lastUs) return TraceLineResult::Bad;
     const int64_t timeUs = m_relative ? m_lastUs + stampUs : stampUs;
 
     QByteArrayView idText;

@@ -6,6 +6,7 @@
 #include "can/CanBus.h"
 #include "can/CanDeviceFactory.h"
 
+#include <QDir>
 #include <QList>
 
 TraceCanBusDevice::TraceCanBusDevice(QString path, QObject* parent)
@@ -19,8 +20,14 @@ bool TraceCanBusDevice::open() {
     m_played = 0;
     m_started = m_haveNext = m_finished = false;
     m_error.clear();
-    if (!m_reader.open(m_path)) {
+    if (const QString recording = TraceReplayControl::instance().recordingOf(m_path); !recording.isEmpty()) {
+        m_error = QStringLiteral("%1 is the file being recorded into: playing it would record its own "
+                                 "frames again and again. Stop the recording (REC) or choose another file.")
+                      .arg(QDir::toNativeSeparators(m_path));
+    } else if (!m_reader.open(m_path)) {
         m_error = m_reader.errorString();
+    }
+    if (!m_error.isEmpty()) {
         report();
         setError(m_error, QCanBusDevice::ConnectionError);
         return false;

@@ -2,6 +2,8 @@
 
 #include "CandumpFormat.h"
 
+#include "core/FileCheck.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,13 +32,15 @@ bool TraceFileReader::open(const QString& path) {
         m_error = QStringLiteral("%1: no such file.").arg(shown);
         return false;
     }
-    if (info.isDir()) {
-        m_error = QStringLiteral("%1 is a folder, not a trace file.").arg(shown);
+    // A FIFO, socket or device would hold the GUI thread in open() or read(): refused by its kind,
+    // and the open itself does not wait.
+    if (const QString kind = FileCheck::otherKind(path); !kind.isEmpty()) {
+        m_error = QStringLiteral("%1 is %2, not a trace file.").arg(shown, kind);
         return false;
     }
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("%1 cannot be read: %2.").arg(shown, m_file.errorString());
+    QString why;
+    if (!FileCheck::openRegular(m_file, path, &why)) {
+        m_error = QStringLiteral("%1 cannot be read: %2.").arg(shown, why);
         return false;
     }
     if (!fill()) return false;

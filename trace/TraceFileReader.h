@@ -28,7 +28,8 @@ public:
     };
 
     // Opens the file and decides its format. False with a message naming the file when it does not
-    // exist, is a folder, cannot be read, or holds binary data.
+    // exist, is no regular file (a folder, FIFO, socket or device: refused before anything opens it),
+    // cannot be read, or holds binary data.
     [[nodiscard]] bool open(const QString& path);
     void close();
 

@@ -2,6 +2,8 @@
 
 #include "TraceFrameConvert.h"
 
+#include "can/CanBus.h"
+
 #include <QDateTime>
 
 #include <algorithm>
@@ -22,11 +24,11 @@ TraceFrameModel::TraceFrameModel(int capacity, QObject* parent)
     const auto now = std::chrono::system_clock::now();
     m_startUs = std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count();
     m_clock.start();
-    CanTrafficAddObserver(this);
+    CanBus().addObserver(this);
 }
 
 TraceFrameModel::~TraceFrameModel() {
-    CanTrafficRemoveObserver(this);
+    CanBus().removeObserver(this);
 }
 
 int TraceFrameModel::rowCount(const QModelIndex& parent) const {

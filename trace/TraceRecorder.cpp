@@ -2,6 +2,10 @@
 
 #include "CandumpFormat.h"
 #include "TraceFrameConvert.h"
+#include "TraceReplayControl.h"
+
+#include "can/CanBus.h"
+#include "core/FileCheck.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -42,10 +46,12 @@ struct TraceRecorder::Shared {
     off_t goodSize = 0; // bytes of whole lines in the file
     QByteArray nativePath;
     QString error; // set by the writer when it stops on a failure
+    QString fate;  // what became of the lines written before the failure
 
     void run();
     [[nodiscard]] bool writeAll(const QByteArray& bytes, qsizetype& written, int& error);
-    [[nodiscard]] bool stillThere() const;
+    // Empty while the file is still there under its name; else what happened to it (and fate).
+    [[nodiscard]] QString whereIsTheFile();
 };
 
 bool TraceRecorder::Shared::writeAll(const QByteArray& bytes, qsizetype& written, int& error) {
@@ -70,11 +76,19 @@ bool TraceRecorder::Shared::writeAll(const QByteArray& bytes, qsizetype& written
     return true;
 }
 
-bool TraceRecorder::Shared::stillThere() const {
+QString TraceRecorder::Shared::whereIsTheFile() {
     struct stat byName {};
     struct stat byHandle {};
-    return ::stat(nativePath.constData(), &byName) == 0 && ::fstat(fd, &byHandle) == 0 &&
-           byName.st_ino == byHandle.st_ino && byName.st_dev == byHandle.st_dev;
+    if (::fstat(fd, &byHandle) != 0) return {};
+    if (::stat(nativePath.constData(), &byName) == 0 && byName.st_ino == byHandle.st_ino &&
+        byName.st_dev == byHandle.st_dev)
+        return {};
+    if (byHandle.st_nlink == 0) {
+        fate = QStringLiteral("The lines recorded into it went with it.");
+        return QStringLiteral("the file or its folder was deleted");
+    }
+    fate = QStringLiteral("The lines recorded so far stay in the file that was moved.");
+    return QStringLiteral("the file or its folder was moved or renamed");
 }
 
 void TraceRecorder::Shared::run() {
@@ -101,7 +115,7 @@ void TraceRecorder::Shared::run() {
             const auto now = std::chrono::steady_clock::now();
             if (now - lastCheck >= std::chrono::seconds(1)) {
                 lastCheck = now;
-                if (!stillThere()) failure = QStringLiteral("the file or its folder was removed");
+                failure = whereIsTheFile();
             }
         }
         lock.lock();
@@ -112,7 +126,16 @@ void TraceRecorder::Shared::run() {
             break;
         }
     }
-    ::close(fd);
+    // The end of a recording: the lines are on the disk, or it is said that the last may be missing
+    // (a delayed allocation on a full disk fails only here).
+    const bool synced = ::fsync(fd) == 0;
+    const int syncError = errno;
+    const bool closed = ::close(fd) == 0;
+    const int closeError = errno;
+    if (error.isEmpty() && (!synced || !closed)) {
+        error = errnoText(synced ? closeError : syncError);
+        fate = QStringLiteral("The last lines may be missing from the file.");
+    }
     fd = -1;
     finished = true;
     done.notify_all();
@@ -137,8 +160,19 @@ bool TraceRecorder::start(const QString& path) {
     m_frames = 0;
     m_path = path;
     const QString shown = QDir::toNativeSeparators(path);
+    // A FIFO or a device is never opened (the open could wait, or do something of its own).
+    if (const QString kind = FileCheck::otherKind(path); !kind.isEmpty()) {
+        m_error = QStringLiteral("Cannot record into %1: it is %2, not a regular file.").arg(shown, kind);
+        return false;
+    }
+    if (TraceReplayControl::instance().isPlaying(path)) {
+        m_error = QStringLiteral("Cannot record into %1: it is the trace being played, which would play "
+                                 "its own recording again and again. Choose another file.")
+                      .arg(shown);
+        return false;
+    }
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0) {
         m_error = QStringLiteral("Cannot record into %1: %2.").arg(shown, errnoText(errno));
         return false;
@@ -149,6 +183,7 @@ bool TraceRecorder::start(const QString& path) {
         m_error = QStringLiteral("Cannot record into %1: it is not a regular file.").arg(shown);
         return false;
     }
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     auto shared = std::make_shared<Shared>();
     shared->fd = fd;
     shared->nativePath = native;
@@ -167,7 +202,8 @@ bool TraceRecorder::start(const QString& path) {
     m_startUs = std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count();
     m_clock.start();
     m_recording = true;
-    CanTrafficAddObserver(this);
+    TraceReplayControl::instance().recordingStarted(m_path);
+    CanBus().addObserver(this);
     m_timer.start();
     return true;
 }
@@ -188,10 +224,12 @@ void TraceRecorder::canTraffic(const QCanBusFrame& frame, const QByteArray& payl
 void TraceRecorder::handOver() {
     if (!m_recording) return;
     QString failure;
+    QString fate;
     {
         std::lock_guard lock(m_shared->mutex);
         if (!m_shared->error.isEmpty()) {
             failure = m_shared->error;
+            fate = m_shared->fate;
         } else if (!m_pending.isEmpty()) {
             if (m_shared->queuedBytes + m_pending.size() > MaxBacklogBytes) {
                 failure = QStringLiteral("the disk did not keep up (%1 MB waiting to be written)")
@@ -205,30 +243,34 @@ void TraceRecorder::handOver() {
             }
         }
     }
-    if (!failure.isEmpty()) fail(failure);
+    if (!failure.isEmpty()) fail(failure, fate);
 }
 
-void TraceRecorder::fail(const QString& reason) {
+void TraceRecorder::fail(const QString& reason, const QString& fate) {
     m_pending.clear();
-    finishWriter();
-    m_error = QStringLiteral("Recording into %1 stopped: %2. The lines written before are kept.")
-                  .arg(QDir::toNativeSeparators(m_path), reason);
+    (void)finishWriter();
+    m_error = QStringLiteral("Recording into %1 stopped: %2. %3")
+                  .arg(QDir::toNativeSeparators(m_path), reason,
+                       fate.isEmpty() ? QStringLiteral("The lines written before are kept.") : fate);
     emit stopped(m_error);
 }
 
-void TraceRecorder::finishWriter() {
-    CanTrafficRemoveObserver(this);
+bool TraceRecorder::finishWriter() {
+    CanBus().removeObserver(this);
     m_timer.stop();
+    if (m_recording) TraceReplayControl::instance().recordingStopped(m_path);
     m_recording = false;
-    if (!m_shared) return;
+    if (!m_shared) return true;
+    bool finished = false;
     {
         std::unique_lock lock(m_shared->mutex);
         m_shared->finish = true;
         m_shared->wake.notify_one();
-        m_shared->done.wait_for(lock, std::chrono::milliseconds(WriterWaitMs),
-                                [this] { return m_shared->finished; });
+        finished = m_shared->done.wait_for(lock, std::chrono::milliseconds(WriterWaitMs),
+                                           [this] { return m_shared->finished; });
     }
     m_shared.reset();
+    return finished;
 }
 
 void TraceRecorder::stop() {
@@ -236,15 +278,23 @@ void TraceRecorder::stop() {
     handOver();
     if (!m_recording) return; // the last hand-over found a failure and said so
     const std::shared_ptr<Shared> shared = m_shared;
-    finishWriter();
+    const bool finished = finishWriter();
     QString failure;
+    QString fate;
     {
         std::lock_guard lock(shared->mutex);
         failure = shared->error;
+        fate = shared->fate;
+    }
+    if (!finished && failure.isEmpty()) {
+        // Not said to be complete when the disk has not taken the last lines yet.
+        failure = QStringLiteral("the disk did not take the last lines within %1 s").arg(WriterWaitMs / 1000);
+        fate = QStringLiteral("They may be missing from the file.");
     }
     if (!failure.isEmpty()) {
-        m_error = QStringLiteral("Recording into %1 stopped: %2. The lines written before are kept.")
-                      .arg(QDir::toNativeSeparators(m_path), failure);
+        m_error = QStringLiteral("Recording into %1 stopped: %2. %3")
+                      .arg(QDir::toNativeSeparators(m_path), failure,
+                           fate.isEmpty() ? QStringLiteral("The lines written before are kept.") : fate);
         emit stopped(m_error);
         return;
     }

@@ -5,7 +5,9 @@
 // file. Buffers go to the writer every HandOverMs and whenever one is full, so the file is at most
 // about HandOverMs behind the bus. What waits for the writer is bounded by MaxBacklogBytes: a disk
 // that does not keep up stops the recording instead of eating memory. A failed write stops the
-// recording, cuts the file back to its last whole line and says why (stopped()).
+// recording, cuts the file back to its last whole line and says why (stopped()), and what became
+// of the lines before: kept, gone with a deleted file, or in a file that was moved. The end of a
+// recording syncs the file to the disk; a failure there is said too.
 // Timestamps: the system time taken once at the start, advanced by a monotonic clock.
 
 #include "can/CanTrafficTap.h"
@@ -34,7 +36,8 @@ public:
     TraceRecorder& operator=(const TraceRecorder&) = delete;
 
     // Starts appending to the file (created when missing; an existing file is continued, never
-    // truncated). False with errorString() when it cannot be opened.
+    // truncated). False with errorString() when it cannot be opened, is no regular file (a FIFO or
+    // a device is never opened) or is the trace being played.
     [[nodiscard]] bool start(const QString& path);
     // Writes what is buffered, closes the file and waits (at most WriterWaitMs) for the writer.
     void stop();
@@ -60,8 +63,9 @@ signals:
 
 private:
     struct Shared;
-    void fail(const QString& reason);
-    void finishWriter();
+    void fail(const QString& reason, const QString& fate);
+    // False when the writer did not finish within WriterWaitMs.
+    [[nodiscard]] bool finishWriter();
 
     std::shared_ptr<Shared> m_shared;
     QTimer m_timer;

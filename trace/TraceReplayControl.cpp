@@ -1,5 +1,7 @@
 #include "TraceReplayControl.h"
 
+#include "core/FileCheck.h"
+
 #include <QDir>
 
 TraceReplayControl& TraceReplayControl::instance() {
@@ -57,4 +59,22 @@ QString TraceReplayControl::statusText() const {
     if (s.canFdLines > 0)
         text += QStringLiteral("\n%1 CAN FD frames were skipped (not played).").arg(s.canFdLines);
     return text;
+}
+
+void TraceReplayControl::recordingStarted(const QString& path) {
+    m_recordings.append(path);
+}
+
+void TraceReplayControl::recordingStopped(const QString& path) {
+    m_recordings.removeOne(path);
+}
+
+QString TraceReplayControl::recordingOf(const QString& path) const {
+    for (const QString& recording : m_recordings)
+        if (FileCheck::sameFile(recording, path)) return recording;
+    return {};
+}
+
+bool TraceReplayControl::isPlaying(const QString& path) const {
+    return m_status.playing && FileCheck::sameFile(m_status.path, path);
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -42,6 +43,15 @@ public:
     // "trace finished: N frames" once the end is reached, otherwise how far the replay got.
     [[nodiscard]] QString statusText() const;
 
+    // The files being recorded into, as the recorders tell them, so that none of them is played:
+    // a replay of the file being recorded would record its own frames again and again.
+    void recordingStarted(const QString& path);
+    void recordingStopped(const QString& path);
+    // The recording that is the same file as path (by any name), or empty.
+    [[nodiscard]] QString recordingOf(const QString& path) const;
+    // True when a trace adapter plays path (by any name).
+    [[nodiscard]] bool isPlaying(const QString& path) const;
+
 signals:
     void changed();
 
@@ -49,4 +59,5 @@ private:
     Speed m_speed = Speed::RealTime;
     bool m_paused = false;
     Status m_status;
+    QStringList m_recordings;
 };

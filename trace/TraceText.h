@@ -30,6 +30,11 @@ private:
 [[nodiscard]] bool ParseHex(QByteArrayView text, uint32_t& value);
 // One to ten decimal digits that fit 32 bits.
 [[nodiscard]] bool ParseDecimal(QByteArrayView text, uint32_t& value);
+// The latest time a trace can hold, in microseconds: 999999999999.999999 s, the most a line can
+// state (twelve digits of seconds). Two such times added stay far inside 64 bits.
+inline constexpr int64_t MaxTraceTimeUs = 999'999'999'999'999'999;
+
 // Seconds as digits with an optional fraction ("1733650000.123456", "0.5", "12"), to whole
-// microseconds; decimals beyond the sixth are dropped. Negative or overlong values are refused.
+// microseconds (at most MaxTraceTimeUs); decimals beyond the sixth are dropped. Negative or
+// overlong values are refused.
 [[nodiscard]] bool ParseSeconds(QByteArrayView text, int64_t& microseconds);

@@ -18,7 +18,7 @@ int TTrendModel::addRegister(int reg, int bit) {
     for (int s = 0; s < MaxChannels; ++s) {
         auto& slot = m_slots[static_cast<size_t>(s)];
         if (slot) continue;
-        slot = std::make_unique<TTrendChannel>(TTrendChannel{reg, bit, TTrendRing(m_ringCapacity)});
+        slot = std::make_unique<TTrendChannel>(reg, bit, m_ringCapacity);
         slot->Ring.append(QDateTime::currentMSecsSinceEpoch(), m_image.cell(reg).Value);
         m_slotsOfRegister[static_cast<size_t>(reg)] |= static_cast<uint8_t>(1u << s);
         emit channelsChanged();

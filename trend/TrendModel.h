@@ -17,6 +17,8 @@
 class TRegisterImage;
 
 struct TTrendChannel {
+    TTrendChannel(int reg, int bit, int capacity) : Register(reg), Bit(bit), Ring(capacity) {}
+
     int Register = 0;
     int Bit = -1; // -1: the register's value; 0..15: that bit as 0/1
     TTrendRing Ring;

@@ -163,6 +163,7 @@ void TstBusPanel::followsTheAdapter() {
     QCOMPARE(panel->StateValue->text(), QStringLiteral("error passive"));
     QCOMPARE(panel->StateValue->color(), QColor(255, 200, 0));
     QCOMPARE(panel->LostValue->text(), QStringLiteral("1"));
+    QCOMPARE(panel->LoadValue->text(), QStringLiteral("overrun")); // the adapter lost frames: no figure
 
     // Twenty frames at once into a queue of eight: twelve dropped.
     QList<QCanBusFrame> burst;
@@ -170,7 +171,12 @@ void TstBusPanel::followsTheAdapter() {
         burst << QCanBusFrame(0x110, QByteArray(8, '\x01'));
     s_device->receive(burst);
     QTRY_COMPARE(panel->LostValue->text(), QStringLiteral("13"));
-    QVERIFY(shown(panel->LoadValue) > 0);
+    QTRY_VERIFY(shown(panel->PeakValue) > 0);
+    // More frames in a second than the bus can carry: the load is 100 %, the tooltip says why.
+    QTRY_VERIFY(panel->LoadValue->text() != QStringLiteral("overrun"));
+    s_device->receive(QList<QCanBusFrame>(4 * bitRate / 135, QCanBusFrame(0x110, QByteArray(8, '\x01'))));
+    QTRY_COMPARE(panel->LoadValue->text(), QStringLiteral("100.0 %"));
+    QVERIFY(panel->LoadValue->toolTip().contains(QStringLiteral("more than a bus can carry")));
 
     // Where the plugin reports the state, its word counts.
     s_device->reportsStatus = true;

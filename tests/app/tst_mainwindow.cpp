@@ -266,12 +266,20 @@ void TstMainWindow::readOnlyFileStopsTheSelectionAtItsWrite() {
     m_fake->queueFrame(0x100, 8);
     tick(*w);
     w->project().DigiButChanged = true;
+    // Two device windows open, whose placement cannot be written either: one message for all.
+    w->showWindowOfRow(0);
+    w->showWindowOfRow(1);
+    const QString placement = m_programDir + QStringLiteral("Quorvex.ini");
+    QVERIFY(QFile(placement).open(QIODevice::WriteOnly));
+    QVERIFY(QFile::setPermissions(placement, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QString path = m_programDir + QStringLiteral("Projects.ini");
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     w->ProjectBox->setCurrentIndex(2);
     w->ProjectBoxChange();
     QCOMPARE(m_errors.size(), 1);
-    QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")), qPrintable(m_errors[0]));
+    QVERIFY2(m_errors[0].contains(QStringLiteral("Projects.ini")) &&
+                 m_errors[0].count(QStringLiteral("Quorvex.ini")) == 1,
+             qPrintable(m_errors[0]));
     QCOMPARE(readProjects(), TwoProjects); // nothing lost, nothing half-written
     // The selection goes through all the same: Press is shown with its own captions, the rename
     // flag of Line2 is dropped and the statistics start afresh.

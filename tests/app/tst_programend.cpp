@@ -2,6 +2,8 @@
 // or Ctrl+C (SIGINT) — it exits with 0, leaves its open device windows saved as open and the
 // trace it records complete.
 
+#include "tests/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,6 +83,41 @@ private slots:
             QStringLiteral("^\\(\\d+\\.\\d{6}\\) can0 [0-9A-F]{3}#[0-9A-F]{16} R$"));
         for (const QByteArray& l : lines.chopped(1).split('\n'))
             QVERIFY2(line.match(QString::fromLatin1(l)).hasMatch(), l.constData());
+    }
+
+    // Arguments that would hang the program or let it record its own replay are refused at the
+    // start, with the file named, and nothing is written.
+    void refusedArguments_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a FIFO as the trace") << "--can trace:fifo"
+                                             << "fifo is a FIFO (named pipe), not a trace file";
+        QTest::newRow("a device as the trace") << "--can trace:/dev/null"
+                                               << "is a character device";
+        QTest::newRow("record into the trace") << "--can trace:t.log --record t.log"
+                                               << "--record t.log: that is";
+        QTest::newRow("by a link") << "--can trace:t.log --record link.log"
+                                   << "--record link.log: that is";
+        QTest::newRow("a new file") << "--can trace:new.log --record ./new.log"
+                                    << "--record ./new.log: that is";
+    }
+
+    void refusedArguments() {
+        QFETCH(QString, arguments);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("t.log"));
+        QVERIFY(WriteFileBytes(log, "(1.0) can0 110#01 R\n") && QFile::link(log, dir.filePath("link.log")));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0644) == 0);
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        tool.start(QStringLiteral(CANQUORVEX_PATH), arguments.split(u' ') << QStringLiteral("--auto-on"));
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitCode(), 2);
+        const QString error = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(error.contains(says), qPrintable(error));
+        QCOMPARE(QFileInfo(log).size(), qint64(20));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("new.log"))));
     }
 };
 

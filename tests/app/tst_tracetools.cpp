@@ -5,7 +5,9 @@
 #include "app/TraceTools.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
+#include "core/IniFile.h"
 #include "sim/DemoCanBusDevice.h"
+#include "tests/FileBytes.h"
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceFrameModel.h"
 #include "trace/TraceRecorder.h"
@@ -14,7 +16,6 @@
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
-#include "core/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,10 @@ private slots:
     void playsATraceThroughTheMonitor();
     void badTraceFilesAreNamed_data();
     void badTraceFilesAreNamed();
+    void selfFeedingIsRefused_data();
+    void selfFeedingIsRefused();
+    void recCountStaysInsideTheToggle_data();
+    void recCountStaysInsideTheToggle();
 
 private:
     void useAdapter(const CanAdapterName& adapter) {
@@ -235,6 +240,89 @@ void TstTraceTools::badTraceFilesAreNamed() {
     QVERIFY2(error.contains(says) && error.contains(name), qPrintable(error));
     QVERIFY(w->traceTools()->playerWindow()->StatusLabel->text().contains(says));
     w->switchCan(false);
+}
+
+// The file being recorded is never played, and the file being played never recorded into, by
+// whatever name: the replay would record its own frames again and again until the disk is full.
+void TstTraceTools::selfFeedingIsRefused_data() {
+    QTest::addColumn<QString>("first");  // "record" or "play"
+    QTest::addColumn<QString>("second"); // how the same file is named the second time
+    QTest::addColumn<bool>("byAdapter"); // played as the adapter in use (as --can trace: does)
+    for (const char* name : {"same.log", "link.log", "hard.log", "sub/../same.log"}) {
+        QTest::addRow("recording, then play %s", name) << "record" << name << false;
+        QTest::addRow("playing, then record into %s", name) << "play" << name << false;
+    }
+    QTest::newRow("recording, then the switch on a trace adapter of it") << "record"
+                                                                         << "link.log" << true;
+}
+
+void TstTraceTools::selfFeedingIsRefused() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, byAdapter);
+    const QString same = m_dir->filePath("same.log");
+    const QByteArray lines = "(1.0) can0 110#01 R\n(2.0) can0 110#02 R\n";
+    QVERIFY(WriteFileBytes(same, lines) && QFile::link(same, m_dir->filePath("link.log")));
+    QVERIFY(::link(QFile::encodeName(same), QFile::encodeName(m_dir->filePath("hard.log"))) == 0);
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    const QString other = m_dir->filePath(second);
+    auto w = makeWindow();
+    TTraceTools* tools = w->traceTools();
+    TraceReplayControl::instance().setPaused(true); // the file stays as it is while it is played
+    if (first == "record") {
+        QVERIFY(tools->startRecording(same));
+        if (byAdapter) {
+            useAdapter({"trace", other});
+            w->switchCan(true);
+            QVERIFY(!CanOpened);
+        } else {
+            QVERIFY(!tools->playTrace(other));
+        }
+        QVERIFY(tools->isRecording()); // the recording goes on
+    } else {
+        QVERIFY(tools->playTrace(same));
+        w->switchCan(true);
+        QVERIFY(!tools->startRecording(other));
+        QVERIFY(!tools->isRecording() && TraceReplayControl::instance().status().playing); // it plays on
+    }
+    const QString said = byAdapter ? TraceReplayControl::instance().status().error : m_errors.value(0);
+    QCOMPARE(m_errors.size(), byAdapter ? 0 : 1);
+    QVERIFY2(said.contains(other) && said.contains(first == "record" ? "being recorded" : "being played"),
+             qPrintable(said));
+    w->switchCan(false);
+    tools->stopRecording();
+    QCOMPARE(ReadFileBytes(same), lines);
+}
+
+// The frame count beside "REC", in the toggle's 88 x 26 pixels, at the program's 11-pixel font and
+// at a large one: never over the caption, never out of the button.
+void TstTraceTools::recCountStaysInsideTheToggle_data() {
+    QTest::addColumn<quint64>("frames");
+    QTest::addColumn<QString>("shown"); // at 11 pixels, beside "REC"
+    const std::pair<quint64, const char*> counts[] = {
+        {0, "0"},           {9999, "9999"},       {10000, "10.0k"},      {99960, "100k"},
+        {1380700, "1.38M"}, {999500000, "1.00G"}, {~quint64(0), "18.4E"}};
+    for (const auto& [frames, shown] : counts)
+        QTest::addRow("%llu", frames) << frames << QString::fromLatin1(shown);
+}
+
+void TstTraceTools::recCountStaysInsideTheToggle() {
+    QFETCH(quint64, frames);
+    QFETCH(QString, shown);
+    TRecToggle toggle;
+    toggle.setGeometry(0, 0, 88, 26);
+    toggle.setChecked(true);
+    toggle.setFrames(frames);
+    for (const int pixels : {11, 20}) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(pixels);
+        toggle.setFont(font);
+        const TRecToggle::TextLayout layout = toggle.textLayout();
+        if (pixels == 11) QVERIFY(layout.CountText == shown && !layout.Label.isEmpty()); // side by side
+        QVERIFY2(!layout.CountText.isEmpty() && toggle.rect().contains(layout.Count) &&
+                     (layout.Label.isEmpty() || layout.Label.right() < layout.Count.left()),
+                 qPrintable(layout.CountText));
+    }
 }
 
 QTEST_MAIN(TstTraceTools)

@@ -69,13 +69,17 @@ void TestBusHealth::loadAndRates_data() {
     QTest::addColumn<int>("sentPerSecond");
     QTest::addColumn<QList<int>>("slotMs"); // the moments of the samples, 1 s in all
     QTest::addColumn<double>("load");
+    QTest::addColumn<double>("counted"); // what the frames add up to, unbounded
     const QList<int> even{250, 250, 250, 250};
     QTest::newRow("1000 standard 8-byte frames/s at 250K")
-        << 250000 << 8 << false << 1000 << 0 << even << 54.0;
+        << 250000 << 8 << false << 1000 << 0 << even << 54.0 << 54.0;
     QTest::newRow("received and sent, extended 8 bytes at 125K")
-        << 125000 << 8 << true << 300 << 200 << even << 64.0;
+        << 125000 << 8 << true << 300 << 200 << even << 64.0 << 64.0;
     QTest::newRow("uneven samples") << 250000 << 8 << false << 1000 << 0 << QList<int>{200, 300, 240, 260}
-                                    << 54.0;
+                                    << 54.0 << 54.0;
+    // A serial line hands over far more frames than the bus can carry: the load is what the bus can.
+    QTest::newRow("flood from a serial-line adapter at 125K")
+        << 125000 << 8 << false << 10000 << 0 << even << 100.0 << 1080.0;
 }
 
 void TestBusHealth::loadAndRates() {
@@ -86,6 +90,7 @@ void TestBusHealth::loadAndRates() {
     QFETCH(int, sentPerSecond);
     QFETCH(QList<int>, slotMs);
     QFETCH(double, load);
+    QFETCH(double, counted);
 
     BusHealthMeter meter(4);
     const qint64 start = 5000;
@@ -101,6 +106,7 @@ void TestBusHealth::loadAndRates() {
         meter.sample(now);
     }
     QCOMPARE(meter.loadPercent(), load);
+    QCOMPARE(meter.countedPercent(), counted);
     QCOMPARE(meter.peakLoadPercent(), load);
     QCOMPARE(meter.receivedPerSecond(), double(receivedPerSecond));
     QCOMPARE(meter.sentPerSecond(), double(sentPerSecond));
@@ -173,10 +179,14 @@ void TestBusHealth::errorFrames() {
     QCOMPARE(BusStateAfter(before, meter.lastError()), state);
     if (before == BusState::Unknown) QCOMPARE(meter.errorFrameState(), state);
     QCOMPARE(meter.overruns(), overrun ? 1u : 0u);
-    // An error frame is no traffic.
+    // An error frame is no traffic; an overrun is told for the second it came in.
     meter.sample(1000);
     QCOMPARE(meter.loadPercent(), 0.0);
     QCOMPARE(meter.framesReceived(), 0u);
+    QCOMPARE(meter.overrunInLastSecond(), overrun);
+    for (int ms = 1250; ms <= 2000; ms += 250)
+        meter.sample(ms);
+    QVERIFY(!meter.overrunInLastSecond());
 }
 
 QTEST_GUILESS_MAIN(TestBusHealth)

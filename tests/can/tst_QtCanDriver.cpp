@@ -3,7 +3,7 @@
 
 #include "FakeCanBusDevice.h"
 #include "can/CanAdapterName.h"
-#include "can/CanTrafficTap.h"
+#include "can/CanBus.h"
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 
@@ -344,8 +344,8 @@ private slots:
                             .arg(f.frameId(), 0, 16);
             }
         } tap;
-        CanTrafficAddObserver(&tap);
-        CanTrafficAddObserver(&tap); // added once only
+        CanBus().addObserver(&tap);
+        CanBus().addObserver(&tap); // added once only
         install(1, 2);
         CanOpen(1, 8);
         QCanBusFrame echo = dataFrame(0x99, {}, false);
@@ -355,7 +355,7 @@ private slots:
         QCOMPARE(drain(), QStringLiteral("10 11")); // the queue holds two, the tap saw all three
         TSlCanMessage m = messageOf(1, 0x1F000000, 2, QByteArray::fromHex("AABB"));
         QVERIFY(SlCan_DeviceWriteMessages(0, &m, 1, nullptr));
-        CanTrafficRemoveObserver(&tap);
+        CanBus().removeObserver(&tap);
         g_last->receive({dataFrame(0x13, {}, false)});
         (void)drain();
         QCOMPARE(tap.seen, QStringList({"R10", "R11", "R12", "T1f000000"}));

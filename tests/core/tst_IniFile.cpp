@@ -1,4 +1,5 @@
 #include "core/Cp1251.h"
+#include "core/FileReplace.h"
 #include "core/IniFile.h"
 #include "tests/FileBytes.h"
 
@@ -477,20 +478,26 @@ void TestIniFile::cp1251MatchesReferenceTable() {
 
 // A real full file system: a small tmpfs mounted for the test (root only). Whatever the size of
 // the file against the space left, a write either replaces it whole or leaves it byte for byte,
-// says why in words, and leaves no temporary file behind.
+// says which file and why in words, and leaves no temporary file behind: the settings, and any file
+// through the same path, given its bytes or written into its buffered device (as a picture is saved).
 void TestIniFile::fullDisk_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("writer"); // "ini", "bytes" or "device"
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("freeKb");
-    for (const char* name : {"Projects.ini", "Quorvex.ini"}) {
-        QTest::addRow("%s, 327 bytes, disk full", name) << QString::fromLatin1(name) << 327 << 0;
-        QTest::addRow("%s, 10 KB, 4 KB free", name) << QString::fromLatin1(name) << 10 * 1024 << 4;
-        QTest::addRow("%s, 100 KB, 64 KB free", name) << QString::fromLatin1(name) << 100 * 1024 << 64;
+    const QList<std::pair<const char*, const char*>> files = {
+        {"Projects.ini", "ini"}, {"Quorvex.ini", "ini"}, {"trend.csv", "bytes"}, {"trend.png", "device"}};
+    for (const auto& [name, writer] : files) {
+        QTest::addRow("%s, 327 bytes, disk full", name) << QString::fromLatin1(name) << writer << 327 << 0;
+        QTest::addRow("%s, 10 KB, 4 KB free", name) << QString::fromLatin1(name) << writer << 10 * 1024 << 4;
+        QTest::addRow("%s, 100 KB, 64 KB free", name)
+            << QString::fromLatin1(name) << writer << 100 * 1024 << 64;
     }
 }
 
 void TestIniFile::fullDisk() {
     QFETCH(QString, name);
+    QFETCH(QString, writer);
     QFETCH(int, size);
     QFETCH(int, freeKb);
     if (::geteuid() != 0) QSKIP("mounting a small tmpfs needs root");
@@ -518,17 +525,27 @@ void TestIniFile::fullDisk() {
     }
     QVERIFY(QFile::resize(filler, std::max<qint64>(0, QFileInfo(filler).size() - freeKb * 1024)));
 
+    QByteArray expected = original;
+    expected.replace("ProjectNum=1", "ProjectNum=2");
     IniFile ini(path);
-    QVERIFY(!ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), 2));
-    QVERIFY2(ini.errorString().contains(path) && ini.errorString().contains(QStringLiteral("No space left")),
-             qPrintable(ini.errorString()));
+    const auto write = [&](QString* error) {
+        if (writer == "ini") {
+            const bool ok = ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), 2);
+            *error = ini.errorString();
+            return ok;
+        }
+        if (writer == "bytes") return FileReplace::write(path, expected, error);
+        return FileReplace::write(
+            path, [&](QIODevice& out) { return out.write(expected) > 0; }, error);
+    };
+    QString error;
+    QVERIFY(!write(&error));
+    QVERIFY2(error.contains(path) && error.contains(QStringLiteral("No space left")), qPrintable(error));
     QCOMPARE(ReadFileBytes(path), original);
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file left
 
     QVERIFY(QFile::remove(filler));
-    QVERIFY(ini.writeInteger(QStringLiteral("Projects"), QStringLiteral("ProjectNum"), 2));
-    QByteArray expected = original;
-    expected.replace("ProjectNum=1", "ProjectNum=2");
+    QVERIFY2(write(&error), qPrintable(error));
     QCOMPARE(ReadFileBytes(path), expected);
 }
 

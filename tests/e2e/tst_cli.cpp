@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,6 +108,62 @@ private slots:
                 QCOMPARE(o.value(QStringLiteral("direction")).toInt(), 0);
             }
         QCOMPARE(rows, (QSet<int>{0, 1}));
+    }
+
+    // Save, change two registers, see them differ, restore: only those two are written and both
+    // confirmed; a profile's read-only register is skipped and a value out of its range refuses.
+    void parameterSets() {
+        const QString file = m_dir.filePath(QStringLiteral("fan.json"));
+        TRun r = cli({"params", "save", "Fan", file, "--registers", "96-111"});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QVERIFY(cli({"write", "Fan", "100", "7"}).code == 0);
+        QVERIFY(cli({"write", "Fan", "104", "9"}).code == 0);
+        r = cli({"params", "diff", file, "--live", "Fan"});
+        QCOMPARE(r.code, 4);
+        QCOMPARE(r.lines.size(), 2);
+        QCOMPARE(r.lines[1].value("register").toInt(), 104);
+        QCOMPARE(r.lines[1].value("b").toInt(), 9);
+
+        QProcess listener; // the frames towards the Fan on the bus, seen by another program
+        listener.start(QStringLiteral(CLI_PATH), {"--folder", m_dir.path(), "--can", "virtualcan:" + m_bus, "monitor"});
+        QVERIFY(QTest::qWaitFor([&] { return listener.canReadLine(); }, 5000));
+        r = cli({"params", "restore", "Fan", file, "--verify", "--yes"});
+        QVERIFY2(r.code == 0, r.err.constData());
+        int confirmed = 0;
+        for (const QJsonObject& o : r.lines)
+            confirmed += o.value("status").toString() == "confirmed";
+        QCOMPARE(confirmed, 2);
+        QTest::qWait(300);
+        listener.terminate();
+        QVERIFY(listener.waitForFinished(5000));
+        int writes = 0;
+        for (const QByteArray& line : listener.readAllStandardOutput().split('\n'))
+            writes += line.contains("\"row\":1,\"direction\":1");
+        QCOMPARE(writes, 2);
+        QCOMPARE(cli({"params", "diff", file, "--live", "Fan"}).code, 0);
+
+        QFile profile(m_dir.filePath(QStringLiteral("fan-profile.json")));
+        QVERIFY(profile.open(QIODevice::WriteOnly));
+        profile.write(R"({"schema":1,"device":"Fan","registers":[{"register":100,"name":"Hours","access":"ro"},
+                         {"register":104,"name":"Limit","max":50}]})");
+        profile.close();
+        r = cli({"params", "restore", "Fan", file, "--profile", profile.fileName(), "--yes", "--force"});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("register 104 (Limit)"), r.err.constData());
+        QFile bad(file);
+        QVERIFY(bad.open(QIODevice::ReadOnly));
+        QByteArray json = bad.readAll();
+        bad.close();
+        json.replace("\"register\": 104, \"raw\": 151", "\"register\": 104, \"raw\": 40");
+        QVERIFY(bad.open(QIODevice::WriteOnly | QIODevice::Truncate) && bad.write(json) > 0);
+        bad.close();
+        r = cli({"params", "restore", "Fan", file, "--profile", profile.fileName(), "--yes", "--force", "--dry-run"});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QString actions;
+        for (const QJsonObject& o : r.lines)
+            if (o.value("register").toInt() == 100 || o.value("register").toInt() == 104)
+                actions += o.value("action").toString() + ' ';
+        QCOMPARE(actions, QStringLiteral("skipped-ro write "));
     }
 
     void exitCodes_data() {

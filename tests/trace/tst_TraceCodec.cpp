@@ -1,5 +1,6 @@
 // The candump writer and reader, the ASC reader and the streaming file reader as plain code.
 
+#include "tests/SpecialFiles.h"
 #include "trace/AscFormat.h"
 #include "trace/CandumpFormat.h"
 #include "trace/TraceFileReader.h"
@@ -188,6 +189,23 @@ void TstTraceCodec::ascReader_data() {
         << QByteArray("   1.x 1 110 Rx d 1 00\n   1.0 1 110 Xx d 1 00\n   1.0 1 110 Rx d 9 00\n"
                       "   1.0 1 110 Rx d 2 00\n   1.0 1 800 Rx d 0\n   1.0 1 110 Rx d 1 1FF\n")
         << QStringList{"bad", "bad", "bad", "bad", "bad", "bad"};
+
+    // Times: up to 999999999999.999999 s; beyond, and below zero, a line cannot be read.
+    QTest::newRow("relative times up to the largest")
+        << QByteArray("base hex timestamps relative\n999999999999.0 1 1 Rx d 0\n0.999999 1 2 Rx d 0\n"
+                      "0.000001 1 3 Rx d 0\n0 1 4 Rx d 0\n")
+        << QStringList{"ignored", "999999999999000000 1 R 0 ", "999999999999999999 2 R 0 ", "bad",
+                       "999999999999999999 4 R 0 "};
+    QTest::newRow("relative, 50 times the largest")
+        << "base hex timestamps relative\n" + QByteArray("999999999999.999999 1 123 Rx d 1 00\n").repeated(50)
+        << QStringList{"ignored", "999999999999999999 123 R 1 00"} + QStringList(49, "bad");
+    QTest::newRow("absolute, the largest and one digit more")
+        << QByteArray("999999999999.999999 1 1 Rx d 0\n9999999999999 1 2 Rx d 0\n")
+        << QStringList{"999999999999999999 1 R 0 ", "bad"};
+    QTest::newRow("negative times")
+        << QByteArray("-1.0 1 1 Rx d 0\nbase hex timestamps relative\n1.0 1 2 Rx d 0\n-0.5 1 3 Rx d 0\n"
+                      "-.5 1 4 Rx d 0\n0.5 1 5 Rx d 0\n")
+        << QStringList{"bad", "ignored", "1000000 2 R 0 ", "bad", "bad", "1500000 5 R 0 "};
 }
 
 void TstTraceCodec::ascReader() {
@@ -285,6 +303,9 @@ void TstTraceCodec::badFiles_data() {
                               << "is a folder";
     QTest::newRow("binary") << "binary.log"
                             << "binary data";
+    // Refused by their kind before anything opens them (a FIFO nobody writes would never answer).
+    for (const QString& kind : SpecialFileKinds)
+        QTest::newRow(qPrintable(kind)) << "special.log" << kind + ", not a trace file";
 }
 
 void TstTraceCodec::badFiles() {
@@ -298,6 +319,9 @@ void TstTraceCodec::badFiles() {
                          "ELF\x02\x01\x01\0\0\0",
                          28));
     bin.close();
+    if (name == "special.log" &&
+        !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
+        QSKIP("this machine does not let the test make such a file");
     TraceFileReader reader;
     QVERIFY(!reader.open(dir.filePath(name)));
     QVERIFY2(reader.errorString().contains(says) && reader.errorString().contains(name),

@@ -1,5 +1,6 @@
 // The identifier filter and the trace view's ring of frames as plain code.
 
+#include "can/CanBus.h"
 #include "trace/TraceFrameModel.h"
 #include "trace/TraceIdFilter.h"
 
@@ -55,7 +56,7 @@ void TstTraceModel::filter() {
 namespace {
 
 void pass(uint32_t id, CanTrafficDirection dir = CanTrafficDirection::Received) {
-    CanTrafficNotify(QCanBusFrame(id, QByteArray::fromHex("0102")), dir);
+    CanBus().notify(QCanBusFrame(id, QByteArray::fromHex("0102")), dir);
 }
 
 QStringList ids(const TraceFrameModel& m) {

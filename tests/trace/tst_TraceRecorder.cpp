@@ -1,7 +1,9 @@
 // The recorder as plain code: what it writes for the adapter's traffic, how it continues a file,
 // and what is left and said when the file cannot be opened or written.
 
+#include "can/CanBus.h"
 #include "tests/FileBytes.h"
+#include "tests/SpecialFiles.h"
 #include "trace/CandumpFormat.h"
 #include "trace/TraceRecorder.h"
 
@@ -32,6 +34,7 @@ private slots:
     void cannotOpen_data();
     void cannotOpen();
     void failedWriteKeepsWholeLines();
+    void removedFolderStopsRecording_data();
     void removedFolderStopsRecording();
 };
 
@@ -40,19 +43,19 @@ void TstTraceRecorder::recordsTheTraffic() {
     const QString path = dir.filePath("t.log");
     TraceRecorder rec;
     QSignalSpy stopped(&rec, &TraceRecorder::stopped);
-    CanTrafficNotify(frame(0x101, "\x01"), CanTrafficDirection::Received); // before the start: not recorded
+    CanBus().notify(frame(0x101, "\x01"), CanTrafficDirection::Received); // before the start: not recorded
     QVERIFY2(rec.start(path), qPrintable(rec.errorString()));
-    CanTrafficNotify(frame(0x110, QByteArray::fromHex("00010002C0051234")), CanTrafficDirection::Received);
-    CanTrafficNotify(frame(0x1234567, "\xab", true), CanTrafficDirection::Sent);
+    CanBus().notify(frame(0x110, QByteArray::fromHex("00010002C0051234")), CanTrafficDirection::Received);
+    CanBus().notify(frame(0x1234567, "\xab", true), CanTrafficDirection::Sent);
     QCanBusFrame remote(0x100, QByteArray(2, 0));
     remote.setFrameType(QCanBusFrame::RemoteRequestFrame);
-    CanTrafficNotify(remote, CanTrafficDirection::Received);
+    CanBus().notify(remote, CanTrafficDirection::Received);
     QCanBusFrame error;
     error.setFrameType(QCanBusFrame::ErrorFrame);
-    CanTrafficNotify(error, CanTrafficDirection::Received); // not a frame of the monitor
+    CanBus().notify(error, CanTrafficDirection::Received); // not a frame of the monitor
     QCOMPARE(rec.frames(), uint64_t(3));
     rec.stop();
-    CanTrafficNotify(frame(0x102, "\x02"), CanTrafficDirection::Received); // after the stop: not recorded
+    CanBus().notify(frame(0x102, "\x02"), CanTrafficDirection::Received); // after the stop: not recorded
     QCOMPARE(stopped.count(), 1);
     QCOMPARE(stopped.at(0).at(0).toString(), QString());
 
@@ -80,7 +83,7 @@ void TstTraceRecorder::continuesAnExistingFile() {
     f.close();
     TraceRecorder rec;
     QVERIFY(rec.start(path));
-    CanTrafficNotify(frame(0x2, "\x02"), CanTrafficDirection::Received);
+    CanBus().notify(frame(0x2, "\x02"), CanTrafficDirection::Received);
     rec.stop();
     const QList<QByteArray> lines = ReadFileBytes(path).split('\n');
     QCOMPARE(lines.size(), 3);
@@ -92,7 +95,9 @@ void TstTraceRecorder::cannotOpen_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cause");
     QTest::newRow("folder missing") << "missing/t.log" << QString::fromLocal8Bit(strerror(ENOENT));
-    QTest::newRow("a folder") << "sub" << QString::fromLocal8Bit(strerror(EISDIR));
+    QTest::newRow("a folder") << QString("sub") << QString("a folder, not a regular file");
+    for (const QString& kind : SpecialFileKinds)
+        QTest::newRow(qPrintable(kind)) << "special" << kind + ", not a regular file";
 }
 
 void TstTraceRecorder::cannotOpen() {
@@ -100,6 +105,9 @@ void TstTraceRecorder::cannotOpen() {
     QFETCH(QString, cause);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
+    if (name == "special" &&
+        !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
+        QSKIP("this machine does not let the test make such a file");
     TraceRecorder rec;
     QVERIFY(!rec.start(dir.filePath(name)));
     QVERIFY(!rec.isRecording());
@@ -122,7 +130,7 @@ void TstTraceRecorder::failedWriteKeepsWholeLines() {
     QSignalSpy stopped(&rec, &TraceRecorder::stopped);
     QVERIFY(rec.start(path));
     for (int i = 0; i < 100; ++i)
-        CanTrafficNotify(frame(0x100 + i, QByteArray(8, char(i))), CanTrafficDirection::Received);
+        CanBus().notify(frame(0x100 + i, QByteArray(8, char(i))), CanTrafficDirection::Received);
     rec.handOver();
     QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
     setrlimit(RLIMIT_FSIZE, &old);
@@ -142,23 +150,37 @@ void TstTraceRecorder::failedWriteKeepsWholeLines() {
     }
 }
 
+void TstTraceRecorder::removedFolderStopsRecording_data() {
+    QTest::addColumn<bool>("moved"); // else deleted
+    QTest::addColumn<QString>("says");
+    QTest::newRow("folder deleted") << false << "deleted. The lines recorded into it went with it.";
+    QTest::newRow("folder moved") << true << "moved or renamed. The lines recorded so far stay in the file";
+}
+
 void TstTraceRecorder::removedFolderStopsRecording() {
+    QFETCH(bool, moved);
+    QFETCH(QString, says);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
     const QString path = dir.filePath("sub/t.log");
     TraceRecorder rec;
     QSignalSpy stopped(&rec, &TraceRecorder::stopped);
     QVERIFY(rec.start(path));
-    QVERIFY(QDir(dir.filePath("sub")).removeRecursively());
+    if (moved)
+        QVERIFY(QDir(dir.path()).rename("sub", "elsewhere"));
+    else
+        QVERIFY(QDir(dir.filePath("sub")).removeRecursively());
     // The writer looks for its file once a second.
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
-            CanTrafficNotify(frame(0x1, "\x01"), CanTrafficDirection::Received);
+            CanBus().notify(frame(0x1, "\x01"), CanTrafficDirection::Received);
             rec.handOver();
             return !stopped.isEmpty();
         }(),
         5000);
-    QVERIFY2(stopped.at(0).at(0).toString().contains("removed"), qPrintable(stopped.at(0).at(0).toString()));
+    QVERIFY2(stopped.at(0).at(0).toString().contains(says), qPrintable(stopped.at(0).at(0).toString()));
+    // What the message says of the lines is true.
+    QCOMPARE(QFileInfo::exists(dir.filePath("elsewhere/t.log")), moved);
 }
 
 QTEST_GUILESS_MAIN(TstTraceRecorder)

@@ -2,6 +2,7 @@
 // and converted by can-utils' log2asc frame for frame, and files written by python-can's
 // CanutilsLogWriter and by log2asc replayed into the monitor.
 
+#include "can/CanBus.h"
 #include "app/CAN_Quorvex.h"
 #include "app/TraceTools.h"
 #include "can/QtCanDriver.h"
@@ -88,7 +89,7 @@ void TstTraceInterop::recordedFileReadByPeers() {
             QCanBusFrame f(id, data);
             f.setExtendedFrameFormat(ext);
             if (remote) f.setFrameType(QCanBusFrame::RemoteRequestFrame);
-            CanTrafficNotify(f, sent ? CanTrafficDirection::Sent : CanTrafficDirection::Received);
+            CanBus().notify(f, sent ? CanTrafficDirection::Sent : CanTrafficDirection::Received);
             expected << describe(id, ext, remote, remote ? 0 : int(data.size()), remote ? QByteArray() : data,
                                  sent);
         };

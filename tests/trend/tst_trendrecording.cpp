@@ -2,6 +2,7 @@
 // CSV file made from the rings.
 
 #include "core/RegisterImage.h"
+#include "trend/TrendBudget.h"
 #include "trend/TrendCsv.h"
 #include "trend/TrendModel.h"
 #include "trend/TrendRing.h"
@@ -47,6 +48,10 @@ private slots:
             << 2 << Samples{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}} << Samples{{4, 4}, {5, 5}};
         QTest::newRow("a clock stepping back keeps the order")
             << 4 << Samples{{100, 1}, {90, 2}, {120, 3}} << Samples{{100, 1}, {100, 2}, {120, 3}};
+        Samples many;
+        for (int i = 0; i < 3 * TTrendRing::ChunkSamples; ++i)
+            many.append({i, i});
+        QTest::newRow("over chunk ends") << 5000 << many << many.mid(many.size() - 5000);
     }
     void ringKeepsTheNewest() {
         QFETCH(int, capacity);
@@ -180,6 +185,41 @@ private slots:
         const std::vector<TTrendColumn> columns{{QStringLiteral("A"), &ra, -1},
                                                 {QStringLiteral("B"), &rb, bitOfB}};
         QCOMPARE(QString::fromUtf8(TTrendCsv::toCsv(columns, origin, QTimeZone::utc())), expected);
+    }
+
+    // One memory budget for all rings: the limit holds, the oldest samples of all go first (the
+    // rings' spans differ by at most the last chunk the later one gave up), a ring keeps its newest.
+    void budgetDropsTheOldestOfAll_data() {
+        QTest::addColumn<int>("budgetChunks");
+        QTest::addColumn<int>("everyA"); // ring A takes a sample every so many steps (0: once, at first)
+        QTest::addColumn<int>("everyB");
+        QTest::newRow("within the budget") << 20 << 1 << 3;
+        QTest::newRow("two rings alike beyond it") << 3 << 1 << 1;
+        QTest::newRow("a fast and a slow ring") << 6 << 1 << 4;
+        QTest::newRow("a ring that changed once") << 4 << 0 << 1;
+    }
+    void budgetDropsTheOldestOfAll() {
+        QFETCH(int, budgetChunks);
+        QFETCH(int, everyA);
+        QFETCH(int, everyB);
+        TTrendBudget budget(budgetChunks * TTrendRing::ChunkBytes);
+        TTrendRing a(TTrendRing::DefaultCapacity, &budget);
+        TTrendRing b(TTrendRing::DefaultCapacity, &budget);
+        const int steps = 60000;
+        for (int t = 0; t < steps; ++t) {
+            if (everyA == 0 ? t == 0 : t % everyA == 0) a.append(t, t);
+            if (t % everyB == 0) b.append(t, t);
+        }
+        QVERIFY(budget.usedBytes() <= budget.limitBytes());
+        QCOMPARE(a.last().TimeMs, everyA == 0 ? 0 : (steps - 1) / everyA * everyA);
+        QCOMPARE(b.last().TimeMs, (steps - 1) / everyB * everyB);
+        QCOMPARE(a.droppedToBudget() + b.droppedToBudget() > 0, budgetChunks < 20);
+        const qint64 ahead = a.at(0).TimeMs - b.at(0).TimeMs;
+        if (everyA == 0)
+            QCOMPARE(a.size(), 1);
+        else if (budget.exhausted())
+            QVERIFY2(std::abs(ahead) <= qint64(ahead > 0 ? everyA : everyB) * TTrendRing::ChunkSamples,
+                     qPrintable(QString::number(ahead)));
     }
 
     void csvOfALongRecordingHasEveryRow() {

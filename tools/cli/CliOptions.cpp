@@ -18,6 +18,14 @@ const char* const Commands =
     "  write DEVICE REG VALUE...      one register write of 1-4 values (3 in the standard layout), framed\n"
     "                                 as the device window's SET (\"Dn\"; --up for \"Up\"); prints the frame\n"
     "  command DEVICE N               command button N (0-16) as the device window sends it; prints the frame\n"
+    "  params save DEVICE FILE        saves the registers the device reports (--registers LIST, else the\n"
+    "                                 profile's rw registers, else all it reports within --timeout)\n"
+    "  params diff FILE (--live DEVICE | FILE2)\n"
+    "                                 one JSON line per register that differs: register, name, a, b;\n"
+    "                                 exit 0 when equal, 4 when different\n"
+    "  params restore DEVICE FILE [--verify] [--dry-run] [--yes] [--registers LIST] [--all] [--force]\n"
+    "                                 writes the registers whose live value differs, paced, framed as SET;\n"
+    "                                 one JSON line per register with its status; exit 4 on a mismatch\n"
     "Numbers are decimal, or hex with 0x. Raw register values are the 16-bit words, 0-65535.\n"
     "\n"
     "Exit codes: 0 done; 1 bad usage or bad input; 2 the adapter could not be opened; 3 time-out (not\n"
@@ -54,7 +62,27 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                      QStringLiteral("S"));
     const QCommandLineOption up(QStringLiteral("up"),
                                 QStringLiteral("write: send on the device's transmission identifier (\"Up\")."));
-    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up});
+    const QCommandLineOption profile(QStringLiteral("profile"),
+                                     QStringLiteral("A profile file to use instead of the row's (read, params)."),
+                                     QStringLiteral("FILE"));
+    const QCommandLineOption registers(QStringLiteral("registers"),
+                                       QStringLiteral("params save/restore: only these registers, e.g. 96-127,5."),
+                                       QStringLiteral("LIST"));
+    const QCommandLineOption live(QStringLiteral("live"),
+                                  QStringLiteral("params diff: compare the file with this device's live values."),
+                                  QStringLiteral("DEVICE"));
+    const QCommandLineOption verify(QStringLiteral("verify"),
+                                    QStringLiteral("params restore: wait up to --timeout for the device to report "
+                                                   "each written register."));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("params restore: print the plan and send nothing."));
+    const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("params restore: do not ask."));
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 QStringLiteral("params restore: write registers whose live value matches too."));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("params restore: accept a set saved for another profile."));
+    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, registers, live, verify,
+                       dryRun, yes, all, force});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("devices, monitor, read, write, command"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("what the command takes"),
                                  QStringLiteral("[arguments...]"));
@@ -104,6 +132,14 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
     options.project = parser.value(project);
     options.can = parser.values(can);
     options.up = parser.isSet(up);
+    options.profile = parser.value(profile);
+    options.registers = parser.values(registers);
+    options.live = parser.value(live);
+    options.verify = parser.isSet(verify);
+    options.dryRun = parser.isSet(dryRun);
+    options.yes = parser.isSet(yes);
+    options.all = parser.isSet(all);
+    options.force = parser.isSet(force);
     QStringList positional;
     for (QString p : parser.positionalArguments())
         positional << (p.startsWith(QLatin1Char('\x01')) ? p.mid(1) : p);

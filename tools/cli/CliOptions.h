@@ -22,6 +22,14 @@ struct TCliOptions {
     double timeoutS = 5.0;
     double seconds = 0.0;  // monitor: how long; 0: until Ctrl+C
     bool up = false;       // write: on the device's transmission identifier, as "Up" does
+    QString profile;       // a profile file instead of the row's
+    QStringList registers; // params: the registers to save or restore (lists and ranges)
+    QString live;          // params diff: the device to compare with
+    bool verify = false;   // params restore: wait for the device to report what was written
+    bool dryRun = false;   // params restore: print the plan, send nothing
+    bool yes = false;      // params restore: do not ask
+    bool all = false;      // params restore: write registers that already match too
+    bool force = false;    // params restore: accept a set of another profile
     QString command;       // devices, monitor, read, write, command
     QStringList arguments; // what follows the command
 };

@@ -177,6 +177,7 @@ void TCliProgram::canTraffic(const QCanBusFrame& frame, const QByteArray& payloa
     if (!m_monitoring) {
         m_monitor.takeFrames(&f, 1);
         if (m_readRow >= 0) checkRead();
+        if (m_awaitRow >= 0) checkAwaited(false);
         return;
     }
     TJsonLine line;
@@ -217,7 +218,7 @@ void TCliProgram::canTraffic(const QCanBusFrame& frame, const QByteArray& payloa
 void TCliProgram::start() {
     const QString& c = m_options.command;
     const QStringList known{QStringLiteral("devices"), QStringLiteral("monitor"), QStringLiteral("read"),
-                            QStringLiteral("write"), QStringLiteral("command")};
+                            QStringLiteral("write"), QStringLiteral("command"), QStringLiteral("params")};
     if (!known.contains(c)) {
         (void)fail(CliBadInput, QStringLiteral("unknown command \"%1\" (--help lists them)").arg(c));
         return;
@@ -231,6 +232,8 @@ void TCliProgram::start() {
         runRead();
     else if (c == QLatin1String("write"))
         runWrite();
+    else if (c == QLatin1String("params"))
+        runParams();
     else
         runCommand();
 }
@@ -239,6 +242,11 @@ void TCliProgram::interrupt() {
     if (m_finished) return;
     if (m_monitoring) {
         finish(CliDone);
+    } else if (m_restore && m_restore->running()) {
+        std::fprintf(stderr, "canquorvex-cli: interrupted: no further write is sent\n");
+        m_restore->abort();
+    } else if (m_awaitRow >= 0) {
+        checkAwaited(true);
     } else if (m_readRow >= 0) {
         endRead();
     } else {

@@ -8,6 +8,9 @@
 #include "can/CanTrafficTap.h"
 #include "core/Project.h"
 #include "monitor/BusMonitor.h"
+#include "params/ParameterSet.h"
+#include "params/RestoreRun.h"
+#include "profile/DeviceProfile.h"
 #include "session/DeviceSession.h"
 
 #include <QElapsedTimer>
@@ -17,6 +20,7 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 class TCliProgram : public QObject, private CanTrafficObserver {
@@ -54,6 +58,18 @@ private:
     void runRead();
     void runWrite();
     void runCommand();
+    // params (CliParams.cpp)
+    void runParams();
+    void paramsSave();
+    void paramsDiff();
+    void paramsRestore();
+    void restorePlanned();
+    void restoreFinished();
+    // The row's profile (or --profile); false (and the message) when one is asked for but unusable.
+    [[nodiscard]] bool loadProfile(int row);
+    // Waits until the device has reported every register of `wanted`, or the time-out; then runs
+    // `then` with the registers that were not seen.
+    void awaitReports(int row, const QList<int>& wanted, std::function<void(const QList<int>& missing)> then);
     // Checks the registers read waits for; prints them and ends when all were seen.
     void checkRead();
     void endRead();
@@ -74,4 +90,16 @@ private:
     // read
     int m_readRow = -1;
     QList<int> m_readRegisters;
+
+    // params
+    int m_awaitRow = -1;
+    QList<int> m_awaited;
+    std::function<void(const QList<int>&)> m_afterAwait;
+    void checkAwaited(bool deadline);
+    TDeviceProfile m_profile;
+    bool m_hasProfile = false;
+    TParameterSet m_set;
+    QString m_setPath;
+    int m_paramsRow = -1;
+    std::unique_ptr<TRestoreRun> m_restore;
 };

@@ -1,0 +1,178 @@
+// The device window's parameter sets: save the registers the device reported, compare a file with
+// the live values, restore a file with a confirmation, paced writes, verification and its result.
+
+#include "device/ModbusForm.h"
+
+#include "core/Project.h"
+#include "device/ParameterSetDialogs.h"
+#include "params/ParameterSet.h"
+#include "params/RestorePlan.h"
+#include "params/RestoreRun.h"
+#include "profile/ProfileStore.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+namespace {
+
+constexpr int VerifyTimeoutMs = 5000;
+
+// The row's profile, when it has a usable one.
+bool rowProfile(const QString& folder, const QString& project, int row, TDeviceProfile* profile) {
+    QString error;
+    return row >= 0 && TProfileStore(folder).load(project, row, profile, &error);
+}
+
+} // namespace
+
+void TModbusForm::offerParameters() {
+    SaveParamsAction = new QAction(QStringLiteral("Save parameters…"), this);
+    CompareParamsAction = new QAction(QStringLiteral("Compare with file…"), this);
+    RestoreParamsAction = new QAction(QStringLiteral("Restore from file…"), this);
+    connect(SaveParamsAction, &QAction::triggered, this, [this] {
+        const QString suggested = QDir(parametersFolder())
+                                      .filePath(QStringLiteral("%1-%2.json")
+                                                    .arg(windowTitle().section(QStringLiteral(": "), -1).simplified(),
+                                                         QDateTime::currentDateTime().toString(
+                                                             QStringLiteral("yyyyMMdd-HHmmss"))));
+        QDir().mkpath(parametersFolder());
+        const QString path = QFileDialog::getSaveFileName(this, SaveParamsAction->text(), suggested,
+                                                          QStringLiteral("Parameter sets (*.json)"));
+        if (path.isEmpty()) return;
+        QString error;
+        if (!saveParameters(path, {}, &error)) QMessageBox::warning(this, windowTitle(), error);
+    });
+    connect(CompareParamsAction, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, CompareParamsAction->text(), parametersFolder(),
+                                                          QStringLiteral("Parameter sets (*.json)"));
+        if (!path.isEmpty()) compareWithFile(path);
+    });
+    connect(RestoreParamsAction, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, RestoreParamsAction->text(), parametersFolder(),
+                                                          QStringLiteral("Parameter sets (*.json)"));
+        if (!path.isEmpty()) restoreFromFile(path);
+    });
+}
+
+void TModbusForm::contextMenuEvent(QContextMenuEvent* event) {
+    // The window's own menu, outside the blocks (they have theirs).
+    QMenu menu(this);
+    menu.addAction(SaveParamsAction);
+    menu.addAction(CompareParamsAction);
+    menu.addAction(RestoreParamsAction);
+    RestoreParamsAction->setEnabled(!m_restore || !m_restore->running());
+    menu.exec(event->globalPos());
+}
+
+QString TModbusForm::parametersFolder() const {
+    return QDir(m_programDir.isEmpty() ? QStringLiteral(".") : m_programDir).filePath(QStringLiteral("parameters"));
+}
+
+bool TModbusForm::saveParameters(const QString& path, const QList<int>& registers, QString* error) {
+    TDeviceProfile profile;
+    const bool hasProfile = rowProfile(m_programDir, m_project.Name, m_row, &profile);
+    TParameterSet set = TParameterSet::fromSession(m_session, hasProfile ? &profile : nullptr, registers,
+                                                   QDateTime::currentDateTime());
+    set.Project = m_project.Name;
+    set.Row = m_row;
+    set.Device = windowTitle().section(QStringLiteral(": "), 1);
+    if (set.Registers.isEmpty()) {
+        *error = QStringLiteral("The device has not reported any of these registers yet; nothing was saved.");
+        return false;
+    }
+    if (!set.save(path, error)) return false;
+    memoAdd(QStringLiteral("Saved %1 registers").arg(set.Registers.size()));
+    return true;
+}
+
+void TModbusForm::compareWithFile(const QString& path) {
+    TParameterSet set;
+    QString error;
+    if (!TParameterSet::load(path, &set, &error)) {
+        QMessageBox::warning(this, windowTitle(), error);
+        return;
+    }
+    QList<int> regs;
+    for (const TParameterValue& v : std::as_const(set.Registers))
+        regs << v.Register;
+    // The live side holds the file's registers the device reported.
+    const TParameterSet live = TParameterSet::fromSession(m_session, nullptr, regs, QDateTime::currentDateTime());
+    auto* dialog = new TCompareDialog(set, CompareParameterSets(set, live), static_cast<int>(set.Registers.size()),
+                                      this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
+    if (m_restore && m_restore->running()) return;
+    TParameterSet set;
+    QString error;
+    if (!TParameterSet::load(path, &set, &error)) {
+        QMessageBox::warning(this, windowTitle(), error);
+        return;
+    }
+    TDeviceProfile profile;
+    const bool hasProfile = rowProfile(m_programDir, m_project.Name, m_row, &profile);
+    TRestoreOptions options;
+    options.Only = only;
+    options.All = !only.isEmpty(); // the failed registers again: each is written
+    options.ValuesPerWrite = Protokol == Protocol3 ? 4 : 3;
+    const auto live = [this](int r) {
+        return m_session.reported().test(static_cast<size_t>(r)) ? std::optional<uint16_t>(m_session.reportedValue(r))
+                                                                  : std::optional<uint16_t>();
+    };
+    TRestorePlan plan = TRestorePlan::make(set, hasProfile ? &profile : nullptr, options, live);
+    if (plan.refused()) {
+        // Another device type is the user's to accept; anything else refuses the restore.
+        options.Force = true;
+        const TRestorePlan forced = TRestorePlan::make(set, hasProfile ? &profile : nullptr, options, live);
+        if (forced.refused()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QStringLiteral("The restore is refused; nothing was sent.\n\n%1")
+                                     .arg(forced.refusals().join(QLatin1Char('\n'))));
+            return;
+        }
+        if (QMessageBox::question(this, windowTitle(),
+                                  plan.refusals().join(QLatin1Char('\n')) +
+                                      QStringLiteral(".\n\nRestore it to this device all the same?")) !=
+            QMessageBox::Yes)
+            return;
+        plan = forced;
+    }
+    TRestoreConfirmDialog confirm(plan, windowTitle(), this);
+    if (confirm.exec() != QDialog::Accepted) return;
+
+    memoAdd(QStringLiteral("Restoring parameters..."));
+    m_restore = std::make_unique<TRestoreRun>(m_session, plan, true, VerifyTimeoutMs);
+    auto* progress = new QProgressDialog(QStringLiteral("Restoring %1 register(s)…").arg(plan.count(TRestoreAction::Write)),
+                                         QStringLiteral("Abort"), 0, m_restore->framesTotal(), this);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    progress->setMinimumDuration(300);
+    connect(m_restore.get(), &TRestoreRun::progress, progress, &QProgressDialog::setValue);
+    connect(progress, &QProgressDialog::canceled, m_restore.get(), &TRestoreRun::abort);
+    connect(m_restore.get(), &TRestoreRun::finished, this, [this, path, progress] {
+        progress->close();
+        restoreFinished(path);
+    });
+    m_restore->start();
+}
+
+void TModbusForm::restoreFinished(const QString& path) {
+    const TRestoreRun& run = *m_restore;
+    memoAdd(QStringLiteral("Restore: %1 of %2 frames, %3 failed")
+                .arg(run.framesSent())
+                .arg(run.framesTotal())
+                .arg(run.failedRegisters().size()));
+    auto* result = new TRestoreResultDialog(run, this);
+    result->setAttribute(Qt::WA_DeleteOnClose);
+    connect(result, &QDialog::finished, this, [this, path, failed = run.failedRegisters()](int code) {
+        if (code == TRestoreResultDialog::Retry) restoreFromFile(path, failed);
+    });
+    result->open();
+}
