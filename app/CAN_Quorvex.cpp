@@ -10,13 +10,13 @@
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
-#include "ui/WindowOcclusion.h"
 #include "serial/ToolsRS.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
 #include "ui/Panel.h"
 #include "ui/Switch.h"
+#include "ui/WindowOcclusion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -405,9 +405,12 @@ void TCANQuorvex::CANswitchClick() {
         CanTimer->start();
         // Whatever the adapter queues for the monitor wakes its timer.
         if (QCanBusDevice* device = CanBus().device()) {
-            connect(device, &QCanBusDevice::framesReceived, CanTimer, &TSharedTimer::wake, Qt::UniqueConnection);
-            connect(device, &QCanBusDevice::errorOccurred, CanTimer, &TSharedTimer::wake, Qt::UniqueConnection);
-            connect(device, &QCanBusDevice::stateChanged, CanTimer, &TSharedTimer::wake, Qt::UniqueConnection);
+            connect(device, &QCanBusDevice::framesReceived, CanTimer, &TSharedTimer::wake,
+                    Qt::UniqueConnection);
+            connect(device, &QCanBusDevice::errorOccurred, CanTimer, &TSharedTimer::wake,
+                    Qt::UniqueConnection);
+            connect(device, &QCanBusDevice::stateChanged, CanTimer, &TSharedTimer::wake,
+                    Qt::UniqueConnection);
         }
         BusPanel->switchedOn(bitRateIndex);
     } else {

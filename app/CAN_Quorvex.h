@@ -6,8 +6,8 @@
 #include "ProjectView.h"
 #include "core/IdStats.h"
 #include "core/Project.h"
-#include "monitor/BusMonitor.h"
 #include "core/SharedTimer.h"
+#include "monitor/BusMonitor.h"
 #include "ui/RewriteBudget.h"
 
 #include <QElapsedTimer>

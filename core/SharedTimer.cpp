@@ -141,7 +141,7 @@ private:
             t->m_skipped = tickNumber - t->m_lastTick - 1;
             t->m_lastTick = tickNumber;
             emit t->timeout();
-            if (!alive) return; // the application ended inside a handler
+            if (!alive) return;     // the application ended inside a handler
             if (m_timers[i] == t) { // else stopped or gone meanwhile
                 t->m_inTimeout = false;
                 t->m_skipped = 0;
@@ -161,8 +161,8 @@ private:
     const int m_interval;
     const int m_early; // ms before a tick is due in which a wake-up takes it
     bool m_running = false;
-    bool m_dozing = false; // running, but every timer sleeps: m_timer is stopped
-    qint64 m_ticks = 0;    // ticks since the clock started, those it dozed through included
+    bool m_dozing = false;               // running, but every timer sleeps: m_timer is stopped
+    qint64 m_ticks = 0;                  // ticks since the clock started, those it dozed through included
     std::vector<TSharedTimer*> m_timers; // running timers in the order they were started
     int m_awake = 0;                     // of them, those not asleep
     int m_depth = 0;                     // ticks running (more than one inside a handler's event loop)

@@ -86,6 +86,10 @@ public:
     // at once; memoAdd() and the memo handlers call it first, so the memo reads exactly as if every
     // message had written its line.
     void flushMemo();
+    // The part of the memo in view changed (part in Memo1's coordinates): a summary waits while
+    // none of it can be seen and shares the rewrites of partly covered texts while only part of it
+    // can; what was held back is written as soon as the memo is wholly in view.
+    void memoPartInView(const QRegion& part);
     // Appends one line to Memo1.
     void memoAdd(const QString& line);
 
@@ -304,12 +308,9 @@ private:
     bool m_memoFlushQueued = false;
     QElapsedTimer m_memoWritten;  // since the summary line was last written
     TSharedTimer* m_memoTimer = nullptr; // a summary held back until MemoIntervalMs have passed
-    TRewriteBudget m_memoBudget;  // while other windows lie over part of the memo
+    TRewriteBudget m_memoBudget;         // while other windows lie over part of the memo
     void memoTick();
     [[nodiscard]] qint64 memoIntervalMs() const;
-    // The part of the memo in view changed: a summary waits while none of it can be seen and
-    // shares the rewrites of partly covered texts while only part of it can.
-    void memoPartInView(const QRegion& part);
 
     // Nobody can see the window (covered by others, or minimised): the blocks and the memo keep
     // their changes and draw them when it comes into view.

@@ -92,7 +92,8 @@ bool TDeviceSession::clockNeeded() const {
     const TFadeState& fade = m_image.fade();
     if (fade.Force) return true;
     for (const TRegCell& cell : m_image.cells())
-        if (cell.Age > 0 && TRegisterImage::fadedAge(cell.Age, fade.Speed, fade.Start) != cell.Age) return true;
+        if (cell.Age > 0 && TRegisterImage::fadedAge(cell.Age, fade.Speed, fade.Start) != cell.Age)
+            return true;
     return false;
 }
 

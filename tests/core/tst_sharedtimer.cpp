@@ -123,8 +123,8 @@ private slots:
         connect(&reference, &TSharedTimer::timeout, this, [&] {
             referenceSkipped += reference.skippedTicks();
             ticks += 1 + reference.skippedTicks();
-            if (ticks == 3) sleeper.sleep();  // before its turn: this tick is skipped too
-            if (ticks == 8) sleeper.wake();   // before its turn: called in this tick
+            if (ticks == 3) sleeper.sleep(); // before its turn: this tick is skipped too
+            if (ticks == 8) sleeper.wake();  // before its turn: called in this tick
             if (ticks == 12) {
                 reference.sleep(); // all asleep: the clock dozes
                 QTimer::singleShot(60, this, [&] {
@@ -143,7 +143,7 @@ private slots:
         sleeper.start();
         QTRY_VERIFY(ticks >= 20);
         QCOMPARE(mismatches, QList<qint64>{});
-        QVERIFY(referenceSkipped > 0); // the clock dozed and counted the ticks it slept through
+        QVERIFY(referenceSkipped > 0);       // the clock dozed and counted the ticks it slept through
         QCOMPARE(sleeper.skippedTicks(), 0); // outside its handler
         sleeper.stop();
         QVERIFY(!sleeper.isAsleep() && !sleeper.isActive());

@@ -137,7 +137,8 @@ private slots:
         QTest::addColumn<int>("skipped");
         for (const int speed : {0, 1, 2, 5, int(FadeHold)})
             for (const int skipped : {1, 10, 11, 12, 131, 100000})
-                QTest::addRow("speed %d, %d skipped", speed, skipped) << speed << (skipped * 7 % 13) << skipped;
+                QTest::addRow("speed %d, %d skipped", speed, skipped)
+                    << speed << (skipped * 7 % 13) << skipped;
     }
     void skippedTicksCaughtUp() {
         QFETCH(int, speed);

@@ -11,8 +11,8 @@ class TstRewriteBudget : public QObject {
     Q_OBJECT
 private slots:
     void intervals_data() {
-        QTest::addColumn<int>("others");       // other texts partly covered
-        QTest::addColumn<bool>("partly");      // the text asked is partly covered
+        QTest::addColumn<int>("others");      // other texts partly covered
+        QTest::addColumn<bool>("partly");     // the text asked is partly covered
         QTest::addColumn<qint64>("expected"); // its interval, its own being 100 ms
         QTest::newRow("wholly in view among fifteen partly covered") << 15 << false << qint64{100};
         QTest::newRow("partly covered alone") << 0 << true << qint64{100};
