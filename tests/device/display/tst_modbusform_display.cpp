@@ -235,11 +235,9 @@ private slots:
     // wholly into view.
     void partlyCoveredMemoCatchesUp() {
         TModbusForm& f = shownWindow();
-        std::vector<std::unique_ptr<TRewriteBudget>> others(15); // fifteen windows cascaded over it
-        for (auto& o : others) {
-            o = std::make_unique<TRewriteBudget>();
-            o->setPartlyCovered(true);
-        }
+        std::vector<TRewriteBudget> others(15); // fifteen windows cascaded over it
+        for (TRewriteBudget& o : others)
+            o.setPartlyCovered(true);
         f.memoPartInView(QRegion(0, 0, 8, 8));
         f.ReceiveCanData(message(1, 1, 0, {1, 0, 0, 0}));
         QTRY_COMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("01 0001 0000 0000 - 1"));
