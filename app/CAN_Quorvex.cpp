@@ -467,7 +467,7 @@ void TCANQuorvex::showWindowOfRow(int r) {
         w->RXadr = static_cast<int32_t>(row.RXadr);
         w->TXadr = static_cast<int32_t>(row.TXadr);
         w->Protokol = Project.Protokol;
-        w->setRow(r);
+        w->setRow(r); // its register map and parameter sets
         view.Window = w;
         m_monitor.setSession(r, &w->session());
     }

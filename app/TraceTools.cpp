@@ -6,6 +6,8 @@
 #include "can/SlCan.h"
 #include "core/FileCheck.h"
 #include "core/IniFile.h"
+#include "profile/ProfileDecoder.h"
+#include "trace/TraceFrameModel.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
 #include "traceview/RecToggle.h"
@@ -166,7 +168,13 @@ void TTraceTools::recMenu(const QPoint& pos) {
 }
 
 void TTraceTools::showTraceView() {
-    if (m_view == nullptr) m_view = new TTraceView(nullptr);
+    if (m_view == nullptr) {
+        m_view = new TTraceView(nullptr);
+        // Frames of the rows with a register map are decoded by the rows' profiles.
+        auto decoder = std::make_shared<TProfileDecoder>(m_main->project(), m_main->programDir());
+        m_view->model()->setDecoder({[decoder](const TCanFrame& frame) { return decoder->decode(frame); },
+                                     [decoder] { return decoder->active(); }});
+    }
     m_view->show();
     m_view->raise();
     m_view->activateWindow();

@@ -20,9 +20,19 @@ are placed with xdotool.
     bench/peer_bench.py --build build --layout stack,cascade,grid --rates 2300,0
     bench/peer_bench.py --build build --rates 2300 --rounds 1 --offscreen
     bench/peer_bench.py --build build --layout grid --rates 2300 --rounds 1 --perf grid.data
+
+--profile FILE gives every device row that profile (copied into the scratch folder's profiles/ and
+assigned in its Quorvex.ini); --profile-all completes it with a plain entry for every register it
+does not describe, so it has 128. --parameters N opens the Parameters view (Ctrl+R, sent with
+xdotool) of the first N device windows before the measuring window (not with --offscreen).
+
+    bench/peer_bench.py --build build --rates 2300 --profile build/bin/profiles/zelm-demo.json
+    bench/peer_bench.py --build build --rates 2300 --profile build/bin/profiles/zelm-demo.json \
+        --profile-all --parameters 1
 """
 
 import argparse
+import json
 import os
 import re
 import shutil
@@ -104,6 +114,44 @@ def place_windows(layout, env, project, count):
         subprocess.run(["xdotool", "windowmove", parked[k], str(x), str(y)], env=env, check=True)
 
 
+def assign_profiles(args, scratch):
+    """The profile for every device row of the project, in the scratch folder's Quorvex.ini."""
+    with open(args.profile, encoding="utf-8") as f:
+        profile = json.load(f)
+    if args.profile_all:
+        described = {r["register"] for r in profile["registers"]}
+        profile["registers"] += [{"register": r, "name": f"Register {r}", "access": "ro"}
+                                 for r in range(128) if r not in described]
+        profile["registers"].sort(key=lambda r: r["register"])
+    os.makedirs(os.path.join(scratch, "profiles"))
+    with open(os.path.join(scratch, "profiles", "bench.json"), "w", encoding="utf-8") as f:
+        json.dump(profile, f, ensure_ascii=False)
+    with open(os.path.join(scratch, "Quorvex.ini"), "w", encoding="utf-8") as f:
+        f.write("[Profiles]\n" + "".join(f"{args.project}/{row}=bench.json\n" for row in range(args.devices)))
+
+
+def open_parameters(env, project, count):
+    """Ctrl+R in the first count device windows: their Parameters views."""
+    windows = {}
+
+    def appeared():
+        windows.update(device_windows(env, project))
+        return len(windows) >= count
+
+    if not wait_for(appeared, 15):
+        sys.exit(f"only {len(windows)} of {count} device windows appeared")
+    for k in sorted(windows)[:count]:
+        subprocess.run(["xdotool", "windowfocus", "--sync", windows[k]], env=env, check=True)
+        subprocess.run(["xdotool", "key", "--window", windows[k], "ctrl+r"], env=env, check=True)
+
+    def shown():
+        return len(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Parameters"],
+                                  capture_output=True, text=True, env=env).stdout.split())
+
+    if not wait_for(lambda: shown() >= count, 10):
+        sys.exit(f"only {shown()} of {count} Parameters views appeared")
+
+
 def one_round(args, tool, sim, canbusutil, rate, layout):
     scratch = tempfile.mkdtemp(prefix="peer_bench_")
     port = free_port()
@@ -112,6 +160,8 @@ def one_round(args, tool, sim, canbusutil, rate, layout):
     shutil.copy2(tool, tool_copy)
     projects = os.path.join(scratch, "Projects.ini")
     prepare_projects(args.projects_file, projects, args.project)
+    if args.profile:
+        assign_profiles(args, scratch)
     stats_file = os.path.join(scratch, "stats.txt")
     sim_log = open(os.path.join(scratch, "zelm-sim.log"), "w+")
     tool_log = open(os.path.join(scratch, "canquorvex.log"), "w+")
@@ -155,6 +205,10 @@ def one_round(args, tool, sim, canbusutil, rate, layout):
             if not wait_for(lambda: tool_pid() is not None, 5):
                 sys.exit(f"the tool did not start, see {tool_log.name}")
             place_windows(layout, x_environment(tool_pid()), args.project, args.devices)
+        if args.parameters > 0 and not args.offscreen:
+            if not wait_for(lambda: tool_pid() is not None, 5):
+                sys.exit(f"the tool did not start, see {tool_log.name}")
+            open_parameters(x_environment(tool_pid()), args.project, args.parameters)
         time.sleep(max(0.0, args.warmup - (time.monotonic() - started)))
         pid = tool_pid()
         if pid is None or tool_proc.poll() is not None or peer_proc.poll() is not None:
@@ -224,7 +278,13 @@ def main():
     ap.add_argument("--layout", default="stack", help="stack, cascade, grid or a list of them (default stack)")
     ap.add_argument("--devices", type=int, default=16, help="device windows the project opens (default 16)")
     ap.add_argument("--perf", metavar="FILE", help="perf record the tool over the measuring window into FILE")
+    ap.add_argument("--profile", metavar="FILE", help="give every device row this profile")
+    ap.add_argument("--profile-all", action="store_true", help="complete the profile to all 128 registers")
+    ap.add_argument("--parameters", type=int, default=0, metavar="N",
+                    help="open the Parameters view of the first N device windows (Ctrl+R)")
     args = ap.parse_args()
+    if args.parameters > 0 and not args.profile:
+        sys.exit("--parameters wants --profile")
 
     build = os.path.abspath(args.build)
     tool = find_executable(build, ["bin/canquorvex"])

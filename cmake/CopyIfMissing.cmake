@@ -1,5 +1,5 @@
 # cmake -DSRC=... -DDST=... -P CopyIfMissing.cmake: copies SRC to DST unless DST exists.
 if(NOT EXISTS "${DST}" AND EXISTS "${SRC}")
   configure_file("${SRC}" "${DST}" COPYONLY)
-  message(STATUS "Example project file placed at ${DST}")
+  message(STATUS "Example file placed at ${DST}")
 endif()

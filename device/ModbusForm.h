@@ -4,11 +4,13 @@
 // discrete blocks), the register write editor, the command buttons and the serial analog read.
 // The implementation is split by area: ModbusFormLayout.cpp (state and layout), ModbusFormDisplay.cpp
 // (parameter display), ModbusFormEditor.cpp (write editor), ModbusFormCommands.cpp (command
-// buttons), ModbusFormSerial.cpp (serial read), ModbusFormTrend.cpp (the trend window).
+// buttons), ModbusFormSerial.cpp (serial read), ModbusFormTrend.cpp (the trend window),
+// ModbusFormProfile.cpp (the register map: tooltips, the Parameters view, the window's menu).
 
 #include "core/DeviceMessage.h"
 #include "core/RegisterImage.h"
 #include "core/SharedTimer.h"
+#include "profile/DeviceProfile.h"
 #include "session/DeviceSession.h"
 #include "ui/RewriteBudget.h"
 
@@ -31,6 +33,7 @@ class QTableWidget;
 class TCellMatrix;
 struct TColorTables;
 class TFormStorage;
+class TParametersForm;
 class TSpinEdit;
 class TTrendForm;
 class TTrendModel;
@@ -117,10 +120,25 @@ public:
     // The trend window, nullptr before the first one was opened.
     [[nodiscard]] TTrendForm* trendForm() const { return TrendForm; }
 
-    // ---- parameter sets (ModbusFormParams.cpp) -----------------------------------------------------
-    // The row of the project the window shows: its profile and its parameter sets are the row's.
-    void setRow(int row) { m_row = row; }
+    // ---- register map (ModbusFormProfile.cpp) -----------------------------------------------------
+    // The project row the window shows (the main window tells it once, after the addresses): its
+    // register map, the profile kept in Quorvex.ini for "<project section>/<row>", is read now, and
+    // its parameter sets are the row's. A profile that cannot be used is reported once; the window
+    // then works as without one.
+    void setRow(int row);
     [[nodiscard]] int row() const { return m_row; }
+    // The row's profile; nullptr when it has none.
+    [[nodiscard]] const TDeviceProfile* profile() const { return m_profile.get(); }
+    // Makes a profile file the row's register map and keeps it in Quorvex.ini at once (without a
+    // row: for this window only); an empty path clears it. false, reported once, when the file is
+    // no valid profile or the setting cannot be written: the window keeps what it had.
+    bool setRegisterMap(const QString& path);
+    // Ctrl+R: the Parameters view, opened or brought to the front.
+    TParametersForm* showParameters();
+    // The Parameters view, nullptr before it was first opened.
+    [[nodiscard]] TParametersForm* parametersForm() const { return ParametersView; }
+
+    // ---- parameter sets (ModbusFormParams.cpp) -----------------------------------------------------
     // Saves the registers the device reported of `registers` (empty: the profile's rw registers, or
     // all) into a parameter-set file; false with the message (nothing reported yet, the file could
     // not be written).
@@ -137,7 +155,10 @@ public:
     QAction* RestoreParamsAction = nullptr;
 
     // ---- actions of the window (its menus and shortcuts) --------------------------------------------
-    QAction* ReadAnalogAction = nullptr;  // in the analog block's context menu, shortcut Ctrl+R
+    QAction* ReadAnalogAction = nullptr;    // in the analog block's context menu, shortcut Ctrl+Shift+R
+    QAction* ParametersAction = nullptr;    // the window's context menu, Ctrl+R
+    QAction* RegisterMapAction = nullptr;   // the window's context menu: choose a profile
+    QAction* NoRegisterMapAction = nullptr; // the window's context menu: clear it
     QAction* PlotAction = nullptr;     // Ctrl+P
     QAction* PlotAnaAction = nullptr;  // in the analog block's menu: the register under the mouse
     QAction* PlotDigiAction = nullptr; // in the discrete block's menu: its register
@@ -223,9 +244,10 @@ private:
     void connectDesignControls();  // ModbusFormLayout.cpp: their handlers
     void createEditorControls();   // ModbusFormEditor.cpp: GroupBox2, DigiBox, address, grid, ...
     void createCommandControls();  // ModbusFormCommands.cpp: GroupBox1, CommButt, RenameEdit
-    void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+R
+    void offerSerialRead();        // ModbusFormSerial.cpp: the analog block's menu and Ctrl+Shift+R
     void offerTrend();             // ModbusFormTrend.cpp: the blocks' menus and Ctrl+P
-    void offerParameters();        // ModbusFormParams.cpp: the window's menu for parameter sets
+    void offerProfile();           // ModbusFormProfile.cpp: the register map's actions, Ctrl+R, the tooltips
+    void offerParameters();        // ModbusFormParams.cpp: the parameter sets' actions
     void restoreFinished(const QString& path);
     [[nodiscard]] QString parametersFolder() const;
     // Points the plot actions at the cell under pos before a block's menu opens; false when no
@@ -334,5 +356,13 @@ private:
     // trend: the recording outlives its window and goes with this one
     std::unique_ptr<TTrendModel> m_trend;
     QString m_programDir; // where the trend window suggests to save
+
+    // register map (ModbusFormProfile.cpp)
+    void applyProfile(std::unique_ptr<TDeviceProfile> profile);
+    void describeTrend(); // the profile's names, units and scaling for the trend
+    void chooseRegisterMap();
+    [[nodiscard]] QString cellToolTip(const TCellMatrix* matrix, int cell) const;
+    std::unique_ptr<TDeviceProfile> m_profile;
+    TParametersForm* ParametersView = nullptr;
 };
 

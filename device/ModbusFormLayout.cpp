@@ -4,14 +4,15 @@
 #include "ModbusForm.h"
 
 #include "core/ColorTables.h"
+#include "device/ParametersForm.h"
 #include "device/TrendForm.h"
 #include "params/RestoreRun.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
-#include "ui/WindowOcclusion.h"
 #include "ui/FormStorage.h"
 #include "ui/MemoLimit.h"
 #include "ui/SpinEdit.h"
+#include "ui/WindowOcclusion.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -260,6 +261,7 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
 
     offerSerialRead();
     offerTrend();
+    offerProfile();
     offerParameters();
     nameControls();
 }
@@ -296,8 +298,10 @@ void TModbusForm::nameControls() {
 }
 
 TModbusForm::~TModbusForm() {
-    // The trend window refers to the recording: it goes first.
+    // The trend window refers to the recording, the Parameters view to the session and the
+    // profile: they go first.
     delete TrendForm;
+    delete ParametersView;
 }
 
 void TModbusForm::FormShow() {

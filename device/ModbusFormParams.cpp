@@ -5,10 +5,10 @@
 
 #include "core/Project.h"
 #include "device/ParameterSetDialogs.h"
+#include "device/ParametersForm.h"
 #include "params/ParameterSet.h"
 #include "params/RestorePlan.h"
 #include "params/RestoreRun.h"
-#include "profile/ProfileStore.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -22,12 +22,6 @@
 namespace {
 
 constexpr int VerifyTimeoutMs = 5000;
-
-// The row's profile, when it has a usable one.
-bool rowProfile(const QString& folder, const QString& project, int row, TDeviceProfile* profile) {
-    QString error;
-    return row >= 0 && TProfileStore(folder).load(project, row, profile, &error);
-}
 
 } // namespace
 
@@ -45,8 +39,12 @@ void TModbusForm::offerParameters() {
         const QString path = QFileDialog::getSaveFileName(this, SaveParamsAction->text(), suggested,
                                                           QStringLiteral("Parameter sets (*.json)"));
         if (path.isEmpty()) return;
+        // The rows selected in the Parameters view, if any; else the profile's rw registers.
+        const QList<int> selected = ParametersView != nullptr && ParametersView->isVisible()
+                                        ? ParametersView->selectedRegisters()
+                                        : QList<int>();
         QString error;
-        if (!saveParameters(path, {}, &error)) QMessageBox::warning(this, windowTitle(), error);
+        if (!saveParameters(path, selected, &error)) QMessageBox::warning(this, windowTitle(), error);
     });
     connect(CompareParamsAction, &QAction::triggered, this, [this] {
         const QString path = QFileDialog::getOpenFileName(this, CompareParamsAction->text(), parametersFolder(),
@@ -63,6 +61,14 @@ void TModbusForm::offerParameters() {
 void TModbusForm::contextMenuEvent(QContextMenuEvent* event) {
     // The window's own menu, outside the blocks (they have theirs).
     QMenu menu(this);
+    menu.setToolTipsVisible(true);
+    NoRegisterMapAction->setVisible(m_profile != nullptr);
+    RegisterMapAction->setToolTip(m_profile ? m_profile->path() : QString());
+    menu.addAction(ParametersAction);
+    menu.addSeparator();
+    menu.addAction(RegisterMapAction);
+    menu.addAction(NoRegisterMapAction);
+    menu.addSeparator();
     menu.addAction(SaveParamsAction);
     menu.addAction(CompareParamsAction);
     menu.addAction(RestoreParamsAction);
@@ -75,10 +81,8 @@ QString TModbusForm::parametersFolder() const {
 }
 
 bool TModbusForm::saveParameters(const QString& path, const QList<int>& registers, QString* error) {
-    TDeviceProfile profile;
-    const bool hasProfile = rowProfile(m_programDir, m_project.Name, m_row, &profile);
-    TParameterSet set = TParameterSet::fromSession(m_session, hasProfile ? &profile : nullptr, registers,
-                                                   QDateTime::currentDateTime());
+    TParameterSet set =
+        TParameterSet::fromSession(m_session, m_profile.get(), registers, QDateTime::currentDateTime());
     set.Project = m_project.Name;
     set.Row = m_row;
     set.Device = windowTitle().section(QStringLiteral(": "), 1);
@@ -117,8 +121,7 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
         QMessageBox::warning(this, windowTitle(), error);
         return;
     }
-    TDeviceProfile profile;
-    const bool hasProfile = rowProfile(m_programDir, m_project.Name, m_row, &profile);
+    const TDeviceProfile* profile = m_profile.get();
     TRestoreOptions options;
     options.Only = only;
     options.All = !only.isEmpty(); // the failed registers again: each is written
@@ -127,11 +130,11 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
         return m_session.reported().test(static_cast<size_t>(r)) ? std::optional<uint16_t>(m_session.reportedValue(r))
                                                                   : std::optional<uint16_t>();
     };
-    TRestorePlan plan = TRestorePlan::make(set, hasProfile ? &profile : nullptr, options, live);
+    TRestorePlan plan = TRestorePlan::make(set, profile, options, live);
     if (plan.refused()) {
         // Another device type is the user's to accept; anything else refuses the restore.
         options.Force = true;
-        const TRestorePlan forced = TRestorePlan::make(set, hasProfile ? &profile : nullptr, options, live);
+        const TRestorePlan forced = TRestorePlan::make(set, profile, options, live);
         if (forced.refused()) {
             QMessageBox::warning(this, windowTitle(),
                                  QStringLiteral("The restore is refused; nothing was sent.\n\n%1")

@@ -12,9 +12,9 @@
 
 void TModbusForm::offerSerialRead() {
     // The layout has no control for the serial read: it is offered in the analog block's context
-    // menu and on Ctrl+R anywhere in the window.
+    // menu and on Ctrl+Shift+R anywhere in the window (Ctrl+R opens the Parameters view).
     ReadAnalogAction = new QAction(QStringLiteral("Read analog block over the serial port"), this);
-    ReadAnalogAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    ReadAnalogAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     ReadAnalogAction->setShortcutContext(Qt::WindowShortcut);
     connect(ReadAnalogAction, &QAction::triggered, this, [this] { ReadAnalog(); });
     addAction(ReadAnalogAction);

@@ -65,7 +65,10 @@ bool TModbusForm::aimPlotActions(const TCellMatrix* matrix, QPoint pos) {
 }
 
 TTrendForm* TModbusForm::showTrend() {
-    if (!m_trend) m_trend = std::make_unique<TTrendModel>(m_session.image());
+    if (!m_trend) {
+        m_trend = std::make_unique<TTrendModel>(m_session.image());
+        describeTrend();
+    }
     if (!TrendForm) TrendForm = new TTrendForm(*m_trend, m_programDir, this);
     TrendForm->show();
     TrendForm->raise();
@@ -74,7 +77,10 @@ TTrendForm* TModbusForm::showTrend() {
 }
 
 bool TModbusForm::addToTrend(int reg, int bit) {
-    if (!m_trend) m_trend = std::make_unique<TTrendModel>(m_session.image());
+    if (!m_trend) {
+        m_trend = std::make_unique<TTrendModel>(m_session.image());
+        describeTrend();
+    }
     if (m_trend->addRegister(reg, bit) >= 0) return true;
     memoAdd(QStringLiteral("Trend: %1 registers plotted already").arg(TTrendModel::MaxChannels));
     return false;

@@ -40,13 +40,27 @@ constexpr Span Spans[] = {{"10 s", 10},    {"30 s", 30},     {"1 min", 60}, {"5 
 constexpr int DefaultSpanSeconds = 60;
 constexpr int YLimit = 70000; // beyond every 16-bit value, signed or not
 
-// Register values are whole numbers: no tick between two of them.
+// Register values are whole numbers: no tick between two of them (engineering values may have
+// places: then Whole is off).
 class WholeTicker : public QCPAxisTicker {
+public:
+    bool Whole = true;
+
 protected:
     double getTickStep(const QCPRange& range) override {
-        return std::max(1.0, QCPAxisTicker::getTickStep(range));
+        const double step = QCPAxisTicker::getTickStep(range);
+        return Whole ? std::max(1.0, step) : step;
     }
 };
+
+// Whole ticks unless some register is plotted in engineering values.
+void chooseTicks(const TTrendModel& model, QCPAxis* axis) {
+    bool engineering = false;
+    for (int s = 0; s < TTrendModel::MaxChannels; ++s)
+        if (const TTrendChannel* c = model.channel(s))
+            engineering = engineering || model.scaleOf(*c) != nullptr;
+    if (auto* ticker = dynamic_cast<WholeTicker*>(axis->ticker().data())) ticker->Whole = !engineering;
+}
 
 double seconds(qint64 timeMs, qint64 originMs) {
     return static_cast<double>(timeMs - originMs) / 1000.0;
@@ -66,7 +80,10 @@ TTrendForm::TTrendForm(TTrendModel& model, const QString& saveFolder, QWidget* p
         syncChannels();
         if (isVisible()) redraw();
     });
+    connect(&m_model, &TTrendModel::descriptionsChanged, this, &TTrendForm::relabel);
+    connect(RawBox, &QCheckBox::toggled, &m_model, &TTrendModel::setRaw);
     syncChannels();
+    relabel();
     resize(900, 520);
 }
 
@@ -98,6 +115,11 @@ void TTrendForm::buildControls() {
     YMaxEdit->setRange(-YLimit, YLimit);
     YMaxEdit->setValue(100);
     top->addWidget(YMaxEdit);
+    RawBox = new QCheckBox(QStringLiteral("Raw"), this);
+    RawBox->setToolTip(
+        QStringLiteral("Raw register values instead of the register map's engineering values"));
+    RawBox->setVisible(false);
+    top->addWidget(RawBox);
     top->addStretch(1);
     SaveCsvButton = new QPushButton(QStringLiteral("Save as CSV"), this);
     SavePngButton = new QPushButton(QStringLiteral("Save as PNG"), this);
@@ -282,7 +304,7 @@ void TTrendForm::syncChannels() {
         d.Register = c->Register;
         d.Bit = c->Bit;
         d.Synced = 0;
-        d.Graph->setName(TTrendModel::channelLabel(c->Register, c->Bit));
+        d.Graph->setName(m_model.label(*c));
         d.Graph->setPen(QPen(SlotColors[static_cast<size_t>(s)], 1.0));
         // A register holds its value until the next one comes: step lines, as the cursor reads.
         d.Graph->setLineStyle(QCPGraph::lsStepLeft);
@@ -293,10 +315,33 @@ void TTrendForm::syncChannels() {
     for (const Drawn& d : m_drawn)
         bits = bits || (d.Graph && d.Bit >= 0);
     Plot->yAxis2->setVisible(bits);
+    chooseTicks(m_model, Plot->yAxis);
     Plot->legend->clearItems();
     for (const Drawn& d : m_drawn)
         if (d.Graph) d.Graph->addToLegend();
     updateCursorText();
+}
+
+void TTrendForm::relabel() {
+    RawBox->setVisible(m_model.hasDescriptions());
+    {
+        const QSignalBlocker block(RawBox);
+        RawBox->setChecked(m_model.raw());
+    }
+    for (int s = 0; s < TTrendModel::MaxChannels; ++s) {
+        Drawn& d = m_drawn[static_cast<size_t>(s)];
+        const TTrendChannel* c = m_model.channel(s);
+        if (!d.Graph || !c) continue;
+        d.Graph->setName(m_model.label(*c));
+        // The values change meaning: the graph takes the ring's samples afresh.
+        d.Graph->data()->clear();
+        d.Synced = 0;
+        syncData(s);
+    }
+    chooseTicks(m_model, Plot->yAxis);
+    m_yRecount = 0;
+    updateCursorText();
+    if (isVisible()) redraw();
 }
 
 void TTrendForm::syncData(int slot) {
@@ -319,7 +364,7 @@ void TTrendForm::syncData(int slot) {
     add.reserve(ring.size() - from);
     for (int i = from; i < ring.size(); ++i) {
         const TTrendSample& s = ring.at(i);
-        const double v = c->plotted(s.Value);
+        const double v = m_model.plotted(*c, s.Value);
         add.append(QCPGraphData(seconds(s.TimeMs, origin), v));
         if (c->Bit >= 0) continue; // on the bit axis, whose range is fixed
         m_newLo = m_newFound ? std::min(m_newLo, v) : v;
@@ -450,10 +495,9 @@ void TTrendForm::updateCursorText() {
         const TTrendChannel* c = m_model.channel(s);
         if (!c) continue;
         const int i = c->Ring.indexAt(atMs);
-        const QString value = i < 0 ? QStringLiteral("-") : QString::number(c->plotted(c->Ring.at(i).Value));
+        const QString value = i < 0 ? QStringLiteral("-") : m_model.valueText(*c, c->Ring.at(i).Value);
         text += QStringLiteral("&nbsp;&nbsp; <span style=\"color:%1\">&#9632;</span> %2 = <b>%3</b>")
-                    .arg(SlotColors[static_cast<size_t>(s)].name(),
-                         TTrendModel::channelLabel(c->Register, c->Bit), value);
+                    .arg(SlotColors[static_cast<size_t>(s)].name(), m_model.label(*c).toHtmlEscaped(), value);
     }
     CursorLabel->setText(text);
 }
@@ -469,7 +513,7 @@ void TTrendForm::showPlotMenu(const QPoint& pos) {
         if (!c) continue;
         const int reg = c->Register;
         const int bit = c->Bit;
-        QMenu* sub = menu.addMenu(TTrendModel::channelLabel(reg, bit));
+        QMenu* sub = menu.addMenu(m_model.label(*c));
         sub->addAction(QStringLiteral("Remove from the trend"), this,
                        [this, s] { m_model.removeChannel(s); });
         if (bit >= 0)

@@ -56,6 +56,7 @@ public:
     QComboBox* SpanBox = nullptr;
     QPushButton* PauseButton = nullptr;
     QCheckBox* YAutoBox = nullptr;
+    QCheckBox* RawBox = nullptr; // raw values instead of the profile's engineering values
     QSpinBox* YMinEdit = nullptr;
     QSpinBox* YMaxEdit = nullptr;
     QPushButton* SaveCsvButton = nullptr;
@@ -70,6 +71,8 @@ protected:
 private:
     void buildControls();
     void syncChannels();
+    // Names, plotted values and the y ticks after the descriptions or "Raw" changed.
+    void relabel();
     void syncData(int slot);
     // The y range: the user's, or the visible data's. A full pass over the visible data runs about
     // once a second (and whenever the view changes); between, the range only widens for new samples.

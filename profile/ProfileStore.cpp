@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
+
 namespace {
+
+std::atomic<uint64_t> g_changes{0};
 
 QString key(const QString& project, int row) {
     return project + QLatin1Char('/') + QString::number(row);
@@ -50,7 +54,12 @@ bool TProfileStore::assign(const QString& project, int row, const QString& path,
         *error = ini.errorString();
         return false;
     }
+    ++g_changes;
     return true;
+}
+
+uint64_t TProfileStore::changes() {
+    return g_changes.load();
 }
 
 bool TProfileStore::load(const QString& project, int row, TDeviceProfile* profile, QString* error) const {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 class TProfileStore {
 public:
     // folder: where Quorvex.ini lies (the program's or the settings folder).
@@ -30,6 +32,9 @@ public:
     // Loads the row's profile: true with the profile; false with an empty error when none is
     // assigned, or with the message when the one assigned cannot be used.
     [[nodiscard]] bool load(const QString& project, int row, TDeviceProfile* profile, QString* error) const;
+    // Counts the profiles this process assigned or cleared: whoever keeps profiles read before
+    // reads them again when the count has moved on.
+    [[nodiscard]] static uint64_t changes();
 
     static constexpr const char* Section = "Profiles";
 

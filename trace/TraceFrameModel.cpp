@@ -148,9 +148,23 @@ QString TraceFrameModel::cellText(const Entry& e, int column) const {
         }
         return s;
     }
+    case DecodedColumn: {
+        if (!m_decoder.Decode || e.remote) return {};
+        TCanFrame frame;
+        frame.ID = e.id;
+        frame.DLC = e.dlc;
+        std::memcpy(frame.Data, e.data, sizeof frame.Data);
+        return m_decoder.Decode(frame);
+    }
     default:
         return {};
     }
+}
+
+void TraceFrameModel::setDecoder(Decoder decoder) {
+    beginResetModel();
+    m_decoder = std::move(decoder);
+    endResetModel();
 }
 
 QVariant TraceFrameModel::data(const QModelIndex& index, int role) const {
@@ -163,7 +177,7 @@ QVariant TraceFrameModel::data(const QModelIndex& index, int role) const {
 
 QVariant TraceFrameModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* const names[ColumnCount] = {"Time", "Dir", "ID", "DLC", "Data"};
+    static const char* const names[ColumnCount] = {"Time", "Dir", "ID", "DLC", "Data", "Decoded"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
 }
 

@@ -3,24 +3,33 @@
 // The frames of the trace view: the last Capacity frames the adapter passed, kept in a ring, and
 // the rows of those that the identifier filter lets through. Frames are taken from the traffic
 // tap into a waiting list and become rows in batches (commit(), a few times a second), so the
-// view is laid out a few times a second whatever the bus load.
+// view is laid out a few times a second whatever the bus load. A decoder, when one is set, gives
+// the "Decoded" column its words (the registers of a device's frame by their names); it is asked
+// only for the rows shown, never per frame.
 
 #include "TraceIdFilter.h"
 
 #include "can/CanTrafficTap.h"
+#include "core/CanFrame.h"
 
 #include <QAbstractTableModel>
 #include <QElapsedTimer>
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class TraceFrameModel : public QAbstractTableModel, public CanTrafficObserver {
     Q_OBJECT
 public:
     static constexpr int DefaultCapacity = 100000;
-    enum Column { TimeColumn, DirectionColumn, IdColumn, DlcColumn, DataColumn, ColumnCount };
+    enum Column { TimeColumn, DirectionColumn, IdColumn, DlcColumn, DataColumn, DecodedColumn, ColumnCount };
+    // The words for a frame (empty: nothing to say), and whether it decodes anything at all now.
+    struct Decoder {
+        std::function<QString(const TCanFrame& frame)> Decode;
+        std::function<bool()> Active;
+    };
 
     explicit TraceFrameModel(int capacity = DefaultCapacity, QObject* parent = nullptr);
     ~TraceFrameModel() override;
@@ -47,6 +56,11 @@ public:
     [[nodiscard]] uint64_t missed() const { return m_missed; }
     // The row as candump prints it: "(time) Rx 110 [8] 00 01 ..."
     [[nodiscard]] QString lineText(int row) const;
+    void setDecoder(Decoder decoder);
+    // A decoder is set and can decode frames now: the view shows the "Decoded" column.
+    [[nodiscard]] bool decoding() const {
+        return m_decoder.Decode && (!m_decoder.Active || m_decoder.Active());
+    }
 
 private:
     struct Entry {
@@ -72,4 +86,5 @@ private:
     uint64_t m_missed = 0;
     int64_t m_startUs = 0;
     QElapsedTimer m_clock;
+    Decoder m_decoder;
 };

@@ -53,6 +53,10 @@ TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Wind
     Table->setColumnWidth(TraceFrameModel::DirectionColumn, digit * 4);
     Table->setColumnWidth(TraceFrameModel::IdColumn, digit * 10);
     Table->setColumnWidth(TraceFrameModel::DlcColumn, digit * 5);
+    // The frames of devices with a register map are decoded in a column of their own, shown while
+    // there is a decoder with something to decode.
+    Table->setColumnWidth(TraceFrameModel::DataColumn, digit * 25);
+    Table->setColumnHidden(TraceFrameModel::DecodedColumn, true);
 
     StatusLabel = new QLabel(this);
 
@@ -111,6 +115,9 @@ TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Wind
 
 void TTraceView::commit() {
     m_model->commit();
+    const bool decoded = m_model->decoding();
+    if (decoded == Table->isColumnHidden(TraceFrameModel::DecodedColumn))
+        Table->setColumnHidden(TraceFrameModel::DecodedColumn, !decoded);
     if (FollowBox->isChecked()) Table->scrollToBottom();
     showStatus();
 }

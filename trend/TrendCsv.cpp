@@ -1,6 +1,7 @@
 #include "TrendCsv.h"
 
 #include "trend/TrendModel.h"
+#include "trend/TrendScale.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -33,13 +34,21 @@ private:
     QByteArray m_text;
 };
 
+// A header field: quoted when it holds a comma, a quote or a line break (names come from profiles).
+QByteArray csvField(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') && !bytes.contains('\r'))
+        return bytes;
+    return '"' + bytes.replace('"', "\"\"") + '"';
+}
+
 } // namespace
 
 std::vector<TTrendColumn> TTrendCsv::columns(const TTrendModel& model) {
     std::vector<TTrendColumn> result;
     for (int s = 0; s < TTrendModel::MaxChannels; ++s)
         if (const TTrendChannel* c = model.channel(s))
-            result.push_back({TTrendModel::channelLabel(c->Register, c->Bit), &c->Ring, c->Bit});
+            result.push_back({model.label(*c), &c->Ring, c->Bit, model.scaleOf(*c)});
     return result;
 }
 
@@ -50,7 +59,7 @@ bool TTrendCsv::write(QIODevice& out, const std::vector<TTrendColumn>& columns, 
     chunk.reserve(1 << 16);
     chunk += "time_s,time";
     for (const TTrendColumn& c : columns)
-        chunk += ',' + c.Name.toUtf8();
+        chunk += ',' + csvField(c.Name);
     chunk += '\n';
 
     IsoTime iso(zone);
@@ -65,8 +74,11 @@ bool TTrendCsv::write(QIODevice& out, const std::vector<TTrendColumn>& columns, 
         chunk += ',' + iso(rowTime);
         for (size_t c = 0; c < n; ++c) {
             chunk += ',';
-            if (held[c]) chunk += QByteArray::number(*held[c]);
             inRow[c] = false;
+            if (!held[c]) continue;
+            const TTrendScale* scale = columns[c].Scale;
+            chunk += scale ? QByteArray::number(scale->value(*held[c]), 'f', scale->Decimals)
+                           : QByteArray::number(*held[c]);
         }
         chunk += '\n';
     };

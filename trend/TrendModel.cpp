@@ -80,3 +80,53 @@ void TTrendModel::record(int reg, qint64 timeMs) {
     for (int s = 0; s < MaxChannels; ++s)
         if (mask & (1u << s)) m_slots[static_cast<size_t>(s)]->Ring.append(timeMs, value);
 }
+
+void TTrendModel::setDescriptions(const Descriptions& descriptions) {
+    m_scales = descriptions;
+    emit descriptionsChanged();
+}
+
+const TTrendScale* TTrendModel::description(int reg) const {
+    if (reg < 0 || reg >= RegisterCount) return nullptr;
+    const auto& s = m_scales[static_cast<size_t>(reg)];
+    return s ? &*s : nullptr;
+}
+
+bool TTrendModel::hasDescriptions() const {
+    for (const auto& s : m_scales)
+        if (s) return true;
+    return false;
+}
+
+void TTrendModel::setRaw(bool raw) {
+    if (raw == m_raw) return;
+    m_raw = raw;
+    emit descriptionsChanged();
+}
+
+const TTrendScale* TTrendModel::scaleOf(const TTrendChannel& channel) const {
+    return channel.Bit >= 0 || m_raw ? nullptr : description(channel.Register);
+}
+
+double TTrendModel::plotted(const TTrendChannel& channel, int32_t value) const {
+    const TTrendScale* s = scaleOf(channel);
+    return s ? s->value(value) : static_cast<double>(channel.plotted(value));
+}
+
+QString TTrendModel::valueText(const TTrendChannel& channel, int32_t value) const {
+    const TTrendScale* s = scaleOf(channel);
+    return s ? QString::number(s->value(value), 'f', s->Decimals) : QString::number(channel.plotted(value));
+}
+
+QString TTrendModel::label(const TTrendChannel& channel) const {
+    const QString base = channelLabel(channel.Register, channel.Bit);
+    const TTrendScale* d = description(channel.Register);
+    if (d == nullptr) return base;
+    if (channel.Bit >= 0) {
+        const QString& bitName = d->BitNames[static_cast<size_t>(channel.Bit)];
+        return base + QLatin1Char(' ') + (bitName.isEmpty() ? d->Name : bitName);
+    }
+    if (m_raw) return base + QLatin1Char(' ') + d->Name + QStringLiteral(" (raw)");
+    return base + QLatin1Char(' ') + d->Name +
+           (d->Unit.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(d->Unit));
+}

@@ -6,6 +6,7 @@
 // until it is removed or the model goes with its device window.
 
 #include "trend/TrendRing.h"
+#include "trend/TrendScale.h"
 
 #include <QObject>
 #include <QString>
@@ -13,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class TRegisterImage;
 
@@ -57,9 +59,32 @@ public:
     [[nodiscard]] static QString registerLabel(int reg);
     [[nodiscard]] static QString channelLabel(int reg, int bit);
 
+    // ---- what the registers mean (the device's profile) ------------------------------------------
+    // The registers' names, units, bit names and scaling (nullopt: not described); a described
+    // register is plotted and saved in engineering values unless raw values are asked for.
+    using Descriptions = std::array<std::optional<TTrendScale>, 128>;
+    void setDescriptions(const Descriptions& descriptions);
+    [[nodiscard]] const TTrendScale* description(int reg) const;
+    [[nodiscard]] bool hasDescriptions() const;
+    // Raw values for every register (the trend window's "Raw").
+    void setRaw(bool raw);
+    [[nodiscard]] bool raw() const { return m_raw; }
+    // The scaling a channel's values are shown with: its register's, for a described register's
+    // value while raw values are not asked for; nullptr otherwise (bits are always 0/1).
+    [[nodiscard]] const TTrendScale* scaleOf(const TTrendChannel& channel) const;
+    // What a channel plots for a value of its register.
+    [[nodiscard]] double plotted(const TTrendChannel& channel, int32_t value) const;
+    // The same as text, with the register's decimals.
+    [[nodiscard]] QString valueText(const TTrendChannel& channel, int32_t value) const;
+    // The channel's name in the legend and in the file: "0x18 (24) Motor current [A]",
+    // "0x18 (24) Motor current (raw)", "0x00 (0) bit 1 Ready"; channelLabel() when undescribed.
+    [[nodiscard]] QString label(const TTrendChannel& channel) const;
+
 signals:
     // A channel was added or removed.
     void channelsChanged();
+    // Descriptions came or went, or "Raw" changed: names and plotted values change.
+    void descriptionsChanged();
 
 public:
     // Records the value the image holds for reg as its value at timeMs (the image's
@@ -72,4 +97,6 @@ private:
     qint64 m_originMs;
     std::array<std::unique_ptr<TTrendChannel>, MaxChannels> m_slots;
     std::array<uint8_t, 128> m_slotsOfRegister{}; // bit s set: slot s records the register
+    Descriptions m_scales{};
+    bool m_raw = false;
 };

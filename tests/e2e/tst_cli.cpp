@@ -3,6 +3,7 @@
 
 #include "tests/FreePort.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +17,9 @@
 #endif
 #ifndef CLI_PATH
 #error "CLI_PATH must name the canquorvex-cli executable"
+#endif
+#ifndef PROFILES_DIR
+#error "PROFILES_DIR must name the folder of the sample profiles"
 #endif
 
 namespace {
@@ -62,6 +66,14 @@ private slots:
         QFile ini(m_dir.filePath(QStringLiteral("Projects.ini")));
         QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(ProjectsIni) > 0);
         ini.close();
+        // Row 0 of "Line" (the project selected) has the sample register map of the demo devices.
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("profiles")));
+        QVERIFY(QFile::copy(QStringLiteral(PROFILES_DIR "/zelm-demo.json"),
+                            m_dir.filePath(QStringLiteral("profiles/zelm-demo.json"))));
+        QFile settings(m_dir.filePath(QStringLiteral("Quorvex.ini")));
+        QVERIFY(settings.open(QIODevice::WriteOnly) &&
+                settings.write("[Profiles]\nLine/0=zelm-demo.json\n") > 0);
+        settings.close();
         m_bus = VirtualBusUrl(FreeTcpPort());
         m_sim.setProcessChannelMode(QProcess::MergedChannels);
         m_sim.start(QStringLiteral(ZELM_SIM_PATH),
@@ -95,6 +107,40 @@ private slots:
         QCOMPARE(r.lines.value(0).value(QStringLiteral("id")).toString(), QStringLiteral("0x00000101"));
         r = cli({QStringLiteral("read"), QStringLiteral("Fan"), QStringLiteral("127")});
         QCOMPARE(r.lines.value(0).value(QStringLiteral("raw")).toInt(), 8);
+    }
+
+    void readWithRegisterMap() {
+        TRun r = cli({QStringLiteral("read"), QStringLiteral("Pump"), QStringLiteral("24"),
+                      QStringLiteral("88"), QStringLiteral("89")});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QCOMPARE(r.lines.size(), 3);
+        const QJsonObject current = r.lines[0];
+        QCOMPARE(current.value(QStringLiteral("name")).toString(), QStringLiteral("Drive 1 motor current"));
+        QCOMPARE(current.value(QStringLiteral("unit")).toString(), QStringLiteral("A"));
+        const double expected = static_cast<int16_t>(current.value(QStringLiteral("raw")).toInt()) * 0.1;
+        QVERIFY(qAbs(current.value(QStringLiteral("value")).toDouble() - expected) < 1e-9);
+        QCOMPARE(r.lines[1].value(QStringLiteral("unit")).toString(), QStringLiteral("s"));
+        QCOMPARE(r.lines[1].value(QStringLiteral("value")).toInt(),
+                 r.lines[1].value(QStringLiteral("raw")).toInt());
+        QCOMPARE(r.lines[2].value(QStringLiteral("value")).toString(), QStringLiteral("Off")); // enum by name
+
+        // A row without a map prints raw words; --profile names the registers by another one.
+        r = cli({QStringLiteral("read"), QStringLiteral("Fan"), QStringLiteral("24")});
+        QVERIFY(!r.lines.value(0).contains(QStringLiteral("name")));
+        const QString csv = m_dir.filePath(QStringLiteral("fan.csv"));
+        const QString json = m_dir.filePath(QStringLiteral("fan.json"));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("register,name,unit\n24,Fan current,mA\n") > 0);
+        f.close();
+        r = cli({QStringLiteral("profile"), QStringLiteral("import"), csv, json});
+        QVERIFY2(r.code == 0, r.err.constData());
+        r = cli({QStringLiteral("--profile"), json, QStringLiteral("read"), QStringLiteral("Fan"),
+                 QStringLiteral("24")});
+        QCOMPARE(r.lines.value(0).value(QStringLiteral("name")).toString(), QStringLiteral("Fan current"));
+        QCOMPARE(r.lines.value(0).value(QStringLiteral("unit")).toString(), QStringLiteral("mA"));
+        r = cli({QStringLiteral("profile"), QStringLiteral("check"), csv});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("fan.csv: line 1, column "), r.err.constData());
     }
 
     void monitorDecodesDeviceFrames() {

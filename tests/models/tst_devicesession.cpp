@@ -3,7 +3,7 @@
 
 #include "can/ToolsCan.h"
 #include "session/DeviceSession.h"
-#include "tests/can/FakeSlCanDriver.h"
+#include "tests/can/FakeBus.h"
 
 #include <QTest>
 
@@ -14,14 +14,7 @@ class TstDeviceSession : public QObject {
 
     FakeSlCanDriver* m_driver = nullptr;
 
-    void openFake() {
-        CanResetState();
-        auto fake = std::make_unique<FakeSlCanDriver>();
-        m_driver = fake.get();
-        SlCanInstallDriver(std::move(fake));
-        CanLoad();
-        CanOpen(2, 8);
-    }
+    void openFake() { m_driver = OpenFakeBus(); }
 
 private slots:
     void init() { openFake(); }

@@ -6,7 +6,7 @@
 #include "params/RestorePlan.h"
 #include "params/RestoreRun.h"
 #include "session/DeviceSession.h"
-#include "tests/can/FakeSlCanDriver.h"
+#include "tests/can/FakeBus.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -143,12 +143,7 @@ private slots:
     // A run sends the plan's frames as SET does, echoes them, and ends each register by the
     // device's reports: confirmed, mismatch, not-seen.
     void runVerifies() {
-        CanResetState();
-        auto fake = std::make_unique<FakeSlCanDriver>();
-        FakeSlCanDriver* driver = fake.get();
-        SlCanInstallDriver(std::move(fake));
-        CanLoad();
-        CanOpen(2, 8);
+        FakeSlCanDriver* driver = OpenFakeBus();
         TDeviceSession s;
         s.RXadr = 0x100;
         s.TXadr = 0x110;

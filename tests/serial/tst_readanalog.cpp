@@ -37,7 +37,7 @@ private slots:
     void failedReadLeavesRegisters_data();
     void failedReadLeavesRegisters();
     void windowClosedDuringRead();
-    void offeredInTheAnalogMenuAndOnCtrlR();
+    void offeredInTheAnalogMenuAndOnCtrlShiftR();
 
 private:
     [[nodiscard]] QStringList memoLines() const;
@@ -189,15 +189,16 @@ void TModbusFormTest::failedReadLeavesRegisters() {
     QCOMPARE(ui(m_form).AnaCells->cellText(6), QStringLiteral("11"));
 }
 
-void TModbusFormTest::offeredInTheAnalogMenuAndOnCtrlR() {
+void TModbusFormTest::offeredInTheAnalogMenuAndOnCtrlShiftR() {
     QVERIFY(m_form->ReadAnalogAction);
     QCOMPARE(ui(m_form).AnaCells->contextMenuPolicy(), Qt::ActionsContextMenu);
     QVERIFY(ui(m_form).AnaCells->actions().contains(m_form->ReadAnalogAction));
-    QCOMPARE(m_form->ReadAnalogAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    // Ctrl+R opens the Parameters view.
+    QCOMPARE(m_form->ReadAnalogAction->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     SetSerialPortOverride(QStringLiteral("/nonexistent/qvx-tty"));
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    QTest::keyClick(m_form.get(), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(m_form.get(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = memoLines();
     QCOMPARE(lines.mid(lines.size() - 2), (QStringList{QStringLiteral("Read analog..."), QStringLiteral("!!! Error !!!")}));
 }

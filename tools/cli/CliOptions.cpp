@@ -14,7 +14,8 @@ const char* const Commands =
     "  monitor [--seconds S]          one JSON line per frame: time, id, ext, dlc, data; for a device's\n"
     "                                 frame also its row, direction, address and values\n"
     "  read DEVICE REG[-REG]...       waits until each register was reported by the device, then one\n"
-    "                                 JSON line per register: row, register, raw\n"
+    "                                 JSON line per register: row, register, raw; with the row's register\n"
+    "                                 map (or --profile FILE) also name, value and unit\n"
     "  write DEVICE REG VALUE...      one register write of 1-4 values (3 in the standard layout), framed\n"
     "                                 as the device window's SET (\"Dn\"; --up for \"Up\"); prints the frame\n"
     "  command DEVICE N               command button N (0-16) as the device window sends it; prints the frame\n"
@@ -26,6 +27,10 @@ const char* const Commands =
     "  params restore DEVICE FILE [--verify] [--dry-run] [--yes] [--registers LIST] [--all] [--force]\n"
     "                                 writes the registers whose live value differs, paced, framed as SET;\n"
     "                                 one JSON line per register with its status; exit 4 on a mismatch\n"
+    "  profile check FILE             checks a register map (profile); exit 0, or 1 with the message\n"
+    "  profile import CSV JSON        makes a register map of a CSV file (register,name,unit,scale,offset,\n"
+    "                                 decimals,type,access,min,max,description) and writes it as JSON\n"
+    "                                 (--device NAME names the device type; default: the JSON file's name)\n"
     "Numbers are decimal, or hex with 0x. Raw register values are the 16-bit words, 0-65535.\n"
     "\n"
     "Exit codes: 0 done; 1 bad usage or bad input; 2 the adapter could not be opened; 3 time-out (not\n"
@@ -62,9 +67,11 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                      QStringLiteral("S"));
     const QCommandLineOption up(QStringLiteral("up"),
                                 QStringLiteral("write: send on the device's transmission identifier (\"Up\")."));
-    const QCommandLineOption profile(QStringLiteral("profile"),
-                                     QStringLiteral("A profile file to use instead of the row's (read, params)."),
-                                     QStringLiteral("FILE"));
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QStringLiteral("read, params: a profile file to use instead of the row's (a path, or a name in the "
+                       "profiles folder)."),
+        QStringLiteral("FILE"));
     const QCommandLineOption registers(QStringLiteral("registers"),
                                        QStringLiteral("params save/restore: only these registers, e.g. 96-127,5."),
                                        QStringLiteral("LIST"));
@@ -81,9 +88,13 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                  QStringLiteral("params restore: write registers whose live value matches too."));
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("params restore: accept a set saved for another profile."));
-    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, registers, live, verify,
-                       dryRun, yes, all, force});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("devices, monitor, read, write, command"));
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("profile import: the device type's name."),
+                                    QStringLiteral("NAME"));
+    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, device, registers,
+                       live, verify, dryRun, yes, all, force});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("devices, monitor, read, write, command, params, profile"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("what the command takes"),
                                  QStringLiteral("[arguments...]"));
 
@@ -133,6 +144,7 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
     options.can = parser.values(can);
     options.up = parser.isSet(up);
     options.profile = parser.value(profile);
+    options.device = parser.value(device);
     options.registers = parser.values(registers);
     options.live = parser.value(live);
     options.verify = parser.isSet(verify);

@@ -22,7 +22,8 @@ struct TCliOptions {
     double timeoutS = 5.0;
     double seconds = 0.0;  // monitor: how long; 0: until Ctrl+C
     bool up = false;       // write: on the device's transmission identifier, as "Up" does
-    QString profile;       // a profile file instead of the row's
+    QString profile; // read, params: a profile file (or a name in the profiles folder) instead of the row's
+    QString device;  // profile import: the device type's name; empty: the JSON file's name
     QStringList registers; // params: the registers to save or restore (lists and ranges)
     QString live;          // params diff: the device to compare with
     bool verify = false;   // params restore: wait for the device to report what was written
@@ -30,7 +31,7 @@ struct TCliOptions {
     bool yes = false;      // params restore: do not ask
     bool all = false;      // params restore: write registers that already match too
     bool force = false;    // params restore: accept a set of another profile
-    QString command;       // devices, monitor, read, write, command
+    QString command;       // devices, monitor, read, write, command, params, profile
     QStringList arguments; // what follows the command
 };
 

@@ -1,5 +1,6 @@
 // canquorvex-cli params: save, compare and restore a device's registers (parameter sets).
 
+#include "CliProfile.h"
 #include "CliProgram.h"
 
 #include "core/JsonLine.h"
@@ -39,7 +40,8 @@ const char* actionName(TRestoreAction a) {
 bool TCliProgram::loadProfile(int row) {
     QString error;
     if (!m_options.profile.isEmpty()) {
-        if (!TDeviceProfile::load(m_options.profile, &m_profile, &error)) return fail(CliBadInput, error);
+        if (!TDeviceProfile::load(CliProfilePath(m_options.profile, settingsFolder()), &m_profile, &error))
+            return fail(CliBadInput, error);
         m_hasProfile = true;
         return true;
     }

@@ -1,5 +1,7 @@
 #include "CliProgram.h"
 
+#include "CliProfile.h"
+
 #include "can/CanAdapterName.h"
 #include "can/CanBus.h"
 #include "can/QtCanDriver.h"
@@ -217,6 +219,9 @@ void TCliProgram::canTraffic(const QCanBusFrame& frame, const QByteArray& payloa
 
 void TCliProgram::start() {
     const QString& c = m_options.command;
+    if (!m_options.profile.isEmpty() && c != QLatin1String("read") && c != QLatin1String("params"))
+        return (void)fail(CliBadInput, QStringLiteral("--profile is for read and params"));
+    if (c == QLatin1String("profile")) return finish(RunProfileCommand(m_options, settingsFolder()));
     const QStringList known{QStringLiteral("devices"), QStringLiteral("monitor"), QStringLiteral("read"),
                             QStringLiteral("write"), QStringLiteral("command"), QStringLiteral("params")};
     if (!known.contains(c)) {
@@ -290,6 +295,10 @@ void TCliProgram::runRead() {
     QString error;
     if (!ParseRegisterList(m_options.arguments.mid(1), &m_readRegisters, &error))
         return (void)fail(CliBadInput, QStringLiteral("read: %1").arg(error));
+    QString warning;
+    if (!LoadReadProfile(m_options, settingsFolder(), m_project.Name, row, &m_readProfile, &error, &warning))
+        return (void)fail(CliBadInput, error);
+    if (!warning.isEmpty()) std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(warning));
     (void)session(row);
     if (!openBus()) return;
     m_readRow = row;
@@ -313,11 +322,11 @@ void TCliProgram::endRead() {
             missing << QString::number(r);
             continue;
         }
-        print(TJsonLine()
-                  .add("row", m_readRow)
-                  .add("register", r)
-                  .add("raw", static_cast<int>(static_cast<uint16_t>(s.image().cell(r).Value)))
-                  .line());
+        const auto raw = static_cast<uint16_t>(s.image().cell(r).Value);
+        TJsonLine line;
+        line.add("row", m_readRow).add("register", r).add("raw", static_cast<int>(raw));
+        if (m_readProfile) AddProfileFields(line, *m_readProfile, r, raw);
+        print(line.line());
     }
     if (!missing.isEmpty())
         return (void)fail(CliTimeOut, QStringLiteral("not reported within %1 s: register %2")

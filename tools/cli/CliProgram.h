@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TCliProgram : public QObject, private CanTrafficObserver {
     Q_OBJECT
@@ -90,6 +91,7 @@ private:
     // read
     int m_readRow = -1;
     QList<int> m_readRegisters;
+    std::optional<TDeviceProfile> m_readProfile; // names the registers read
 
     // params
     int m_awaitRow = -1;

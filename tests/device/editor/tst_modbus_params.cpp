@@ -6,7 +6,7 @@
 #include "device/ModbusForm.h"
 #include "device/ParameterSetDialogs.h"
 #include "params/RestoreRun.h"
-#include "tests/can/FakeSlCanDriver.h"
+#include "tests/can/FakeBus.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,12 +41,7 @@ class TstModbusParams : public QObject {
     Q_OBJECT
 private slots:
     void confirmAndResult() {
-        CanResetState();
-        auto fake = std::make_unique<FakeSlCanDriver>();
-        FakeSlCanDriver* driver = fake.get();
-        SlCanInstallDriver(std::move(fake));
-        CanLoad();
-        CanOpen(2, 8);
+        FakeSlCanDriver* driver = OpenFakeBus();
 
         QTemporaryDir dir;
         TProject project;
