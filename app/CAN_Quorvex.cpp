@@ -3,22 +3,24 @@
 #include "BusHealthPanel.h"
 #include "TraceTools.h"
 #include "UartPanel.h"
+#include "can/CanBus.h"
 #include "can/ToolsCan.h"
 #include "core/CanIdText.h"
 #include "core/DeviceMessage.h"
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
-#include "ui/WindowOcclusion.h"
 #include "serial/ToolsRS.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormStorage.h"
 #include "ui/Panel.h"
 #include "ui/Switch.h"
+#include "ui/WindowOcclusion.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCanBusDevice>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -107,7 +109,7 @@ void TCANQuorvex::FormCreate() {
     m_statsTimer = new TSharedTimer(this);
     m_statsTimer->setInterval(TimerInterval);
     connect(m_statsTimer, &TSharedTimer::timeout, this, [this] {
-        if (m_statsShown.isValid() && m_statsShown.elapsed() < StatisticsIntervalMs) return;
+        if (m_statsShown.isValid() && m_statsShown.elapsed() < statisticsIntervalMs()) return;
         flushStatistics();
     });
 
@@ -324,6 +326,14 @@ void TCANQuorvex::CanTimerTimer() {
     }
     if (CANswitch->isOn()) m_monitor.fadePass();
     drawLights();
+    // Nothing is left to do until the adapter has something: the clock may sleep. The bus wakes
+    // it (see CANswitchClick); another binding of the adapter functions tells nobody, so its
+    // reads go on every tick.
+    const bool woken = !CanOpened || CanBus().device() != nullptr;
+    if (woken && CanBus().queuedEvents() == 0 && !m_monitor.fading()) {
+        CanTimer->sleep();
+        m_lastTickMs = 0; // a pause of the clock is no gap between ticks
+    }
 }
 
 void TCANQuorvex::drawLights() {
@@ -355,11 +365,14 @@ void TCANQuorvex::drawLights() {
 
 void TCANQuorvex::showStatistics() {
     m_statsPending = true;
-    const qint64 since = m_statsShown.isValid() ? m_statsShown.elapsed() : StatisticsIntervalMs;
-    if (since >= StatisticsIntervalMs)
+    if (!m_statsShown.isValid() || m_statsShown.elapsed() >= statisticsIntervalMs())
         flushStatistics();
     else if (!m_statsTimer->isActive())
         m_statsTimer->start();
+}
+
+qint64 TCANQuorvex::statisticsIntervalMs() const {
+    return m_statsBudget.intervalMs(StatisticsIntervalMs);
 }
 
 void TCANQuorvex::flushStatistics() {
@@ -376,6 +389,9 @@ void TCANQuorvex::showEvent(QShowEvent* event) {
         m_statsCovered = covered;
         if (!covered) flushStatistics(); // what came meanwhile
     });
+    TWindowOcclusion::watchVisiblePart(Memo1, [this](const QRegion& part) {
+        m_statsBudget.setPartlyCovered(!part.isEmpty() && part != QRegion(Memo1->rect()));
+    });
 }
 
 void TCANQuorvex::CANswitchClick() {
@@ -387,6 +403,15 @@ void TCANQuorvex::CANswitchClick() {
         m_inSwitch = false;
         m_lastTickMs = 0;
         CanTimer->start();
+        // Whatever the adapter queues for the monitor wakes its timer.
+        if (QCanBusDevice* device = CanBus().device()) {
+            connect(device, &QCanBusDevice::framesReceived, CanTimer, &TSharedTimer::wake,
+                    Qt::UniqueConnection);
+            connect(device, &QCanBusDevice::errorOccurred, CanTimer, &TSharedTimer::wake,
+                    Qt::UniqueConnection);
+            connect(device, &QCanBusDevice::stateChanged, CanTimer, &TSharedTimer::wake,
+                    Qt::UniqueConnection);
+        }
         BusPanel->switchedOn(bitRateIndex);
     } else {
         BusPanel->switchedOff();

@@ -6,8 +6,9 @@
 #include "ProjectView.h"
 #include "core/IdStats.h"
 #include "core/Project.h"
-#include "monitor/BusMonitor.h"
 #include "core/SharedTimer.h"
+#include "monitor/BusMonitor.h"
+#include "ui/RewriteBudget.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -119,6 +120,8 @@ private:
     // made when it is shown; whatever empties the statistics shows a pending line first.
     bool m_statsPending = false;
     bool m_statsCovered = false; // the statistics memo is covered by other windows (X11)
+    TRewriteBudget m_statsBudget; // while other windows lie over part of the statistics memo
+    [[nodiscard]] qint64 statisticsIntervalMs() const;
     QElapsedTimer m_statsShown;
     TSharedTimer* m_statsTimer = nullptr; // a held-back statistics line, on the shared clock
     TTraceTools* m_traceTools = nullptr;

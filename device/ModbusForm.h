@@ -12,6 +12,7 @@
 #include "core/SharedTimer.h"
 #include "profile/DeviceProfile.h"
 #include "session/DeviceSession.h"
+#include "ui/RewriteBudget.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -82,10 +83,16 @@ public:
 
     // ---- display: memo summary (ModbusFormDisplay.cpp) -----------------------------------------
     // A message keeps the summary of the last message and writes it into the first line of Memo1
-    // once per pass of the event loop, before the next paint. flushMemo() writes a pending summary
+    // once per pass of the event loop, before the next paint, at most every 100 ms while messages
+    // keep coming (less often while other windows cover part of the memo, and not at all while
+    // they cover all of it, until it comes into view). flushMemo() writes a pending summary
     // at once; memoAdd() and the memo handlers call it first, so the memo reads exactly as if every
     // message had written its line.
     void flushMemo();
+    // The part of the memo in view changed (part in Memo1's coordinates): a summary waits while
+    // none of it can be seen and shares the rewrites of partly covered texts while only part of it
+    // can; what was held back is written as soon as the memo is wholly in view.
+    void memoPartInView(const QRegion& part);
     // Appends one line to Memo1.
     void memoAdd(const QString& line);
 
@@ -323,7 +330,9 @@ private:
     bool m_memoFlushQueued = false;
     QElapsedTimer m_memoWritten;  // since the summary line was last written
     TSharedTimer* m_memoTimer = nullptr; // a summary held back until MemoIntervalMs have passed
+    TRewriteBudget m_memoBudget;         // while other windows lie over part of the memo
     void memoTick();
+    [[nodiscard]] qint64 memoIntervalMs() const;
 
     // Nobody can see the window (covered by others, or minimised): the blocks and the memo keep
     // their changes and draw them when it comes into view.

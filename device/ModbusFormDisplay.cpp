@@ -54,14 +54,16 @@ void setGridRow(QTableWidget* grid, int row, const QString& text) {
 inline void TModbusForm::showMessage(const TDeviceMessage& msg, const TRegisterImage::TWritten& written) {
     // The memo's first line shows the last message. It is written after the messages of this pass
     // of the event loop, and while messages keep coming at most every MemoIntervalMs: a summary
-    // that changes faster than that cannot be read anyway.
+    // that changes faster than that cannot be read anyway. A memo that other windows partly cover
+    // takes its turn in the rewrites all such texts share (TRewriteBudget).
+    myTimer->wake(); // the registers written fade
     m_memoMsg = msg;
     m_memoMsgCount = m_session.msgCount();
     m_memoDirty = true;
     if (!m_memoFlushQueued && !m_outOfSight && !m_memoHidden) {
         m_memoFlushQueued = true;
-        const qint64 since = m_memoWritten.isValid() ? m_memoWritten.elapsed() : MemoIntervalMs;
-        if (since >= MemoIntervalMs)
+        const qint64 interval = memoIntervalMs();
+        if (!m_memoWritten.isValid() || m_memoWritten.elapsed() >= interval)
             QMetaObject::invokeMethod(this, [this] { memoTick(); }, Qt::QueuedConnection);
         else
             m_memoTimer->start(); // on the shared clock, so all windows write in the same wake-up
@@ -91,8 +93,18 @@ void TModbusForm::paintRegister(int r) {
     if (m >= 0 && m < DigiLenNum) DigiColWrite(static_cast<uint16_t>(cell.Value), m, cell.Age, cell.Direction);
 }
 
+qint64 TModbusForm::memoIntervalMs() const {
+    return m_memoBudget.intervalMs(MemoIntervalMs);
+}
+
+void TModbusForm::memoPartInView(const QRegion& part) {
+    m_memoHidden = part.isEmpty();
+    m_memoBudget.setPartlyCovered(!m_memoHidden && part != QRegion(Memo1->rect()));
+    if (!m_memoHidden && !m_outOfSight) flushMemo();
+}
+
 void TModbusForm::memoTick() {
-    if (m_memoWritten.isValid() && m_memoWritten.elapsed() < MemoIntervalMs) return;
+    if (m_memoWritten.isValid() && m_memoWritten.elapsed() < memoIntervalMs()) return;
     m_memoTimer->stop();
     m_memoFlushQueued = false;
     if (!m_outOfSight && !m_memoHidden) flushMemo();
@@ -123,9 +135,12 @@ void TModbusForm::flushMemo() {
                          QString::number(m_memoMsgCount);
     // One edit block: the cursor's place on screen is worked out once at its end, not after each
     // step (most of the cost otherwise).
-    QTextCursor cursor(Memo1->document()->firstBlock());
+    // The end of the block is found by position: a move by the cursor would lay out the old line
+    // first.
+    const QTextBlock first = Memo1->document()->firstBlock();
+    QTextCursor cursor(first);
     cursor.beginEditBlock();
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.setPosition(first.position() + first.length() - 1, QTextCursor::KeepAnchor);
     cursor.insertText(line);
     cursor.endEditBlock();
 }
@@ -347,6 +362,7 @@ void TModbusForm::DigValue(int j) {
 void TModbusForm::FadeSpinChange() {
     const int32_t speed = FadeSpin->value();
     m_session.image().setFadeSpeed(speed);
+    myTimer->wake(); // the next fade tick steps at once
     if (speed == 0) {
         FadeBox->setChecked(false);
         ColorBox->setChecked(false);
@@ -373,6 +389,17 @@ void TModbusForm::FadeBoxClick() {
 }
 
 // ---- fade --------------------------------------------------------------------------------------
+
+void TModbusForm::myTimerTimer() {
+    // Ticks the timer slept through changed nothing but the countdowns (see below).
+    if (const qint64 skipped = myTimer->skippedTicks(); skipped > 0) m_session.skipTicks(skipped);
+    autoRepeatStep();
+    fadeCountdown();
+    // Nothing fades and nothing repeats: the timer sleeps until a message, a read of the device
+    // or the user gives it work, so an idle window does not wake the program a hundred times a
+    // second.
+    if (!m_session.clockNeeded()) myTimer->sleep();
+}
 
 void TModbusForm::fadeCountdown() {
     // A fade tick on every 11th timer event, with the fade time of FadeSpin.

@@ -234,7 +234,10 @@ void TModbusForm::createEditorControls() {
 
     AutoBox = new QCheckBox(QStringLiteral("Auto"), this);
     AutoBox->setGeometry(225, 187, 40, 17);
-    connect(AutoBox, &QCheckBox::toggled, this, [this](bool on) { m_session.setAutoRepeat(on); });
+    connect(AutoBox, &QCheckBox::toggled, this, [this](bool on) {
+        m_session.setAutoRepeat(on);
+        myTimer->wake(); // the repetition counts the timer's ticks
+    });
 }
 
 int32_t TModbusForm::BitRow() const {
@@ -339,4 +342,5 @@ void TModbusForm::AutoTimeEditChange() {
     const int period = AutoTimeEdit->value();
     if (period == 0) AutoBox->setChecked(false);
     m_session.setAutoPeriod(period);
+    myTimer->wake();
 }

@@ -335,10 +335,7 @@ void TModbusForm::showEvent(QShowEvent* event) {
         m_covered = covered;
         setOutOfSight(covered || isMinimized());
     });
-    TWindowOcclusion::watchVisiblePart(Memo1, [this](const QRegion& part) {
-        m_memoHidden = part.isEmpty();
-        if (!m_memoHidden && !m_outOfSight) flushMemo();
-    });
+    TWindowOcclusion::watchVisiblePart(Memo1, [this](const QRegion& part) { memoPartInView(part); });
     // A window restored from the task bar is no new showing.
     if (!event->spontaneous()) FormShow();
 }
@@ -383,9 +380,4 @@ void TModbusForm::Memo1DblClick() {
 void TModbusForm::memoAdd(const QString& line) {
     flushMemo();
     Memo1->appendPlainText(line);
-}
-
-void TModbusForm::myTimerTimer() {
-    autoRepeatStep();
-    fadeCountdown();
 }

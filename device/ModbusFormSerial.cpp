@@ -50,5 +50,6 @@ void TModbusForm::ReadAnalog() {
         if (r < 0 || r >= RegisterCount) break; // the block always lies within 0..127
         m_session.image().writeValue(r, ModbusAnswerRegister(RsRxBuf.data(), j));
     }
+    myTimer->wake(); // the values read fade like received ones
     AnaRewrite();
 }

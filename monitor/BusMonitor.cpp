@@ -88,3 +88,13 @@ void TBusMonitor::projectShown() {
     // Drawn whatever the cells showed before: the window sets all four cells of a row.
     m_changed = (1u << DeviceRows) - 1;
 }
+
+bool TBusMonitor::fading() const {
+    for (int i = 0; i < DeviceRows; ++i) {
+        if (!m_project.Devices[static_cast<size_t>(i)].Use) continue;
+        const TRowLights& lights = m_lights[static_cast<size_t>(i)];
+        for (const TCellState* cell : {&lights.Rx, &lights.Tx})
+            if (cell->FadeCount != 0 || cell->Light != TCellLight::Idle) return true;
+    }
+    return false;
+}

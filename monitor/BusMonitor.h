@@ -60,6 +60,9 @@ public:
     void switchedOff();
     // A project was shown: fade counters 0, the cells of rows in use idle, the others off.
     void projectShown();
+    // Whether a fade pass would change anything: false once every cell of the rows in use has
+    // gone out (the clock then need not tick until the next frame).
+    [[nodiscard]] bool fading() const;
 
     // Called for every frame that belongs to a row, with the row, after the row's cells were lit
     // and before its session gets the message (the command-line program prints it).

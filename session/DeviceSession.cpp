@@ -86,3 +86,39 @@ std::bitset<RegisterCount> TDeviceSession::tick() {
     autoRepeatStep();
     return fadeStep();
 }
+
+bool TDeviceSession::clockNeeded() const {
+    if (m_autoOn && m_autoPeriod > 0) return true;
+    const TFadeState& fade = m_image.fade();
+    if (fade.Force) return true;
+    for (const TRegCell& cell : m_image.cells())
+        if (cell.Age > 0 && TRegisterImage::fadedAge(cell.Age, fade.Speed, fade.Start) != cell.Age)
+            return true;
+    return false;
+}
+
+void TDeviceSession::skipTicks(int64_t ticks) {
+    if (ticks <= 0) return;
+    // The repetition is off (or has no period): its countdown stands. The fade countdown reaches
+    // 0 and starts again from FadeEvery - 1 with a fade tick.
+    int64_t fadeTicks = 0;
+    if (ticks <= m_fadeCountdown) {
+        m_fadeCountdown -= static_cast<int32_t>(ticks);
+    } else {
+        const int64_t after = ticks - m_fadeCountdown - 1; // ticks after the first fade tick
+        fadeTicks = 1 + after / FadeEvery;
+        m_fadeCountdown = FadeEvery - 1 - static_cast<int32_t>(after % FadeEvery);
+    }
+    if (fadeTicks == 0) return;
+    // The fade ticks change no highlight, only the image's step counter: it counts 1 .. Speed - 1
+    // and steps on reaching Speed (see TRegisterImage::fadeTick).
+    TFadeState& fade = m_image.fade();
+    fade.Force = false;
+    const int64_t speed = fade.Speed;
+    if (speed <= 1) {
+        fade.Tick = 1;
+        return;
+    }
+    const int64_t first = fade.Tick + 1 >= speed ? 1 : fade.Tick + 1;
+    fade.Tick = static_cast<int32_t>(1 + (first - 1 + fadeTicks - 1) % (speed - 1));
+}

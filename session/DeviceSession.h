@@ -101,6 +101,12 @@ public:
     void autoRepeatStep();
     // The fade part of tick().
     std::bitset<RegisterCount> fadeStep();
+    // Whether a tick can change anything: the repetition runs, or a fade tick would change a
+    // highlight. While it cannot, the clock may leave the session alone...
+    [[nodiscard]] bool clockNeeded() const;
+    // ... and tell it afterwards how many ticks it skipped: the countdowns move on as that many
+    // calls of tick() would have moved them.
+    void skipTicks(int64_t ticks);
 
 private:
     // Writes a message into the image (a report of the device when report is set).

@@ -110,6 +110,44 @@ private slots:
         QVERIFY(nFast > nSlow);
         QCOMPARE(nStopped, 0);
     }
+
+    // A sleeping timer is not called. Woken, it is told the ticks it slept through, also those the
+    // clock spent dozing while every timer slept, so that its timeouts and skipped ticks together
+    // count the same ticks as those of a timer that never slept. A stop ends the sleep.
+    void sleepingTimerCountsTheTicksItMissed() {
+        TSharedTimer reference, sleeper;
+        reference.setInterval(10);
+        sleeper.setInterval(10);
+        qint64 ticks = 0, counted = 0, referenceSkipped = 0;
+        QList<qint64> mismatches; // ticks at which the sleeper's count differs
+        connect(&reference, &TSharedTimer::timeout, this, [&] {
+            referenceSkipped += reference.skippedTicks();
+            ticks += 1 + reference.skippedTicks();
+            if (ticks == 3) sleeper.sleep(); // before its turn: this tick is skipped too
+            if (ticks == 8) sleeper.wake();  // before its turn: called in this tick
+            if (ticks == 12) {
+                reference.sleep(); // all asleep: the clock dozes
+                QTimer::singleShot(60, this, [&] {
+                    QVERIFY(sleeper.isAsleep() && reference.isAsleep());
+                    sleeper.wake();
+                    reference.wake();
+                });
+            }
+        });
+        connect(&sleeper, &TSharedTimer::timeout, this, [&] {
+            counted += 1 + sleeper.skippedTicks();
+            if (counted != ticks) mismatches << ticks;
+            if (counted == 10) sleeper.sleep(); // in its own handler: from the next tick on
+        });
+        reference.start();
+        sleeper.start();
+        QTRY_VERIFY(ticks >= 20);
+        QCOMPARE(mismatches, QList<qint64>{});
+        QVERIFY(referenceSkipped > 0);       // the clock dozed and counted the ticks it slept through
+        QCOMPARE(sleeper.skippedTicks(), 0); // outside its handler
+        sleeper.stop();
+        QVERIFY(!sleeper.isAsleep() && !sleeper.isActive());
+    }
 };
 
 QTEST_GUILESS_MAIN(TSharedTimerTest)

@@ -89,9 +89,22 @@ private slots:
         m.projectShown();
         const TCanFrame f = frame(0x111);
         m.takeFrames(&f, 1);
-        for (int t = 0; t < ticks; ++t)
+        // fading() tells exactly whether a pass changes anything (the clock sleeps on it).
+        const auto cells = [&m] {
+            QList<int> c;
+            for (int r = 0; r < 4; ++r)
+                c << m.lights(r).Rx.FadeCount << int(m.lights(r).Rx.Light) << m.lights(r).Tx.FadeCount
+                  << int(m.lights(r).Tx.Light);
+            return c;
+        };
+        for (int t = 0; t < ticks; ++t) {
+            const bool fading = m.fading();
+            const QList<int> before = cells();
             m.fadePass();
+            QCOMPARE(fading, cells() != before);
+        }
         QCOMPARE(int(m.lights(1).Tx.Light), light);
+        QCOMPARE(m.fading(), light != int(TCellLight::Idle));
         m.switchedOff();
         QCOMPARE(int(m.lights(1).Tx.Light), int(TCellLight::Off));
         QCOMPARE(m.stats().used(), 0);

@@ -121,6 +121,49 @@ private slots:
         s.autoRepeatStep();
         QCOMPARE(s.autoCountdown(), frozen);
     }
+
+    // Ticks the clock skipped while nothing could change are caught up exactly: the session then
+    // fades a new message on the very ticks it would have faded it on had every tick come.
+    void skippedTicksCaughtUp_data() {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("settle"); // ticks after the highlight has gone, before the skip
+        QTest::addColumn<int>("skipped");
+        for (const int speed : {0, 1, 2, 5, int(FadeHold)})
+            for (const int skipped : {1, 10, 11, 12, 131, 100000})
+                QTest::addRow("speed %d, %d skipped", speed, skipped)
+                    << speed << (skipped * 7 % 13) << skipped;
+    }
+    void skippedTicksCaughtUp() {
+        QFETCH(int, speed);
+        QFETCH(int, settle);
+        QFETCH(int, skipped);
+        TDeviceSession slept, ticked;
+        TDeviceMessage msg;
+        msg.Mask = 4;
+        msg.Count = 1;
+        msg.Address = 9;
+        for (TDeviceSession* s : {&slept, &ticked}) {
+            s->image().setFadeSpeed(speed);
+            s->receive(msg);
+            for (int t = 0; t < 2000 && s->clockNeeded(); ++t)
+                (void)s->tick();
+            QVERIFY(!s->clockNeeded());
+            for (int t = 0; t < settle; ++t)
+                (void)s->tick();
+        }
+        slept.skipTicks(skipped);
+        for (int t = 0; t < skipped; ++t)
+            (void)ticked.tick();
+        QCOMPARE(slept.fadeCountdown(), ticked.fadeCountdown());
+        QCOMPARE(slept.image().fade().Tick, ticked.image().fade().Tick);
+        msg.Address = 20;
+        slept.receive(msg);
+        ticked.receive(msg);
+        for (int t = 0; t < 500; ++t) {
+            QVERIFY(slept.tick() == ticked.tick());
+            QCOMPARE(slept.image().cell(20).Age, ticked.image().cell(20).Age);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TstDeviceSession)

@@ -6,6 +6,7 @@
 #include "device/ModbusForm.h"
 #include "tests/device/FormControls.h"
 #include "ui/CellMatrix.h"
+#include "ui/RewriteBudget.h"
 #include "ui/SpinEdit.h"
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -226,6 +228,26 @@ private slots:
         f.memoAdd(QStringLiteral("Setting settings...")); // the summary is written before the line is added
         QCOMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("7F 0002 0000 0000 - 58"));
         QCOMPARE(memoLine(ui(f).Memo1, 1), QStringLiteral("Setting settings..."));
+    }
+
+    // A memo that other windows partly cover takes turns with the other partly covered texts: the
+    // summary held back is written exactly once the messages stop, and at once when the memo comes
+    // wholly into view.
+    void partlyCoveredMemoCatchesUp() {
+        TModbusForm& f = shownWindow();
+        std::vector<TRewriteBudget> others(15); // fifteen windows cascaded over it
+        for (TRewriteBudget& o : others)
+            o.setPartlyCovered(true);
+        f.memoPartInView(QRegion(0, 0, 8, 8));
+        f.ReceiveCanData(message(1, 1, 0, {1, 0, 0, 0}));
+        QTRY_COMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("01 0001 0000 0000 - 1"));
+        f.ReceiveCanData(message(2, 1, 0, {2, 0, 0, 0}));
+        f.ReceiveCanData(message(3, 1, 0, {3, 0, 0, 0}));
+        QTRY_COMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("03 0003 0000 0000 - 3"));
+        f.ReceiveCanData(message(4, 1, 0, {4, 0, 0, 0}));
+        f.memoPartInView(QRegion(ui(f).Memo1->rect()));
+        QCOMPARE(memoLine(ui(f).Memo1, 0), QStringLiteral("04 0004 0000 0000 - 4"));
+        QCOMPARE(memoLines(ui(f).Memo1), 1);
     }
 
     void memoLimitAndClear() {
