@@ -5,6 +5,7 @@
 // parsing alone on the same lines.
 //   slcan_bench [SECONDS] [FRAMES_PER_SECOND]
 
+#include "BenchCpu.h"
 #include "slcan/SlcanCanBusDevice.h"
 #include "slcan/SlcanCodec.h"
 
@@ -20,20 +21,12 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <sys/resource.h>
 
 #ifndef ZELM_SIM_PATH
 #error "ZELM_SIM_PATH must name the zelm-sim executable"
 #endif
 
 namespace {
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 void stop(QProcess& p) {
     if (p.state() == QProcess::NotRunning) return;
@@ -96,12 +89,12 @@ int main(int argc, char* argv[]) {
     // One second to settle, then the measured run.
     QTimer::singleShot(1000, &app, [&] {
         clock.start();
-        cpuAtStart = cpuSeconds();
+        cpuAtStart = CpuSeconds();
         framesAtStart = frames;
     });
     QTimer::singleShot(static_cast<int>(1000 + seconds * 1000), &app, &QCoreApplication::quit);
     QCoreApplication::exec();
-    const double cpu = cpuSeconds() - cpuAtStart;
+    const double cpu = CpuSeconds() - cpuAtStart;
     const double elapsed = static_cast<double>(clock.elapsed()) / 1000.0;
     const qint64 received = frames - framesAtStart;
     const bool connected = device.state() == QCanBusDevice::ConnectedState;

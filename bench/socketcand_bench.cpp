@@ -6,6 +6,7 @@
 // tap, microseconds) and to the monitor's read that hands it on (milliseconds): p50, p99, max.
 //   socketcand_bench [SECONDS] [FRAMES_PER_SECOND]
 
+#include "BenchCpu.h"
 #include "socketcand/SocketcandCanBusFactory.h"
 
 #include "can/CanBus.h"
@@ -23,7 +24,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 #ifndef ZELM_SIM_PATH
@@ -31,13 +31,6 @@
 #endif
 
 namespace {
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 int64_t nowUs() {
     return std::chrono::duration_cast<std::chrono::microseconds>(
@@ -148,12 +141,12 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(2000, &app, [&] {
         measuring = tap.measuring = true;
         frames = 0;
-        cpu0 = cpuSeconds();
+        cpu0 = CpuSeconds();
         window.start();
     });
     QTimer::singleShot(static_cast<int>(2000 + seconds * 1000), &app, &QCoreApplication::quit);
     QCoreApplication::exec();
-    const double cpu = cpuSeconds() - cpu0;
+    const double cpu = CpuSeconds() - cpu0;
     const double elapsed = static_cast<double>(window.elapsed()) / 1000.0;
     CanBus().removeObserver(&tap);
     (void)driver.DeviceClose(0);
