@@ -1,9 +1,14 @@
 // Device profiles as plain code: the reader against good and broken files, the conversion
-// between raw words and engineering values at the edges, and the import of CSV register maps.
+// between raw words and engineering values at the edges, the import of CSV register maps, and frames
+// in words for the trace view.
 
 #include "profile/DeviceProfile.h"
 #include "profile/ProfileCsv.h"
+#include "profile/ProfileDecoder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -138,6 +143,63 @@ private slots:
         QVERIFY2(error.contains("map.csv: line 2"), qPrintable(error));
         QVERIFY(!ImportProfileCsv("5,Mode\n", "map.csv", "P", &p, &error));
         QVERIFY2(error.contains("first line"), qPrintable(error));
+    }
+    // Frames of rows with a profile in words. Rows 0 and 2 share TX 0x110 and the profile; row 1
+    // (TX 0x111) has none.
+    void decodedFrames_data() {
+        QTest::addColumn<uint32_t>("id");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QList<int>>("values"); // slots 0..2, -1: not carried
+        QTest::addColumn<QString>("words");
+        QTest::newRow("two rows, two registers")
+            << 0x110u << 24 << QList<int>{123, 1, -1}
+            << "Pump: Motor current = 12.3 A, Mode = Auto; Pump B: Motor current = 12.3 A, Mode = Auto";
+        QTest::newRow("only described registers")
+            << 0x110u << 23 << QList<int>{5, -1, 0} << "Pump: Mode = Off; Pump B: Mode = Off";
+        QTest::newRow("no register described") << 0x110u << 100 << QList<int>{1, 2, 3} << QString();
+        QTest::newRow("row without profile") << 0x111u << 24 << QList<int>{123, 1, -1} << QString();
+    }
+    void decodedFrames() {
+        QFETCH(uint32_t, id);
+        QFETCH(int, address);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, words);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("profiles")));
+        QFile f(dir.filePath(QStringLiteral("profiles/pump.json")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(profileWith(R"({"register": 24, "name": "Motor current", "unit": "A", "scale": 0.1, "decimals": 1},
+                               {"register": 25, "name": "Mode", "type": "enum", "enum": {"0": "Off", "1": "Auto"}})"));
+        f.close();
+        TProject project;
+        project.Name = QStringLiteral("Line1");
+        const char* names[] = {"Pump", "Fan", "Pump B"};
+        const uint32_t tx[] = {0x110, 0x111, 0x110};
+        for (int r = 0; r < 3; ++r) {
+            TZELM& d = project.Devices[static_cast<size_t>(r)];
+            d.Use = true;
+            d.Name = QString::fromLatin1(names[r]);
+            d.RXadr = 0x100 + static_cast<uint32_t>(r);
+            d.TXadr = tx[r];
+        }
+        QString error;
+        for (int r : {0, 2})
+            QVERIFY2(TProfileStore(dir.path()).assign(project.Name, r, f.fileName(), &error),
+                     qPrintable(error));
+        TProfileDecoder decoder(project, dir.path());
+        QVERIFY(decoder.active());
+
+        TDeviceMessage msg;
+        msg.Address = static_cast<uint16_t>(address);
+        msg.Count = 3;
+        for (int i = 0; i < 3; ++i) {
+            if (values[i] < 0) continue;
+            msg.Mask |= static_cast<uint8_t>(1u << (2 - i));
+            msg.Values[i] = static_cast<int16_t>(values[i]);
+        }
+        TCanFrame frame;
+        EncodeRegisterWrite(msg, id, 0, frame);
+        QCOMPARE(decoder.decode(frame), words);
     }
 };
 
