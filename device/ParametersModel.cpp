@@ -103,6 +103,9 @@ QVariant TParametersModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole: {
         QStringList lines;
         lines << QStringLiteral("%1 %2").arg(TTrendModel::registerLabel(i->Register), i->Name);
+        // The value whole: a list of bit names may be cut short in its column.
+        const QString shown = i->valueText(raw);
+        if (!shown.isEmpty()) lines << shown;
         lines << QStringLiteral("raw %1 (%2)").arg(i->rawNumber(raw)).arg(hex4(raw));
         if (!i->rangeText().isEmpty()) lines << QStringLiteral("range %1").arg(i->rangeText());
         if (!i->Description.isEmpty()) lines << i->Description;
