@@ -40,12 +40,6 @@ private:
     std::function<bool(QObject*, QHelpEvent*)> m_handler;
 };
 
-QString rawText(uint16_t raw, int64_t typed) {
-    return QStringLiteral("raw %1 (0x%2)")
-        .arg(typed)
-        .arg(QString::number(raw, 16).toUpper().rightJustified(4, QLatin1Char('0')));
-}
-
 } // namespace
 
 void TModbusForm::offerProfile() {
@@ -171,7 +165,7 @@ QString TModbusForm::cellToolTip(const TCellMatrix* matrix, int cell) const {
                       bit >= 0 ? QStringLiteral(", bit %1").arg(bit) : QString());
     const TRegisterInfo* info = m_profile->find(reg);
     if (info == nullptr) {
-        lines << QStringLiteral("not in the register map") << rawText(raw, static_cast<int16_t>(raw));
+        lines << QStringLiteral("not in the register map") << RawWordText(raw, static_cast<int16_t>(raw));
         return lines.join(QLatin1Char('\n'));
     }
     if (bit >= 0) {
@@ -182,7 +176,7 @@ QString TModbusForm::cellToolTip(const TCellMatrix* matrix, int cell) const {
     }
     const QString value = info->valueText(raw);
     lines << QStringLiteral("%1: %2").arg(info->Name, value.isEmpty() ? QStringLiteral("none") : value);
-    QString details = rawText(raw, info->rawNumber(raw)) + QStringLiteral(" · ") +
+    QString details = info->rawText(raw) + QStringLiteral(" · ") +
                       (info->readOnly() ? QStringLiteral("read-only") : QStringLiteral("read/write"));
     if (!info->rangeText().isEmpty()) details += QStringLiteral(" · range ") + info->rangeText();
     lines << details;

@@ -106,7 +106,7 @@ QVariant TParametersModel::data(const QModelIndex& index, int role) const {
         // The value whole: a list of bit names may be cut short in its column.
         const QString shown = i->valueText(raw);
         if (!shown.isEmpty()) lines << shown;
-        lines << QStringLiteral("raw %1 (%2)").arg(i->rawNumber(raw)).arg(hex4(raw));
+        lines << i->rawText(raw);
         if (!i->rangeText().isEmpty()) lines << QStringLiteral("range %1").arg(i->rangeText());
         if (!i->Description.isEmpty()) lines << i->Description;
         lines << (i->readOnly() ? QStringLiteral("read-only")

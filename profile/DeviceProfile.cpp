@@ -173,6 +173,12 @@ QString TRegisterInfo::valueText(uint16_t raw, bool withUnit) const {
     return withUnit && !Unit.isEmpty() ? number + QLatin1Char(' ') + Unit : number;
 }
 
+QString RawWordText(uint16_t raw, int64_t number) {
+    return QStringLiteral("raw %1 (0x%2)")
+        .arg(number)
+        .arg(QString::number(raw, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+}
+
 QString TRegisterInfo::rangeText() const {
     if (!Min && !Max) return {};
     const QString lo = Min ? numberText(*Min) : QStringLiteral("…");

@@ -30,6 +30,9 @@ struct TBitField {
     QString Name;
 };
 
+// A raw word as a number and in hex: "raw -2 (0xFFFE)".
+[[nodiscard]] QString RawWordText(uint16_t raw, int64_t number);
+
 struct TRegisterInfo {
     int Register = -1;
     QString Name;
@@ -59,6 +62,8 @@ struct TRegisterInfo {
     [[nodiscard]] QString numberText(double value) const;
     // "0 … 50 A", empty without limits.
     [[nodiscard]] QString rangeText() const;
+    // The raw word as the register's type reads it and in hex: "raw -2 (0xFFFE)".
+    [[nodiscard]] QString rawText(uint16_t raw) const { return RawWordText(raw, rawNumber(raw)); }
     // The name of the bit or field that bit b belongs to, empty when none.
     [[nodiscard]] QString bitName(int bit) const;
     // The raw word for an engineering value: checked against min/max and against what the type

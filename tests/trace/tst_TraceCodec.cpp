@@ -1,6 +1,6 @@
 // The candump writer and reader, the ASC reader and the streaming file reader as plain code.
 
-#include "tests/SpecialFiles.h"
+#include "tests/NonRegularFiles.h"
 #include "trace/AscFormat.h"
 #include "trace/CandumpFormat.h"
 #include "trace/TraceFileReader.h"
@@ -304,7 +304,7 @@ void TstTraceCodec::badFiles_data() {
     QTest::newRow("binary") << "binary.log"
                             << "binary data";
     // Refused by their kind before anything opens them (a FIFO nobody writes would never answer).
-    for (const QString& kind : SpecialFileKinds)
+    for (const QString& kind : NonRegularFileKinds)
         QTest::newRow(qPrintable(kind)) << "special.log" << kind + ", not a trace file";
 }
 
@@ -320,7 +320,7 @@ void TstTraceCodec::badFiles() {
                          28));
     bin.close();
     if (name == "special.log" &&
-        !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
+        !MakeNonRegularFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
         QSKIP("this machine does not let the test make such a file");
     TraceFileReader reader;
     QVERIFY(!reader.open(dir.filePath(name)));

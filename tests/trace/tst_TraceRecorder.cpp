@@ -3,7 +3,7 @@
 
 #include "can/CanBus.h"
 #include "tests/FileBytes.h"
-#include "tests/SpecialFiles.h"
+#include "tests/NonRegularFiles.h"
 #include "trace/CandumpFormat.h"
 #include "trace/TraceRecorder.h"
 
@@ -96,7 +96,7 @@ void TstTraceRecorder::cannotOpen_data() {
     QTest::addColumn<QString>("cause");
     QTest::newRow("folder missing") << "missing/t.log" << QString::fromLocal8Bit(strerror(ENOENT));
     QTest::newRow("a folder") << QString("sub") << QString("a folder, not a regular file");
-    for (const QString& kind : SpecialFileKinds)
+    for (const QString& kind : NonRegularFileKinds)
         QTest::newRow(qPrintable(kind)) << "special" << kind + ", not a regular file";
 }
 
@@ -106,7 +106,7 @@ void TstTraceRecorder::cannotOpen() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
     if (name == "special" &&
-        !MakeSpecialFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
+        !MakeNonRegularFile(QString::fromLatin1(QTest::currentDataTag()), dir.filePath(name)))
         QSKIP("this machine does not let the test make such a file");
     TraceRecorder rec;
     QVERIFY(!rec.start(dir.filePath(name)));

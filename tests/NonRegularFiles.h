@@ -13,16 +13,16 @@
 
 #include <cstring>
 
-// The kinds MakeSpecialFile makes, as the program names them.
-inline const QStringList SpecialFileKinds = {"a FIFO (named pipe)", "a socket", "a character device",
+// The kinds MakeNonRegularFile makes, as the program names them.
+inline const QStringList NonRegularFileKinds = {"a FIFO (named pipe)", "a socket", "a character device",
                                              "a block device"};
 
 // Makes a file of that kind at path; false when this machine does not let the test make it.
-[[nodiscard]] inline bool MakeSpecialFile(const QString& kind, const QString& path) {
+[[nodiscard]] inline bool MakeNonRegularFile(const QString& kind, const QString& path) {
     const QByteArray native = QFile::encodeName(path);
-    if (kind == SpecialFileKinds[0]) return ::mkfifo(native.constData(), 0644) == 0;
-    if (kind == SpecialFileKinds[2]) return ::symlink("/dev/null", native.constData()) == 0; // followed
-    if (kind == SpecialFileKinds[3]) return ::mknod(native.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0;
+    if (kind == NonRegularFileKinds[0]) return ::mkfifo(native.constData(), 0644) == 0;
+    if (kind == NonRegularFileKinds[2]) return ::symlink("/dev/null", native.constData()) == 0; // followed
+    if (kind == NonRegularFileKinds[3]) return ::mknod(native.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0;
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (native.size() >= qsizetype(sizeof address.sun_path)) return false;
