@@ -148,6 +148,14 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
             return;
         plan = forced;
     }
+    if (plan.count(TRestoreAction::Write) == 0) {
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Nothing to write: the device already holds the file's values "
+                                                "(%1 unchanged, %2 skipped as read-only).")
+                                     .arg(plan.count(TRestoreAction::Unchanged))
+                                     .arg(plan.count(TRestoreAction::SkippedReadOnly)));
+        return;
+    }
     TRestoreConfirmDialog confirm(plan, windowTitle(), this);
     if (confirm.exec() != QDialog::Accepted) return;
 
@@ -158,7 +166,7 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->setMinimumDuration(300);
     connect(m_restore.get(), &TRestoreRun::progress, progress, &QProgressDialog::setValue);
-    connect(progress, &QProgressDialog::canceled, m_restore.get(), &TRestoreRun::abort);
+    connect(progress, &QProgressDialog::canceled, m_restore.get(), [run = m_restore.get()] { run->abort(); });
     connect(m_restore.get(), &TRestoreRun::finished, this, [this, path, progress] {
         progress->close();
         restoreFinished(path);

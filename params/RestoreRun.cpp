@@ -46,15 +46,18 @@ TRestoreRun::TRestoreRun(TDeviceSession& session, TRestorePlan plan, bool verify
 void TRestoreRun::start() {
     if (m_running) return;
     m_running = true;
+    if (framesTotal() == 0) return finish();
     sendNext();
     if (m_running && m_next < framesTotal()) m_pace.start();
 }
 
-void TRestoreRun::abort() {
+void TRestoreRun::abort(bool verifySent) {
     if (!m_running) return;
     m_aborted = true;
     m_pace.stop();
-    if (!m_verifying) {
+    if (!verifySent) {
+        finish();
+    } else if (!m_verifying) {
         // What was sent is verified as asked; nothing more goes out.
         if (m_verify && m_next > 0) {
             m_verifying = true;

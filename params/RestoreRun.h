@@ -36,10 +36,12 @@ public:
     TRestoreRun(TDeviceSession& session, TRestorePlan plan, bool verify, int verifyTimeoutMs,
                 QObject* parent = nullptr);
 
-    // Sends the first write at once, the others paced; finished() comes at the end.
+    // Sends the first write at once, the others paced; finished() comes at the end (at once, from
+    // inside start(), when the plan has nothing to write).
     void start();
-    // No further write is sent; what was sent is reported (and verified, when asked for).
-    void abort();
+    // No further write is sent; what was sent is reported (and verified, when asked for and
+    // `verifySent`: not when the adapter has gone, where no report can come).
+    void abort(bool verifySent = true);
 
     [[nodiscard]] bool aborted() const { return m_aborted; }
     [[nodiscard]] bool running() const { return m_running; }

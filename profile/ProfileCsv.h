@@ -11,6 +11,8 @@
 #include <QByteArray>
 #include <QString>
 
-// false with a message naming the file and the line when the map cannot be read.
+// false with a message naming the file and the line when the map cannot be read: a quote never
+// closed, a record with more or fewer fields than the header. Quoted fields may span lines. A file
+// that is not UTF-8 is read as Windows-1251, and `warning` says so.
 [[nodiscard]] bool ImportProfileCsv(const QByteArray& csv, const QString& fileName, const QString& device,
-                                    TDeviceProfile* profile, QString* error);
+                                    TDeviceProfile* profile, QString* error, QString* warning = nullptr);

@@ -18,10 +18,12 @@ const QString PluginName = QStringLiteral("socketcand");
 }
 
 // What a peer that is not a socketcand server sent, for the message: printable characters only.
-[[nodiscard]] QString shown(const QByteArray& bytes) {
+// Bytes as they came, those that are no printable ASCII as \xNN.
+[[nodiscard]] QString shown(QByteArrayView bytes) {
     QString text;
     for (const char c : bytes)
-        text += (c >= ' ' && c <= '~') ? QLatin1Char(c) : QLatin1Char('.');
+        text += (c >= ' ' && c <= '~') ? QString(QLatin1Char(c))
+                                       : QStringLiteral("\\x%1").arg(static_cast<uint8_t>(c), 2, 16, QLatin1Char('0'));
     return text;
 }
 
@@ -132,6 +134,7 @@ bool SocketcandCanBusDevice::open() {
     m_unconfirmed = 0;
     m_unlogged = 0;
     m_lost = false;
+    m_silentChecks = 0;
     m_socket.abort();
     m_step = Step::Connect;
     m_stepTimer.start(ConnectTimeoutMs);
@@ -226,15 +229,17 @@ void SocketcandCanBusDevice::onReadyRead() {
     while (m_step != Step::Idle) {
         const qint64 n = m_socket.read(chunk, sizeof chunk);
         if (n <= 0) break;
-        m_lastHeard.start();
         const uint64_t garbageBefore = m_tokenizer.garbage();
         m_tokenizer.feed(QByteArrayView(chunk, n), [this, &batch](QByteArrayView text) {
             if (m_step == Step::Idle) return;
+            // Silence counts from the last whole message: bytes trickling in are no answer.
+            m_lastHeard.start();
+            m_silentChecks = 0;
             const SocketcandMessage message = SocketcandParse(text);
             if (m_step == Step::Running)
                 take(message, batch);
             else
-                handshake(message);
+                handshake(message, text);
         });
         // Whatever is not a message during the open is no socketcand server talking.
         if (m_step != Step::Idle && m_step != Step::Running && m_tokenizer.garbage() != garbageBefore)
@@ -244,7 +249,7 @@ void SocketcandCanBusDevice::onReadyRead() {
     if (!batch.isEmpty()) enqueueReceivedFrames(batch);
 }
 
-void SocketcandCanBusDevice::handshake(const SocketcandMessage& message) {
+void SocketcandCanBusDevice::handshake(const SocketcandMessage& message, QByteArrayView text) {
     if (message.kind == SocketcandKind::ErrorText || message.kind == SocketcandKind::ErrorFrame) {
         const QString said = message.kind == SocketcandKind::ErrorText ? shown(message.text)
                                                                        : QStringLiteral("an error frame");
@@ -256,9 +261,7 @@ void SocketcandCanBusDevice::handshake(const SocketcandMessage& message) {
         failOpen(
             tr("step \"%1\": the server answered \"%2\" instead of \"%3\"")
                 .arg(stepName(m_step),
-                     message.kind == SocketcandKind::Unknown || message.kind == SocketcandKind::Malformed
-                         ? QStringLiteral("< %1 >").arg(shown(message.text))
-                         : QStringLiteral("another message"),
+                     QStringLiteral("< %1 >").arg(shown(text)),
                      expected == SocketcandKind::Hi ? QStringLiteral("< hi >") : QStringLiteral("< ok >")));
         return;
     }
@@ -327,10 +330,10 @@ void SocketcandCanBusDevice::noteServerError(const QString& text) {
 
 void SocketcandCanBusDevice::onLinkCheck() {
     if (m_step != Step::Running) return;
-    // After a stall of this program, what the server sent meanwhile is read before judging it.
-    if (m_lastHeard.elapsed() >= LinkSilenceMs) (void)m_socket.waitForReadyRead(0);
-    if (m_step != Step::Running) return;
-    if (m_lastHeard.elapsed() >= LinkSilenceMs) {
+    // After a stall of this program, what the server sent meanwhile is read before the silence is
+    // judged: the event loop reads the socket between two checks, so a silence seen by one check
+    // alone is no silence yet.
+    if (m_lastHeard.elapsed() >= LinkSilenceMs && ++m_silentChecks >= 2) {
         lose(tr("the server has not answered for %1 s").arg(LinkSilenceMs / 1000));
         return;
     }

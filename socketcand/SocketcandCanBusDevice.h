@@ -85,7 +85,8 @@ private:
     void onLinkCheck();
     void onBytesWritten();
     void take(const SocketcandMessage& message, QList<QCanBusFrame>& batch);
-    void handshake(const SocketcandMessage& message);
+    // text: the message as it came, to show when it is not the one expected.
+    void handshake(const SocketcandMessage& message, QByteArrayView text);
     void sendStep(Step step, const QByteArray& command);
     void failOpen(const QString& why);
     void lose(const QString& why);
@@ -100,7 +101,8 @@ private:
     SocketcandTokenizer m_tokenizer;
     QTimer m_stepTimer;
     QTimer m_linkTimer;
-    QElapsedTimer m_lastHeard; // since data last came from the server
+    QElapsedTimer m_lastHeard; // since the server's last complete message
+    int m_silentChecks = 0;    // link checks in a row that found the server silent
     Step m_step = Step::Idle;
     bool m_lost = false;
     uint64_t m_notTaken = 0;

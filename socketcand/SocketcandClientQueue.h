@@ -30,7 +30,7 @@ public:
 
     [[nodiscard]] bool isEmpty() const { return m_size == 0; }
     [[nodiscard]] int size() const { return static_cast<int>(m_size); }
-    [[nodiscard]] int capacity() const { return static_cast<int>(m_slots.size()); }
+    [[nodiscard]] int capacity() const { return static_cast<int>(m_capacity); }
     // Messages dropped because the ring was full.
     [[nodiscard]] uint64_t dropped() const { return m_dropped; }
 
@@ -41,7 +41,8 @@ private:
         std::array<char, MaxMessageLength> bytes{};
     };
 
-    std::vector<Slot> m_slots;
+    size_t m_capacity;
+    std::vector<Slot> m_slots; // empty until the first push
     size_t m_head = 0; // the oldest message
     size_t m_size = 0;
     uint64_t m_dropped = 0;

@@ -117,18 +117,29 @@ QString SocketcandServer::listenName() const {
 
 void SocketcandServer::onNewConnection() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+        const QString peer = SocketcandSession::peerNameOf(socket);
+        if (peer.isEmpty() || socket->state() != QAbstractSocket::ConnectedState) {
+            // Reset before it was taken: nobody to greet, nothing to log.
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        if (static_cast<int>(m_sessions.size()) >= MaxClients) {
+            // Refused before anything is allocated for it: a flood of connections costs no memory.
+            emit event(QStringLiteral("socketcand client %1 refused: %2 clients already").arg(peer).arg(MaxClients));
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::errorOccurred, socket, &QObject::deleteLater);
+            // A peer that takes nothing does not keep it open.
+            QTimer::singleShot(RefusedLingerMs, socket, &QTcpSocket::abort);
+            socket->write(SocketcandCommand("error", "too many clients"));
+            socket->disconnectFromHost();
+            continue;
+        }
         auto* session = new SocketcandSession(
             socket, m_bus,
             [this](SocketcandSession* s, const QCanBusFrame& frame) { return fromClient(s, frame); },
             QueueCapacity, this);
-        if (static_cast<int>(m_sessions.size()) >= MaxClients) {
-            emit event(QStringLiteral("socketcand client %1 refused: %2 clients already")
-                           .arg(session->peerName())
-                           .arg(MaxClients));
-            connect(session, &SocketcandSession::finished, session, &QObject::deleteLater);
-            session->refuse(QByteArrayLiteral("too many clients"));
-            continue;
-        }
+        session->setConnectedAt(m_clock.elapsed());
         m_sessions.push_back(session);
         connect(session, &SocketcandSession::finished, this, &SocketcandServer::onFinished);
         session->greet();
@@ -143,7 +154,9 @@ void SocketcandServer::onFinished(SocketcandSession* session) {
     m_sessions.erase(it);
     m_droppedByGone += session->dropped();
     if (m_origin == session) m_origin = nullptr;
-    emit event(QStringLiteral("socketcand client %1 left").arg(session->peerName()));
+    const QString& why = session->endReason();
+    emit event(why.isEmpty() ? QStringLiteral("socketcand client %1 left").arg(session->peerName())
+                             : QStringLiteral("socketcand client %1 left: %2").arg(session->peerName(), why));
     session->deleteLater();
     emit statusChanged();
 }
@@ -181,12 +194,14 @@ void SocketcandServer::check() {
     // Copied: dropping a client takes it out of the list.
     const std::vector<SocketcandSession*> sessions = m_sessions;
     for (SocketcandSession* s : sessions) {
+        if (!s->isRaw() && s->connectedMs(now) > m_handshakeMs) {
+            // A slot is for a client that uses the bus: one that idles before raw mode gives it back.
+            s->refuse(QStringLiteral("open and rawmode not given within %1 s").arg(m_handshakeMs / 1000.0).toLatin1());
+            continue;
+        }
         if (s->behindMs(now) <= m_maxBehindMs) continue;
         ++m_slowDropped;
-        emit event(QStringLiteral("socketcand client %1 disconnected: more than %2 s behind")
-                       .arg(s->peerName())
-                       .arg(m_maxBehindMs / 1000.0));
-        s->drop();
+        s->drop(QStringLiteral("more than %1 s behind, disconnected").arg(m_maxBehindMs / 1000.0));
     }
     const uint64_t dropped = droppedFrames();
     if (dropped != m_lastDropped) {

@@ -7,7 +7,9 @@
 // At most MaxClients clients; a client past them gets "< error too many clients >". A slow client
 // never holds the bus up: frames it has not taken wait in its bounded queue, frames past the queue
 // are dropped for that client and counted, and a client whose oldest waiting frame is more than
-// MaxBehindMs old is disconnected. No UDP beacon is sent: clients are given the address.
+// MaxBehindMs old is disconnected. A client that has not reached raw mode HandshakeMs after it
+// connected is closed with "< error ... >", so idle connections cannot hold the slots. The log
+// (event) says why each client left. No UDP beacon is sent: clients are given the address.
 
 #include <QByteArrayView>
 #include <QCanBusFrame>
@@ -31,6 +33,8 @@ public:
     static constexpr int MaxClients = 8;
     static constexpr int MaxBehindMs = 10000;
     static constexpr int CheckIntervalMs = 1000;
+    static constexpr int HandshakeMs = 5000;
+    static constexpr int RefusedLingerMs = 2000; // a refused client's "< error >" has this long to leave
     static constexpr int QueueCapacity = 4096; // frames per client, about 1.8 s at 2,300 frames/s
 
     // Puts a client's frame onto the bus: an empty text when it did, else why not.
@@ -56,6 +60,7 @@ public:
 
     // How far behind a client may be before it is disconnected (MaxBehindMs unless set).
     void setMaxBehindMs(int ms) { m_maxBehindMs = ms; }
+    void setHandshakeMs(int ms) { m_handshakeMs = ms; }
 
     // Who takes the clients' frames; an empty sink refuses them all.
     void setSink(FrameSink sink) { m_sink = std::move(sink); }
@@ -103,4 +108,5 @@ private:
     uint64_t m_refused = 0;
     uint64_t m_slowDropped = 0;
     int m_maxBehindMs = MaxBehindMs;
+    int m_handshakeMs = HandshakeMs;
 };

@@ -12,11 +12,7 @@ SocketcandSession::SocketcandSession(QTcpSocket* socket, QString busName, SendHa
     : QObject(parent), m_socket(socket), m_bus(std::move(busName)), m_onSend(std::move(onSend)),
       m_queue(queueCapacity) {
     m_socket->setParent(this);
-    const QHostAddress address = m_socket->peerAddress();
-    m_peer = (address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]:%2")
-                                                                  : QStringLiteral("%1:%2"))
-                 .arg(address.toString())
-                 .arg(m_socket->peerPort());
+    m_peer = peerNameOf(m_socket);
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, SendBufferBytes);
     m_socket->setReadBufferSize(64 * 1024);
@@ -24,6 +20,15 @@ SocketcandSession::SocketcandSession(QTcpSocket* socket, QString busName, SendHa
     connect(m_socket, &QTcpSocket::bytesWritten, this, &SocketcandSession::onBytesWritten);
     connect(m_socket, &QTcpSocket::disconnected, this, &SocketcandSession::onGone);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &SocketcandSession::onGone);
+}
+
+QString SocketcandSession::peerNameOf(const QTcpSocket* socket) {
+    const QHostAddress address = socket->peerAddress();
+    if (address.isNull() || socket->peerPort() == 0) return {};
+    return (address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]:%2")
+                                                                : QStringLiteral("%1:%2"))
+        .arg(address.toString())
+        .arg(socket->peerPort());
 }
 
 void SocketcandSession::greet() {
@@ -65,13 +70,14 @@ void SocketcandSession::refill() {
 void SocketcandSession::reply(const QByteArray& message) {
     if (m_mode == Mode::Closing) return;
     if (m_socket->bytesToWrite() > MaxUnreadReplies) {
-        drop();
+        drop(QStringLiteral("more than %1 KB of replies unread").arg(MaxUnreadReplies / 1024));
         return;
     }
     m_socket->write(message);
 }
 
 void SocketcandSession::refuse(const QByteArray& text) {
+    if (m_reason.isEmpty()) m_reason = QString::fromLatin1(text);
     reply(SocketcandCommand("error", text));
     m_mode = Mode::Closing;
     m_socket->disconnectFromHost(); // after what was written has left
@@ -86,7 +92,8 @@ void SocketcandSession::finish() {
     m_socket->disconnectFromHost();
 }
 
-void SocketcandSession::drop() {
+void SocketcandSession::drop(const QString& reason) {
+    if (m_reason.isEmpty()) m_reason = reason;
     m_mode = Mode::Closing;
     m_socket->abort();
     onGone();
@@ -94,6 +101,11 @@ void SocketcandSession::drop() {
 
 void SocketcandSession::onGone() {
     if (m_finished) return;
+    if (m_reason.isEmpty() && m_mode != Mode::Closing)
+        m_reason = m_socket->error() == QAbstractSocket::RemoteHostClosedError ||
+                           m_socket->error() == QAbstractSocket::UnknownSocketError
+                       ? QStringLiteral("closed the connection")
+                       : m_socket->errorString();
     if (m_socket->state() != QAbstractSocket::UnconnectedState && m_mode != Mode::Closing) {
         // An error on a connection that is still up (a write that failed): end it.
         m_mode = Mode::Closing;
@@ -157,10 +169,11 @@ void SocketcandSession::handle(QByteArrayView text) {
             reply(SocketcandCommand("error", why.toLatin1()));
         return;
     case SocketcandKind::Malformed: {
-        QByteArray shown = m.text.left(60);
+        // The reply is one message: the client's text is shown without brackets, which would end it.
+        QByteArray shown = m.text.trimmed().left(60);
         for (char& c : shown)
-            if (c < ' ' || c > '~') c = '.';
-        reply(SocketcandCommand("error", "syntax error in \"< " + shown + " >\""));
+            if (c < ' ' || c > '~' || c == '<' || c == '>') c = '.';
+        reply(SocketcandCommand("error", "syntax error in \"" + shown + "\""));
         return;
     }
     default:

@@ -50,10 +50,10 @@ public:
 
     // A frame on the bus, encoded; taken only in raw mode. nowMs: the server's monotonic clock.
     void offer(QByteArrayView message, int64_t nowMs);
-    // Sends "< error TEXT >" and closes once it has left.
+    // Sends "< error TEXT >" and closes once it has left; TEXT is the reason the log gives.
     void refuse(const QByteArray& text);
-    // Closes the connection at once; finished() follows.
-    void drop();
+    // Closes the connection at once; finished() follows. `reason` is what the log says.
+    void drop(const QString& reason = {});
     // Hands everything queued to the socket and closes once it has left; finished() follows.
     void finish();
 
@@ -63,6 +63,14 @@ public:
     [[nodiscard]] uint64_t garbage() const { return m_tokenizer.garbage(); }
     // "ADDRESS:PORT" of the client.
     [[nodiscard]] const QString& peerName() const { return m_peer; }
+    // Why the connection ended, in words; empty while it lasts.
+    [[nodiscard]] const QString& endReason() const { return m_reason; }
+    // How long the client has been connected, by the server's monotonic clock.
+    [[nodiscard]] int64_t connectedMs(int64_t nowMs) const { return nowMs - m_connectedAtMs; }
+    void setConnectedAt(int64_t nowMs) { m_connectedAtMs = nowMs; }
+
+    // "ADDRESS:PORT" of a socket's peer (IPv6 in brackets); empty when the peer is gone already.
+    [[nodiscard]] static QString peerNameOf(const QTcpSocket* socket);
 
 signals:
     // The connection ended (closed by either side); the server deletes the session later.
@@ -81,6 +89,8 @@ private:
     QTcpSocket* m_socket = nullptr;
     QString m_bus;
     QString m_peer;
+    QString m_reason;
+    int64_t m_connectedAtMs = 0;
     SendHandler m_onSend;
     SocketcandTokenizer m_tokenizer;
     SocketcandClientQueue m_queue;

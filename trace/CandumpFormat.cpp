@@ -67,7 +67,9 @@ void AppendCandumpLine(QByteArray& out, const TraceFrame& frame, QByteArrayView 
         p = putHex(p, frame.id & 0x7FFu, 3);
     *p++ = '#';
     if (frame.remote && !frame.error) {
+        // A remote frame keeps its length, as candump writes it: "R" for none, "R5" for five.
         *p++ = 'R';
+        if (frame.dlc > 0) *p++ = static_cast<char>('0' + std::min<int>(frame.dlc, 8));
     } else {
         const int n = frame.error ? 8 : (frame.dlc > 8 ? 8 : frame.dlc);
         for (int i = 0; i < n; ++i) {

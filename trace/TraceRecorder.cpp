@@ -212,8 +212,8 @@ void TraceRecorder::canTraffic(const QCanBusFrame& frame, const QByteArray& payl
                                CanTrafficDirection direction) {
     if (!m_recording) return;
     TraceFrame f;
-    // Error frames are not frames of the monitor; only data and remote frames are recorded.
-    if (!TraceFrameFromQt(frame, payload, f) || f.error) return;
+    // Data, remote and error frames are recorded (error frames in candump's notation).
+    if (!TraceFrameFromQt(frame, payload, f)) return;
     f.timeUs = m_startUs + m_clock.nsecsElapsed() / 1000;
     f.direction = direction == CanTrafficDirection::Sent ? TraceDirection::Sent : TraceDirection::Received;
     AppendCandumpLine(m_pending, f, InterfaceName);

@@ -187,6 +187,13 @@ private slots:
             writes += line.contains("\"row\":1,\"direction\":1");
         QCOMPARE(writes, 2);
         QCOMPARE(cli({"params", "diff", file, "--live", "Fan"}).code, 0);
+        // Nothing differs now: the restore ends at once, without asking, each register "unchanged".
+        r = cli({"params", "restore", "Fan", file});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QCOMPARE(r.lines.size(), 16);
+        for (const QJsonObject& o : r.lines)
+            QCOMPARE(o.value("status").toString(), QStringLiteral("unchanged"));
+        QVERIFY2(r.err.contains("nothing to write"), r.err.constData());
 
         QFile profile(m_dir.filePath(QStringLiteral("fan-profile.json")));
         QVERIFY(profile.open(QIODevice::WriteOnly));
@@ -222,6 +229,13 @@ private slots:
         QTest::newRow("no such adapter") << QStringList{"--can", "slcan:/nonexistent/tty", "command", "0", "1"} << 2
                                          << "/nonexistent/tty";
         QTest::newRow("nobody reports") << QStringList{"--timeout", "0.5", "read", "Ghost", "5"} << 3 << "5";
+        // Times a timer cannot hold are refused before anything starts.
+        QTest::newRow("timeout nan") << QStringList{"--timeout", "nan", "read", "0", "5"} << 1 << "--timeout nan";
+        QTest::newRow("timeout inf") << QStringList{"--timeout", "inf", "read", "0", "5"} << 1 << "--timeout inf";
+        QTest::newRow("timeout beyond a day") << QStringList{"--timeout", "86401", "read", "0", "5"} << 1 << "--timeout";
+        QTest::newRow("seconds nan") << QStringList{"--seconds", "NaN", "monitor"} << 1 << "--seconds NaN";
+        QTest::newRow("seconds -inf") << QStringList{"--seconds", "-inf", "monitor"} << 1 << "--seconds -inf";
+        QTest::newRow("seconds beyond a year") << QStringList{"--seconds", "1e12", "monitor"} << 1 << "--seconds 1e12";
     }
     void exitCodes() {
         QFETCH(QStringList, args);

@@ -104,6 +104,10 @@ private slots:
                                             << "overlaps";
         QTest::newRow("enum without values") << profileWith(R"({"register":5,"name":"X","type":"enum"})") << "enum";
         QTest::newRow("no name") << profileWith(R"({"register":5})") << "\"name\" is missing";
+        QTest::newRow("a key twice") << profileWith("{\"register\":5,\n\"name\":\"X\",\"name\":\"Y\"}")
+                                     << "line 2: the key \"name\" appears twice";
+        QTest::newRow("NUL in a name") << profileWith("{\"register\":5,\n\n\"name\":\"X\\u0000Y\"}")
+                                       << "line 3: a text holds a NUL";
     }
     void brokenFiles() {
         QFETCH(QByteArray, json);
@@ -143,6 +147,44 @@ private slots:
         QVERIFY2(error.contains("map.csv: line 2"), qPrintable(error));
         QVERIFY(!ImportProfileCsv("5,Mode\n", "map.csv", "P", &p, &error));
         QVERIFY2(error.contains("first line"), qPrintable(error));
+    }
+    // CSV as spreadsheets write it: quoted fields across lines, doubled quotes, CRLF, Windows-1251.
+    void csvRecords_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("name24"); // register 24's name, or the error expected
+        QTest::addColumn<QString>("description24");
+        QTest::addColumn<int>("registers");
+        const QByteArray head = "register,name,unit,description\r\n";
+        QTest::newRow("quoted line end and quotes") << head + "24,\"Motor \"\"A\"\"\",A,\"first line\r\nsecond, line\"\r\n"
+                                                    "25,Speed,rpm,\r\n"
+                                                << "Motor \"A\"" << "first line\r\nsecond, line" << 2;
+        QTest::newRow("cp1251") << head + "24,\xD2\xEE\xEA,A,\n" << QString::fromUtf8("Ток") << "" << 1;
+        QTest::newRow("quote never closed") << head + "24,\"Motor current,A,0.1\n25,Speed,rpm,\n"
+                                            << "map.csv: line 2: a quoted field is never closed" << "" << 0;
+        QTest::newRow("short row") << head + "24,Motor,A,x\n25,Speed\n" << "map.csv: line 3: 2 fields, the header names 4"
+                                   << "" << 0;
+        QTest::newRow("line numbers after a quoted line end")
+            << head + "24,Motor,A,\"a\nb\"\n\n25,Speed,rpm\n" << "map.csv: line 5: 3 fields" << "" << 0;
+    }
+    void csvRecords() {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, name24);
+        QFETCH(QString, description24);
+        QFETCH(int, registers);
+        TDeviceProfile p;
+        QString error;
+        QString warning;
+        const bool ok = ImportProfileCsv(csv, "map.csv", "P", &p, &error, &warning);
+        if (registers == 0) {
+            QVERIFY(!ok);
+            QVERIFY2(error.startsWith(name24), qPrintable(error));
+            return;
+        }
+        QVERIFY2(ok, qPrintable(error));
+        QCOMPARE(p.registers().size(), registers);
+        QCOMPARE(p.find(24)->Name, name24);
+        QCOMPARE(p.find(24)->Description, description24);
+        QCOMPARE(warning.contains("Windows-1251"), csv.contains('\xD2'));
     }
     // Frames of rows with a profile in words. Rows 0 and 2 share TX 0x110 and the profile; row 1
     // (TX 0x111) has none.

@@ -91,6 +91,7 @@ private slots:
     void refusedOpen_data();
     void refusedOpen();
     void slowClientNeverHoldsTheBusUp();
+    void serverKeepsItsFramingAndSlots();
 
 private:
     // zelm-sim serving its devices; the port it listens on, or empty.
@@ -284,12 +285,15 @@ void TestSocketcandPeers::refusedOpen_data() {
     QTest::newRow("not a socketcand server")
         << QStringLiteral("SSH-2.0-OpenSSH_9.2\r\n") << QStringLiteral("can0")
         << QStringLiteral(
-               "step \"greeting (< hi >)\": the server sent \"SSH-2.0-OpenSSH_9.2..\", which is not");
+               "step \"greeting (< hi >)\": the server sent \"SSH-2.0-OpenSSH_9.2\\x0d\\x0a\", which is not");
     QTest::newRow("a silent server") << QStringLiteral("silent") << QStringLiteral("can0")
                                      << QStringLiteral(
                                             "step \"greeting (< hi >)\": no answer within 1000 ms");
     QTest::newRow("a wrong greeting") << QStringLiteral("< hello >") << QStringLiteral("can0")
                                       << QStringLiteral("answered \"< hello >\" instead of \"< hi >\"");
+    QTest::newRow("bytes that are no text after the greeting")
+        << QStringLiteral("< hi ><\x01\x02>") << QStringLiteral("can0")
+        << QStringLiteral("answered \"< \\x01\\x02 >\" instead of \"< ok >\"");
 }
 
 void TestSocketcandPeers::refusedOpen() {
@@ -360,6 +364,40 @@ void TestSocketcandPeers::slowClientNeverHoldsTheBusUp() {
     QTRY_COMPARE_WITH_TIMEOUT(server.clientCount(), 1, 5000);
     QCOMPARE(server.slowClientsDropped(), uint64_t(1));
     QCOMPARE(reader.state(), QAbstractSocket::ConnectedState);
+}
+
+// The server's answer to a malformed message is one message a tokenizer reads back; a client that
+// idles before raw mode gives its slot back with a reason, one in raw mode that only listens stays.
+void TestSocketcandPeers::serverKeepsItsFramingAndSlots() {
+    SocketcandServer server;
+    server.setHandshakeMs(400);
+    QStringList log;
+    connect(&server, &SocketcandServer::event, &server, [&log](const QString& line) { log << line; });
+    QString error;
+    QVERIFY2(server.listen(QHostAddress::LocalHost, 0, &error), qPrintable(error));
+    QTcpSocket idle;
+    QTcpSocket listener;
+    SocketcandTokenizer tokenizer;
+    QByteArrayList said;
+    connect(&idle, &QTcpSocket::readyRead, &idle, [&] {
+        tokenizer.feed(idle.readAll(), [&](QByteArrayView m) { said << m.toByteArray(); });
+    });
+    for (QTcpSocket* s : {&idle, &listener}) {
+        s->connectToHost(QHostAddress::LocalHost, server.port());
+        QVERIFY(s->waitForConnected(5000));
+    }
+    idle.write("< send 123 >");
+    listener.write("< open can0 >< rawmode >");
+    QTRY_COMPARE_WITH_TIMEOUT(said.size(), 2, 5000);
+    QCOMPARE(said, (QByteArrayList{"hi", "error syntax error in \"send 123\""}));
+    QCOMPARE(tokenizer.garbage(), uint64_t(0));
+    // Past the handshake time the idle client is closed, told why; the listener keeps its slot.
+    QTRY_COMPARE_WITH_TIMEOUT(said.size(), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(idle.state(), QAbstractSocket::UnconnectedState, 5000);
+    QVERIFY2(said.last().startsWith("error open and rawmode not given"), said.last().constData());
+    QTRY_COMPARE_WITH_TIMEOUT(server.clientCount(), 1, 5000);
+    QVERIFY2(log.join('\n').contains("left: open and rawmode not given"), qPrintable(log.join('\n')));
+    QCOMPARE(listener.state(), QAbstractSocket::ConnectedState);
 }
 
 QTEST_GUILESS_MAIN(TestSocketcandPeers)

@@ -52,19 +52,20 @@ void TstTraceRecorder::recordsTheTraffic() {
     CanBus().notify(remote, CanTrafficDirection::Received);
     QCanBusFrame error;
     error.setFrameType(QCanBusFrame::ErrorFrame);
-    CanBus().notify(error, CanTrafficDirection::Received); // not a frame of the monitor
-    QCOMPARE(rec.frames(), uint64_t(3));
+    CanBus().notify(error, CanTrafficDirection::Received); // recorded as candump writes it
+    QCOMPARE(rec.frames(), uint64_t(4));
     rec.stop();
     CanBus().notify(frame(0x102, "\x02"), CanTrafficDirection::Received); // after the stop: not recorded
     QCOMPARE(stopped.count(), 1);
     QCOMPARE(stopped.at(0).at(0).toString(), QString());
 
     const QList<QByteArray> lines = ReadFileBytes(path).split('\n');
-    QCOMPARE(lines.size(), 4);
-    QVERIFY(lines[3].isEmpty()); // the last line is whole
-    const QByteArray tails[3] = {" can0 110#00010002C0051234 R", " can0 01234567#AB T", " can0 100#R R"};
+    QCOMPARE(lines.size(), 5);
+    QVERIFY(lines[4].isEmpty()); // the last line is whole
+    const QByteArray tails[4] = {" can0 110#00010002C0051234 R", " can0 01234567#AB T", " can0 100#R2 R",
+                                 " can0 20000000#0000000000000000"};
     int64_t previous = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         QVERIFY2(lines[i].endsWith(tails[i]), lines[i].constData());
         TraceFrame f;
         QCOMPARE(ParseCandumpLine(lines[i], f), TraceLineResult::Frame);

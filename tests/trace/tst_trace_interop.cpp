@@ -90,7 +90,7 @@ void TstTraceInterop::recordedFileReadByPeers() {
             f.setExtendedFrameFormat(ext);
             if (remote) f.setFrameType(QCanBusFrame::RemoteRequestFrame);
             CanBus().notify(f, sent ? CanTrafficDirection::Sent : CanTrafficDirection::Received);
-            expected << describe(id, ext, remote, remote ? 0 : int(data.size()), remote ? QByteArray() : data,
+            expected << describe(id, ext, remote, int(data.size()), remote ? QByteArray() : data,
                                  sent);
         };
         for (int i = 0; i < 20; ++i) {

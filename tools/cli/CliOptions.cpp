@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -134,15 +135,23 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
         options.bitRateIndex = 2;
     else
         return fail(QStringLiteral("--bitrate %1: expected 125K or 250K").arg(parser.value(bitrate)));
-    bool ok = false;
-    options.timeoutS = parser.value(timeout).toDouble(&ok);
-    if (!ok || options.timeoutS <= 0 || options.timeoutS > 86400)
-        return fail(QStringLiteral("--timeout %1: expected seconds above 0").arg(parser.value(timeout)));
-    if (parser.isSet(seconds)) {
-        options.seconds = parser.value(seconds).toDouble(&ok);
-        if (!ok || options.seconds <= 0 || options.seconds > 31.0e6)
-            return fail(QStringLiteral("--seconds %1: expected seconds above 0").arg(parser.value(seconds)));
-    }
+    // NaN and infinity compare false with every bound, so the range is checked as "inside", never as
+    // "not outside".
+    const auto takeSeconds = [&parser](const QCommandLineOption& option, double most, double* value) {
+        bool ok = false;
+        const double v = parser.value(option).toDouble(&ok);
+        if (!ok || !std::isfinite(v) || !(v > 0 && v <= most)) return false;
+        *value = v;
+        return true;
+    };
+    if (!takeSeconds(timeout, MaxTimeoutS, &options.timeoutS))
+        return fail(QStringLiteral("--timeout %1: expected seconds above 0, at most %2")
+                        .arg(parser.value(timeout))
+                        .arg(MaxTimeoutS));
+    if (parser.isSet(seconds) && !takeSeconds(seconds, MaxSecondsS, &options.seconds))
+        return fail(QStringLiteral("--seconds %1: expected seconds above 0, at most %2")
+                        .arg(parser.value(seconds))
+                        .arg(MaxSecondsS, 0, 'f', 0));
     options.folder = parser.value(folder);
     options.project = parser.value(project);
     options.can = parser.values(can);

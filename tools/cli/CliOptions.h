@@ -16,6 +16,10 @@ enum TCliExit : int {
     CliMismatch = 4,     // a verification or comparison found differences
 };
 
+// The longest --timeout (a day) and --seconds (a year) taken.
+inline constexpr double MaxTimeoutS = 86400;
+inline constexpr double MaxSecondsS = 366.0 * 86400;
+
 struct TCliOptions {
     QString folder;        // where Projects.ini and Quorvex.ini are read; empty: the default (CliProgramFolders)
     QString project;       // a section of Projects.ini; empty: the project selected there

@@ -56,8 +56,8 @@ void TCliProgram::awaitReports(int row, const QList<int>& wanted,
     m_awaitRow = row;
     m_awaited = wanted;
     m_afterAwait = std::move(then);
-    connect(&m_deadline, &QTimer::timeout, this, [this] { checkAwaited(true); });
-    m_deadline.start(static_cast<int>(m_options.timeoutS * 1000.0));
+    connect(&m_deadline, &TCliDeadline::timeout, this, [this] { checkAwaited(true); });
+    m_deadline.start(m_options.timeoutS);
     checkAwaited(false);
 }
 
@@ -221,6 +221,8 @@ void TCliProgram::restorePlanned() {
                  writes, static_cast<long long>(plan.writes().size()), plan.count(TRestoreAction::Unchanged),
                  plan.count(TRestoreAction::SkippedReadOnly));
     if (m_options.dryRun) return finish(CliDone);
+    if (writes == 0)
+        std::fprintf(stderr, "canquorvex-cli: nothing to write: the device already holds the file's values\n");
     if (writes > 0 && !m_options.yes) {
         if (::isatty(STDIN_FILENO) == 0)
             return (void)fail(CliBadInput, QStringLiteral("standard input is no terminal to ask on: give --yes to "
@@ -234,6 +236,7 @@ void TCliProgram::restorePlanned() {
     }
     m_restore = std::make_unique<TRestoreRun>(session(m_paramsRow), plan, m_options.verify,
                                               static_cast<int>(m_options.timeoutS * 1000.0));
+    // The run ends at once when there is nothing to write: every line is printed all the same.
     connect(m_restore.get(), &TRestoreRun::finished, this, &TCliProgram::restoreFinished);
     m_restore->start();
 }
@@ -248,6 +251,7 @@ void TCliProgram::restoreFinished() {
     }
     std::fprintf(stderr, "canquorvex-cli: %d of %d write frame(s) sent%s\n", m_restore->framesSent(),
                  m_restore->framesTotal(), m_restore->aborted() ? " (interrupted)" : "");
+    if (m_adapterLost) return (void)fail(CliNoAdapter, QStringLiteral("the CAN adapter went away"));
     if (m_restore->aborted()) return finish(CliTimeOut);
     if (m_restore->framesRefused() > 0) return (void)fail(CliNoAdapter, QStringLiteral("the adapter refused %1 write(s)").arg(m_restore->framesRefused()));
     finish(m_options.verify && m_restore->failed() ? CliMismatch : CliDone);

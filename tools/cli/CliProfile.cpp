@@ -60,7 +60,9 @@ int importProfile(const QStringList& a, const QString& device) {
     TDeviceProfile profile;
     QString error;
     const QString name = device.isEmpty() ? jsonInfo.completeBaseName() : device;
-    if (!ImportProfileCsv(csv.readAll(), csvPath, name, &profile, &error)) return failWith(error);
+    QString warning;
+    if (!ImportProfileCsv(csv.readAll(), csvPath, name, &profile, &error, &warning)) return failWith(error);
+    if (!warning.isEmpty()) std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(warning));
     if (profile.isEmpty()) return failWith(QStringLiteral("%1: the map describes no register").arg(csvPath));
     if (!FileReplace::write(jsonPath, profile.toJson(), &error)) return failWith(error);
     printSummary(jsonPath, profile);

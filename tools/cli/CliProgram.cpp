@@ -13,6 +13,7 @@
 #include "core/ProjectFile.h"
 #include "session/RegisterList.h"
 #include "sim/DemoCanBusDevice.h"
+#include "trace/TraceReplayControl.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -43,6 +44,14 @@ QByteArray frameLine(const TCanFrame& frame, bool extended) {
         .line();
 }
 
+// A frame's own time stamp in seconds; the time of day for a frame that has none.
+double frameTime(const QCanBusFrame& frame) {
+    const QCanBusFrame::TimeStamp ts = frame.timeStamp();
+    return ts.seconds() != 0 || ts.microSeconds() != 0
+               ? static_cast<double>(ts.seconds()) + static_cast<double>(ts.microSeconds()) / 1e6
+               : static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1e3;
+}
+
 // The values a message carries, slot by slot: a raw word, or null for a slot it does not carry.
 QByteArray valuesJson(const TDeviceMessage& msg) {
     QByteArray out = "[";
@@ -56,7 +65,6 @@ QByteArray valuesJson(const TDeviceMessage& msg) {
 } // namespace
 
 TCliProgram::TCliProgram(TCliOptions options, QObject* parent) : QObject(parent), m_options(std::move(options)) {
-    m_deadline.setSingleShot(true);
     m_poll.setInterval(PollMs);
 }
 
@@ -75,6 +83,12 @@ void TCliProgram::finish(int exitCode) {
     m_finished = true;
     m_deadline.stop();
     m_poll.stop();
+    // A trace played as the bus: the lines it could not play are counted, as the tool's player does.
+    const TraceReplayControl::Status& trace = TraceReplayControl::instance().status();
+    if (m_busOpen && !trace.path.isEmpty() && trace.badLines + trace.canFdLines > 0)
+        std::fprintf(stderr, "canquorvex-cli: %s: %llu line(s) skipped: %llu CAN FD, %llu unreadable\n",
+                     qPrintable(trace.path), static_cast<unsigned long long>(trace.badLines + trace.canFdLines),
+                     static_cast<unsigned long long>(trace.canFdLines), static_cast<unsigned long long>(trace.badLines));
     // The bus is closed when the program goes, after the event loop: finishing may come from inside
     // the adapter's own signal, where its device must not be destroyed.
     emit finished(exitCode);
@@ -162,6 +176,11 @@ bool TCliProgram::openBus() {
                                                                                        tried.interfaceName, why));
     }
     connect(&CanBus(), &TCanBus::lost, this, [this] {
+        if (m_restore && m_restore->running()) {
+            // What was sent and what was not is reported, as after Ctrl+C; no report can come now.
+            m_adapterLost = true;
+            return m_restore->abort(false);
+        }
         (void)fail(CliNoAdapter, QStringLiteral("the CAN adapter went away"));
     });
     return true;
@@ -180,6 +199,10 @@ void TCliProgram::closeBus() {
 
 void TCliProgram::canTraffic(const QCanBusFrame& frame, const QByteArray& payload, CanTrafficDirection direction) {
     if (m_finished || direction != CanTrafficDirection::Received) return;
+    if (frame.frameType() == QCanBusFrame::ErrorFrame) {
+        if (m_monitoring) printErrorFrame(frame, payload);
+        return;
+    }
     if (frame.frameType() != QCanBusFrame::DataFrame && frame.frameType() != QCanBusFrame::RemoteRequestFrame)
         return;
     TCanFrame f;
@@ -193,11 +216,7 @@ void TCliProgram::canTraffic(const QCanBusFrame& frame, const QByteArray& payloa
         return;
     }
     TJsonLine line;
-    const QCanBusFrame::TimeStamp ts = frame.timeStamp();
-    const double time = ts.seconds() != 0 || ts.microSeconds() != 0
-                            ? static_cast<double>(ts.seconds()) + static_cast<double>(ts.microSeconds()) / 1e6
-                            : static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1e3;
-    line.add("time", time, 6)
+    line.add("time", frameTime(frame), 6)
         .add("id", idText(f.ID, frame.hasExtendedFrameFormat()))
         .add("ext", frame.hasExtendedFrameFormat())
         .add("dlc", static_cast<int>(f.DLC))
@@ -225,6 +244,21 @@ void TCliProgram::canTraffic(const QCanBusFrame& frame, const QByteArray& payloa
     m_monitor.onRowFrame = nullptr;
     if (!others.isEmpty()) line.addRaw("more_rows", "[" + others + "]");
     print(line.line());
+}
+
+void TCliProgram::printErrorFrame(const QCanBusFrame& frame, const QByteArray& payload) {
+    // As candump writes an error frame: the error flag and the error classes in the identifier,
+    // eight bytes of details.
+    constexpr uint32_t ErrorFlag = 0x20000000u;
+    QByteArray data = payload.left(8);
+    data.append(8 - data.size(), '\0');
+    print(TJsonLine()
+              .add("time", frameTime(frame), 6)
+              .add("id", idText(ErrorFlag | (static_cast<uint32_t>(frame.error()) & 0x1FFFFFFFu), true))
+              .add("error", true)
+              .add("dlc", 8)
+              .add("data", QString::fromLatin1(data.toHex().toUpper()))
+              .line());
 }
 
 void TCliProgram::start() {
@@ -292,8 +326,8 @@ void TCliProgram::runMonitor() {
     if (!openBus()) return;
     m_monitoring = true;
     if (m_options.seconds > 0) {
-        connect(&m_deadline, &QTimer::timeout, this, [this] { finish(CliDone); });
-        m_deadline.start(static_cast<int>(m_options.seconds * 1000.0));
+        connect(&m_deadline, &TCliDeadline::timeout, this, [this] { finish(CliDone); });
+        m_deadline.start(m_options.seconds);
     }
 }
 
@@ -312,8 +346,8 @@ void TCliProgram::runRead() {
     (void)session(row);
     if (!openBus()) return;
     m_readRow = row;
-    connect(&m_deadline, &QTimer::timeout, this, &TCliProgram::endRead);
-    m_deadline.start(static_cast<int>(m_options.timeoutS * 1000.0));
+    connect(&m_deadline, &TCliDeadline::timeout, this, &TCliProgram::endRead);
+    m_deadline.start(m_options.timeoutS);
 }
 
 void TCliProgram::checkRead() {
@@ -405,8 +439,8 @@ void TCliProgram::sentFrame(const TCanSendStatus& status, const TCanFrame& frame
             if (++*ticksAfter >= 5) finish(CliDone);
         }
     });
-    connect(&m_deadline, &QTimer::timeout, this,
+    connect(&m_deadline, &TCliDeadline::timeout, this,
             [this] { (void)fail(CliNoAdapter, QStringLiteral("the adapter did not pass the frame on in time")); });
-    m_deadline.start(static_cast<int>(m_options.timeoutS * 1000.0));
+    m_deadline.start(m_options.timeoutS);
     m_poll.start();
 }

@@ -3,6 +3,7 @@
 // canquorvex-cli at work: the project, the bus and the device sessions, on the same models as the
 // tool's windows (the bus object, the bus monitor, the device sessions). One command per run.
 
+#include "CliDeadline.h"
 #include "CliOptions.h"
 
 #include "can/CanTrafficTap.h"
@@ -49,6 +50,8 @@ private:
     void canTraffic(const QCanBusFrame& frame, const QByteArray& payload, CanTrafficDirection direction) override;
 
     void finish(int exitCode);
+    // monitor: an error frame as a JSON line, in candump's notation.
+    void printErrorFrame(const QCanBusFrame& frame, const QByteArray& payload);
     [[nodiscard]] bool fail(int exitCode, const QString& message);
     [[nodiscard]] QString settingsFolder() const;
     [[nodiscard]] bool loadProject();
@@ -89,7 +92,7 @@ private:
     bool m_busOpen = false;
     bool m_finished = false;
     bool m_monitoring = false;
-    QTimer m_deadline;
+    TCliDeadline m_deadline;
     QTimer m_poll;
 
     // read
@@ -108,4 +111,5 @@ private:
     QString m_setPath;
     int m_paramsRow = -1;
     std::unique_ptr<TRestoreRun> m_restore;
+    bool m_adapterLost = false; // the adapter went away while the restore ran
 };

@@ -1,5 +1,5 @@
 // Parameter sets in the device window: the list of changes a restore asks to confirm, and the
-// result list after the device has reported the values written.
+// result list after the device has reported the values written, and a restore with nothing to write.
 
 #include "can/ToolsCan.h"
 #include "core/Project.h"
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -81,6 +82,19 @@ private slots:
         QTRY_VERIFY((result = w.findChild<TRestoreResultDialog*>()) != nullptr);
         QCOMPARE(column(result->Table, 4), (QStringList{"unchanged", "confirmed", "confirmed"}));
         QVERIFY(!result->RetryButton->isEnabled());
+
+        // The device holds the file's values now: nothing is asked, sent or left waiting.
+        result->close();
+        QString said;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            said = box->text();
+            box->accept();
+        });
+        w.restoreFromFile(path);
+        QVERIFY2(said.startsWith("Nothing to write"), qPrintable(said));
+        QCOMPARE(driver->sent.size(), size_t(1));
         SlCanInstallDriver(nullptr);
         CanResetState();
     }
