@@ -68,7 +68,8 @@ bool checkKeysAndTexts(const QByteArray& json, const QString& fileName, QString*
                 text += QLatin1Char(d); // compared as written: only equality matters here
             }
             if (nul) {
-                *error = QStringLiteral("%1: line %2: a text holds a NUL character").arg(fileName).arg(startLine);
+                *error =
+                    QStringLiteral("%1: line %2: a text holds a NUL character").arg(fileName).arg(startLine);
                 return false;
             }
             if (!levels.empty() && levels.back().expectKey) {

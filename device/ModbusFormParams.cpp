@@ -149,11 +149,12 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
         plan = forced;
     }
     if (plan.count(TRestoreAction::Write) == 0) {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("Nothing to write: the device already holds the file's values "
-                                                "(%1 unchanged, %2 skipped as read-only).")
-                                     .arg(plan.count(TRestoreAction::Unchanged))
-                                     .arg(plan.count(TRestoreAction::SkippedReadOnly)));
+        QMessageBox::information(
+            this, windowTitle(),
+            QStringLiteral("Nothing to write: the device already holds the file's values "
+                           "(%1 unchanged, %2 skipped as read-only).")
+                .arg(plan.count(TRestoreAction::Unchanged))
+                .arg(plan.count(TRestoreAction::SkippedReadOnly)));
         return;
     }
     TRestoreConfirmDialog confirm(plan, windowTitle(), this);

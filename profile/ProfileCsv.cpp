@@ -2,8 +2,8 @@
 
 #include "core/Cp1251.h"
 
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringDecoder>
 #include <QStringList>
@@ -22,8 +22,8 @@ struct TCsvRecord {
 bool splitRecords(const QString& text, const QString& fileName, QList<TCsvRecord>* records, QString* error) {
     TCsvRecord record;
     QString field;
-    bool quoted = false;     // inside a quoted field
-    bool wasQuoted = false;  // the field had quotes (an empty "" is a field, not a blank line)
+    bool quoted = false;    // inside a quoted field
+    bool wasQuoted = false; // the field had quotes (an empty "" is a field, not a blank line)
     int line = 1;
     int quoteLine = 0;
     record.Line = 1;

@@ -22,8 +22,9 @@ const QString PluginName = QStringLiteral("socketcand");
 [[nodiscard]] QString shown(QByteArrayView bytes) {
     QString text;
     for (const char c : bytes)
-        text += (c >= ' ' && c <= '~') ? QString(QLatin1Char(c))
-                                       : QStringLiteral("\\x%1").arg(static_cast<uint8_t>(c), 2, 16, QLatin1Char('0'));
+        text += (c >= ' ' && c <= '~')
+                    ? QString(QLatin1Char(c))
+                    : QStringLiteral("\\x%1").arg(static_cast<uint8_t>(c), 2, 16, QLatin1Char('0'));
     return text;
 }
 
@@ -260,8 +261,7 @@ void SocketcandCanBusDevice::handshake(const SocketcandMessage& message, QByteAr
     if (message.kind != expected) {
         failOpen(
             tr("step \"%1\": the server answered \"%2\" instead of \"%3\"")
-                .arg(stepName(m_step),
-                     QStringLiteral("< %1 >").arg(shown(text)),
+                .arg(stepName(m_step), QStringLiteral("< %1 >").arg(shown(text)),
                      expected == SocketcandKind::Hi ? QStringLiteral("< hi >") : QStringLiteral("< ok >")));
         return;
     }

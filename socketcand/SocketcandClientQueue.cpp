@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-SocketcandClientQueue::SocketcandClientQueue(int capacity) : m_capacity(static_cast<size_t>(std::max(capacity, 1))) {}
+SocketcandClientQueue::SocketcandClientQueue(int capacity)
+    : m_capacity(static_cast<size_t>(std::max(capacity, 1))) {}
 
 bool SocketcandClientQueue::push(QByteArrayView message, int64_t nowMs) {
     // A client that keeps up never needs its slots: they are made when the first frame waits.

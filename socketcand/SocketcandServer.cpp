@@ -126,7 +126,8 @@ void SocketcandServer::onNewConnection() {
         }
         if (static_cast<int>(m_sessions.size()) >= MaxClients) {
             // Refused before anything is allocated for it: a flood of connections costs no memory.
-            emit event(QStringLiteral("socketcand client %1 refused: %2 clients already").arg(peer).arg(MaxClients));
+            emit event(
+                QStringLiteral("socketcand client %1 refused: %2 clients already").arg(peer).arg(MaxClients));
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QTcpSocket::errorOccurred, socket, &QObject::deleteLater);
             // A peer that takes nothing does not keep it open.
@@ -196,7 +197,9 @@ void SocketcandServer::check() {
     for (SocketcandSession* s : sessions) {
         if (!s->isRaw() && s->connectedMs(now) > m_handshakeMs) {
             // A slot is for a client that uses the bus: one that idles before raw mode gives it back.
-            s->refuse(QStringLiteral("open and rawmode not given within %1 s").arg(m_handshakeMs / 1000.0).toLatin1());
+            s->refuse(QStringLiteral("open and rawmode not given within %1 s")
+                          .arg(m_handshakeMs / 1000.0)
+                          .toLatin1());
             continue;
         }
         if (s->behindMs(now) <= m_maxBehindMs) continue;

@@ -230,12 +230,16 @@ private slots:
                                          << "/nonexistent/tty";
         QTest::newRow("nobody reports") << QStringList{"--timeout", "0.5", "read", "Ghost", "5"} << 3 << "5";
         // Times a timer cannot hold are refused before anything starts.
-        QTest::newRow("timeout nan") << QStringList{"--timeout", "nan", "read", "0", "5"} << 1 << "--timeout nan";
-        QTest::newRow("timeout inf") << QStringList{"--timeout", "inf", "read", "0", "5"} << 1 << "--timeout inf";
-        QTest::newRow("timeout beyond a day") << QStringList{"--timeout", "86401", "read", "0", "5"} << 1 << "--timeout";
+        QTest::newRow("timeout nan") << QStringList{"--timeout", "nan", "read", "0", "5"} << 1
+                                     << "--timeout nan";
+        QTest::newRow("timeout inf") << QStringList{"--timeout", "inf", "read", "0", "5"} << 1
+                                     << "--timeout inf";
+        QTest::newRow("timeout beyond a day")
+            << QStringList{"--timeout", "86401", "read", "0", "5"} << 1 << "--timeout";
         QTest::newRow("seconds nan") << QStringList{"--seconds", "NaN", "monitor"} << 1 << "--seconds NaN";
         QTest::newRow("seconds -inf") << QStringList{"--seconds", "-inf", "monitor"} << 1 << "--seconds -inf";
-        QTest::newRow("seconds beyond a year") << QStringList{"--seconds", "1e12", "monitor"} << 1 << "--seconds 1e12";
+        QTest::newRow("seconds beyond a year")
+            << QStringList{"--seconds", "1e12", "monitor"} << 1 << "--seconds 1e12";
     }
     void exitCodes() {
         QFETCH(QStringList, args);

@@ -106,8 +106,8 @@ private slots:
         QTest::newRow("no name") << profileWith(R"({"register":5})") << "\"name\" is missing";
         QTest::newRow("a key twice") << profileWith("{\"register\":5,\n\"name\":\"X\",\"name\":\"Y\"}")
                                      << "line 2: the key \"name\" appears twice";
-        QTest::newRow("NUL in a name") << profileWith("{\"register\":5,\n\n\"name\":\"X\\u0000Y\"}")
-                                       << "line 3: a text holds a NUL";
+        QTest::newRow("NUL in a name")
+            << profileWith("{\"register\":5,\n\n\"name\":\"X\\u0000Y\"}") << "line 3: a text holds a NUL";
     }
     void brokenFiles() {
         QFETCH(QByteArray, json);
@@ -155,16 +155,22 @@ private slots:
         QTest::addColumn<QString>("description24");
         QTest::addColumn<int>("registers");
         const QByteArray head = "register,name,unit,description\r\n";
-        QTest::newRow("quoted line end and quotes") << head + "24,\"Motor \"\"A\"\"\",A,\"first line\r\nsecond, line\"\r\n"
-                                                    "25,Speed,rpm,\r\n"
-                                                << "Motor \"A\"" << "first line\r\nsecond, line" << 2;
+        QTest::newRow("quoted line end and quotes")
+            << head + "24,\"Motor \"\"A\"\"\",A,\"first line\r\nsecond, line\"\r\n"
+                      "25,Speed,rpm,\r\n"
+            << "Motor \"A\""
+            << "first line\r\nsecond, line" << 2;
         QTest::newRow("cp1251") << head + "24,\xD2\xEE\xEA,A,\n" << QString::fromUtf8("Ток") << "" << 1;
         QTest::newRow("quote never closed") << head + "24,\"Motor current,A,0.1\n25,Speed,rpm,\n"
-                                            << "map.csv: line 2: a quoted field is never closed" << "" << 0;
-        QTest::newRow("short row") << head + "24,Motor,A,x\n25,Speed\n" << "map.csv: line 3: 2 fields, the header names 4"
+                                            << "map.csv: line 2: a quoted field is never closed"
+                                            << "" << 0;
+        QTest::newRow("short row") << head + "24,Motor,A,x\n25,Speed\n"
+                                   << "map.csv: line 3: 2 fields, the header names 4"
                                    << "" << 0;
         QTest::newRow("line numbers after a quoted line end")
-            << head + "24,Motor,A,\"a\nb\"\n\n25,Speed,rpm\n" << "map.csv: line 5: 3 fields" << "" << 0;
+            << head + "24,Motor,A,\"a\nb\"\n\n25,Speed,rpm\n"
+            << "map.csv: line 5: 3 fields"
+            << "" << 0;
     }
     void csvRecords() {
         QFETCH(QByteArray, csv);

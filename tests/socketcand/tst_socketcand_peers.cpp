@@ -379,9 +379,8 @@ void TestSocketcandPeers::serverKeepsItsFramingAndSlots() {
     QTcpSocket listener;
     SocketcandTokenizer tokenizer;
     QByteArrayList said;
-    connect(&idle, &QTcpSocket::readyRead, &idle, [&] {
-        tokenizer.feed(idle.readAll(), [&](QByteArrayView m) { said << m.toByteArray(); });
-    });
+    connect(&idle, &QTcpSocket::readyRead, &idle,
+            [&] { tokenizer.feed(idle.readAll(), [&](QByteArrayView m) { said << m.toByteArray(); }); });
     for (QTcpSocket* s : {&idle, &listener}) {
         s->connectToHost(QHostAddress::LocalHost, server.port());
         QVERIFY(s->waitForConnected(5000));

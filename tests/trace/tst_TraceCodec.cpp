@@ -63,8 +63,9 @@ void TstTraceCodec::writer_data() {
         << frameOf(2500000, 0x7FF, false, {}, D::Unknown) << QByteArray("(2.500000) can0 7FF#\n");
     QTest::newRow("remote") << frameOf(1000001, 0x100, false, "\0\0\0", D::Received, true)
                             << QByteArray("(1.000001) can0 100#R R\n");
-    QTest::newRow("remote keeps its length") << frameOf(1000001, 0x123, false, QByteArray(5, '\0'), D::Received, true)
-                                             << QByteArray("(1.000001) can0 123#R5 R\n");
+    QTest::newRow("remote keeps its length")
+        << frameOf(1000001, 0x123, false, QByteArray(5, '\0'), D::Received, true)
+        << QByteArray("(1.000001) can0 123#R5 R\n");
     TraceFrame error = frameOf(3000000, 0x80, true, QByteArray::fromHex("0000000000000000"), D::Unknown);
     error.error = true;
     error.extended = false;

@@ -90,8 +90,7 @@ void TstTraceInterop::recordedFileReadByPeers() {
             f.setExtendedFrameFormat(ext);
             if (remote) f.setFrameType(QCanBusFrame::RemoteRequestFrame);
             CanBus().notify(f, sent ? CanTrafficDirection::Sent : CanTrafficDirection::Received);
-            expected << describe(id, ext, remote, int(data.size()), remote ? QByteArray() : data,
-                                 sent);
+            expected << describe(id, ext, remote, int(data.size()), remote ? QByteArray() : data, sent);
         };
         for (int i = 0; i < 20; ++i) {
             pass(0x110 + i % 3, false, QByteArray::fromHex("00010002C005").append(char(i)).append(char(0x34)),

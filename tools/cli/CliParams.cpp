@@ -222,7 +222,8 @@ void TCliProgram::restorePlanned() {
                  plan.count(TRestoreAction::SkippedReadOnly));
     if (m_options.dryRun) return finish(CliDone);
     if (writes == 0)
-        std::fprintf(stderr, "canquorvex-cli: nothing to write: the device already holds the file's values\n");
+        std::fprintf(stderr,
+                     "canquorvex-cli: nothing to write: the device already holds the file's values\n");
     if (writes > 0 && !m_options.yes) {
         if (::isatty(STDIN_FILENO) == 0)
             return (void)fail(CliBadInput, QStringLiteral("standard input is no terminal to ask on: give --yes to "

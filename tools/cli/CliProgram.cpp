@@ -64,7 +64,8 @@ QByteArray valuesJson(const TDeviceMessage& msg) {
 
 } // namespace
 
-TCliProgram::TCliProgram(TCliOptions options, QObject* parent) : QObject(parent), m_options(std::move(options)) {
+TCliProgram::TCliProgram(TCliOptions options, QObject* parent)
+    : QObject(parent), m_options(std::move(options)) {
     m_poll.setInterval(PollMs);
 }
 
@@ -87,8 +88,10 @@ void TCliProgram::finish(int exitCode) {
     const TraceReplayControl::Status& trace = TraceReplayControl::instance().status();
     if (m_busOpen && !trace.path.isEmpty() && trace.badLines + trace.canFdLines > 0)
         std::fprintf(stderr, "canquorvex-cli: %s: %llu line(s) skipped: %llu CAN FD, %llu unreadable\n",
-                     qPrintable(trace.path), static_cast<unsigned long long>(trace.badLines + trace.canFdLines),
-                     static_cast<unsigned long long>(trace.canFdLines), static_cast<unsigned long long>(trace.badLines));
+                     qPrintable(trace.path),
+                     static_cast<unsigned long long>(trace.badLines + trace.canFdLines),
+                     static_cast<unsigned long long>(trace.canFdLines),
+                     static_cast<unsigned long long>(trace.badLines));
     // The bus is closed when the program goes, after the event loop: finishing may come from inside
     // the adapter's own signal, where its device must not be destroyed.
     emit finished(exitCode);
@@ -439,8 +442,9 @@ void TCliProgram::sentFrame(const TCanSendStatus& status, const TCanFrame& frame
             if (++*ticksAfter >= 5) finish(CliDone);
         }
     });
-    connect(&m_deadline, &TCliDeadline::timeout, this,
-            [this] { (void)fail(CliNoAdapter, QStringLiteral("the adapter did not pass the frame on in time")); });
+    connect(&m_deadline, &TCliDeadline::timeout, this, [this] {
+        (void)fail(CliNoAdapter, QStringLiteral("the adapter did not pass the frame on in time"));
+    });
     m_deadline.start(m_options.timeoutS);
     m_poll.start();
 }
