@@ -11,6 +11,7 @@
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
+#include "profile/ProfileStore.h"
 #include "serial/ToolsRS.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
@@ -263,6 +264,18 @@ void TCANQuorvex::reloadProjectList(int index) {
 void TCANQuorvex::editProjects() {
     TProjectEditor editor(projectsIni(), Project, this);
     if (editor.exec() != QDialog::Accepted) return;
+    // The rows' register maps are kept by project name: they follow a renamed project.
+    TProfileStore store(m_programDir);
+    for (const TProjectDraft& d : editor.projectSet().projects()) {
+        if (d.Section.isEmpty() || d.Section == d.Name) continue;
+        for (int row = 0; row < DeviceRows; ++row) {
+            const QString map = store.assigned(d.Section, row);
+            QString error;
+            if (!map.isEmpty() && (!store.assign(d.Name, row, store.resolve(map), &error) ||
+                                   !store.assign(d.Section, row, QString(), &error)))
+                ReportError(error);
+        }
+    }
     reloadProjectList(editor.projectSet().selected() + 1);
 }
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -178,6 +179,20 @@ TProjectEditor::TProjectEditor(const QString& path, const TProject& current, QWi
     resize(900, 600);
     fillList();
     showProject(m_set.selected() >= 0 ? m_set.selected() : (m_set.projects().isEmpty() ? -1 : 0));
+}
+
+void TProjectEditor::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on a main window near the screen's edge, the dialog would reach beyond it.
+    if (const QScreen* screen = this->screen()) {
+        const QRect avail = screen->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveRight(std::min(frame.right(), avail.right()));
+        frame.moveBottom(std::min(frame.bottom(), avail.bottom()));
+        frame.moveLeft(std::max(frame.left(), avail.left()));
+        frame.moveTop(std::max(frame.top(), avail.top()));
+        move(frame.topLeft());
+    }
 }
 
 TProjectDraft* TProjectEditor::current() {

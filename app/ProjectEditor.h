@@ -52,6 +52,9 @@ public:
 
     enum RowColumn { UseColumn, RsColumn, NameColumn, RxColumn, TxColumn, RowColumnCount };
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void fillList();
     void fillProject();

@@ -77,6 +77,7 @@ void TParametersForm::setMapPlace(const QString& profilesFolder, const QString& 
 }
 
 void TParametersForm::showMap(std::unique_ptr<TDeviceProfile> map, const QString& path, bool changed) {
+    const int shown = MapEditor->shownRegister();
     // The model refers to the map: it takes the new one before the old goes.
     const std::unique_ptr<TDeviceProfile> old = std::exchange(m_draft, std::move(map));
     m_model->setProfile(m_draft.get());
@@ -85,6 +86,9 @@ void TParametersForm::showMap(std::unique_ptr<TDeviceProfile> map, const QString
     m_mapError.clear();
     applyFilter();
     updateCaption();
+    // The register that was being edited stays selected.
+    if (const int row = m_model->rowOf(shown); row >= 0)
+        Table->setCurrentIndex(m_model->index(row, TParametersModel::NameColumn));
     showSelectedEntry();
     updateMapButtons();
 }
@@ -175,7 +179,8 @@ bool TParametersForm::saveMap(const QString& chosen) {
     if (path.isEmpty()) {
         (void)QDir().mkpath(m_profilesFolder);
         QString name = m_draft->device();
-        name.replace(QRegularExpression(QStringLiteral("[^\\w.-]+")), QStringLiteral("-"));
+        name.replace(QRegularExpression(QStringLiteral("[^\\w.-]+"), QRegularExpression::UseUnicodePropertiesOption),
+                     QStringLiteral("-"));
         path = QFileDialog::getSaveFileName(this, tr("Save the register map"),
                                             QDir(m_profilesFolder).filePath(name + QStringLiteral(".json")),
                                             tr("Register maps (*.json)"));
