@@ -218,8 +218,9 @@ void TProjectEditor::showProject(int i) {
 void TProjectEditor::fillProject() {
     const TProjectDraft* d = current();
     m_filling = true;
-    for (QWidget* w : std::initializer_list<QWidget*>{NameEdit, ProtokolEdit, BaseEdit, PlusEdit, CommEdit, RowTable,
-                                                      CaptionTable, CopyButton, RemoveButton, UpButton, DownButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{NameEdit, ProtokolEdit, BaseEdit, PlusEdit, CommEdit, RowTable,
+                                         CaptionTable, CopyButton, RemoveButton, UpButton, DownButton})
         w->setEnabled(d != nullptr);
     const TProjectDraft empty;
     const TProjectDraft& p = d != nullptr ? *d : empty;
@@ -359,12 +360,14 @@ void TProjectEditor::recheck() {
             break;
         }
         if (edit != nullptr) {
-            edit->setStyleSheet(p.Warning ? QStringLiteral("background: #ffebaa") : QStringLiteral("background: #ffc8c8"));
+            edit->setStyleSheet(p.Warning ? QStringLiteral("background: #ffebaa")
+                                          : QStringLiteral("background: #ffc8c8"));
             edit->setToolTip(p.Text);
         }
         if (item != nullptr) {
             item->setBackground(p.Warning ? suspect : wrong);
-            item->setToolTip(item->toolTip().isEmpty() ? p.Text : item->toolTip() + QLatin1Char('\n') + p.Text);
+            item->setToolTip(item->toolTip().isEmpty() ? p.Text
+                                                       : item->toolTip() + QLatin1Char('\n') + p.Text);
         }
     }
     for (int k = 0; k < ProjectList->count(); ++k)

@@ -231,7 +231,8 @@ void IniFile::Impl::apply(const Op& op) {
             // One blank line less where the section leaves two together.
             const qsizetype at = sectionStart;
             if (at > 0 && classify(decode(lines[size_t(at - 1)].bytes)).kind == Kind::Blank &&
-                (at == qsizetype(lines.size()) || classify(decode(lines[size_t(at)].bytes)).kind == Kind::Blank))
+                (at == qsizetype(lines.size()) ||
+                 classify(decode(lines[size_t(at)].bytes)).kind == Kind::Blank))
                 lines.erase(lines.begin() + at - 1);
         };
         bool inSection = false;

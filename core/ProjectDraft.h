@@ -30,13 +30,25 @@ struct TProjectDraft {
     std::array<QString, CommandCount> Captions{};
 };
 
-enum class TProjectField { Name, Protokol, BaseAdr, PlusAdr, CommAdr, Use, RSadr, RXadr, TXadr, RowName, Caption };
+enum class TProjectField {
+    Name,
+    Protokol,
+    BaseAdr,
+    PlusAdr,
+    CommAdr,
+    Use,
+    RSadr,
+    RXadr,
+    TXadr,
+    RowName,
+    Caption
+};
 
 struct TProjectProblem {
-    int Project = -1;  // index in the list
+    int Project = -1; // index in the list
     TProjectField Field = TProjectField::Name;
-    int Index = -1;    // the device row or the caption; -1 for a field of the project
-    QString Text;      // says which value is wrong and why
+    int Index = -1; // the device row or the caption; -1 for a field of the project
+    QString Text;   // says which value is wrong and why
     // A value that is allowed but most likely a slip (two rows on one transmission identifier,
     // which some plants do on purpose): shown, but no reason to refuse a save.
     bool Warning = false;

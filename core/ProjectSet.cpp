@@ -80,7 +80,8 @@ TProjectDraft TProjectSet::readDraft(const IniFile& ini, const QString& section)
         row.Name = ini.readString(section, indexed("Name_", i), indexed("ZELM_", i));
     }
     for (int j = 0; j < CommandCount; ++j)
-        d.Captions[static_cast<size_t>(j)] = ini.readString(section, indexed("DigiBut_", j), QStringLiteral("-"));
+        d.Captions[static_cast<size_t>(j)] =
+            ini.readString(section, indexed("DigiBut_", j), QStringLiteral("-"));
     return d;
 }
 
@@ -168,7 +169,8 @@ QString TProjectSet::nameProblem(const QString& name, bool cp1251, bool projectN
         if (name.front() == u';' || name.front() == u'#' || name.front() == u'[')
             return tr("begins with \"%1\", which a project name cannot").arg(name.front());
         if (sameText(name, SectionProjects)) return tr("is the name of the project list's own section");
-        if (sameText(name, QString::fromLatin1(PlaceholderProject))) return tr("is the selector's placeholder");
+        if (sameText(name, QString::fromLatin1(PlaceholderProject)))
+            return tr("is the selector's placeholder");
     }
     if (cp1251) {
         QString lost;
@@ -184,10 +186,12 @@ QList<TProjectProblem> TProjectSet::check() const {
     QList<TProjectProblem> problems;
     for (int k = 0; k < m_projects.size(); ++k) {
         const TProjectDraft& d = m_projects.at(k);
-        const QString project = d.Name.isEmpty() ? tr("Project %1").arg(k + 1) : tr("Project \"%1\"").arg(d.Name);
+        const QString project =
+            d.Name.isEmpty() ? tr("Project %1").arg(k + 1) : tr("Project \"%1\"").arg(d.Name);
         const auto add = [&](TProjectField field, int index, const QString& what, const QString& why,
                              bool warning = false) {
-            problems << TProjectProblem{k, field, index, QStringLiteral("%1, %2 %3").arg(project, what, why), warning};
+            problems << TProjectProblem{k, field, index, QStringLiteral("%1, %2 %3").arg(project, what, why),
+                                        warning};
         };
         if (const QString why = nameProblem(d.Name, m_cp1251, true); !why.isEmpty())
             add(TProjectField::Name, -1, tr("the name"), why);
@@ -196,7 +200,8 @@ QList<TProjectProblem> TProjectSet::check() const {
                 add(TProjectField::Name, -1, tr("the name"), tr("is also project %1's").arg(e + 1));
         const std::optional<int32_t> protokol = number(d.Protokol);
         if (!protokol) add(TProjectField::Protokol, -1, tr("the protocol number"), tr("is not a number"));
-        const auto identifier = [&](TProjectField field, int index, const QString& text, const QString& what) {
+        const auto identifier = [&](TProjectField field, int index, const QString& text,
+                                    const QString& what) {
             const std::optional<int32_t> v = number(text);
             if (!v)
                 add(field, index, what, tr("\"%1\" is not a number").arg(text));
@@ -216,9 +221,12 @@ QList<TProjectProblem> TProjectSet::check() const {
             const std::optional<int32_t> rs = number(row.RSadr);
             if (!rs || *rs < 0 || *rs > MaxSerialAddress)
                 add(TProjectField::RSadr, i, r,
-                    tr("serial address \"%1\" is not a number from 0 to %2").arg(row.RSadr).arg(MaxSerialAddress));
+                    tr("serial address \"%1\" is not a number from 0 to %2")
+                        .arg(row.RSadr)
+                        .arg(MaxSerialAddress));
             identifier(TProjectField::RXadr, i, row.RXadr, r + tr(" reception identifier"));
-            const std::optional<int32_t> tx = identifier(TProjectField::TXadr, i, row.TXadr, r + tr(" transmission identifier"));
+            const std::optional<int32_t> tx =
+                identifier(TProjectField::TXadr, i, row.TXadr, r + tr(" transmission identifier"));
             if (tx && static_cast<uint32_t>(*tx) <= MaxIdentifier) {
                 // The monitor tells the rows apart by the key of their identifier.
                 const uint32_t key = CanKey(static_cast<uint32_t>(*tx), protokol.value_or(0));
@@ -227,7 +235,9 @@ QList<TProjectProblem> TProjectSet::check() const {
                         add(TProjectField::TXadr, i, r,
                             tr("transmission identifier %1 is also row %2's").arg(row.TXadr).arg(e), true);
                         add(TProjectField::TXadr, e, tr("row %1").arg(e),
-                            tr("transmission identifier %1 is also row %2's").arg(d.Rows[size_t(e)].TXadr).arg(i),
+                            tr("transmission identifier %1 is also row %2's")
+                                .arg(d.Rows[size_t(e)].TXadr)
+                                .arg(i),
                             true);
                     }
                 keys[static_cast<size_t>(i)] = key;
@@ -236,7 +246,8 @@ QList<TProjectProblem> TProjectSet::check() const {
                 add(TProjectField::RowName, i, r + tr(" name"), why);
         }
         for (int j = 0; j < CommandCount; ++j)
-            if (const QString why = nameProblem(d.Captions[static_cast<size_t>(j)], m_cp1251, false); !why.isEmpty())
+            if (const QString why = nameProblem(d.Captions[static_cast<size_t>(j)], m_cp1251, false);
+                !why.isEmpty())
                 add(TProjectField::Caption, j, tr("command caption %1").arg(j), why);
     }
     return problems;
@@ -294,9 +305,10 @@ bool TProjectSet::save(IniFile& ini, QString* error) const {
     QList<TProjectProblem> problems = check();
     problems.removeIf([](const TProjectProblem& p) { return p.Warning; });
     if (!problems.isEmpty()) {
-        *error = problems.size() == 1
-                     ? tr("%1. Nothing was saved.").arg(problems.first().Text)
-                     : tr("%1, and %2 more. Nothing was saved.").arg(problems.first().Text).arg(problems.size() - 1);
+        *error = problems.size() == 1 ? tr("%1. Nothing was saved.").arg(problems.first().Text)
+                                      : tr("%1, and %2 more. Nothing was saved.")
+                                            .arg(problems.first().Text)
+                                            .arg(problems.size() - 1);
         return false;
     }
     const auto keeps = [this](const QString& section) {
@@ -311,7 +323,8 @@ bool TProjectSet::save(IniFile& ini, QString* error) const {
     QList<QPair<QString, QString>> renames;
     for (const TProjectDraft& d : m_projects)
         if (!d.Section.isEmpty() && d.Section != d.Name) {
-            const QString through = QStringLiteral("~rename~") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+            const QString through =
+                QStringLiteral("~rename~") + QUuid::createUuid().toString(QUuid::WithoutBraces);
             ok &= ini.renameSection(d.Section, through);
             renames << qMakePair(through, d.Name);
         }
@@ -330,7 +343,8 @@ bool TProjectSet::save(IniFile& ini, QString* error) const {
             ok &= ini.writeString(SectionProjects, key, name);
     }
     for (int k = count + 1; k <= std::max(m_readCount, count); ++k)
-        if (ini.hasKey(SectionProjects, indexed("Project", k))) ok &= ini.removeKey(SectionProjects, indexed("Project", k));
+        if (ini.hasKey(SectionProjects, indexed("Project", k)))
+            ok &= ini.removeKey(SectionProjects, indexed("Project", k));
     // The selection follows its project; it is left alone when it named none and still does not.
     const bool selectedBefore = m_readProjectNum >= 0 && m_readProjectNum <= m_readCount;
     if (m_selected >= 0 || selectedBefore) {

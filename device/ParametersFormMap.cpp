@@ -52,19 +52,20 @@ void TParametersForm::buildMapEditor(QVBoxLayout* layout) {
 
     connect(NewMapButton, &QPushButton::clicked, this, [this] {
         bool ok = false;
-        const QString device =
-            QInputDialog::getText(this, tr("New register map"), tr("Device type"), QLineEdit::Normal, m_deviceName, &ok);
+        const QString device = QInputDialog::getText(this, tr("New register map"), tr("Device type"),
+                                                     QLineEdit::Normal, m_deviceName, &ok);
         if (ok && !device.trimmed().isEmpty()) (void)newMap(device.trimmed());
     });
-    connect(AddRegisterButton, &QPushButton::clicked, this, [this] { (void)addRegister(AddRegisterSpin->value()); });
+    connect(AddRegisterButton, &QPushButton::clicked, this,
+            [this] { (void)addRegister(AddRegisterSpin->value()); });
     connect(RemoveRegisterButton, &QPushButton::clicked, this, &TParametersForm::removeSelectedRegister);
     connect(SaveMapButton, &QPushButton::clicked, this, [this] { (void)saveMap(); });
     connect(ExportButton, &QPushButton::clicked, this, [this] {
         const QString folder = m_mapPath.isEmpty() ? m_profilesFolder : QFileInfo(m_mapPath).absolutePath();
         const QString name = m_draft != nullptr ? m_draft->device() : QString();
-        const QString path = QFileDialog::getSaveFileName(this, tr("Export as CSV"),
-                                                          QDir(folder).filePath(name + QStringLiteral(".csv")),
-                                                          tr("CSV register maps (*.csv);;All files (*)"));
+        const QString path = QFileDialog::getSaveFileName(
+            this, tr("Export as CSV"), QDir(folder).filePath(name + QStringLiteral(".csv")),
+            tr("CSV register maps (*.csv);;All files (*)"));
         if (!path.isEmpty()) (void)exportCsv(path);
     });
     connect(Table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -133,7 +134,8 @@ bool TParametersForm::newMap(const QString& device) {
             ++count;
         }
     showMap(std::move(map), QString(), true);
-    say(count > 0 ? tr("A new register map with the %1 registers the device has reported: name them, then \"Save\".")
+    say(count > 0 ? tr("A new register map with the %1 registers the device has reported: name them, then "
+                       "\"Save\".")
                         .arg(count)
                   : tr("The device has reported no register yet: add registers with \"Add register\", then "
                        "\"Save\"."),
@@ -179,8 +181,9 @@ bool TParametersForm::saveMap(const QString& chosen) {
     if (path.isEmpty()) {
         (void)QDir().mkpath(m_profilesFolder);
         QString name = m_draft->device();
-        name.replace(QRegularExpression(QStringLiteral("[^\\w.-]+"), QRegularExpression::UseUnicodePropertiesOption),
-                     QStringLiteral("-"));
+        name.replace(
+            QRegularExpression(QStringLiteral("[^\\w.-]+"), QRegularExpression::UseUnicodePropertiesOption),
+            QStringLiteral("-"));
         path = QFileDialog::getSaveFileName(this, tr("Save the register map"),
                                             QDir(m_profilesFolder).filePath(name + QStringLiteral(".json")),
                                             tr("Register maps (*.json)"));
@@ -210,7 +213,9 @@ bool TParametersForm::exportCsv(const QString& path) {
         say(error, true);
         return false;
     }
-    say(tr("%1 registers exported to %2.").arg(m_draft->registers().size()).arg(QDir::toNativeSeparators(path)),
+    say(tr("%1 registers exported to %2.")
+            .arg(m_draft->registers().size())
+            .arg(QDir::toNativeSeparators(path)),
         false);
     return true;
 }

@@ -20,7 +20,8 @@ TRegisterMapEditor::TRegisterMapEditor(QWidget* parent) : QWidget(parent) {
     DecimalsSpin = new QSpinBox(this);
     DecimalsSpin->setRange(0, 6);
     TypeBox = new QComboBox(this);
-    TypeBox->addItems({QStringLiteral("s16"), QStringLiteral("u16"), QStringLiteral("bits"), QStringLiteral("enum")});
+    TypeBox->addItems(
+        {QStringLiteral("s16"), QStringLiteral("u16"), QStringLiteral("bits"), QStringLiteral("enum")});
     AccessBox = new QComboBox(this);
     AccessBox->addItems({QStringLiteral("rw"), QStringLiteral("ro")});
     MinEdit = new QLineEdit(this);
@@ -75,7 +76,8 @@ TRegisterMapEditor::TRegisterMapEditor(QWidget* parent) : QWidget(parent) {
 void TRegisterMapEditor::setEntry(const TRegisterInfo* info) {
     m_filling = true;
     m_register = info != nullptr ? info->Register : -1;
-    const TRegisterFields f = info != nullptr ? RegisterFieldsOf(*info, QLatin1Char('\n')) : TRegisterFields{};
+    const TRegisterFields f =
+        info != nullptr ? RegisterFieldsOf(*info, QLatin1Char('\n')) : TRegisterFields{};
     RegisterLabel->setText(info != nullptr ? tr("Register %1").arg(info->Register)
                                            : tr("Select a register to edit its entry"));
     NameEdit->setText(f.Name);
@@ -90,8 +92,9 @@ void TRegisterMapEditor::setEntry(const TRegisterInfo* info) {
     NamesEdit->setPlainText(f.Names);
     DescriptionEdit->setText(f.Description);
     m_default = f.Default;
-    for (QWidget* w : std::initializer_list<QWidget*>{NameEdit, UnitEdit, ScaleEdit, OffsetEdit, DecimalsSpin, TypeBox,
-                                                      AccessBox, MinEdit, MaxEdit, NamesEdit, DescriptionEdit})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{NameEdit, UnitEdit, ScaleEdit, OffsetEdit, DecimalsSpin, TypeBox,
+                                         AccessBox, MinEdit, MaxEdit, NamesEdit, DescriptionEdit})
         w->setEnabled(info != nullptr);
     m_filling = false;
 }

@@ -13,11 +13,12 @@
 namespace {
 
 const QStringList RootKeys{QStringLiteral("schema"), QStringLiteral("device"), QStringLiteral("registers")};
-const QStringList EntryKeys{QStringLiteral("register"), QStringLiteral("name"),    QStringLiteral("unit"),
-                            QStringLiteral("scale"),    QStringLiteral("offset"),  QStringLiteral("decimals"),
-                            QStringLiteral("type"),     QStringLiteral("access"),  QStringLiteral("min"),
-                            QStringLiteral("max"),      QStringLiteral("default"), QStringLiteral("bits"),
-                            QStringLiteral("enum"),     QStringLiteral("description")};
+const QStringList EntryKeys{
+    QStringLiteral("register"), QStringLiteral("name"),       QStringLiteral("unit"),
+    QStringLiteral("scale"),    QStringLiteral("offset"),     QStringLiteral("decimals"),
+    QStringLiteral("type"),     QStringLiteral("access"),     QStringLiteral("min"),
+    QStringLiteral("max"),      QStringLiteral("default"),    QStringLiteral("bits"),
+    QStringLiteral("enum"),     QStringLiteral("description")};
 
 void keepUnknown(const QJsonObject& from, const QStringList& known, QJsonObject* into) {
     for (auto it = from.begin(); it != from.end(); ++it)
@@ -26,7 +27,8 @@ void keepUnknown(const QJsonObject& from, const QStringList& known, QJsonObject*
 
 } // namespace
 
-bool SaveProfile(const TDeviceProfile& profile, const QString& path, const QString& keepFrom, QString* error) {
+bool SaveProfile(const TDeviceProfile& profile, const QString& path, const QString& keepFrom,
+                 QString* error) {
     QJsonObject root = QJsonDocument::fromJson(profile.toJson()).object();
     if (!keepFrom.isEmpty()) {
         QByteArray bytes;

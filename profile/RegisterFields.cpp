@@ -56,7 +56,8 @@ QString ProfileNumberText(double value) {
 QString RegisterNamesText(const TRegisterInfo& info, QChar separator) {
     QStringList parts;
     for (const TBitField& f : info.Bits)
-        parts << (f.First == f.Last ? QString::number(f.First) : QStringLiteral("%1-%2").arg(f.First).arg(f.Last)) +
+        parts << (f.First == f.Last ? QString::number(f.First)
+                                    : QStringLiteral("%1-%2").arg(f.First).arg(f.Last)) +
                      QLatin1Char('=') + escaped(f.Name, separator);
     for (const auto& [value, name] : info.Enum)
         parts << QString::number(value) + QLatin1Char('=') + escaped(name, separator);
@@ -95,16 +96,17 @@ bool RegisterFromFields(const TRegisterFields& fields, QChar separator, TRegiste
         entry.insert(QLatin1String(key), v);
         return true;
     };
-    if (!number("register", fields.Register) || !number("scale", fields.Scale) || !number("offset", fields.Offset) ||
-        !number("decimals", fields.Decimals) || !number("min", fields.Min) || !number("max", fields.Max) ||
-        !number("default", fields.Default))
+    if (!number("register", fields.Register) || !number("scale", fields.Scale) ||
+        !number("offset", fields.Offset) || !number("decimals", fields.Decimals) ||
+        !number("min", fields.Min) || !number("max", fields.Max) || !number("default", fields.Default))
         return false;
     entry.insert(QStringLiteral("name"), fields.Name);
     if (!fields.Unit.isEmpty()) entry.insert(QStringLiteral("unit"), fields.Unit);
     if (!fields.Description.isEmpty()) entry.insert(QStringLiteral("description"), fields.Description);
     const QString type = fields.Type.trimmed().toLower();
     if (!type.isEmpty()) entry.insert(QStringLiteral("type"), type);
-    if (!fields.Access.trimmed().isEmpty()) entry.insert(QStringLiteral("access"), fields.Access.trimmed().toLower());
+    if (!fields.Access.trimmed().isEmpty())
+        entry.insert(QStringLiteral("access"), fields.Access.trimmed().toLower());
 
     // Bit and value names are kept for the type that uses them.
     const bool bits = type == QLatin1String("bits");
@@ -138,7 +140,8 @@ bool RegisterFromFields(const TRegisterFields& fields, QChar separator, TRegiste
     QString why;
     if (!TDeviceProfile::parse(QJsonDocument(doc).toJson(), QStringLiteral("-"), &one, &why)) {
         // "-: register entry 1 (register 24): what" says only what.
-        static const QRegularExpression where(QStringLiteral("^-: register entry 1( \\(register \\d+\\))?: "));
+        static const QRegularExpression where(
+            QStringLiteral("^-: register entry 1( \\(register \\d+\\))?: "));
         *error = why.remove(where);
         return false;
     }

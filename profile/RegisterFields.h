@@ -25,7 +25,7 @@ struct TRegisterFields {
     QString Min;
     QString Max;
     QString Default;
-    QString Names;  // bit names of a bits register, values and names of an enum register
+    QString Names; // bit names of a bits register, values and names of an enum register
     QString Description;
 };
 

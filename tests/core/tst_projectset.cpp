@@ -69,44 +69,74 @@ void TstProjectSet::init() {
     QVERIFY(WriteFileBytes(m_path, plantFile()));
 }
 
-// field: name, protokol, base, rs, tx (switches the row on), rx, rowname, caption, off (row not in use, bad tx)
+// field: name, protokol, base, rs, tx (switches the row on), rx, rowname, caption, off (row not in use, bad
+// tx)
 void TstProjectSet::checks_data() {
     QTest::addColumn<int>("project");
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("problem"); // a part of the message; empty: none
-    QTest::addColumn<bool>("refused");     // the save is refused (a warning does not refuse)
+    QTest::addColumn<bool>("refused");    // the save is refused (a warning does not refuse)
 
-    QTest::newRow("as read") << 0 << "rowname" << 0 << "Насос 1" << "" << false;
-    QTest::newRow("decimal identifier") << 0 << "tx" << 0 << "272" << "" << false;
-    QTest::newRow("29 bits") << 0 << "tx" << 0 << "0x1FFFFFFF" << "" << false;
-    QTest::newRow("beyond 29 bits") << 0 << "tx" << 0 << "0x20000000" << "row 0 transmission identifier 0x20000000 does not fit in 29 bits" << true;
-    QTest::newRow("negative identifier") << 0 << "rx" << 0 << "-1" << "does not fit in 29 bits" << true;
-    QTest::newRow("not a number") << 0 << "tx" << 0 << "0x11G" << "\"0x11G\" is not a number" << true;
-    QTest::newRow("base beyond 29 bits") << 0 << "base" << -1 << "0xFFFFFFFF" << "the base identifier" << true;
-    QTest::newRow("protocol not a number") << 0 << "protokol" << -1 << "three" << "the protocol number is not a number" << true;
-    QTest::newRow("transmission twice") << 0 << "tx" << 3 << "0x00000110" << "transmission identifier 0x00000110 is also row 0's" << false;
-    QTest::newRow("protocol 3 key twice") << 1 << "tx" << 1 << "0x10000005" << "is also row 0's" << false;
-    QTest::newRow("protocol 3 other key") << 1 << "tx" << 1 << "0x12000000" << "" << false;
-    QTest::newRow("row not in use is not checked") << 0 << "off" << 5 << "0x20000000" << "" << false;
-    QTest::newRow("serial address 247") << 0 << "rs" << 0 << "247" << "" << false;
-    QTest::newRow("serial address 248") << 0 << "rs" << 0 << "248" << "serial address \"248\" is not a number from 0 to 247" << true;
-    QTest::newRow("serial address negative") << 0 << "rs" << 0 << "-1" << "serial address" << true;
-    QTest::newRow("name outside the code page") << 1 << "rowname" << 0 << "Насос Ω" << "cannot store: Ω" << true;
-    QTest::newRow("name with a line break") << 0 << "rowname" << 0 << "a\nb" << "control character" << true;
-    QTest::newRow("name with a tab") << 0 << "caption" << 2 << "Пуск\tнасоса" << "control character" << true;
-    QTest::newRow("name with spaces around") << 0 << "rowname" << 0 << " Насос" << "begins or ends with a space" << true;
-    QTest::newRow("name in quotes") << 0 << "caption" << 0 << "\"Пуск\"" << "double quotes" << true;
-    QTest::newRow("empty caption") << 0 << "caption" << 16 << "" << "" << false;
+    QTest::newRow("as read") << 0 << "rowname" << 0 << "Насос 1"
+                             << "" << false;
+    QTest::newRow("decimal identifier") << 0 << "tx" << 0 << "272"
+                                        << "" << false;
+    QTest::newRow("29 bits") << 0 << "tx" << 0 << "0x1FFFFFFF"
+                             << "" << false;
+    QTest::newRow("beyond 29 bits") << 0 << "tx" << 0 << "0x20000000"
+                                    << "row 0 transmission identifier 0x20000000 does not fit in 29 bits"
+                                    << true;
+    QTest::newRow("negative identifier") << 0 << "rx" << 0 << "-1"
+                                         << "does not fit in 29 bits" << true;
+    QTest::newRow("not a number") << 0 << "tx" << 0 << "0x11G"
+                                  << "\"0x11G\" is not a number" << true;
+    QTest::newRow("base beyond 29 bits") << 0 << "base" << -1 << "0xFFFFFFFF"
+                                         << "the base identifier" << true;
+    QTest::newRow("protocol not a number") << 0 << "protokol" << -1 << "three"
+                                           << "the protocol number is not a number" << true;
+    QTest::newRow("transmission twice") << 0 << "tx" << 3 << "0x00000110"
+                                        << "transmission identifier 0x00000110 is also row 0's" << false;
+    QTest::newRow("protocol 3 key twice") << 1 << "tx" << 1 << "0x10000005"
+                                          << "is also row 0's" << false;
+    QTest::newRow("protocol 3 other key") << 1 << "tx" << 1 << "0x12000000"
+                                          << "" << false;
+    QTest::newRow("row not in use is not checked") << 0 << "off" << 5 << "0x20000000"
+                                                   << "" << false;
+    QTest::newRow("serial address 247") << 0 << "rs" << 0 << "247"
+                                        << "" << false;
+    QTest::newRow("serial address 248") << 0 << "rs" << 0 << "248"
+                                        << "serial address \"248\" is not a number from 0 to 247" << true;
+    QTest::newRow("serial address negative") << 0 << "rs" << 0 << "-1"
+                                             << "serial address" << true;
+    QTest::newRow("name outside the code page") << 1 << "rowname" << 0 << "Насос Ω"
+                                                << "cannot store: Ω" << true;
+    QTest::newRow("name with a line break") << 0 << "rowname" << 0 << "a\nb"
+                                            << "control character" << true;
+    QTest::newRow("name with a tab") << 0 << "caption" << 2 << "Пуск\tнасоса"
+                                     << "control character" << true;
+    QTest::newRow("name with spaces around") << 0 << "rowname" << 0 << " Насос"
+                                             << "begins or ends with a space" << true;
+    QTest::newRow("name in quotes") << 0 << "caption" << 0 << "\"Пуск\""
+                                    << "double quotes" << true;
+    QTest::newRow("empty caption") << 0 << "caption" << 16 << ""
+                                   << "" << false;
     QTest::newRow("long name") << 0 << "rowname" << 0 << QString(256, u'я') << "longer than 255" << true;
-    QTest::newRow("project renamed") << 0 << "name" << -1 << "Линия 1" << "" << false;
-    QTest::newRow("project without name") << 0 << "name" << -1 << "" << "Project 1, the name is empty" << true;
-    QTest::newRow("project name twice") << 1 << "name" << -1 << "line1" << "is also project 1's" << true;
-    QTest::newRow("project named like the list") << 0 << "name" << -1 << "projects" << "list's own section" << true;
-    QTest::newRow("project named like the placeholder") << 0 << "name" << -1 << "+ + Add project + +" << "placeholder" << true;
-    QTest::newRow("project name with bracket") << 0 << "name" << -1 << "Line]1" << "\"]\" or \"=\"" << true;
-    QTest::newRow("project name with comment mark") << 0 << "name" << -1 << ";Line" << "begins with \";\"" << true;
+    QTest::newRow("project renamed") << 0 << "name" << -1 << "Линия 1"
+                                     << "" << false;
+    QTest::newRow("project without name") << 0 << "name" << -1 << ""
+                                          << "Project 1, the name is empty" << true;
+    QTest::newRow("project name twice") << 1 << "name" << -1 << "line1"
+                                        << "is also project 1's" << true;
+    QTest::newRow("project named like the list") << 0 << "name" << -1 << "projects"
+                                                 << "list's own section" << true;
+    QTest::newRow("project named like the placeholder") << 0 << "name" << -1 << "+ + Add project + +"
+                                                        << "placeholder" << true;
+    QTest::newRow("project name with bracket") << 0 << "name" << -1 << "Line]1"
+                                               << "\"]\" or \"=\"" << true;
+    QTest::newRow("project name with comment mark") << 0 << "name" << -1 << ";Line"
+                                                    << "begins with \";\"" << true;
 }
 
 void TstProjectSet::checks() {
@@ -139,7 +169,8 @@ void TstProjectSet::checks() {
     QString error;
     const QByteArray before = ReadFileBytes(m_path);
     const bool saved = set.save(ini, &error);
-    if (problem.isEmpty()) QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).Text));
+    if (problem.isEmpty())
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).Text));
     else
         QVERIFY(std::any_of(problems.begin(), problems.end(), [&](const TProjectProblem& p) {
             return p.Project == project && p.Text.contains(problem) && p.Warning != refused;
@@ -166,12 +197,21 @@ void TstProjectSet::saveChangesOnlyItsLines_data() {
     QTest::newRow("identifier") << "tx" << QStringList{"TXadr_1=0x12000000"} << QStringList{};
     QTest::newRow("renamed project") << "rename" << QStringList{"Project2=Котельная 2", "[Котельная 2]"}
                                      << QStringList{"Project2=Котельная", "[Котельная]"};
-    QTest::newRow("reordered") << "move" << QStringList{"Project1=Котельная", "Project2=Line1", "ProjectNum=1"}
+    QTest::newRow("reordered") << "move"
+                               << QStringList{"Project1=Котельная", "Project2=Line1", "ProjectNum=1"}
                                << QStringList{"Project1=Line1", "Project2=Котельная", "ProjectNum=2"};
-    QTest::newRow("removed project")
-        << "remove" << QStringList{"ProjectQua = 1", "Project1=Котельная", "ProjectNum=1"}
-        << QStringList{"ProjectQua = 2", "Project1=Line1", "Project2=Котельная", "ProjectNum=2", "[Line1]", "Protokol=0",
-                       "BaseAdr=0x100", "Use_0=1", "Name_0=Насос 1", ""};
+    QTest::newRow("removed project") << "remove"
+                                     << QStringList{"ProjectQua = 1", "Project1=Котельная", "ProjectNum=1"}
+                                     << QStringList{"ProjectQua = 2",
+                                                    "Project1=Line1",
+                                                    "Project2=Котельная",
+                                                    "ProjectNum=2",
+                                                    "[Line1]",
+                                                    "Protokol=0",
+                                                    "BaseAdr=0x100",
+                                                    "Use_0=1",
+                                                    "Name_0=Насос 1",
+                                                    ""};
 }
 
 void TstProjectSet::saveChangesOnlyItsLines() {
@@ -222,14 +262,17 @@ void TstProjectSet::saveChangesOnlyItsLines() {
     const IniFile back(m_path);
     const TProjectList list = ReadProjectList(back);
     TProject p;
-    const QString boilerName = edit == QLatin1String("rename") ? QStringLiteral("Котельная 2") : QStringLiteral("Котельная");
+    const QString boilerName =
+        edit == QLatin1String("rename") ? QStringLiteral("Котельная 2") : QStringLiteral("Котельная");
     ReadProjectSection(back, boilerName, p);
     ReadCaptions(back, boilerName, p);
     if (edit == QLatin1String("remove")) QCOMPARE(list.Names, QStringList{QStringLiteral("Котельная")});
     QCOMPARE(p.Protokol, 3);
-    QCOMPARE(p.Devices[0].Name, edit == QLatin1String("name") ? QStringLiteral("Главный дымосос") : QStringLiteral("Дымосос"));
+    QCOMPARE(p.Devices[0].Name,
+             edit == QLatin1String("name") ? QStringLiteral("Главный дымосос") : QStringLiteral("Дымосос"));
     QCOMPARE(p.Devices[1].TXadr, edit == QLatin1String("tx") ? 0x12000000u : 0x11000000u);
-    QCOMPARE(p.DigiBut[0], edit == QLatin1String("caption") ? QStringLiteral("Старт") : QStringLiteral("Пуск"));
+    QCOMPARE(p.DigiBut[0],
+             edit == QLatin1String("caption") ? QStringLiteral("Старт") : QStringLiteral("Пуск"));
     QCOMPARE(list.Names.at(list.ProjectNum - 1), boilerName);
 }
 

@@ -5,8 +5,8 @@
 #include "profile/DeviceProfile.h"
 #include "profile/ProfileCsv.h"
 #include "profile/ProfileCsvExport.h"
-#include "profile/RegisterFields.h"
 #include "profile/ProfileDecoder.h"
+#include "profile/RegisterFields.h"
 
 #include <QDir>
 #include <QFile>
@@ -211,15 +211,18 @@ private slots:
 void TstProfile::csvRoundTrip() {
     TDeviceProfile p;
     QString error;
-    QVERIFY2(TDeviceProfile::parse(
-                 profileWith("{\"register\":24,\"name\":\"Ток двигателя, фаза \\\"A\\\"\",\"unit\":\"A\",\"scale\":0.1,"
-                     "\"offset\":-40.5,\"decimals\":1,\"access\":\"ro\",\"min\":-40,\"max\":50,"
-                     "\"description\":\"Filtered, 10 ms\"},"
-                     "{\"register\":90,\"name\":\"Limit\",\"unit\":\"m³/h\",\"scale\":0.001,\"type\":\"u16\",\"max\":65.5},"
-                     "{\"register\":5,\"name\":\"Status word\",\"type\":\"bits\"},"
-                     "{\"register\":127,\"name\":\"Tiny\",\"scale\":1e-7,\"type\":\"s16\"}"),
-                 "p.json", &p, &error),
-             qPrintable(error));
+    QVERIFY2(
+        TDeviceProfile::parse(
+            profileWith(
+                "{\"register\":24,\"name\":\"Ток двигателя, фаза \\\"A\\\"\",\"unit\":\"A\",\"scale\":0.1,"
+                "\"offset\":-40.5,\"decimals\":1,\"access\":\"ro\",\"min\":-40,\"max\":50,"
+                "\"description\":\"Filtered, 10 ms\"},"
+                "{\"register\":90,\"name\":\"Limit\",\"unit\":\"m³/"
+                "h\",\"scale\":0.001,\"type\":\"u16\",\"max\":65.5},"
+                "{\"register\":5,\"name\":\"Status word\",\"type\":\"bits\"},"
+                "{\"register\":127,\"name\":\"Tiny\",\"scale\":1e-7,\"type\":\"s16\"}"),
+            "p.json", &p, &error),
+        qPrintable(error));
     const QByteArray csv = ExportProfileCsv(p);
     QVERIFY(csv.startsWith("register,name,unit,scale,offset,decimals,type,access,min,max,default,bits,enum,"
                            "description\r\n"));
@@ -228,9 +231,10 @@ void TstProfile::csvRoundTrip() {
     QCOMPARE(QString::fromUtf8(back.toJson()), QString::fromUtf8(p.toJson()));
 
     QVERIFY2(TDeviceProfile::parse(
-                 profileWith("{\"register\":2,\"name\":\"Code\",\"type\":\"bits\",\"bits\":{\"0\":\"Ready; armed\",\"8-15\":\"Code\"}},"
-                     "{\"register\":89,\"name\":\"Mode\",\"type\":\"enum\",\"default\":2,"
-                     "\"enum\":{\"0\":\"Off\",\"2\":\"Auto=on\",\"-1\":\"Fault\"}}"),
+                 profileWith("{\"register\":2,\"name\":\"Code\",\"type\":\"bits\",\"bits\":{\"0\":\"Ready; "
+                             "armed\",\"8-15\":\"Code\"}},"
+                             "{\"register\":89,\"name\":\"Mode\",\"type\":\"enum\",\"default\":2,"
+                             "\"enum\":{\"0\":\"Off\",\"2\":\"Auto=on\",\"-1\":\"Fault\"}}"),
                  "p.json", &p, &error),
              qPrintable(error));
     for (const TRegisterInfo& info : p.registers())

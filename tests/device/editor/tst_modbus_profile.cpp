@@ -197,7 +197,8 @@ void TModbusProfileTest::registerMapEditedInTheView() {
     QVERIFY(w.setRegisterMap(pump));
     TParametersForm* view = w.showParameters();
     TRegisterMapEditor* entry = view->MapEditor;
-    view->Table->setCurrentIndex(view->model()->index(view->model()->rowOf(24), TParametersModel::NameColumn));
+    view->Table->setCurrentIndex(
+        view->model()->index(view->model()->rowOf(24), TParametersModel::NameColumn));
     QCOMPARE(entry->NameEdit->text(), QStringLiteral("Motor current"));
     entry->NameEdit->selectAll();
     QInputMethodEvent typed; // Cyrillic as a keyboard layout types it
@@ -205,7 +206,8 @@ void TModbusProfileTest::registerMapEditedInTheView() {
     QApplication::sendEvent(entry->NameEdit, &typed);
     entry->ScaleEdit->selectAll();
     QTest::keyClicks(entry->ScaleEdit, QStringLiteral("0"));
-    QVERIFY2(view->message().contains(QStringLiteral("\"scale\" must not be 0")), qPrintable(view->message()));
+    QVERIFY2(view->message().contains(QStringLiteral("\"scale\" must not be 0")),
+             qPrintable(view->message()));
     QVERIFY(!view->SaveMapButton->isEnabled());
     QTest::keyClicks(entry->ScaleEdit, QStringLiteral(".01"));
     QVERIFY(view->SaveMapButton->isEnabled());
