@@ -1,6 +1,7 @@
 #include "CAN_Quorvex.h"
 
 #include "BusHealthPanel.h"
+#include "ProjectEditor.h"
 #include "TraceTools.h"
 #include "UartPanel.h"
 #include "can/CanBus.h"
@@ -10,6 +11,7 @@
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
+#include "profile/ProfileStore.h"
 #include "serial/ToolsRS.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
@@ -35,6 +37,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -246,6 +249,34 @@ void TCANQuorvex::readProjectList() {
     Project.Name = ProjectBox->itemText(list.ProjectNum);
     ProjectBox->setCurrentIndex(list.ProjectNum);
     ProjectBoxChange();
+}
+
+void TCANQuorvex::reloadProjectList(int index) {
+    const IniFile ini(projectsIni());
+    const TProjectList list = ReadProjectList(ini);
+    ProjectBox->clear();
+    ProjectBox->addItem(QString::fromLatin1(PlaceholderProject));
+    ProjectBox->addItems(list.Names);
+    ProjectBox->setCurrentIndex(std::clamp(index, 0, ProjectBox->count() - 1));
+    ProjectBoxChange();
+}
+
+void TCANQuorvex::editProjects() {
+    TProjectEditor editor(projectsIni(), Project, this);
+    if (editor.exec() != QDialog::Accepted) return;
+    // The rows' register maps are kept by project name: they follow a renamed project.
+    TProfileStore store(m_programDir);
+    for (const TProjectDraft& d : editor.projectSet().projects()) {
+        if (d.Section.isEmpty() || d.Section == d.Name) continue;
+        for (int row = 0; row < DeviceRows; ++row) {
+            const QString map = store.assigned(d.Section, row);
+            QString error;
+            if (!map.isEmpty() && (!store.assign(d.Name, row, store.resolve(map), &error) ||
+                                   !store.assign(d.Section, row, QString(), &error)))
+                ReportError(error);
+        }
+    }
+    reloadProjectList(editor.projectSet().selected() + 1);
 }
 
 void TCANQuorvex::ProjectBoxChange() {
@@ -550,5 +581,8 @@ void TCANQuorvex::contextMenuEvent(QContextMenuEvent* event) {
                                                           : QStringLiteral("Show the UART panel"));
     uart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     m_traceTools->addMenuActions(menu);
-    if (menu.exec(event->globalPos()) == uart) toggleUartPanel();
+    QAction* projects = menu.addAction(tr("Edit projects…"));
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == uart) toggleUartPanel();
+    if (chosen == projects) editProjects();
 }

@@ -48,6 +48,9 @@ public:
     void switchCan(bool on);
     void ShoWinClick();
     void showWindowOfRow(int row);
+    // "Edit projects…": the project editor on Projects.ini; after a save the list is read again
+    // and the selected project reloaded as a project change does.
+    void editProjects();
     // A termination signal (SIGTERM, SIGINT, SIGHUP) closes like the close button, but nobody is
     // asked: captions that cannot be saved are reported on stderr and the program ends anyway.
     void closeOnSignal(int signalNumber);
@@ -96,6 +99,8 @@ private:
     void buildRows();
     void placeAtDesignPosition();
     void readProjectList();
+    // Reads the list into ProjectBox again and selects item index (0: the placeholder).
+    void reloadProjectList(int index);
     // Gives the cells whose light changed the colour of their state.
     void drawLights();
     void discardWindows();

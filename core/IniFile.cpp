@@ -131,10 +131,13 @@ QByteArray nativeEol() {
 #endif
 }
 
+enum class OpKind { Write, RemoveKey, RenameSection, RemoveSection };
+
 struct Op {
     QString section;
     QString key;
-    QString value;
+    QString value; // Write: the value; RenameSection: the new name
+    OpKind kind = OpKind::Write;
 };
 
 } // namespace
@@ -217,6 +220,60 @@ QByteArray IniFile::Impl::serialise() const {
 
 void IniFile::Impl::apply(const Op& op) {
     viewStale = true;
+    if (op.kind == OpKind::RemoveKey || op.kind == OpKind::RemoveSection) {
+        // Lines are removed from the end, so the indices before stay valid.
+        qsizetype sectionStart = -1; // header of the matching section we are in
+        qsizetype lastEntry = -1;    // its last entry or other text
+        const auto closeSection = [&] {
+            if (op.kind != OpKind::RemoveSection || sectionStart < 0) return;
+            const qsizetype end = std::max(sectionStart, lastEntry);
+            lines.erase(lines.begin() + sectionStart, lines.begin() + end + 1);
+            // One blank line less where the section leaves two together.
+            const qsizetype at = sectionStart;
+            if (at > 0 && classify(decode(lines[size_t(at - 1)].bytes)).kind == Kind::Blank &&
+                (at == qsizetype(lines.size()) ||
+                 classify(decode(lines[size_t(at)].bytes)).kind == Kind::Blank))
+                lines.erase(lines.begin() + at - 1);
+        };
+        bool inSection = false;
+        for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
+            const Parsed p = classify(decode(lines[size_t(i)].bytes));
+            if (p.kind == Kind::Section) {
+                if (inSection && op.kind == OpKind::RemoveSection) {
+                    const qsizetype removedBefore = lines.size();
+                    closeSection();
+                    i -= removedBefore - qsizetype(lines.size());
+                    sectionStart = -1;
+                }
+                inSection = sameName(p.name, op.section);
+                if (inSection) {
+                    sectionStart = i;
+                    lastEntry = -1;
+                }
+                continue;
+            }
+            if (!inSection) continue;
+            if (op.kind == OpKind::RemoveKey && p.kind == Kind::Entry && sameName(p.name, op.key)) {
+                lines.erase(lines.begin() + i);
+                --i;
+                continue;
+            }
+            if (p.kind == Kind::Entry || p.kind == Kind::Other) lastEntry = i;
+        }
+        if (inSection) closeSection();
+        return;
+    }
+    if (op.kind == OpKind::RenameSection) {
+        for (Line& line : lines) {
+            const QString text = decode(line.bytes);
+            const Parsed p = classify(text);
+            if (p.kind != Kind::Section || !sameName(p.name, op.section)) continue;
+            const qsizetype open = text.indexOf(u'[');
+            const qsizetype close = text.indexOf(u']', open + 1);
+            line.bytes = encode(text.left(open + 1) + op.value + text.mid(close));
+        }
+        return;
+    }
     // The first entry of the key in any section of that name is the one reads see: change it.
     // Otherwise the key goes to the end of the first section of that name, after its last entry
     // (or other text): blank lines and comments at the end of a section usually introduce the
@@ -387,6 +444,31 @@ std::optional<int32_t> IniFile::parseInteger(QStringView text) {
 }
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    return change(int(OpKind::Write), section, key, value);
+}
+
+bool IniFile::removeKey(const QString& section, const QString& key) {
+    return change(int(OpKind::RemoveKey), section, key, {});
+}
+
+bool IniFile::renameSection(const QString& section, const QString& newName) {
+    return change(int(OpKind::RenameSection), section, {}, newName);
+}
+
+bool IniFile::removeSection(const QString& section) {
+    return change(int(OpKind::RemoveSection), section, {}, {});
+}
+
+bool IniFile::canEncode(const QString& text) const {
+    return m_impl->encoding != Encoding::Cp1251 || DecodeCp1251(EncodeCp1251(text)) == text;
+}
+
+bool IniFile::isCp1251() const {
+    return m_impl->encoding == Encoding::Cp1251;
+}
+
+bool IniFile::change(int kind, const QString& section, const QString& key, const QString& value) {
+    const auto opKind = static_cast<OpKind>(kind);
     const auto fail = [this](const QString& why) {
         m_error = FileReplace::message(m_path, why);
         return false;
@@ -400,10 +482,13 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
                (name.contains(u'=') || name.front() == u'[' || name.front() == u';' || name.front() == u'#');
     };
     if (badName(section, false)) return fail(QStringLiteral("invalid section name \"%1\"").arg(section));
-    if (badName(key, true)) return fail(QStringLiteral("invalid key name \"%1\"").arg(key));
+    const bool keyed = opKind == OpKind::Write || opKind == OpKind::RemoveKey;
+    if (keyed && badName(key, true)) return fail(QStringLiteral("invalid key name \"%1\"").arg(key));
+    if (opKind == OpKind::RenameSection && badName(value, false))
+        return fail(QStringLiteral("invalid section name \"%1\"").arg(value));
     if (value.contains(u'\r') || value.contains(u'\n') || value.contains(QChar(0)))
         return fail(QStringLiteral("the value of \"%1\" contains a line break").arg(key));
-    Op op{section, key, value};
+    Op op{section, key, value, opKind};
     m_impl->apply(op);
     m_impl->pending.push_back(std::move(op));
     return m_impl->batchDepth > 0 ? true : commitBatch();
@@ -419,6 +504,15 @@ bool IniFile::writeBool(const QString& section, const QString& key, bool value) 
 
 void IniFile::beginBatch() {
     ++m_impl->batchDepth;
+}
+
+void IniFile::cancelBatch() {
+    Impl& d = *m_impl;
+    d.batchDepth = 0;
+    d.pending.clear();
+    d.lines.clear();
+    if (d.onDisk) d.parse(d.diskBytes);
+    d.viewStale = true;
 }
 
 bool IniFile::commitBatch() {

@@ -41,11 +41,26 @@ public:
     [[nodiscard]] bool writeString(const QString& section, const QString& key, const QString& value);
     [[nodiscard]] bool writeInteger(const QString& section, const QString& key, int32_t value);
     [[nodiscard]] bool writeBool(const QString& section, const QString& key, bool value);
+    // Removes every entry of the key in the sections of that name (nothing when there is none).
+    [[nodiscard]] bool removeKey(const QString& section, const QString& key);
+    // Gives every section of that name the new name in its header line (the rest of the line, its
+    // entries and their order stay).
+    [[nodiscard]] bool renameSection(const QString& section, const QString& newName);
+    // Removes every section of that name: its header and the lines up to its last entry; comments
+    // and blank lines after that introduce what follows and stay.
+    [[nodiscard]] bool removeSection(const QString& section);
     // Several writes as one replacement of the file: begin, write..., commit.
     void beginBatch();
     [[nodiscard]] bool commitBatch();
+    // Drops the writes of the batch: nothing reaches the disk, reads see the file as it was.
+    void cancelBatch();
 
     [[nodiscard]] QString errorString() const { return m_error; }
+    // Whether the file's encoding can hold the text (a Windows-1251 file holds no character
+    // outside its code page; UTF-8 holds everything).
+    [[nodiscard]] bool canEncode(const QString& text) const;
+    // True for a file kept in Windows-1251.
+    [[nodiscard]] bool isCp1251() const;
 
     // The integer rules of the files: optional sign and decimal digits in the 32-bit range, or
     // "0x"/"0X" and up to 32 bits of hexadecimal digits (0xFFFFFFFF is -1). Surrounding spaces
@@ -53,6 +68,7 @@ public:
     [[nodiscard]] static std::optional<int32_t> parseInteger(QStringView text);
 
 private:
+    [[nodiscard]] bool change(int kind, const QString& section, const QString& key, const QString& value);
     struct Impl;
     std::unique_ptr<Impl> m_impl;
     QString m_path;

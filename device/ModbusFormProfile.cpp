@@ -141,6 +141,12 @@ TParametersForm* TModbusForm::showParameters() {
     if (!ParametersView) {
         ParametersView = new TParametersForm(m_session, this);
         ParametersView->setProfile(m_profile.get());
+        const QString device = m_row >= 0 && m_row < DeviceRows
+                                   ? m_project.Devices[static_cast<size_t>(m_row)].Name
+                                   : windowTitle();
+        ParametersView->setMapPlace(TProfileStore(m_programDir).profilesFolder(), device);
+        // A map saved in the view becomes the row's: tooltips, trend and trace view follow.
+        ParametersView->onMapSaved = [this](const QString& path) { return setRegisterMap(path); };
     }
     ParametersView->show();
     ParametersView->raise();

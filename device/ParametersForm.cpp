@@ -112,6 +112,7 @@ TParametersForm::TParametersForm(TDeviceSession& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FilterEdit);
     layout->addWidget(Table, 1);
+    buildMapEditor(layout);
     layout->addWidget(StatusLabel);
 
     connect(FilterEdit, &QLineEdit::textChanged, this, &TParametersForm::applyFilter);
@@ -122,18 +123,18 @@ TParametersForm::TParametersForm(TDeviceSession& session, QWidget* parent)
     connect(m_refresh, &TSharedTimer::timeout, this, [this] {
         if (!isMinimized()) refresh();
     });
-    resize(620, 560);
+    resize(640, 700);
     setProfile(nullptr);
 }
 
 void TParametersForm::setProfile(const TDeviceProfile* profile) {
-    m_model->setProfile(profile);
-    applyFilter();
-    updateCaption();
+    m_saved = profile;
+    showMap(profile != nullptr ? std::make_unique<TDeviceProfile>(*profile) : nullptr,
+            profile != nullptr ? profile->path() : QString(), false);
     say(profile != nullptr
             ? QString()
-            : QStringLiteral("This device has no register map: choose one with \"Register map…\" "
-                             "in the device window's context menu."),
+            : tr("This device has no register map: choose one with \"Register map…\" in the device "
+                 "window's context menu, or make one with \"New register map…\"."),
         false);
 }
 
@@ -202,7 +203,11 @@ void TParametersForm::editRow(const QModelIndex& index) {
 }
 
 bool TParametersForm::writeValue(int reg, const QString& text) {
-    const TDeviceProfile* profile = m_model->profile();
+    if (m_mapChanged) {
+        say(tr("The register map has changes that are not saved: save it first. Nothing was sent."), true);
+        return false;
+    }
+    const TDeviceProfile* profile = m_saved;
     const TRegisterInfo* info = profile != nullptr ? profile->find(reg) : nullptr;
     if (info == nullptr) {
         say(QStringLiteral("Register %1 is not in the register map: nothing was sent.").arg(reg), true);

@@ -138,6 +138,10 @@ bool TParametersModel::setData(const QModelIndex& index, const QVariant& value, 
     return true;
 }
 
+void TParametersModel::entryChanged(int row) {
+    if (row >= 0 && row < rowCount()) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 void TParametersModel::refresh() {
     const int rows = rowCount();
     int first = -1;

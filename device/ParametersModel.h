@@ -40,6 +40,8 @@ public:
     // register image.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
+    // Tells the views that the entry of a row was edited.
+    void entryChanged(int row);
     // Tells the views of the rows whose value or highlight changed since the last refresh.
     void refresh();
 

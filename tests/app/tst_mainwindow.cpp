@@ -1,4 +1,5 @@
 #include "app/CAN_Quorvex.h"
+#include "app/ProjectEditor.h"
 #include "app/UartPanel.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -78,6 +80,7 @@ private slots:
     void captionChangeDroppedByAProjectSwitch();
     void deviceWindowsShareTheirPlacement();
     void ctrlUShowsAndHidesTheUartPanel();
+    void projectEditorWritesOnlyOnSave();
 
 private:
     void writeProjects(const QByteArray& text);
@@ -654,6 +657,35 @@ void TstMainWindow::ctrlUShowsAndHidesTheUartPanel() {
     QTest::keyClick(w.get(), Qt::Key_U, Qt::ControlModifier);
     QVERIFY(w->GroupBox1->isHidden());
     QCOMPARE(w->size(), QSize(801, 538));
+}
+
+// "Edit projects…": Cancel leaves the file alone; Save writes the edit and the project shown is
+// loaded again with it.
+void TstMainWindow::projectEditorWritesOnlyOnSave() {
+    writeProjects(TwoProjects);
+    auto w = makeWindow();
+    w->show();
+    const QByteArray before = readProjects();
+    for (const bool save : {false, true}) {
+        QString problem;
+        QTimer::singleShot(0, w.get(), [&] {
+            auto* editor = w->findChild<TProjectEditor*>();
+            if (editor == nullptr) return;
+            editor->RowTable->item(2, TProjectEditor::NameColumn)->setText(QStringLiteral("Насос 2"));
+            if (save) editor->SaveButton->click();
+            if (editor->isVisible()) {
+                problem = save ? editor->problemText() : QString();
+                editor->reject();
+            }
+        });
+        w->editProjects();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        if (!save) QCOMPARE(readProjects(), before);
+    }
+    const QByteArray after = readProjects();
+    QCOMPARE(after, QByteArray(before).replace("Name_2=Насос\r\n", "Name_2=Насос 2\r\n"));
+    QCOMPARE(w->view().Rows[2].NamePanel->text(), QStringLiteral("Насос 2"));
+    QCOMPARE(w->ProjectBox->currentIndex(), 1);
 }
 
 QTEST_MAIN(TstMainWindow)

@@ -4,7 +4,9 @@
 
 #include "profile/DeviceProfile.h"
 #include "profile/ProfileCsv.h"
+#include "profile/ProfileCsvExport.h"
 #include "profile/ProfileDecoder.h"
+#include "profile/RegisterFields.h"
 
 #include <QDir>
 #include <QFile>
@@ -192,6 +194,9 @@ private slots:
         QCOMPARE(p.find(24)->Description, description24);
         QCOMPARE(warning.contains("Windows-1251"), csv.contains('\xD2'));
     }
+    // A map exported as CSV and imported again is the same map; bit and value names and defaults
+    // go through their cells and back unchanged.
+    void csvRoundTrip();
     // Frames of rows with a profile in words. Rows 0 and 2 share TX 0x110 and the profile; row 1
     // (TX 0x111) has none.
     void decodedFrames_data() {
@@ -250,6 +255,47 @@ private slots:
         QCOMPARE(decoder.decode(frame), words);
     }
 };
+
+void TstProfile::csvRoundTrip() {
+    TDeviceProfile p;
+    QString error;
+    QVERIFY2(
+        TDeviceProfile::parse(
+            profileWith(
+                "{\"register\":24,\"name\":\"Ток двигателя, фаза \\\"A\\\"\",\"unit\":\"A\",\"scale\":0.1,"
+                "\"offset\":-40.5,\"decimals\":1,\"access\":\"ro\",\"min\":-40,\"max\":50,"
+                "\"description\":\"Filtered, 10 ms\"},"
+                "{\"register\":90,\"name\":\"Limit\",\"unit\":\"m³/"
+                "h\",\"scale\":0.001,\"type\":\"u16\",\"max\":65.5},"
+                "{\"register\":5,\"name\":\"Status word\",\"type\":\"bits\"},"
+                "{\"register\":127,\"name\":\"Tiny\",\"scale\":1e-7,\"type\":\"s16\"}"),
+            "p.json", &p, &error),
+        qPrintable(error));
+    const QByteArray csv = ExportProfileCsv(p);
+    QVERIFY(csv.startsWith("register,name,unit,scale,offset,decimals,type,access,min,max,default,bits,enum,"
+                           "description\r\n"));
+    TDeviceProfile back;
+    QVERIFY2(ImportProfileCsv(csv, "map.csv", p.device(), &back, &error), qPrintable(error));
+    QCOMPARE(QString::fromUtf8(back.toJson()), QString::fromUtf8(p.toJson()));
+
+    QVERIFY2(TDeviceProfile::parse(
+                 profileWith("{\"register\":2,\"name\":\"Code\",\"type\":\"bits\",\"bits\":{\"0\":\"Ready; "
+                             "armed\",\"8-15\":\"Code\"}},"
+                             "{\"register\":89,\"name\":\"Mode\",\"type\":\"enum\",\"default\":2,"
+                             "\"enum\":{\"0\":\"Off\",\"2\":\"Auto=on\",\"-1\":\"Fault\"}}"),
+                 "p.json", &p, &error),
+             qPrintable(error));
+    for (const TRegisterInfo& info : p.registers())
+        for (const QChar separator : {QLatin1Char(';'), QLatin1Char('\n')}) {
+            TRegisterInfo again;
+            QVERIFY2(RegisterFromFields(RegisterFieldsOf(info, separator), separator, &again, &error),
+                     qPrintable(error));
+            TDeviceProfile a, b;
+            a.setRegister(info);
+            b.setRegister(again);
+            QCOMPARE(QString::fromUtf8(b.toJson()), QString::fromUtf8(a.toJson()));
+        }
+}
 
 QTEST_GUILESS_MAIN(TstProfile)
 #include "tst_profile.moc"

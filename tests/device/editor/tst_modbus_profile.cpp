@@ -10,6 +10,7 @@
 #include "device/ModbusForm.h"
 #include "device/ParametersForm.h"
 #include "device/ParametersModel.h"
+#include "device/RegisterMapEditor.h"
 #include "params/ParameterSet.h"
 #include "profile/ProfileStore.h"
 #include "ui/ErrorReport.h"
@@ -17,7 +18,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +55,7 @@ class TModbusProfileTest : public QObject {
     Q_OBJECT
 private slots:
     void registerMapInTheWindow();
+    void registerMapEditedInTheView();
 };
 
 void TModbusProfileTest::registerMapInTheWindow() {
@@ -177,6 +181,77 @@ void TModbusProfileTest::registerMapInTheWindow() {
     QCOMPARE(TProfileStore(dir.path()).assigned(QStringLiteral("Line"), 3), QString());
     QCOMPARE(view->model()->rowCount(), 0);
     SetErrorReporter({});
+}
+
+// Edited in the Parameters view: an entry refused while it is wrong, the file written on "Save",
+// the window's tooltips following at once; a new map from the registers a device reported.
+void TModbusProfileTest::registerMapEditedInTheView() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("profiles")));
+    const QString pump = dir.filePath(QStringLiteral("profiles/pump.json"));
+    QVERIFY(writeFile(pump, PumpProfile));
+    TProject project;
+    project.Name = QStringLiteral("Line");
+    TModbusForm w(project, dir.path() + QLatin1Char('/'));
+    w.setRow(3);
+    QVERIFY(w.setRegisterMap(pump));
+    TParametersForm* view = w.showParameters();
+    TRegisterMapEditor* entry = view->MapEditor;
+    view->Table->setCurrentIndex(
+        view->model()->index(view->model()->rowOf(24), TParametersModel::NameColumn));
+    QCOMPARE(entry->NameEdit->text(), QStringLiteral("Motor current"));
+    entry->NameEdit->selectAll();
+    QInputMethodEvent typed; // Cyrillic as a keyboard layout types it
+    typed.setCommitString(QStringLiteral("Фазный ток"));
+    QApplication::sendEvent(entry->NameEdit, &typed);
+    entry->ScaleEdit->selectAll();
+    QTest::keyClicks(entry->ScaleEdit, QStringLiteral("0"));
+    QVERIFY2(view->message().contains(QStringLiteral("\"scale\" must not be 0")),
+             qPrintable(view->message()));
+    QVERIFY(!view->SaveMapButton->isEnabled());
+    QTest::keyClicks(entry->ScaleEdit, QStringLiteral(".01"));
+    QVERIFY(view->SaveMapButton->isEnabled());
+    // Shown at once in the view; the device gets no value while the map is not saved.
+    QCOMPARE(view->model()->data(view->model()->index(view->model()->rowOf(24), TParametersModel::NameColumn),
+                                 Qt::DisplayRole),
+             QStringLiteral("Фазный ток"));
+    QVERIFY(!view->writeValue(96, QStringLiteral("100")));
+    QCOMPARE(w.profile()->find(24)->Name, QStringLiteral("Motor current"));
+
+    view->SaveMapButton->click();
+    QVERIFY2(view->message().contains(QStringLiteral("saved")), qPrintable(view->message()));
+    TDeviceProfile saved;
+    QString error;
+    QVERIFY2(TDeviceProfile::load(pump, &saved, &error), qPrintable(error));
+    QCOMPARE(saved.find(24)->Name, QStringLiteral("Фазный ток"));
+    QCOMPARE(saved.find(24)->Scale, 0.01);
+    QCOMPARE(saved.find(96)->Max, 3000.0);
+    QCOMPARE(w.profile()->find(24)->Name, QStringLiteral("Фазный ток"));
+    TDeviceMessage msg;
+    msg.Address = 24;
+    msg.Count = 1;
+    msg.Mask = 4;
+    msg.Values[0] = 1234;
+    w.ReceiveCanData(msg);
+    const QString tip = toolTipAt(ui(w).AnaCells, 0);
+    QVERIFY2(tip.contains(QStringLiteral("Фазный ток: 12.3 A")), qPrintable(tip));
+
+    // A device without a map: one from the registers it reported, kept as the row's.
+    TModbusForm other(project, dir.path() + QLatin1Char('/'));
+    other.setRow(5);
+    msg.Address = 40;
+    msg.Count = 2;
+    msg.Mask = 6;
+    other.ReceiveCanData(msg);
+    TParametersForm* fresh = other.showParameters();
+    QVERIFY(fresh->NewMapButton->isEnabled());
+    QVERIFY(fresh->newMap(QStringLiteral("Fan")));
+    QCOMPARE(fresh->model()->rowCount(), 2);
+    const QString fan = dir.filePath(QStringLiteral("profiles/fan.json"));
+    QVERIFY(fresh->saveMap(fan));
+    QVERIFY(other.profile() != nullptr);
+    QCOMPARE(other.profile()->find(41)->Name, QStringLiteral("Register 41"));
+    QCOMPARE(TProfileStore(dir.path()).assigned(QStringLiteral("Line"), 5), QStringLiteral("fan.json"));
 }
 
 QTEST_MAIN(TModbusProfileTest)
