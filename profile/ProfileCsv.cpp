@@ -1,10 +1,9 @@
 #include "ProfileCsv.h"
 
+#include "RegisterFields.h"
+
 #include "core/Cp1251.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -95,65 +94,59 @@ bool ImportProfileCsv(const QByteArray& csv, const QString& fileName, const QStr
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     QList<TCsvRecord> records;
     if (!splitRecords(text, fileName, &records, error)) return false;
-    const QStringList known{QStringLiteral("register"), QStringLiteral("name"),     QStringLiteral("unit"),
-                            QStringLiteral("scale"),    QStringLiteral("offset"),   QStringLiteral("decimals"),
-                            QStringLiteral("type"),     QStringLiteral("access"),   QStringLiteral("min"),
-                            QStringLiteral("max"),      QStringLiteral("description")};
     QStringList header;
     if (!records.isEmpty())
         for (const QString& h : std::as_const(records.first().Fields))
             header << h.toLower();
     if (!header.contains(QLatin1String("register")) || !header.contains(QLatin1String("name"))) {
         *error = QStringLiteral("%1: the first line must name the columns (register,name,unit,scale,offset,"
-                                "decimals,type,access,min,max,description)")
+                                "decimals,type,access,min,max,default,bits,enum,description)")
                      .arg(fileName);
         return false;
     }
     TDeviceProfile out;
     out.setDevice(device);
     for (qsizetype i = 1; i < records.size(); ++i) {
-        const QStringList& fields = records.at(i).Fields;
+        const QStringList& cells = records.at(i).Fields;
         const QString where = QStringLiteral("%1: line %2").arg(fileName).arg(records.at(i).Line);
-        if (fields.size() != header.size()) {
-            *error = QStringLiteral("%1: %2 fields, the header names %3").arg(where).arg(fields.size()).arg(header.size());
+        if (cells.size() != header.size()) {
+            *error = QStringLiteral("%1: %2 fields, the header names %3").arg(where).arg(cells.size()).arg(header.size());
             return false;
         }
-        // The record as a profile entry, checked by the profile's own rules.
-        QJsonObject entry;
-        for (qsizetype c = 0; c < fields.size(); ++c) {
-            const QString& col = header.at(c);
-            const QString& value = fields.at(c);
-            if (value.isEmpty() || !known.contains(col)) continue;
-            if (col == QLatin1String("register") || col == QLatin1String("scale") || col == QLatin1String("offset") ||
-                col == QLatin1String("decimals") || col == QLatin1String("min") || col == QLatin1String("max")) {
-                bool ok = false;
-                const double v = QString(value).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-                if (!ok) {
-                    *error = QStringLiteral("%1: %2 \"%3\" is not a number").arg(where, col, value);
-                    return false;
-                }
-                entry.insert(col, v);
-            } else {
-                const bool keyword = col == QLatin1String("type") || col == QLatin1String("access");
-                entry.insert(col, keyword ? value.toLower() : value);
-            }
-        }
-        if (entry.value(QLatin1String("type")).toString() == QLatin1String("enum")) {
-            *error = QStringLiteral("%1: an enum register needs its values, which a CSV map does not carry; give "
-                                    "it type u16 here and add \"enum\" in the profile")
-                         .arg(where);
+        // The record as a register entry, checked by the profile's own rules; columns the map does
+        // not know are left out.
+        const auto cell = [&](const char* column) {
+            const qsizetype c = header.indexOf(QLatin1String(column));
+            return c < 0 ? QString() : cells.at(c);
+        };
+        TRegisterFields fields;
+        fields.Register = cell("register");
+        fields.Name = cell("name");
+        fields.Unit = cell("unit");
+        fields.Scale = cell("scale");
+        fields.Offset = cell("offset");
+        fields.Decimals = cell("decimals");
+        fields.Type = cell("type");
+        fields.Access = cell("access");
+        fields.Min = cell("min");
+        fields.Max = cell("max");
+        fields.Default = cell("default");
+        fields.Description = cell("description");
+        const bool isEnum = fields.Type.trimmed().compare(QLatin1String("enum"), Qt::CaseInsensitive) == 0;
+        const QString names = isEnum ? cell("enum") : cell("bits");
+        const QString other = isEnum ? cell("bits") : cell("enum");
+        if (!other.trimmed().isEmpty()) {
+            *error = QStringLiteral("%1: the register has names in the \"%2\" column, which is for %2 registers")
+                         .arg(where, isEnum ? QStringLiteral("bits") : QStringLiteral("enum"));
             return false;
         }
-        QJsonObject doc{{QStringLiteral("schema"), 1},
-                        {QStringLiteral("device"), device.isEmpty() ? QStringLiteral("-") : device},
-                        {QStringLiteral("registers"), QJsonArray{entry}}};
-        TDeviceProfile one;
+        fields.Names = names;
+        TRegisterInfo info;
         QString why;
-        if (!TDeviceProfile::parse(QJsonDocument(doc).toJson(), where, &one, &why)) {
-            *error = why.replace(QStringLiteral("register entry 1"), QStringLiteral("the register"));
+        if (!RegisterFromFields(fields, QLatin1Char(';'), &info, &why)) {
+            *error = QStringLiteral("%1: %2").arg(where, why);
             return false;
         }
-        const TRegisterInfo& info = one.registers().first();
         if (out.find(info.Register) != nullptr) {
             *error = QStringLiteral("%1: register %2 is described twice").arg(where).arg(info.Register);
             return false;

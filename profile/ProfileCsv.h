@@ -1,10 +1,11 @@
 #pragma once
 
-// Register maps as vendors ship them, a CSV file with the columns
-// register,name,unit,scale,offset,decimals,type,access,min,max,description (a header line names
-// them, in any order; only register and name are required; fields may be quoted), made into a
-// profile. Bit and value names have no columns: a bits register comes without names, and an enum
-// register is refused (its values are added in the JSON).
+// Register maps as vendors ship them and as "Export as CSV…" writes them: a CSV file with the
+// columns register,name,unit,scale,offset,decimals,type,access,min,max,default,bits,enum,description
+// (a header line names them, in any order; only register and name are required; fields may be
+// quoted), made into a profile. A bits register's names stand in the "bits" column, an enum
+// register's values and names in the "enum" column, as "number=name" items separated by ";"
+// (RegisterFields.h).
 
 #include "DeviceProfile.h"
 
