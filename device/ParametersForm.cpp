@@ -6,6 +6,7 @@
 #include "profile/DeviceProfile.h"
 #include "session/DeviceSession.h"
 #include "session/RegisterList.h"
+#include "ui/ToolWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -123,6 +124,7 @@ TParametersForm::TParametersForm(TDeviceSession& session, QWidget* parent)
         if (!isMinimized()) refresh();
     });
     resize(620, 560);
+    MakeToolWindow(this);
     setProfile(nullptr);
 }
 
