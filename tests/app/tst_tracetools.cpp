@@ -16,11 +16,13 @@
 #include "traceview/RecToggle.h"
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
+#include "ui/Switch.h"
 #include "ui/ErrorReport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
