@@ -100,7 +100,7 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
     QFont small = SourceValue->font();
     small.setPixelSize(std::max(8, SourceValue->fontInfo().pixelSize() - 2));
     SourceValue->setFont(small);
-    SourceValue->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    SourceValue->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SourceValue->setFixedHeight(SourceValue->fontMetrics().height());
     grid->addWidget(SourceValue, 7, 0, 1, 2);
     // Every figure's tooltip ends with the link and the sharing status, when there are any.
@@ -193,9 +193,12 @@ uint64_t BusHealthPanel::framesLost() const {
 void BusHealthPanel::setSource(const QString& text, const QString& tip) {
     m_source = text;
     SourceValue->setToolTip(tip);
-    // Cut to the room the label has (the panel may not be laid out yet: its width less the margins).
-    const int room = std::max(SourceValue->width(), width() - 8);
-    SourceValue->setText(SourceValue->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    showSource();
+}
+
+void BusHealthPanel::showSource() {
+    // Cut at its end to the room the label has (again when the panel is laid out).
+    SourceValue->setText(SourceValue->fontMetrics().elidedText(m_source, Qt::ElideRight, SourceValue->width()));
 }
 
 QString BusHealthPanel::sourceText() const {
@@ -217,6 +220,7 @@ QString BusHealthPanel::extraTip() const {
 }
 
 bool BusHealthPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SourceValue && event->type() == QEvent::Resize) showSource();
     if (event->type() != QEvent::ToolTip) return QGroupBox::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     const QString extra = extraTip();

@@ -77,6 +77,7 @@ private:
     void showFigures();
     void showNoFigures();
     void showState();
+    void showSource();
     void watchDevice();
     void unwatchDevice();
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QStringList>
 #include <QTextDocument>
 #include <QWidget>
@@ -52,6 +54,13 @@ bool TApplicationRules::eventFilter(QObject* watched, QEvent* event) {
             if (wide != dialog->size()) {
                 dialog->resize(wide);
                 FitWindowToScreen(dialog);
+            }
+            // The names' column of the detailed list takes the room the other columns leave.
+            if (auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+                QHeaderView* header = tree->header();
+                const int others = header->length() - header->sectionSize(0);
+                const int room = dialog->width() - 220 - others; // the sidebar, margins and scroll bar
+                if (room > header->sectionSize(0)) header->resizeSection(0, room);
             }
         }
     }

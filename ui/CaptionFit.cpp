@@ -48,12 +48,22 @@ qsizetype firstLineLength(const QString& text, const QFontMetricsF& fm, qreal wi
     return n;
 }
 
-// Inside a word: the longest first line that fits, when the rest fits the second line.
-std::optional<TSplit> splitAnywhere(const QString& text, const QFontMetricsF& fm, qreal width) {
-    const qsizetype n = firstLineLength(text, fm, width);
-    TSplit s{text.left(n).trimmed(), text.mid(n).trimmed()};
-    if (s.second.isEmpty() || fm.horizontalAdvance(s.second) > width) return std::nullopt;
-    return s;
+// Inside a word, marked with a hyphen: of the breaks whose lines both fit, the one whose wider line
+// is narrowest.
+std::optional<TSplit> splitInsideWord(const QString& text, const QFontMetricsF& fm, qreal width) {
+    std::optional<TSplit> best;
+    qreal bestWidth = 0;
+    for (qsizetype n = 1; n < text.size(); ++n) {
+        const bool inWord = text.at(n - 1) != QLatin1Char(' ') && text.at(n) != QLatin1Char(' ');
+        TSplit s{text.left(n).trimmed() + (inWord ? QStringLiteral("-") : QString()), text.mid(n).trimmed()};
+        if (s.second.isEmpty()) continue;
+        const qreal wider = std::max(fm.horizontalAdvance(s.first), fm.horizontalAdvance(s.second));
+        if (wider <= width && (!best || wider < bestWidth)) {
+            best = std::move(s);
+            bestWidth = wider;
+        }
+    }
+    return best;
 }
 
 // The elided text keeps at least the first letter.
@@ -84,7 +94,7 @@ TCaptionFit TCaptionFit::fit(const QString& text, const QFont& font, QSize box, 
         if (fm.horizontalAdvance(caption) <= width && fm.height() <= height + 0.01) return {px, {caption}, true};
         if (twoLineHeight(f) <= height) {
             std::optional<TSplit> split = splitBetweenWords(caption, fm, width);
-            if (!split) split = splitAnywhere(caption, fm, width);
+            if (!split) split = splitInsideWord(caption, fm, width);
             if (split) return {px, {split->first, split->second}, true};
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 // How a caption fits a box of fixed size: on one line at the widget's own font if it can; else
-// broken onto two lines (between words where it can, inside a word where it must), the font
+// broken onto two lines (between words where it can, inside a word with a hyphen where it must), the font
 // shrinking a pixel at a time down to MinPixelSize; and when even that is too long, the second line
 // ends in "…". The caption always begins with its first letters.
 
