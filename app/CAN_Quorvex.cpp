@@ -69,6 +69,18 @@ QColor buttonFaceColor() {
     return QApplication::palette().color(QPalette::Button);
 }
 
+// The file holds nothing but section [Projects] with "ProjectNum" (what the first start writes).
+bool onlySelection(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QByteArray line = raw.trimmed().toLower();
+        if (line.isEmpty() || line == "[projects]" || line.startsWith("projectnum")) continue;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TCANQuorvex::TCANQuorvex(QString programDir, QWidget* parent)
@@ -257,8 +269,12 @@ bool TCANQuorvex::startFromSample() {
     const QByteArray bytes = sample.readAll();
     (void)QDir().mkpath(m_programDir);
     const QString target = projectsIni();
-    // What the file held is kept beside it.
-    if (QFileInfo::exists(target)) {
+    if (QFileInfo::exists(target) && !QFileInfo(target).isFile()) {
+        ReportError(tr("%1 is not a regular file; the sample was not copied.").arg(QDir::toNativeSeparators(target)));
+        return false;
+    }
+    // What the file held is kept beside it, unless it is only the selection the tool wrote itself.
+    if (QFileInfo::exists(target) && !onlySelection(target)) {
         QString backup = target + QStringLiteral(".bak");
         for (int n = 2; QFileInfo::exists(backup); ++n)
             backup = target + QStringLiteral(".bak%1").arg(n);

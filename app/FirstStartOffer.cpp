@@ -34,10 +34,9 @@ void TFirstStartOffer::describe(const QString& projectsIni, bool fileExists, boo
                               : tr("There is no Projects.ini yet. It belongs in %1.").arg(folder);
     text += QLatin1Char('\n');
     text += sampleAvailable
-                ? tr("Start from the sample projects (devices the demo bus plays), "
-                     "or open the folder and put your Projects.ini there, then choose it in the list above.")
-                : tr("Open the folder and put your Projects.ini there, then choose the project in the list "
-                     "above.");
+                ? tr("Start from the sample project: example projects whose devices the demo bus plays "
+                     "(canquorvex --can demo). Or open the folder, put your Projects.ini there and restart.")
+                : tr("Open the folder, put your Projects.ini there and restart.");
     Text->setText(text);
     Text->setToolTip(file);
     SampleButton->setVisible(sampleAvailable);

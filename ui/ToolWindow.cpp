@@ -1,6 +1,7 @@
 #include "ToolWindow.h"
 
 #include "HelpMenu.h"
+#include "ScreenFit.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -16,7 +17,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != m_window) return false;
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::Show && !event->spontaneous() && !m_fitted) {
+            // Opened the first time: no larger than the screen's available area.
+            m_fitted = true;
+            FitWindowToScreen(m_window);
+        } else if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
                 m_window->close();
@@ -33,6 +38,7 @@ protected:
 
 private:
     QWidget* m_window;
+    bool m_fitted = false;
 };
 
 } // namespace
