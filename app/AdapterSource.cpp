@@ -38,14 +38,17 @@ bool TraceInUse() {
 }
 
 QString AdapterShortText(const CanAdapterName& adapter) {
-    if (adapter.plugin == QLatin1String(DemoPluginName)) return QCoreApplication::translate("AdapterSource", "demo");
+    if (adapter.plugin == QLatin1String(DemoPluginName))
+        return QCoreApplication::translate("AdapterSource", "demo");
     if (adapter.plugin == TracePlugin)
-        return QCoreApplication::translate("AdapterSource", "trace: %1").arg(QFileInfo(adapter.interfaceName).fileName());
+        return QCoreApplication::translate("AdapterSource", "trace: %1")
+            .arg(QFileInfo(adapter.interfaceName).fileName());
     return QStringLiteral("%1: %2").arg(adapter.plugin, adapter.interfaceName);
 }
 
 QString AdapterLongText(const CanAdapterName& adapter) {
     if (adapter.plugin == TracePlugin)
-        return QCoreApplication::translate("AdapterSource", "trace: %1").arg(QDir::toNativeSeparators(adapter.interfaceName));
+        return QCoreApplication::translate("AdapterSource", "trace: %1")
+            .arg(QDir::toNativeSeparators(adapter.interfaceName));
     return QStringLiteral("%1:%2").arg(adapter.plugin, adapter.interfaceName);
 }

@@ -198,7 +198,8 @@ void BusHealthPanel::setSource(const QString& text, const QString& tip) {
 
 void BusHealthPanel::showSource() {
     // Cut at its end to the room the label has (again when the panel is laid out).
-    SourceValue->setText(SourceValue->fontMetrics().elidedText(m_source, Qt::ElideRight, SourceValue->width()));
+    SourceValue->setText(
+        SourceValue->fontMetrics().elidedText(m_source, Qt::ElideRight, SourceValue->width()));
 }
 
 QString BusHealthPanel::sourceText() const {

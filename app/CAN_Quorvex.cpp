@@ -9,13 +9,13 @@
 #include "can/ToolsCan.h"
 #include "core/CanIdText.h"
 #include "core/DeviceMessage.h"
+#include "core/FileReplace.h"
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
 #include "serial/ToolsRS.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
-#include "core/FileReplace.h"
 #include "ui/FixedLayoutArea.h"
 #include "ui/FormStorage.h"
 #include "ui/HelpMenu.h"
@@ -270,7 +270,8 @@ bool TCANQuorvex::startFromSample() {
     (void)QDir().mkpath(m_programDir);
     const QString target = projectsIni();
     if (QFileInfo::exists(target) && !QFileInfo(target).isFile()) {
-        ReportError(tr("%1 is not a regular file; the sample was not copied.").arg(QDir::toNativeSeparators(target)));
+        ReportError(
+            tr("%1 is not a regular file; the sample was not copied.").arg(QDir::toNativeSeparators(target)));
         return false;
     }
     // What the file held is kept beside it, unless it is only the selection the tool wrote itself.
@@ -672,7 +673,8 @@ void TCANQuorvex::toggleUartPanel() {
     if (show) {
         GroupBox1->raise();
         const int needed = GroupBox1->geometry().bottom() + 8;
-        if (m_layout->layoutSize().height() < needed) m_layout->setLayoutSize(QSize(DesignSize.width(), needed));
+        if (m_layout->layoutSize().height() < needed)
+            m_layout->setLayoutSize(QSize(DesignSize.width(), needed));
     } else if (m_layout->layoutSize() != DesignSize) {
         m_layout->setLayoutSize(DesignSize);
     }

@@ -5,13 +5,13 @@
 #include "BusSharing.h"
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
-#include "core/ProgramFolders.h"
-#include "core/SignalWatcher.h"
-#include "device/ModbusForm.h"
 #include "TraceTools.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "core/FileReplace.h"
+#include "core/ProgramFolders.h"
+#include "core/SignalWatcher.h"
+#include "device/ModbusForm.h"
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
@@ -58,7 +58,8 @@ void describeForAbout(const TProgramFolders& folders, const TCANQuorvex& mainWin
     const QString settings = QDir::toNativeSeparators(folders.settings);
     details.folders = [settings, &mainWindow] {
         return QStringList{
-            QCoreApplication::translate("About", "settings (Projects.ini, Quorvex.ini, profiles): %1").arg(settings),
+            QCoreApplication::translate("About", "settings (Projects.ini, Quorvex.ini, profiles): %1")
+                .arg(settings),
             QCoreApplication::translate("About", "parameter sets: %1")
                 .arg(QDir::toNativeSeparators(mainWindow.programDir() + QStringLiteral("parameters"))),
             QCoreApplication::translate("About", "traces: %1")
@@ -68,7 +69,8 @@ void describeForAbout(const TProgramFolders& folders, const TCANQuorvex& mainWin
         QStringList lines;
         const std::optional<CanAdapterName> inUse = AdapterInUse();
         for (const CanAdapterName& adapter : OfferedAdapters()) {
-            const bool used = inUse && inUse->plugin == adapter.plugin && inUse->interfaceName == adapter.interfaceName;
+            const bool used =
+                inUse && inUse->plugin == adapter.plugin && inUse->interfaceName == adapter.interfaceName;
             lines << (used ? QCoreApplication::translate("About", "%1 (the CAN switch opens this one)")
                                  .arg(AdapterLongText(adapter))
                            : AdapterLongText(adapter));
@@ -147,8 +149,9 @@ int main(int argc, char* argv[]) {
         TCANQuorvex mainWindow(folders.settings);
         mainWindow.traceTools()->setDefaultFolder(folders.traces);
         // The first start offers the sample projects: the installed ones, else those of the sources.
-        mainWindow.setSampleProjects(firstExisting(
-            {QStringLiteral(QUORVEX_INSTALL_SAMPLES "/Projects.ini"), QStringLiteral(QUORVEX_SOURCE_DIR "/tools/Projects.example.ini")}));
+        mainWindow.setSampleProjects(
+            firstExisting({QStringLiteral(QUORVEX_INSTALL_SAMPLES "/Projects.ini"),
+                           QStringLiteral(QUORVEX_SOURCE_DIR "/tools/Projects.example.ini")}));
         THelpWindow::setReadmePath(firstExisting(
             {QStringLiteral(QUORVEX_INSTALLED_README), QStringLiteral(QUORVEX_SOURCE_DIR "/README.md")}));
         describeForAbout(folders, mainWindow);
@@ -179,7 +182,8 @@ int main(int argc, char* argv[]) {
                 if (!mainWindow.project().Devices[static_cast<size_t>(r)].Use) continue;
                 mainWindow.showWindowOfRow(r);
                 QWidget* w = mainWindow.view().Rows[static_cast<size_t>(r)].Window;
-                if (shown == 0) first = w->pos();
+                if (shown == 0)
+                    first = w->pos();
                 else
                     w->move(CascadePosition(first, shown, w->frameGeometry().size(), AvailableAreaFor(w)));
                 ++shown;

@@ -78,8 +78,9 @@ void TModbusForm::commandToolTip(int k) {
                                       .arg(k)
                                       .arg(1u << k, 4, 16, QLatin1Char('0'))
                                 : tr("Sends the word 0x0000 to register 127.");
-    button->setToolTip(QStringLiteral("%1\n%2\n%3")
-                           .arg(button->text(), what, tr("Right-click to rename it (Enter keeps, Esc drops).")));
+    button->setToolTip(
+        QStringLiteral("%1\n%2\n%3")
+            .arg(button->text(), what, tr("Right-click to rename it (Enter keeps, Esc drops).")));
 }
 
 void TModbusForm::CommButtClick(int k) {

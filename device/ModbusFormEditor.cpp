@@ -3,10 +3,10 @@
 
 #include "ModbusForm.h"
 
+#include "can/ToolsCan.h"
 #include "core/DeviceMessage.h"
 #include "core/EditorText.h"
 #include "core/Project.h"
-#include "can/ToolsCan.h"
 #include "ui/SpinEdit.h"
 
 #include <QAbstractItemModel>

@@ -20,8 +20,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>

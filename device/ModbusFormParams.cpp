@@ -64,12 +64,14 @@ void TModbusForm::offerParameters() {
 
 bool TModbusForm::askWhichRegisters(QList<int>& selected) {
     const qsizetype all =
-        TParameterSet::fromSession(m_session, m_profile.get(), {}, QDateTime::currentDateTime()).Registers.size();
+        TParameterSet::fromSession(m_session, m_profile.get(), {}, QDateTime::currentDateTime())
+            .Registers.size();
     QMessageBox box(QMessageBox::Question, SaveParamsAction->text(),
                     tr("Save which registers of %1?").arg(windowTitle()), QMessageBox::Cancel, this);
-    QPushButton* some = box.addButton(
-        selected.size() == 1 ? tr("The 1 selected register") : tr("The %1 selected registers").arg(selected.size()),
-        QMessageBox::AcceptRole);
+    QPushButton* some =
+        box.addButton(selected.size() == 1 ? tr("The 1 selected register")
+                                           : tr("The %1 selected registers").arg(selected.size()),
+                      QMessageBox::AcceptRole);
     QPushButton* every =
         box.addButton(all == 1 ? tr("The 1 readable register") : tr("All %1 readable registers").arg(all),
                       QMessageBox::AcceptRole);
@@ -180,8 +182,9 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
 
     memoAdd(QStringLiteral("Restoring parameters..."));
     m_restore = std::make_unique<TRestoreRun>(m_session, plan, true, VerifyTimeoutMs);
-    auto* progress = new QProgressDialog(tr("Restoring %1…").arg(RegisterCountText(plan.count(TRestoreAction::Write))),
-                                         QStringLiteral("Abort"), 0, m_restore->framesTotal(), this);
+    auto* progress =
+        new QProgressDialog(tr("Restoring %1…").arg(RegisterCountText(plan.count(TRestoreAction::Write))),
+                            QStringLiteral("Abort"), 0, m_restore->framesTotal(), this);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->setMinimumDuration(300);
     connect(m_restore.get(), &TRestoreRun::progress, progress, &QProgressDialog::setValue);

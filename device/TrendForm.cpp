@@ -3,9 +3,9 @@
 #include "core/FileReplace.h"
 #include "trend/TrendBudget.h"
 #include "trend/TrendCsv.h"
+#include "trend/TrendModel.h"
 #include "ui/HelpMenu.h"
 #include "ui/ToolWindow.h"
-#include "trend/TrendModel.h"
 
 #include <qcustomplot.h>
 

@@ -55,14 +55,20 @@ QString TAboutBox::aboutHtml() {
     html += QStringLiteral("<h3>CANQuorvex %1</h3>").arg(d.version.toHtmlEscaped());
     html += QStringLiteral("<p>%1</p>")
                 .arg(tr("A service tool for ZELM control devices on a CAN bus.").toHtmlEscaped());
-    html += QStringLiteral("<p>%1<br>%2</p>")
-                .arg(tr("Built with Qt %1, running on Qt %2.").arg(QStringLiteral(QT_VERSION_STR), qVersion()).toHtmlEscaped(),
-                     tr("Licence: GPL-3.0-or-later. It uses Qt (LGPL-3), QCustomPlot (GPL-3) and SimpleIni (MIT).")
-                         .toHtmlEscaped());
+    html +=
+        QStringLiteral("<p>%1<br>%2</p>")
+            .arg(
+                tr("Built with Qt %1, running on Qt %2.")
+                    .arg(QStringLiteral(QT_VERSION_STR), qVersion())
+                    .toHtmlEscaped(),
+                tr("Licence: GPL-3.0-or-later. It uses Qt (LGPL-3), QCustomPlot (GPL-3) and SimpleIni (MIT).")
+                    .toHtmlEscaped());
     html += QStringLiteral("<p><b>%1</b>%2</p>")
                 .arg(tr("Folders in use").toHtmlEscaped(), list(folders, tr("(not told)")));
-    html += QStringLiteral("<p><b>%1</b>%2</p>")
-                .arg(tr("CAN adapters offered").toHtmlEscaped(),
-                     list(adapters, tr("none found (canquorvex --help lists the plugins; --can demo plays the demo bus)")));
+    html +=
+        QStringLiteral("<p><b>%1</b>%2</p>")
+            .arg(tr("CAN adapters offered").toHtmlEscaped(),
+                 list(adapters,
+                      tr("none found (canquorvex --help lists the plugins; --can demo plays the demo bus)")));
     return html;
 }

@@ -6,9 +6,9 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QTreeView>
 #include <QStringList>
 #include <QTextDocument>
+#include <QTreeView>
 #include <QWidget>
 
 void TApplicationRules::install() {

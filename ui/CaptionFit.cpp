@@ -91,7 +91,8 @@ TCaptionFit TCaptionFit::fit(const QString& text, const QFont& font, QSize box, 
     for (int px = start; px >= smallest; --px) {
         f.setPixelSize(px);
         const QFontMetricsF fm(f);
-        if (fm.horizontalAdvance(caption) <= width && fm.height() <= height + 0.01) return {px, {caption}, true};
+        if (fm.horizontalAdvance(caption) <= width && fm.height() <= height + 0.01)
+            return {px, {caption}, true};
         if (twoLineHeight(f) <= height) {
             std::optional<TSplit> split = splitBetweenWords(caption, fm, width);
             if (!split) split = splitInsideWord(caption, fm, width);

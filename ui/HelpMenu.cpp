@@ -8,7 +8,8 @@
 #include <QMenu>
 
 void AddHelpEntries(QMenu& menu) {
-    QAction* help = menu.addAction(QCoreApplication::translate("HelpMenu", "Help"), [] { THelpWindow::showHelp(); });
+    QAction* help =
+        menu.addAction(QCoreApplication::translate("HelpMenu", "Help"), [] { THelpWindow::showHelp(); });
     help->setShortcut(QKeySequence(Qt::Key_F1));
     QWidget* owner = menu.parentWidget();
     menu.addAction(QCoreApplication::translate("HelpMenu", "About CANQuorvex"),

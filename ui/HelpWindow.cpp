@@ -42,7 +42,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Browser = new QTextBrowser(this);
     Browser->setOpenLinks(false);
     Browser->setHtml(helpHtml());
-    connect(Browser, &QTextBrowser::anchorClicked, this, [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    connect(Browser, &QTextBrowser::anchorClicked, this,
+            [](const QUrl& url) { QDesktopServices::openUrl(url); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Browser);
@@ -85,12 +86,11 @@ void THelpWindow::installShortcut(QWidget* owner) {
 
 QString THelpWindow::helpHtml() {
     const QString readme = readmePath();
-    const QString readmeLink =
-        readme.isEmpty() || !QFileInfo::exists(readme)
-            ? tr("The README of CANQuorvex tells each function in full.")
-            : tr("The <a href=\"%1\">README</a> (%2) tells each function in full.")
-                  .arg(QUrl::fromLocalFile(readme).toString().toHtmlEscaped(),
-                       QDir::toNativeSeparators(readme).toHtmlEscaped());
+    const QString readmeLink = readme.isEmpty() || !QFileInfo::exists(readme)
+                                   ? tr("The README of CANQuorvex tells each function in full.")
+                                   : tr("The <a href=\"%1\">README</a> (%2) tells each function in full.")
+                                         .arg(QUrl::fromLocalFile(readme).toString().toHtmlEscaped(),
+                                              QDir::toNativeSeparators(readme).toHtmlEscaped());
     const QString mainMenu = tr("main window: right-click its background");
     const QString deviceMenu = tr("device window: right-click its background");
     QString html;
@@ -102,7 +102,8 @@ QString THelpWindow::helpHtml() {
                          .toHtmlEscaped());
     html += QStringLiteral("<p>%1</p>").arg(readmeLink);
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" border=\"1\" width=\"100%\">");
-    html += QStringLiteral("<tr><th align=\"left\">%1</th><th align=\"left\">%2</th><th align=\"left\">%3</th></tr>")
+    html += QStringLiteral(
+                "<tr><th align=\"left\">%1</th><th align=\"left\">%2</th><th align=\"left\">%3</th></tr>")
                 .arg(tr("Function").toHtmlEscaped(), tr("Where").toHtmlEscaped(), tr("Key").toHtmlEscaped());
     html += heading(tr("Main window"));
     html += row(tr("Choose the project"), tr("main window: the list at the top left"));
@@ -110,28 +111,34 @@ QString THelpWindow::helpHtml() {
     html += row(tr("Choose the bit rate"), tr("main window: \"Can Speed\", before switching on"));
     html += row(tr("Open a device's window"), tr("main window: the \"S\" button at the end of its row"));
     html += row(tr("Bus load, errors, bus state, the adapter in use"), tr("main window: the \"Bus\" panel"));
-    html += row(tr("Record the bus into a trace file"), tr("main window: \"REC\" (right-click it for the folder)"));
+    html += row(tr("Record the bus into a trace file"),
+                tr("main window: \"REC\" (right-click it for the folder)"));
     html += row(tr("Trace view (the frames as they come)"), mainMenu, tr("Ctrl+T"));
     html += row(tr("Play a trace file as the bus"), mainMenu);
     html += row(tr("Back to the adapter after a trace"), tr("main window's menu, or the player"));
     html += row(tr("Show or hide the UART panel"), mainMenu, tr("Ctrl+U"));
     html += heading(tr("Device window"));
-    html += row(tr("Write registers (address, up to four words)"), tr("device window: the editor at the top left, \"SET\""));
+    html += row(tr("Write registers (address, up to four words)"),
+                tr("device window: the editor at the top left, \"SET\""));
     html += row(tr("Repeat the write"), tr("device window: \"Auto\" with the period in 10 ms ticks"));
     html += row(tr("Send a command"), tr("device window: the \"Commands\" buttons"));
-    html += row(tr("Rename a command"), tr("device window: right-click the command button; Enter keeps, Esc drops"));
+    html += row(tr("Rename a command"),
+                tr("device window: right-click the command button; Enter keeps, Esc drops"));
     html += row(tr("Parameters view (named registers, values)"), deviceMenu, tr("Ctrl+R"));
     html += row(tr("Register map (a device profile)"), deviceMenu);
     html += row(tr("Save, compare and restore parameters"), deviceMenu);
-    html += row(tr("Plot a trend of the selected registers"), tr("device window, or right-click a cell"), tr("Ctrl+P"));
-    html += row(tr("Read the analog block over the serial port"), tr("device window: right-click the analog block"),
-                tr("Ctrl+Shift+R"));
+    html += row(tr("Plot a trend of the selected registers"), tr("device window, or right-click a cell"),
+                tr("Ctrl+P"));
+    html += row(tr("Read the analog block over the serial port"),
+                tr("device window: right-click the analog block"), tr("Ctrl+Shift+R"));
     html += row(tr("Clear the log"), tr("device window: double-click the log at the bottom left"));
     html += heading(tr("Everywhere"));
     html += row(tr("This help"), tr("every window, and the top of every right-click menu"), tr("F1"));
-    html += row(tr("Version, licence, folders and adapters"), tr("\"About CANQuorvex\" at the top of every right-click menu"));
+    html += row(tr("Version, licence, folders and adapters"),
+                tr("\"About CANQuorvex\" at the top of every right-click menu"));
     html += row(tr("Close a dialog or tool window"), tr("the dialog or tool window"), tr("Esc"));
-    html += row(tr("Script the tool (read, write, monitor)"), tr("the program canquorvex-cli (canquorvex-cli --help)"));
+    html += row(tr("Script the tool (read, write, monitor)"),
+                tr("the program canquorvex-cli (canquorvex-cli --help)"));
     html += QStringLiteral("</table>");
     return html;
 }

@@ -19,7 +19,8 @@ class QWidget;
 // Where the index-th window of a cascade stands (index 0 at first): each one step right of and
 // below the one before; a window that would reach past the area's right or bottom edge starts a new
 // cascade at the area's top left, one step further right for each cascade started.
-[[nodiscard]] QPoint CascadePosition(QPoint first, int index, QSize frameSize, const QRect& area, int step = 24);
+[[nodiscard]] QPoint CascadePosition(QPoint first, int index, QSize frameSize, const QRect& area,
+                                     int step = 24);
 
 // The decoration the window system adds around the window's client area: as it is for a window
 // shown, else as for windows shown so far (a usual title bar and border before any).

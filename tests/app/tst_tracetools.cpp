@@ -16,8 +16,8 @@
 #include "traceview/RecToggle.h"
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
-#include "ui/Switch.h"
 #include "ui/ErrorReport.h"
+#include "ui/Switch.h"
 
 #include <QDir>
 #include <QFile>

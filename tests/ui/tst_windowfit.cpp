@@ -24,10 +24,9 @@ void TstWindowFit::commandCaptionsKeepTheirBeginning_data() {
     // The sample project's captions, a long renamed one and one long word, on the sixteen buttons
     // (50 pixels) and the wide one (105).
     const QList<std::pair<const char*, bool>> captions = {
-        {"Пуск", true},         {"Стоп", true},          {"Сброс аварии", true},
-        {"Ручной режим", true}, {"Автомат", true},       {"Тест ламп", true},
-        {"Открыть задвижку", true}, {"Закрыть задвижку", true}, {"-", true},
-        {"Квитировать", true},  {"Аварийный останов", true},
+        {"Пуск", true},    {"Стоп", true},        {"Сброс аварии", true},      {"Ручной режим", true},
+        {"Автомат", true}, {"Тест ламп", true},   {"Открыть задвижку", true},  {"Закрыть задвижку", true},
+        {"-", true},       {"Квитировать", true}, {"Аварийный останов", true},
     };
     for (const auto& [caption, whole] : captions)
         for (int width : {50, 105})
@@ -50,7 +49,8 @@ void TstWindowFit::commandCaptionsKeepTheirBeginning() {
     const QRect room = button.textRoom();
 
     QVERIFY(fit.lines.size() == 1 || fit.lines.size() == 2);
-    QVERIFY2(fit.pixelSize >= TCaptionFit::MinPixelSize && fit.pixelSize <= 11, qPrintable(QString::number(fit.pixelSize)));
+    QVERIFY2(fit.pixelSize >= TCaptionFit::MinPixelSize && fit.pixelSize <= 11,
+             qPrintable(QString::number(fit.pixelSize)));
     QFont f = design;
     f.setPixelSize(fit.pixelSize);
     const QFontMetricsF fm(f);
@@ -77,16 +77,16 @@ void TstWindowFit::framesFitTheArea_data() {
     QTest::addColumn<QRect>("expected");
     const QRect small(0, 0, 1366, 738); // 1366 x 768 less a task bar
     QTest::newRow("fits: stays") << QRect(100, 50, 864, 640) << small << QRect(100, 50, 864, 640);
-    QTest::newRow("past the right and bottom: moved in") << QRect(992, 100, 864, 640) << small
-                                                         << QRect(502, 98, 864, 640);
-    QTest::newRow("left of and above the area: moved in") << QRect(-300, -40, 864, 640) << small
-                                                          << QRect(0, 0, 864, 640);
-    QTest::newRow("larger than the area: takes it") << QRect(480, 0, 1720, 1250) << QRect(0, 0, 960, 510)
-                                                    << QRect(0, 0, 960, 510);
-    QTest::newRow("taller only: height of the area") << QRect(10, 30, 640, 1140) << QRect(0, 0, 960, 510)
-                                                     << QRect(10, 0, 640, 510);
-    QTest::newRow("second screen's area") << QRect(1900, 10, 809, 566) << QRect(1920, 0, 1280, 1024)
-                                          << QRect(1920, 10, 809, 566);
+    QTest::newRow("past the right and bottom: moved in")
+        << QRect(992, 100, 864, 640) << small << QRect(502, 98, 864, 640);
+    QTest::newRow("left of and above the area: moved in")
+        << QRect(-300, -40, 864, 640) << small << QRect(0, 0, 864, 640);
+    QTest::newRow("larger than the area: takes it")
+        << QRect(480, 0, 1720, 1250) << QRect(0, 0, 960, 510) << QRect(0, 0, 960, 510);
+    QTest::newRow("taller only: height of the area")
+        << QRect(10, 30, 640, 1140) << QRect(0, 0, 960, 510) << QRect(10, 0, 640, 510);
+    QTest::newRow("second screen's area")
+        << QRect(1900, 10, 809, 566) << QRect(1920, 0, 1280, 1024) << QRect(1920, 10, 809, 566);
     QTest::newRow("no area: unchanged") << QRect(5, 5, 100, 100) << QRect() << QRect(5, 5, 100, 100);
 }
 
@@ -105,7 +105,8 @@ void TstWindowFit::cascadeStaysOnTheArea() {
     QList<QPoint> seen;
     for (int i = 0; i < 16; ++i) {
         const QPoint p = CascadePosition(first, i, frame, area);
-        QVERIFY2(area.contains(QRect(p, frame)), qPrintable(QStringLiteral("%1: %2,%3").arg(i).arg(p.x()).arg(p.y())));
+        QVERIFY2(area.contains(QRect(p, frame)),
+                 qPrintable(QStringLiteral("%1: %2,%3").arg(i).arg(p.x()).arg(p.y())));
         QVERIFY2(!seen.contains(p), qPrintable(QStringLiteral("%1 on another window").arg(i)));
         seen << p;
     }
