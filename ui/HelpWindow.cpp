@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QShortcut>
@@ -88,9 +87,8 @@ QString THelpWindow::helpHtml() {
     const QString readme = readmePath();
     const QString readmeLink = readme.isEmpty() || !QFileInfo::exists(readme)
                                    ? tr("The README of CANQuorvex tells each function in full.")
-                                   : tr("The <a href=\"%1\">README</a> (%2) tells each function in full.")
-                                         .arg(QUrl::fromLocalFile(readme).toString().toHtmlEscaped(),
-                                              QDir::toNativeSeparators(readme).toHtmlEscaped());
+                                   : tr("The <a href=\"%1\">README</a> tells each function in full.")
+                                         .arg(QUrl::fromLocalFile(readme).toString().toHtmlEscaped());
     const QString mainMenu = tr("main window: right-click its background");
     const QString deviceMenu = tr("device window: right-click its background");
     QString html;
