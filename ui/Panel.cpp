@@ -1,7 +1,5 @@
 #include "Panel.h"
 
-#include "CaptionFit.h"
-
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -12,6 +10,7 @@ TPanel::TPanel(QWidget* parent) : QWidget(parent), m_color(palette().color(QPale
 void TPanel::setText(const QString& text) {
     if (m_text == text) return;
     m_text = text;
+    m_fitValid = false;
     update();
 }
 
@@ -35,7 +34,13 @@ void TPanel::paintEvent(QPaintEvent*) {
         // A text wider than the cell goes onto two lines or into a smaller font where the cell has
         // room for that, and keeps its beginning (TCaptionFit).
         const QRectF inner = r.adjusted(2, 0, -2, 0);
-        const TCaptionFit fit = TCaptionFit::fit(m_text, font(), inner.size().toSize());
+        if (!m_fitValid || m_fitSize != inner.size().toSize() || m_fitFont != font()) {
+            m_fitSize = inner.size().toSize();
+            m_fitFont = font();
+            m_fit = TCaptionFit::fit(m_text, m_fitFont, m_fitSize);
+            m_fitValid = true;
+        }
+        const TCaptionFit& fit = m_fit;
         QFont f = font();
         f.setPixelSize(fit.pixelSize);
         p.setFont(f);
