@@ -43,7 +43,7 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
     connect(&m_timer, &QTimer::timeout, this, &BusHealthPanel::refresh);
 
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(4, 2, 4, 3);
+    grid->setContentsMargins(4, 0, 4, 2);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
     grid->setColumnStretch(1, 1);
@@ -51,6 +51,9 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
     auto row = [this, grid, &name](int r, const QString& caption, const QString& tip) {
         name = new QLabel(caption, this);
         auto* value = new QLabel(NoFigure, this);
+        // Rows a pixel tighter than the font asks for leave room for the source line.
+        name->setFixedHeight(name->fontMetrics().height() - 1);
+        value->setFixedHeight(name->height());
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         name->setToolTip(tip);
         value->setToolTip(tip);
@@ -78,6 +81,7 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
     ErrorKind = new QLabel(this);
     ErrorKind->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ErrorKind->setToolTip(m_errorsTip);
+    ErrorKind->setFixedHeight(ErrorKind->fontMetrics().height() - 1);
     grid->addWidget(ErrorKind, 5, 0, 1, 2);
     StateValue = new TPanel(this);
     StateValue->setFixedHeight(15);
@@ -91,6 +95,14 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
         "unknown: neither has told yet;\n"
         "no adapter: none is open, or the open one went away."));
     grid->addWidget(StateValue, 6, 0, 1, 2);
+    // The adapter in use, in a smaller font: whatever does not fit is in its tooltip.
+    SourceValue = new QLabel(this);
+    QFont small = SourceValue->font();
+    small.setPixelSize(std::max(8, SourceValue->fontInfo().pixelSize() - 2));
+    SourceValue->setFont(small);
+    SourceValue->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SourceValue->setFixedHeight(SourceValue->fontMetrics().height());
+    grid->addWidget(SourceValue, 7, 0, 1, 2);
     // Every figure's tooltip ends with the link and the sharing status, when there are any.
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
@@ -178,6 +190,22 @@ uint64_t BusHealthPanel::framesLost() const {
     return drops + m_meter.overruns();
 }
 
+void BusHealthPanel::setSource(const QString& text, const QString& tip) {
+    m_source = text;
+    SourceValue->setToolTip(tip);
+    showSource();
+}
+
+void BusHealthPanel::showSource() {
+    // Cut at its end to the room the label has (again when the panel is laid out).
+    SourceValue->setText(
+        SourceValue->fontMetrics().elidedText(m_source, Qt::ElideRight, SourceValue->width()));
+}
+
+QString BusHealthPanel::sourceText() const {
+    return m_source;
+}
+
 QString BusHealthPanel::stateText() const {
     return StateValue->text();
 }
@@ -193,6 +221,7 @@ QString BusHealthPanel::extraTip() const {
 }
 
 bool BusHealthPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SourceValue && event->type() == QEvent::Resize) showSource();
     if (event->type() != QEvent::ToolTip) return QGroupBox::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     const QString extra = extraTip();

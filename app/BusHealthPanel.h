@@ -53,6 +53,9 @@ public:
     [[nodiscard]] QString extraTip() const;
     // What the state shows: the bus state's word, or the link's when a network adapter lost it.
     [[nodiscard]] QString stateText() const;
+    // The adapter in use, a line under the state ("trace: name.log", "demo"); tip says it whole.
+    void setSource(const QString& text, const QString& tip);
+    [[nodiscard]] QString sourceText() const;
 
     // The figures as shown.
     QLabel* LoadValue = nullptr;
@@ -62,6 +65,7 @@ public:
     QLabel* ErrorKind = nullptr;
     TPanel* StateValue = nullptr;
     QLabel* LostValue = nullptr;
+    QLabel* SourceValue = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +77,7 @@ private:
     void showFigures();
     void showNoFigures();
     void showState();
+    void showSource();
     void watchDevice();
     void unwatchDevice();
 
@@ -93,4 +98,5 @@ private:
     QString m_linkTip;   // the open device's "linkStatus", when it has one
     QString m_linkState; // its "linkState" while the adapter is not present
     QString m_sharingTip;
+    QString m_source; // the source line whole, cut to the label's width when shown
 };

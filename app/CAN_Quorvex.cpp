@@ -1,6 +1,8 @@
 #include "CAN_Quorvex.h"
 
+#include "AdapterSource.h"
 #include "BusHealthPanel.h"
+#include "FirstStartOffer.h"
 #include "ProjectEditor.h"
 #include "TraceTools.h"
 #include "UartPanel.h"
@@ -8,6 +10,7 @@
 #include "can/ToolsCan.h"
 #include "core/CanIdText.h"
 #include "core/DeviceMessage.h"
+#include "core/FileReplace.h"
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
@@ -15,9 +18,14 @@
 #include "serial/ToolsRS.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
+#include "ui/FixedLayoutArea.h"
 #include "ui/FormStorage.h"
+#include "ui/HelpMenu.h"
+#include "ui/HelpWindow.h"
 #include "ui/Panel.h"
+#include "ui/ScreenFit.h"
 #include "ui/Switch.h"
+#include "ui/WidgetCaptions.h"
 #include "ui/WindowOcclusion.h"
 
 #include <QAction>
@@ -27,7 +35,10 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +47,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -46,6 +58,7 @@ constexpr int TimerInterval = TBusMonitor::TimerInterval; // ms
 constexpr int StatisticsIntervalMs = 100;
 constexpr int CellGap = 5;
 constexpr int CellHeight = 25;
+constexpr QSize DesignSize(801, 538);
 
 const QColor RxLight(160, 208, 255);
 const QColor TxLight(192, 255, 160);
@@ -57,6 +70,18 @@ QColor windowColor() {
 }
 QColor buttonFaceColor() {
     return QApplication::palette().color(QPalette::Button);
+}
+
+// The file holds nothing but section [Projects] with "ProjectNum" (what the first start writes).
+bool onlySelection(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QByteArray line = raw.trimmed().toLower();
+        if (line.isEmpty() || line == "[projects]" || line.startsWith("projectnum")) continue;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -86,8 +111,7 @@ void TCANQuorvex::FormCreate() {
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);
-    resize(801, 538);
-    placeAtDesignPosition();
+    resize(DesignSize);
 
     CanLoad();
 
@@ -174,20 +198,124 @@ void TCANQuorvex::FormCreate() {
 
     m_traceTools = new TTraceTools(this);
 
+    // Over the empty cells of the left row column while no project is named.
+    FirstStartOffer = new TFirstStartOffer(GroupBox);
+    FirstStartOffer->setGeometry(10, 78, 330, 235);
+    FirstStartOffer->hide();
+    connect(FirstStartOffer, &TFirstStartOffer::sampleChosen, this, [this] { (void)startFromSample(); });
+    connect(FirstStartOffer, &TFirstStartOffer::folderChosen, this, [this] {
+        (void)QDir().mkpath(m_programDir);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(m_programDir));
+    });
+
+    setToolTips();
+    // F1 opens the help from every window of the program.
+    THelpWindow::installShortcut(this);
+    // A window made smaller than its layout scrolls.
+    m_layout = TFixedLayoutArea::wrap(this, DesignSize);
+    placeAtDesignPosition();
+
     CanTimer->start();
+    m_projectsFileFound = QFileInfo::exists(projectsIni()); // the first selection creates it
     readProjectList();
+    offerFirstStart();
+    showSource();
+}
+
+void TCANQuorvex::setToolTips() {
+    CANswitch->setToolTip(tr("CAN switch: click (or Space) to open the adapter at the speed chosen under "
+                             "\"Can Speed\", and again to close it. The \"Bus\" panel shows which adapter."));
+    RadioGroup1->setToolTip(tr("The bit rate the CAN switch opens the adapter with."));
+    View.TitlePanel->setToolTip(tr("The project chosen in the list above (its section in Projects.ini)."));
+    View.BasePanel->setToolTip(tr("The project's base identifier: the reception identifier of its first "
+                                  "device (BaseAdr); each device sends on its own identifier plus PlusAdr."));
+    View.CommPanel->setToolTip(tr("A further identifier of the project (CommAdr), empty when it has none."));
+    for (QLabel* label : HeadLabels)
+        label->setToolTip(QString());
+    const QString rx = tr("Identifier the device receives on (from this tool): lit blue when a frame with it "
+                          "is seen.");
+    const QString tx = tr("Identifier the device sends on: lit green when a frame with it is seen.");
+    for (int c : {0, 5}) {
+        HeadLabels[static_cast<size_t>(c + 0)]->setToolTip(tr("The device's serial (RS) address."));
+        HeadLabels[static_cast<size_t>(c + 1)]->setToolTip(tr("The device's name."));
+        HeadLabels[static_cast<size_t>(c + 2)]->setToolTip(rx);
+        HeadLabels[static_cast<size_t>(c + 3)]->setToolTip(tx);
+        HeadLabels[static_cast<size_t>(c + 4)]->setToolTip(tr("\"S\" opens the device's window."));
+    }
+    for (const TRowView& row : View.Rows) {
+        row.OpenButton->setToolTip(tr("Open the device's window: its registers, writes and commands."));
+        row.RxPanel->setToolTip(rx);
+        row.TxPanel->setToolTip(tx);
+    }
+}
+
+void TCANQuorvex::offerFirstStart() {
+    const bool noProject = ProjectBox->count() <= 1;
+    if (noProject)
+        FirstStartOffer->describe(projectsIni(), m_projectsFileFound,
+                                  !m_sampleProjects.isEmpty() && QFileInfo::exists(m_sampleProjects));
+    FirstStartOffer->setVisible(noProject);
+}
+
+void TCANQuorvex::setSampleProjects(const QString& path) {
+    m_sampleProjects = path;
+    offerFirstStart();
+}
+
+bool TCANQuorvex::startFromSample() {
+    QFile sample(m_sampleProjects);
+    if (!sample.open(QIODevice::ReadOnly)) {
+        ReportError(tr("The sample projects %1 cannot be read: %2.")
+                        .arg(QDir::toNativeSeparators(m_sampleProjects), sample.errorString()));
+        return false;
+    }
+    const QByteArray bytes = sample.readAll();
+    (void)QDir().mkpath(m_programDir);
+    const QString target = projectsIni();
+    if (QFileInfo::exists(target) && !QFileInfo(target).isFile()) {
+        ReportError(
+            tr("%1 is not a regular file; the sample was not copied.").arg(QDir::toNativeSeparators(target)));
+        return false;
+    }
+    // What the file held is kept beside it, unless it is only the selection the tool wrote itself.
+    if (QFileInfo::exists(target) && !onlySelection(target)) {
+        QString backup = target + QStringLiteral(".bak");
+        for (int n = 2; QFileInfo::exists(backup); ++n)
+            backup = target + QStringLiteral(".bak%1").arg(n);
+        if (!QFile::copy(target, backup)) {
+            ReportError(tr("%1 cannot be kept as %2; the sample was not copied.")
+                            .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(backup)));
+            return false;
+        }
+    }
+    QString error;
+    if (!FileReplace::write(target, bytes, &error)) {
+        ReportError(error);
+        return false;
+    }
+    m_projectsFileFound = true;
+    while (ProjectBox->count() > 1)
+        ProjectBox->removeItem(ProjectBox->count() - 1);
+    readProjectList();
+    offerFirstStart();
+    return true;
+}
+
+void TCANQuorvex::showSource() {
+    const std::optional<CanAdapterName> adapter = AdapterInUse();
+    if (!adapter)
+        BusPanel->setSource(tr("no adapter"), tr("No CAN adapter is offered (canquorvex --help lists the "
+                                                 "plugins; --can demo plays the demo bus)."));
+    else
+        BusPanel->setSource(AdapterShortText(*adapter),
+                            tr("The adapter in use: %1").arg(AdapterLongText(*adapter)));
 }
 
 void TCANQuorvex::placeAtDesignPosition() {
     // The window opens at (992, 100); on a screen too small for that it is moved just enough to
-    // be fully visible.
-    QPoint pos(992, 100);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        if (pos.x() + width() > avail.right()) pos.setX(std::max(avail.left(), avail.right() - width()));
-        if (pos.y() + height() > avail.bottom()) pos.setY(std::max(avail.top(), avail.bottom() - height()));
-    }
-    move(pos);
+    // be fully visible, and made as small as the screen when it is larger (it then scrolls).
+    move(992, 100);
+    FitWindowToScreen(this);
 }
 
 void TCANQuorvex::buildRows() {
@@ -416,6 +544,12 @@ void TCANQuorvex::flushStatistics() {
 
 void TCANQuorvex::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Labels and buttons whose caption is wider than their place are drawn smaller (fonts differ
+    // from machine to machine).
+    if (!m_captionsFitted) {
+        m_captionsFitted = true;
+        FitWidgetCaptions(this);
+    }
     TWindowOcclusion::watch(Memo1, [this](bool covered) {
         m_statsCovered = covered;
         if (!covered) flushStatistics(); // what came meanwhile
@@ -452,6 +586,7 @@ void TCANQuorvex::CANswitchClick() {
         drawLights();
     }
     showAdapterState();
+    showSource();
 }
 
 void TCANQuorvex::switchCan(bool on) {
@@ -569,14 +704,16 @@ void TCANQuorvex::toggleUartPanel() {
     if (show) {
         GroupBox1->raise();
         const int needed = GroupBox1->geometry().bottom() + 8;
-        if (height() < needed) resize(width(), needed);
-    } else if (height() != 538) {
-        resize(width(), 538);
+        if (m_layout->layoutSize().height() < needed)
+            m_layout->setLayoutSize(QSize(DesignSize.width(), needed));
+    } else if (m_layout->layoutSize() != DesignSize) {
+        m_layout->setLayoutSize(DesignSize);
     }
 }
 
 void TCANQuorvex::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    AddHelpEntries(menu);
     QAction* uart = menu.addAction(GroupBox1->isVisible() ? QStringLiteral("Hide the UART panel")
                                                           : QStringLiteral("Show the UART panel"));
     uart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));

@@ -17,6 +17,8 @@
 #include <functional>
 
 class BusHealthPanel;
+class TFirstStartOffer;
+class TFixedLayoutArea;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -72,6 +74,15 @@ public:
     void flushStatistics();
     // Recording, the trace view and replay (the REC toggle, Ctrl+T, "Play a trace…").
     [[nodiscard]] TTraceTools* traceTools() const { return m_traceTools; }
+    // Shows the adapter in use (or the one the switch opens) in the Bus panel, under its state.
+    void showSource();
+    // The sample Projects.ini that the first start offers (empty: none is offered).
+    void setSampleProjects(const QString& path);
+    // Copies the sample over Projects.ini (an existing file is kept as Projects.ini.bak) and lists
+    // its projects; false, reported, when it cannot be written.
+    bool startFromSample();
+    // The page of the window's controls inside its scroll area.
+    [[nodiscard]] TFixedLayoutArea* layoutArea() const { return m_layout; }
 
     // Controls (names as in the window's design).
     QComboBox* ProjectBox = nullptr;
@@ -87,6 +98,8 @@ public:
     QLabel* RxLabel1 = nullptr;
     // Bus load, frame rates, errors, bus state and lost frames while the switch is on.
     BusHealthPanel* BusPanel = nullptr;
+    // Shown while Projects.ini names no project.
+    TFirstStartOffer* FirstStartOffer = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +120,8 @@ private:
     void showAdapterState();
     void toggleUartPanel();
     void showStatistics();
+    void offerFirstStart();
+    void setToolTips();
 
     [[nodiscard]] QString projectsIni() const;
 
@@ -130,4 +145,8 @@ private:
     QElapsedTimer m_statsShown;
     TSharedTimer* m_statsTimer = nullptr; // a held-back statistics line, on the shared clock
     TTraceTools* m_traceTools = nullptr;
+    TFixedLayoutArea* m_layout = nullptr;
+    QString m_sampleProjects;
+    bool m_captionsFitted = false;
+    bool m_projectsFileFound = false; // Projects.ini was there at start, or the sample was copied
 };

@@ -1,5 +1,6 @@
 #include "TraceTools.h"
 
+#include "AdapterSource.h"
 #include "CAN_Quorvex.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
@@ -185,6 +186,7 @@ void TTraceTools::showPlayer() {
     if (m_player == nullptr) {
         m_player = new TTracePlayerWindow(nullptr);
         m_player->onChoose = [this](const QString& path) { playTrace(path); };
+        m_player->onBack = [this] { backToAdapter(); };
     }
     m_player->show();
     m_player->raise();
@@ -199,6 +201,11 @@ bool TTraceTools::playTrace(const QString& path) {
                         .arg(QDir::toNativeSeparators(path)));
         return false;
     }
+    // The adapters offered before the first trace are what "Back to the adapter" returns to.
+    if (!TraceInUse() && !m_haveAdaptersBefore) {
+        m_adaptersBefore = OfferedAdapters();
+        m_haveAdaptersBefore = true;
+    }
     const bool wasOn = m_main->CANswitch->isOn();
     m_main->switchCan(false);
     SlCanInstallDriver(std::make_unique<QtCanDriver>(
@@ -208,10 +215,31 @@ bool TTraceTools::playTrace(const QString& path) {
     TraceReplayControl::instance().report(s);
     showPlayer();
     if (wasOn) m_main->switchCan(true);
+    m_main->showSource();
+    return true;
+}
+
+QList<CanAdapterName> TTraceTools::adaptersBefore() const {
+    return m_haveAdaptersBefore ? m_adaptersBefore : DiscoverHardwareAdapters();
+}
+
+bool TTraceTools::backToAdapter() {
+    if (!TraceInUse()) return false;
+    const bool wasOn = m_main->CANswitch->isOn();
+    m_main->switchCan(false);
+    SlCanInstallDriver(std::make_unique<QtCanDriver>(adaptersBefore()));
+    m_haveAdaptersBefore = false;
+    // Nothing plays any more: the replay window has nothing to show, and a new trace starts afresh.
+    TraceReplayControl::instance().report(TraceReplayControl::Status{});
+    if (m_player != nullptr) m_player->close();
+    if (wasOn) m_main->switchCan(true);
+    m_main->showSource();
     return true;
 }
 
 void TTraceTools::addMenuActions(QMenu& menu) {
+    // Offered while a trace is the bus.
+    if (TraceInUse()) menu.addAction(tr("Back to the adapter"), this, &TTraceTools::backToAdapter);
     QAction* view = menu.addAction(QStringLiteral("Trace view"), this, &TTraceTools::showTraceView);
     view->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     menu.addAction(QStringLiteral("Play a trace…"), this, [this] {

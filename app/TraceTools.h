@@ -4,6 +4,9 @@
 // the bus into the traces folder (its context menu chooses the folder), the live trace view
 // (Ctrl+T), and "Play a trace…", which makes a trace file the adapter in use.
 
+#include "can/CanAdapterName.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -40,6 +43,13 @@ public:
     // Makes the trace file the adapter in use (turning the CAN switch off and, if it was on, on
     // again) and shows the replay window. The file being recorded is refused (reported, false).
     bool playTrace(const QString& path);
+    // Ends the replay: the adapters offered before the first trace was played (the hardware
+    // adapters found, when the program started on a trace) are offered again, the CAN switch is
+    // turned off and on again if it was on, and the replay window closes. False when no trace is
+    // the adapter in use.
+    bool backToAdapter();
+    // The adapters "Back to the adapter" offers again.
+    [[nodiscard]] QList<CanAdapterName> adaptersBefore() const;
     void showTraceView();
     [[nodiscard]] TTraceView* traceView() const { return m_view; }
     [[nodiscard]] TTracePlayerWindow* playerWindow() const { return m_player; }
@@ -62,4 +72,6 @@ private:
     TTraceView* m_view = nullptr;
     TTracePlayerWindow* m_player = nullptr;
     QString m_defaultFolder;
+    QList<CanAdapterName> m_adaptersBefore; // offered when the first trace was played
+    bool m_haveAdaptersBefore = false;
 };

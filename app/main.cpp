@@ -1,15 +1,17 @@
 // The program entry: SetQuorvex_ZELM_CAN.
 
+#include "AdapterSource.h"
 #include "BusHealthPanel.h"
 #include "BusSharing.h"
 #include "CAN_Quorvex.h"
 #include "CommandLine.h"
-#include "core/ProgramFolders.h"
-#include "core/SignalWatcher.h"
 #include "TraceTools.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "core/FileReplace.h"
+#include "core/ProgramFolders.h"
+#include "core/SignalWatcher.h"
+#include "device/ModbusForm.h"
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
@@ -17,10 +19,16 @@
 #include "socketcand/SocketcandServer.h"
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceRecorder.h"
+#include "ui/AboutBox.h"
+#include "ui/ApplicationRules.h"
 #include "ui/FormStorage.h"
+#include "ui/HelpWindow.h"
+#include "ui/ScreenFit.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QTimer>
 
@@ -34,6 +42,42 @@ namespace {
 // the build).
 TProgramFolders programFolders(const QString& folderOption) {
     return TProgramFolders::forProcess(QStringLiteral(QUORVEX_INSTALL_BINDIR), folderOption);
+}
+
+// The first of the files that exists, else empty.
+QString firstExisting(const QStringList& paths) {
+    for (const QString& path : paths)
+        if (QFileInfo::exists(path)) return path;
+    return {};
+}
+
+// What "About CANQuorvex" tells besides the versions: the folders in use and the adapters offered.
+void describeForAbout(const TProgramFolders& folders, const TCANQuorvex& mainWindow) {
+    TAboutBox::TDetails details;
+    details.version = QStringLiteral(QUORVEX_VERSION);
+    const QString settings = QDir::toNativeSeparators(folders.settings);
+    details.folders = [settings, &mainWindow] {
+        return QStringList{
+            QCoreApplication::translate("About", "settings (Projects.ini, Quorvex.ini, profiles): %1")
+                .arg(settings),
+            QCoreApplication::translate("About", "parameter sets: %1")
+                .arg(QDir::toNativeSeparators(mainWindow.programDir() + QStringLiteral("parameters"))),
+            QCoreApplication::translate("About", "traces: %1")
+                .arg(QDir::toNativeSeparators(mainWindow.traceTools()->tracesFolder()))};
+    };
+    details.adapters = [] {
+        QStringList lines;
+        const std::optional<CanAdapterName> inUse = AdapterInUse();
+        for (const CanAdapterName& adapter : OfferedAdapters()) {
+            const bool used =
+                inUse && inUse->plugin == adapter.plugin && inUse->interfaceName == adapter.interfaceName;
+            lines << (used ? QCoreApplication::translate("About", "%1 (the CAN switch opens this one)")
+                                 .arg(AdapterLongText(adapter))
+                           : AdapterLongText(adapter));
+        }
+        return lines;
+    };
+    TAboutBox::setDetails(std::move(details));
 }
 
 } // namespace
@@ -82,6 +126,8 @@ int main(int argc, char* argv[]) {
     QFont designFont(QStringLiteral("MS Sans Serif"));
     designFont.setPixelSize(11);
     QApplication::setFont(designFont);
+    // Tooltips wrapped at about 60 characters, file dialogs wide enough for long names.
+    TApplicationRules::install();
 
     TAppOptions options;
     int exitCode = 0;
@@ -102,6 +148,13 @@ int main(int argc, char* argv[]) {
         // The program's folder, where Projects.ini and Quorvex.ini live.
         TCANQuorvex mainWindow(folders.settings);
         mainWindow.traceTools()->setDefaultFolder(folders.traces);
+        // The first start offers the sample projects: the installed ones, else those of the sources.
+        mainWindow.setSampleProjects(
+            firstExisting({QStringLiteral(QUORVEX_INSTALL_SAMPLES "/Projects.ini"),
+                           QStringLiteral(QUORVEX_SOURCE_DIR "/tools/Projects.example.ini")}));
+        THelpWindow::setReadmePath(firstExisting(
+            {QStringLiteral(QUORVEX_INSTALLED_README), QStringLiteral(QUORVEX_SOURCE_DIR "/README.md")}));
+        describeForAbout(folders, mainWindow);
         mainWindow.onProjectLoaded = [](const TProject& project) { DemoCanBusDevice::setProject(project); };
         DemoCanBusDevice::setProject(mainWindow.project());
         mainWindow.show();
@@ -122,8 +175,19 @@ int main(int argc, char* argv[]) {
         // A file that cannot be recorded into is reported once, like any error (a box, or the log).
         if (!options.recordPath.isEmpty()) (void)mainWindow.traceTools()->startRecording(options.recordPath);
         if (options.openAll) {
-            for (int r = 0; r < DeviceRows; ++r)
-                if (mainWindow.project().Devices[static_cast<size_t>(r)].Use) mainWindow.showWindowOfRow(r);
+            // The windows cascade from where the first one opens, each a step right of and below the last.
+            int shown = 0;
+            QPoint first;
+            for (int r = 0; r < DeviceRows; ++r) {
+                if (!mainWindow.project().Devices[static_cast<size_t>(r)].Use) continue;
+                mainWindow.showWindowOfRow(r);
+                QWidget* w = mainWindow.view().Rows[static_cast<size_t>(r)].Window;
+                if (shown == 0)
+                    first = w->pos();
+                else
+                    w->move(CascadePosition(first, shown, w->frameGeometry().size(), AvailableAreaFor(w)));
+                ++shown;
+            }
             mainWindow.activateWindow();
         }
         QObject::connect(&signalWatcher, &TSignalWatcher::signalled, &mainWindow,

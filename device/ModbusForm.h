@@ -7,6 +7,7 @@
 // buttons), ModbusFormSerial.cpp (serial read), ModbusFormTrend.cpp (the trend window),
 // ModbusFormProfile.cpp (the register map: tooltips, the Parameters view, the window's menu).
 
+#include "core/CanFrame.h"
 #include "core/DeviceMessage.h"
 #include "core/RegisterImage.h"
 #include "core/SharedTimer.h"
@@ -45,6 +46,9 @@ inline constexpr int DigiBits = 16;      // bit cells per discrete column
 inline constexpr int AnaCellCount = 64;  // cells of the analog block
 inline constexpr int AnaColumns = 8;
 inline constexpr int GridRows = 4;       // data words of the write editor
+
+// "identifier 0x00000105, data 00 05 ...": a frame as the memo's details tell it.
+[[nodiscard]] QString FrameText(const TCanFrame& frame);
 
 class TModbusForm : public QWidget, private TDeviceSessionView {
     Q_OBJECT
@@ -95,6 +99,11 @@ public:
     void memoPartInView(const QRegion& part);
     // Appends one line to Memo1.
     void memoAdd(const QString& line);
+    // What the last line of Memo1 stands for, shown when the mouse rests on that line (what a
+    // "Setting settings..." or "Command commands..." line sent).
+    void memoDetail(const QString& detail);
+    // The detail of the memo line at pos (in the memo's viewport), empty for none.
+    [[nodiscard]] QString memoDetailAt(QPoint pos) const;
 
     // ---- write editor and commands -------------------------------------------------------------
     void SetButtonDo();
@@ -249,6 +258,9 @@ private:
     void offerProfile();           // ModbusFormProfile.cpp: the register map's actions, Ctrl+R, the tooltips
     void offerParameters();        // ModbusFormParams.cpp: the parameter sets' actions
     void restoreFinished(const QString& path);
+    // Asks whether the rows selected in the Parameters view or all readable registers are saved;
+    // selected is emptied for all. False when the user cancels.
+    bool askWhichRegisters(QList<int>& selected);
     [[nodiscard]] QString parametersFolder() const;
     // Points the plot actions at the cell under pos before a block's menu opens; false when no
     // register is shown there (a gap, a silver cell).
@@ -257,6 +269,10 @@ private:
     bool addToTrend(int reg, int bit = -1);
     // Gives every control its design name as object name.
     void nameControls();
+    // The command button's tooltip: its caption whole, what it sends, how to rename it.
+    void commandToolTip(int k);
+    // Tooltips of the editor's controls that have no caption to explain them.
+    void editorToolTips();
 
     // Design-time controls (names as in the window's design; each widget's object name is its
     // control name, and a family's members are named with their index, e.g. "CommButt5").

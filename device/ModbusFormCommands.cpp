@@ -3,7 +3,9 @@
 
 #include "ModbusForm.h"
 
+#include "can/ToolsCan.h"
 #include "core/Project.h"
+#include "ui/CaptionButton.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -48,7 +50,9 @@ void TModbusForm::createCommandControls() {
     GroupBox1 = new QGroupBox(QStringLiteral("Commands"), this);
     GroupBox1->setGeometry(7, 210, 258, 150);
     for (int k = 0; k < CommandCount; ++k) {
-        auto* button = new QPushButton(m_project.DigiBut[static_cast<size_t>(k)], GroupBox1);
+        // A caption too long for the button goes onto two lines in a smaller font, and always
+        // keeps its first letters; the tooltip has it whole.
+        auto* button = new TCaptionButton(m_project.DigiBut[static_cast<size_t>(k)], GroupBox1);
         if (k < 16)
             button->setGeometry(20 + 55 * (k / 4), 20 + 25 * (k % 4), 50, 20);
         else
@@ -58,6 +62,7 @@ void TModbusForm::createCommandControls() {
         connect(button, &QPushButton::clicked, this, [this, k] { CommButtClick(k); });
         connect(button, &QWidget::customContextMenuRequested, this, [this, k] { RenameButton(k); });
         CommButt[static_cast<size_t>(k)] = button;
+        commandToolTip(k);
     }
     // The in-place editor of the captions, one per window; a rename in another window ends this
     // one's when the other edit takes the focus.
@@ -65,6 +70,17 @@ void TModbusForm::createCommandControls() {
     RenameEdit->hide();
     RenameEdit->setFrame(false);
     RenameEdit->installEventFilter(new RenameEditFilter(this));
+}
+
+void TModbusForm::commandToolTip(int k) {
+    QPushButton* button = CommButt[static_cast<size_t>(k)];
+    const QString what = k < 16 ? tr("Sends command %1: the word 0x%2 (bit %1) to register 127.")
+                                      .arg(k)
+                                      .arg(1u << k, 4, 16, QLatin1Char('0'))
+                                : tr("Sends the word 0x0000 to register 127.");
+    button->setToolTip(
+        QStringLiteral("%1\n%2\n%3")
+            .arg(button->text(), what, tr("Right-click to rename it (Enter keeps, Esc drops).")));
 }
 
 void TModbusForm::CommButtClick(int k) {
@@ -75,6 +91,10 @@ void TModbusForm::CommButtDo(int k) {
     if (k < 0 || k >= CommandCount) return;
     memoAdd(QStringLiteral("Command commands..."));
     const TCanSendStatus sent = m_session.command(k);
+    memoDetail(tr("Command %1 \"%2\": the word 0x%3 to register 127\nFrame: %4")
+                   .arg(QString::number(k), CommButt[static_cast<size_t>(k)]->text(),
+                        QStringLiteral("%1").arg(k < 16 ? 1u << k : 0u, 4, 16, QLatin1Char('0')),
+                        FrameText(CanTx[0])));
     if (sent.failed()) memoAdd(sent.text());
 }
 
@@ -98,6 +118,7 @@ void TModbusForm::Renamido(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         const QString text = RenameEdit->text();
         button->setText(text);
+        commandToolTip(m_renameIndex);
         button->setFocus(Qt::OtherFocusReason);
         Renamed();
         m_project.DigiBut[static_cast<size_t>(m_renameIndex)] = text;

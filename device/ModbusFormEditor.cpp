@@ -3,6 +3,7 @@
 
 #include "ModbusForm.h"
 
+#include "can/ToolsCan.h"
 #include "core/DeviceMessage.h"
 #include "core/EditorText.h"
 #include "core/Project.h"
@@ -259,6 +260,13 @@ void TModbusForm::SetButtonDo() {
     const TDeviceMessage request = TDeviceSession::writeRequest(static_cast<uint16_t>(DiggAddrEdit->value()),
                                                                 DataLenEdit->value(), values, !RadioUp->isChecked());
     const TCanSendStatus sent = m_session.write(request);
+    QStringList words;
+    for (int r = 0; r < DataLenEdit->value() && r < GridRows; ++r)
+        words << QString::number(static_cast<uint16_t>(values[static_cast<size_t>(r)]));
+    memoDetail(tr("SET: register 0x%1 and on: %2 (%3)\nFrame: %4")
+                   .arg(QStringLiteral("%1").arg(DiggAddrEdit->value(), 2, 16, QLatin1Char('0')),
+                        words.join(QStringLiteral(", ")), RadioUp->isChecked() ? tr("Up") : tr("Dn"),
+                        FrameText(CanTx[0])));
     if (sent.failed()) memoAdd(sent.text());
 }
 

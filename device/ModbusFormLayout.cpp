@@ -3,22 +3,27 @@
 
 #include "ModbusForm.h"
 
+#include "core/CanIdText.h"
 #include "core/ColorTables.h"
 #include "device/ParametersForm.h"
 #include "device/TrendForm.h"
 #include "params/RestoreRun.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
+#include "ui/FixedLayoutArea.h"
 #include "ui/FormStorage.h"
 #include "ui/MemoLimit.h"
 #include "ui/SpinEdit.h"
+#include "ui/WidgetCaptions.h"
 #include "ui/WindowOcclusion.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,7 +31,9 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cstddef>
 #include <utility>
@@ -183,7 +190,7 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
     windowFont.setPixelSize(11);
     setFont(windowFont);
     // Centred on the screen unless a stored placement applies (FormStorage2 sees to both).
-    setFixedSize(ClientWidth, ClientHeight);
+    resize(ClientWidth, ClientHeight);
     createDesignControls();
     connectDesignControls();
 
@@ -264,6 +271,26 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
     offerProfile();
     offerParameters();
     nameControls();
+    editorToolTips();
+    // Captions wider than their place are drawn smaller; a window made smaller than its layout
+    // (a small screen) scrolls.
+    FitWidgetCaptions(this);
+    TFixedLayoutArea::wrap(this, QSize(ClientWidth, ClientHeight));
+}
+
+void TModbusForm::editorToolTips() {
+    Memo1->setToolTip(tr("The window's log. Rest the mouse on a \"Setting settings...\" or \"Command "
+                         "commands...\" line to see what was sent; double-click to clear the log."));
+    RadioUp->setToolTip(tr("Up: SET sends on the device's transmission identifier (TX), as the device "
+                           "itself would."));
+    RadioDn->setToolTip(tr("Dn: SET sends on the device's reception identifier (RX), to the device."));
+    AutoBox->setToolTip(tr("Auto: repeat SET every period (the field to the left, in 10 ms ticks) while "
+                           "checked."));
+    AutoTimeEdit->setToolTip(tr("The period of Auto, in 10 ms ticks (100 = about once a second)."));
+    SetButton->setToolTip(tr("Write the words of the grid (as many as the data length) to the register at "
+                             "the address."));
+    DataLenEdit->setToolTip(tr("How many words of the grid SET writes."));
+    DiggAddrEdit->setToolTip(tr("The register SET writes first (hexadecimal)."));
 }
 
 void TModbusForm::nameControls() {
@@ -356,6 +383,12 @@ bool TModbusForm::eventFilter(QObject* watched, QEvent* event) {
         Memo1DblClick();
         return true;
     }
+    if (Memo1 && watched == Memo1->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString detail = memoDetailAt(help->pos());
+        QToolTip::showText(help->globalPos(), detail.isEmpty() ? Memo1->toolTip() : detail, Memo1);
+        return true;
+    }
     if (event->type() == QEvent::ContextMenu && (watched == AnaCells || watched == DigiCells)) {
         const bool onRegister =
             aimPlotActions(static_cast<TCellMatrix*>(watched), static_cast<QContextMenuEvent*>(event)->pos());
@@ -380,4 +413,36 @@ void TModbusForm::Memo1DblClick() {
 void TModbusForm::memoAdd(const QString& line) {
     flushMemo();
     Memo1->appendPlainText(line);
+}
+
+namespace {
+
+// What a memo line stands for; kept with the line's block, valid while the block holds that line.
+class TMemoDetail final : public QTextBlockUserData {
+public:
+    TMemoDetail(QString line, QString detail) : Line(std::move(line)), Detail(std::move(detail)) {}
+    QString Line;
+    QString Detail;
+};
+
+} // namespace
+
+void TModbusForm::memoDetail(const QString& detail) {
+    QTextBlock block = Memo1->document()->lastBlock();
+    block.setUserData(new TMemoDetail(block.text(), detail));
+}
+
+QString TModbusForm::memoDetailAt(QPoint pos) const {
+    const QTextBlock block = Memo1->cursorForPosition(pos).block();
+    const auto* data = dynamic_cast<const TMemoDetail*>(block.userData());
+    // The summary line is rewritten in place: a detail left on a rewritten block is no longer its.
+    return data != nullptr && data->Line == block.text() ? data->Detail : QString();
+}
+
+QString FrameText(const TCanFrame& frame) {
+    QStringList bytes;
+    for (int i = 0; i < frame.DLC && i < 8; ++i)
+        bytes << QStringLiteral("%1").arg(frame.Data[i], 2, 16, QLatin1Char('0')).toUpper();
+    return QCoreApplication::translate("TModbusForm", "identifier %1, data %2")
+        .arg(CanIdText(frame.ID), bytes.join(QLatin1Char(' ')));
 }

@@ -9,6 +9,8 @@
 #include "params/ParameterSet.h"
 #include "params/RestorePlan.h"
 #include "params/RestoreRun.h"
+#include "ui/CountText.h"
+#include "ui/HelpMenu.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -18,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -30,6 +33,11 @@ void TModbusForm::offerParameters() {
     CompareParamsAction = new QAction(QStringLiteral("Compare with file…"), this);
     RestoreParamsAction = new QAction(QStringLiteral("Restore from file…"), this);
     connect(SaveParamsAction, &QAction::triggered, this, [this] {
+        // Rows selected in an open Parameters view: the user says whether they are what to save.
+        QList<int> selected = ParametersView != nullptr && ParametersView->isVisible()
+                                  ? ParametersView->selectedRegisters()
+                                  : QList<int>();
+        if (!selected.isEmpty() && !askWhichRegisters(selected)) return;
         const QString suggested = QDir(parametersFolder())
                                       .filePath(QStringLiteral("%1-%2.json")
                                                     .arg(windowTitle().section(QStringLiteral(": "), -1).simplified(),
@@ -39,10 +47,6 @@ void TModbusForm::offerParameters() {
         const QString path = QFileDialog::getSaveFileName(this, SaveParamsAction->text(), suggested,
                                                           QStringLiteral("Parameter sets (*.json)"));
         if (path.isEmpty()) return;
-        // The rows selected in the Parameters view, if any; else the profile's rw registers.
-        const QList<int> selected = ParametersView != nullptr && ParametersView->isVisible()
-                                        ? ParametersView->selectedRegisters()
-                                        : QList<int>();
         QString error;
         if (!saveParameters(path, selected, &error)) QMessageBox::warning(this, windowTitle(), error);
     });
@@ -58,10 +62,35 @@ void TModbusForm::offerParameters() {
     });
 }
 
+bool TModbusForm::askWhichRegisters(QList<int>& selected) {
+    const qsizetype all =
+        TParameterSet::fromSession(m_session, m_profile.get(), {}, QDateTime::currentDateTime())
+            .Registers.size();
+    QMessageBox box(QMessageBox::Question, SaveParamsAction->text(),
+                    tr("Save which registers of %1?").arg(windowTitle()), QMessageBox::Cancel, this);
+    QPushButton* some =
+        box.addButton(selected.size() == 1 ? tr("The 1 selected register")
+                                           : tr("The %1 selected registers").arg(selected.size()),
+                      QMessageBox::AcceptRole);
+    QPushButton* every =
+        box.addButton(all == 1 ? tr("The 1 readable register") : tr("All %1 readable registers").arg(all),
+                      QMessageBox::AcceptRole);
+    box.setDefaultButton(every);
+    box.setInformativeText(tr("Rows are selected in the Parameters view. \"Readable\" are the registers the "
+                              "device has reported (of its register map's writable ones, when it has one)."));
+    box.exec();
+    if (box.clickedButton() == every) {
+        selected.clear();
+        return true;
+    }
+    return box.clickedButton() == some;
+}
+
 void TModbusForm::contextMenuEvent(QContextMenuEvent* event) {
     // The window's own menu, outside the blocks (they have theirs).
     QMenu menu(this);
     menu.setToolTipsVisible(true);
+    AddHelpEntries(menu);
     NoRegisterMapAction->setVisible(m_profile != nullptr);
     RegisterMapAction->setToolTip(m_profile ? m_profile->path() : QString());
     menu.addAction(ParametersAction);
@@ -91,7 +120,7 @@ bool TModbusForm::saveParameters(const QString& path, const QList<int>& register
         return false;
     }
     if (!set.save(path, error)) return false;
-    memoAdd(QStringLiteral("Saved %1 registers").arg(set.Registers.size()));
+    memoAdd(tr("Saved %1").arg(RegisterCountText(set.Registers.size())));
     return true;
 }
 
@@ -162,8 +191,9 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
 
     memoAdd(QStringLiteral("Restoring parameters..."));
     m_restore = std::make_unique<TRestoreRun>(m_session, plan, true, VerifyTimeoutMs);
-    auto* progress = new QProgressDialog(QStringLiteral("Restoring %1 register(s)…").arg(plan.count(TRestoreAction::Write)),
-                                         QStringLiteral("Abort"), 0, m_restore->framesTotal(), this);
+    auto* progress =
+        new QProgressDialog(tr("Restoring %1…").arg(RegisterCountText(plan.count(TRestoreAction::Write))),
+                            QStringLiteral("Abort"), 0, m_restore->framesTotal(), this);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->setMinimumDuration(300);
     connect(m_restore.get(), &TRestoreRun::progress, progress, &QProgressDialog::setValue);

@@ -1,5 +1,7 @@
 #include "ParameterSetDialogs.h"
 
+#include "ui/CountText.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -92,10 +94,10 @@ TRestoreConfirmDialog::TRestoreConfirmDialog(const TRestorePlan& plan, const QSt
                i.Action == TRestoreAction::Write ? Marked : QColor());
     }
     const int writes = plan.count(TRestoreAction::Write);
-    Summary = new QLabel(QStringLiteral("%1 register(s) will be written in %2 frame(s) and then checked against the "
+    Summary = new QLabel(QStringLiteral("%1 will be written in %2 and then checked against the "
                                         "device's reports; %3 unchanged, %4 read-only.")
-                             .arg(writes)
-                             .arg(plan.writes().size())
+                             .arg(RegisterCountText(writes))
+                             .arg(FrameCountText(plan.writes().size()))
                              .arg(plan.count(TRestoreAction::Unchanged))
                              .arg(plan.count(TRestoreAction::SkippedReadOnly)),
                          this);
@@ -124,11 +126,11 @@ TRestoreResultDialog::TRestoreResultDialog(const TRestoreRun& run, QWidget* pare
                bad ? Marked : (o.Result == TRestoreResult::Confirmed ? Good : QColor()));
     }
     const QList<int> failed = run.failedRegisters();
-    Summary = new QLabel(QStringLiteral("%1 of %2 write frame(s) sent%3; %4 register(s) failed.")
+    Summary = new QLabel(QStringLiteral("%1 of %2 write frames sent%3; %4 failed.")
                              .arg(run.framesSent())
                              .arg(run.framesTotal())
                              .arg(run.aborted() ? QStringLiteral(" (aborted)") : QString())
-                             .arg(failed.size()),
+                             .arg(RegisterCountText(failed.size())),
                          this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     RetryButton = buttons->addButton(QStringLiteral("Restore the failed registers again"), QDialogButtonBox::ActionRole);

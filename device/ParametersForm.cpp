@@ -6,6 +6,7 @@
 #include "profile/DeviceProfile.h"
 #include "session/DeviceSession.h"
 #include "session/RegisterList.h"
+#include "ui/ToolWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -124,6 +125,7 @@ TParametersForm::TParametersForm(TDeviceSession& session, QWidget* parent)
         if (!isMinimized()) refresh();
     });
     resize(640, 700);
+    MakeToolWindow(this);
     setProfile(nullptr);
 }
 

@@ -4,6 +4,8 @@
 #include "trend/TrendBudget.h"
 #include "trend/TrendCsv.h"
 #include "trend/TrendModel.h"
+#include "ui/HelpMenu.h"
+#include "ui/ToolWindow.h"
 
 #include <qcustomplot.h>
 
@@ -85,6 +87,7 @@ TTrendForm::TTrendForm(TTrendModel& model, const QString& saveFolder, QWidget* p
     syncChannels();
     relabel();
     resize(900, 520);
+    MakeToolWindow(this);
 }
 
 TTrendForm::~TTrendForm() = default;
@@ -508,6 +511,7 @@ QString TTrendForm::cursorText() const {
 
 void TTrendForm::showPlotMenu(const QPoint& pos) {
     QMenu menu(this);
+    AddHelpEntries(menu);
     for (int s = 0; s < TTrendModel::MaxChannels; ++s) {
         const TTrendChannel* c = m_model.channel(s);
         if (!c) continue;

@@ -48,7 +48,9 @@ capture() {
 }
 
 main=$(window 'CANQuorvex "Brennaquil" v.07.04.2025')
-device=$(window 'Line1: Насос подпитки 1')
+# The fourth device window: its command buttons show the sample's long captions ("Открыть задвижку",
+# "Квитировать") whole, on two lines.
+device=$(window 'Line1: Шкаф управления ШУ-1')
 sleep 2
 show_alone "$main" 20 20
 capture "$main" 3 main-window.png
@@ -59,7 +61,7 @@ capture "$device" 3 device-window.png
 # The trend of the first four analog registers (Ctrl+P in the device window), a minute long.
 xdotool windowfocus --sync "$device"
 xdotool key ctrl+p
-trend=$(window 'Trend - Line1: Насос подпитки 1')
+trend=$(window 'Trend - Line1: Шкаф управления ШУ-1')
 show_alone "$trend" 20 20
 capture "$trend" 58 trend-window.png
 
@@ -70,3 +72,11 @@ xdotool key ctrl+t
 trace=$(window 'CANQuorvex trace')
 show_alone "$trace" 20 20
 capture "$trace" 3 trace-view.png
+
+# The help window (F1 in any window).
+show_alone "$main" 20 20
+xdotool windowfocus --sync "$main"
+xdotool key F1
+help=$(window 'CANQuorvex help')
+show_alone "$help" 20 20
+capture "$help" 2 help-window.png

@@ -1,14 +1,18 @@
 #include "TracePlayerWindow.h"
 
 #include "trace/TraceReplayControl.h"
+#include "ui/HelpMenu.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -40,6 +44,9 @@ TTracePlayerWindow::TTracePlayerWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 
     PauseButton = new QPushButton(QStringLiteral("Pause"), this);
     PauseButton->setCheckable(true);
+    BackButton = new QPushButton(tr("Back to the adapter"), this);
+    BackButton->setToolTip(tr("Stop playing the trace: the adapter in use before it takes the bus again, and "
+                              "this window closes."));
     StatusLabel = new QLabel(this);
     StatusLabel->setWordWrap(true);
     StatusLabel->setMinimumHeight(48);
@@ -52,7 +59,10 @@ TTracePlayerWindow::TTracePlayerWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     layout->addLayout(fileRow);
     auto* controlRow = new QHBoxLayout;
     controlRow->addWidget(speedBox, 1);
-    controlRow->addWidget(PauseButton, 0, Qt::AlignBottom);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(PauseButton);
+    buttons->addWidget(BackButton);
+    controlRow->addLayout(buttons);
     layout->addLayout(controlRow);
     layout->addWidget(StatusLabel);
     resize(420, 170);
@@ -70,6 +80,14 @@ TTracePlayerWindow::TTracePlayerWindow(QWidget* parent) : QWidget(parent, Qt::Wi
             askForFile(this, current.isEmpty() ? QString() : QFileInfo(current).absolutePath());
         if (!path.isEmpty() && onChoose) onChoose(path);
     });
+    connect(BackButton, &QPushButton::clicked, this, [this] {
+        if (onBack) onBack();
+    });
+    // Esc closes the window; the trace plays on.
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     connect(&control, &TraceReplayControl::changed, this, &TTracePlayerWindow::refresh);
 
     m_timer = new QTimer(this);
@@ -91,6 +109,14 @@ void TTracePlayerWindow::refresh() {
     PauseButton->setChecked(control.paused());
     PauseButton->setText(control.paused() ? QStringLiteral("Resume") : QStringLiteral("Pause"));
     StatusLabel->setText(control.statusText());
+}
+
+void TTracePlayerWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    AddHelpEntries(menu);
+    QAction* back = menu.addAction(tr("Back to the adapter"));
+    back->setEnabled(static_cast<bool>(onBack));
+    if (menu.exec(event->globalPos()) == back && onBack) onBack();
 }
 
 void TTracePlayerWindow::showEvent(QShowEvent* event) {

@@ -21,6 +21,8 @@ public:
 
     // Called with the file the user picked with "Choose…".
     std::function<void(const QString& path)> onChoose;
+    // "Back to the adapter": the adapter in use before the trace takes the bus again.
+    std::function<void()> onBack;
     // Asks for a trace file; empty when the user cancels.
     [[nodiscard]] static QString askForFile(QWidget* parent, const QString& folder);
 
@@ -32,9 +34,11 @@ public:
     QRadioButton* SpeedTen = nullptr;
     QRadioButton* SpeedMax = nullptr;
     QPushButton* PauseButton = nullptr;
+    QPushButton* BackButton = nullptr;
     QLabel* StatusLabel = nullptr;
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "TraceView.h"
 
 #include "trace/TraceFrameModel.h"
+#include "ui/ToolWindow.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -18,6 +19,7 @@
 TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("CANQuorvex trace"));
     resize(600, 460);
+    MakeToolWindow(this);
     m_model = new TraceFrameModel(capacity > 0 ? capacity : TraceFrameModel::DefaultCapacity, this);
 
     PauseButton = new QPushButton(QStringLiteral("Pause"), this);

@@ -1,6 +1,7 @@
 #include "FormStorage.h"
 
 #include "ErrorReport.h"
+#include "ScreenFit.h"
 #include "core/IniFile.h"
 
 #include <QCoreApplication>
@@ -177,7 +178,17 @@ QRect TFormStorage::normalFrameRect() const {
 void TFormStorage::centreForm(const TScreenMetrics& metrics) {
     const QRect area = metrics.centreArea;
     if (area.isEmpty()) return;
-    m_form->move(centredTopLeft(area, m_form->frameGeometry().size()));
+    const QSize frame = m_form->frameGeometry().size();
+    if (frame.width() <= area.width() && frame.height() <= area.height()) {
+        m_form->move(centredTopLeft(area, frame));
+        return;
+    }
+    // A window larger than the screen's available area opens at that area (a window of fixed
+    // layout then scrolls).
+    const QMargins margins = FrameMarginsOf(m_form);
+    const QRect fitted = FitFrameToArea(QRect(area.topLeft(), m_form->size().grownBy(margins)), area);
+    m_form->resize(fitted.size().shrunkBy(margins));
+    m_form->move(fitted.topLeft());
 }
 
 // ---- save ----

@@ -1,5 +1,6 @@
 #include "Panel.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 TPanel::TPanel(QWidget* parent) : QWidget(parent), m_color(palette().color(QPalette::Button)) {
@@ -9,6 +10,7 @@ TPanel::TPanel(QWidget* parent) : QWidget(parent), m_color(palette().color(QPale
 void TPanel::setText(const QString& text) {
     if (m_text == text) return;
     m_text = text;
+    m_fitValid = false;
     update();
 }
 
@@ -29,9 +31,25 @@ void TPanel::paintEvent(QPaintEvent*) {
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
     if (!m_text.isEmpty()) {
-        // A text wider than the cell keeps its beginning and ends in an ellipsis.
-        const QRect inner = r.adjusted(2, 0, -2, 0);
+        // A text wider than the cell goes onto two lines or into a smaller font where the cell has
+        // room for that, and keeps its beginning (TCaptionFit).
+        const QRectF inner = r.adjusted(2, 0, -2, 0);
+        if (!m_fitValid || m_fitSize != inner.size().toSize() || m_fitFont != font()) {
+            m_fitSize = inner.size().toSize();
+            m_fitFont = font();
+            m_fit = TCaptionFit::fit(m_text, m_fitFont, m_fitSize);
+            m_fitValid = true;
+        }
+        const TCaptionFit& fit = m_fit;
+        QFont f = font();
+        f.setPixelSize(fit.pixelSize);
+        p.setFont(f);
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(inner, Qt::AlignCenter, fontMetrics().elidedText(m_text, Qt::ElideRight, inner.width()));
+        const qreal pitch = QFontMetricsF(f).height();
+        qreal top = inner.top() + (inner.height() - pitch * fit.lines.size()) / 2;
+        for (const QString& line : fit.lines) {
+            p.drawText(QRectF(inner.left(), top, inner.width(), pitch), Qt::AlignCenter, line);
+            top += pitch;
+        }
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CaptionFit.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -26,4 +28,10 @@ protected:
 private:
     QString m_text;
     QColor m_color;
+    // How the text was last fitted, and for which size and font: a panel repainted for its colour
+    // (a row's light) does not measure its text again.
+    TCaptionFit m_fit;
+    QSize m_fitSize;
+    QFont m_fitFont;
+    bool m_fitValid = false;
 };

@@ -13,6 +13,7 @@
 #include "socketcand/SocketcandServer.h"
 #include "tests/can/FakeCanBusDevice.h"
 #include "ui/ErrorReport.h"
+#include "ui/FixedLayoutArea.h"
 #include "ui/Panel.h"
 
 #include <QApplication>
@@ -140,8 +141,9 @@ void TstBusPanel::followsTheAdapter() {
     // every other control (the hidden UART panel included); greyed until the switch is turned on.
     const QRect place = panel->geometry();
     QVERIFY(place.left() > w->RadioGroup1->geometry().right() && place.top() >= 420);
-    QVERIFY(w->rect().contains(place));
-    for (const QWidget* other : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    const QWidget* page = w->layoutArea()->page();
+    QVERIFY(page->rect().contains(place));
+    for (const QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QVERIFY2(other == panel || !other->geometry().intersects(place), other->metaObject()->className());
     QVERIFY(!panel->isEnabled());
     w->Button125->setChecked(at125);

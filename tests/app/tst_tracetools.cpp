@@ -1,6 +1,7 @@
 // The trace tools of the main window: the REC toggle and its files, the end of a recording when
 // the window closes, the trace view on Ctrl+T, and replay of a trace file through the monitor.
 
+#include "app/BusHealthPanel.h"
 #include "app/CAN_Quorvex.h"
 #include "app/TraceTools.h"
 #include "can/QtCanDriver.h"
@@ -16,10 +17,12 @@
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
 #include "ui/ErrorReport.h"
+#include "ui/Switch.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -35,6 +38,7 @@ private slots:
     void chosenAndUnusableFolders();
     void ctrlTShowsTheTraceView();
     void playsATraceThroughTheMonitor();
+    void backToTheAdapterAfterATrace();
     void badTraceFilesAreNamed_data();
     void badTraceFilesAreNamed();
     void selfFeedingIsRefused_data();
@@ -216,6 +220,44 @@ void TstTraceTools::playsATraceThroughTheMonitor() {
     QVERIFY(player && player->isVisible());
     player->refresh();
     QCOMPARE(player->StatusLabel->text(), text);
+    w->switchCan(false);
+}
+
+void TstTraceTools::backToTheAdapterAfterATrace() {
+    const QString path = m_dir->filePath("short.log");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("(1000.000000) can0 110#0001 R\n(1000.100000) can0 110#0002 R\n");
+    }
+    auto w = makeWindow();
+    TTraceTools* tools = w->traceTools();
+    QCOMPARE(w->BusPanel->sourceText(), QStringLiteral("demo"));
+    w->switchCan(true);
+    QVERIFY(tools->playTrace(path));
+    QVERIFY(CanOpened);
+    QCOMPARE(w->BusPanel->sourceText(), QStringLiteral("trace: short.log"));
+    QTRY_VERIFY_WITH_TIMEOUT(TraceReplayControl::instance().status().finished, 10000);
+    QVERIFY(tools->playerWindow()->isVisible());
+
+    // The player's button: the demo bus again, the switch still on, the player closed.
+    QTest::mouseClick(tools->playerWindow()->BackButton, Qt::LeftButton);
+    QVERIFY(w->CANswitch->isOn() && CanOpened);
+    QCOMPARE(w->BusPanel->sourceText(), QStringLiteral("demo"));
+    QVERIFY(!tools->playerWindow()->isVisible());
+    QVERIFY(TraceReplayControl::instance().status().path.isEmpty());
+    // The demo devices talk; the panel reads the adapter's state, not the trace's.
+    const quint64 before = w->framesProcessed();
+    QTRY_VERIFY_WITH_TIMEOUT(w->framesProcessed() > before + 5, 5000);
+    w->BusPanel->refresh();
+    QVERIFY2(w->BusPanel->stateText() != QStringLiteral("unknown"), qPrintable(w->BusPanel->stateText()));
+    // Off and on again plays no trace and opens no player.
+    w->switchCan(false);
+    w->switchCan(true);
+    QCOMPARE(w->BusPanel->sourceText(), QStringLiteral("demo"));
+    QTest::qWait(100);
+    QVERIFY(!tools->playerWindow()->isVisible());
+    QVERIFY(!tools->backToAdapter()); // nothing to go back from
     w->switchCan(false);
 }
 

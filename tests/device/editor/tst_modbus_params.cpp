@@ -70,7 +70,7 @@ private slots:
         });
         w.restoreFromFile(path);
         QCOMPARE(listed, (QStringList{"70 → 70", "80 → 5", "— → 1", "unchanged", "write", "write"}));
-        QVERIFY2(summary.startsWith("2 register(s) will be written in 1 frame(s)"), qPrintable(summary));
+        QVERIFY2(summary.startsWith("2 registers will be written in 1 frame"), qPrintable(summary));
 
         QVERIFY(w.restoreRun() != nullptr);
         QTRY_COMPARE(w.restoreRun()->framesSent(), 1);
