@@ -1,5 +1,7 @@
 #include "ApplicationRules.h"
 
+#include "FocusStyle.h"
+
 #include "ScreenFit.h"
 
 #include <QApplication>
@@ -16,6 +18,9 @@ void TApplicationRules::install() {
     if (rules != nullptr || qApp == nullptr) return;
     rules = new TApplicationRules(qApp);
     qApp->installEventFilter(rules);
+    // The style the program runs with, its focus outlined so that Tab can be followed.
+    if (qobject_cast<QApplication*>(qApp) != nullptr)
+        QApplication::setStyle(new TFocusStyle(QApplication::style()->name()));
 }
 
 QString TApplicationRules::wrapped(const QString& text, int column) {

@@ -2,7 +2,8 @@
 
 // What every window of the program does alike, watched for the whole application: a plain tooltip
 // longer than a line is wrapped at about WrapColumn characters (at word boundaries), and a file
-// dialog opens wide enough to show long file names whole.
+// dialog opens wide enough to show long file names whole, and the widget with the keyboard focus
+// is outlined (TFocusStyle).
 
 #include <QObject>
 #include <QString>
