@@ -32,8 +32,10 @@ constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 
 enum class Encoding { Utf8, Utf8Bom, Cp1251 };
 
+// NUL counts as a blank: the reads see it as a space (refreshView), so a line that begins with
+// NULs is classified here as the reads see it.
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+    return c == u' ' || c == u'\t' || c == QChar(0);
 }
 
 qsizetype skipBlanks(QStringView s, qsizetype i) {
