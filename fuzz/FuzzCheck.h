@@ -17,12 +17,12 @@
 #include <cstdlib>
 
 // Not an assert: it holds in every build type.
-#define FUZZ_CHECK(condition)                                                                              \
-    do {                                                                                                   \
-        if (!(condition)) {                                                                                \
-            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);      \
-            __builtin_trap();                                                                              \
-        }                                                                                                  \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);         \
+            __builtin_trap();                                                                                \
+        }                                                                                                    \
     } while (0)
 
 // Calls piece(QByteArrayView) for consecutive pieces of bytes, 1 to 17 bytes long; the lengths
@@ -46,8 +46,9 @@ template <typename Piece> void ForEachPiece(QByteArrayView bytes, Piece&& piece)
 class FuzzScratchFile {
 public:
     explicit FuzzScratchFile(const QString& name)
-        : m_dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/quorvex-fuzz-XXXXXX")
-                                                            : QDir::tempPath() + QStringLiteral("/quorvex-fuzz-XXXXXX")),
+        : m_dir(QDir(QStringLiteral("/dev/shm")).exists()
+                    ? QStringLiteral("/dev/shm/quorvex-fuzz-XXXXXX")
+                    : QDir::tempPath() + QStringLiteral("/quorvex-fuzz-XXXXXX")),
           m_path(m_dir.filePath(name)) {
         if (!m_dir.isValid()) {
             std::fprintf(stderr, "no scratch folder: %s\n", qPrintable(m_dir.errorString()));
@@ -58,7 +59,8 @@ public:
     // The file now holds exactly bytes.
     [[nodiscard]] const QString& write(QByteArrayView bytes) const {
         QFile f(m_path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes.data(), bytes.size()) != bytes.size()) {
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            f.write(bytes.data(), bytes.size()) != bytes.size()) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(m_path));
             std::abort();
         }

@@ -38,7 +38,8 @@ inline void CheckCandumpRoundTrip(const TraceFrame& f) {
     TraceFrame back;
     FUZZ_CHECK(ParseCandumpLine(QByteArrayView(line).chopped(1), back) == TraceLineResult::Frame);
     FUZZ_CHECK(back.timeUs == f.timeUs);
-    FUZZ_CHECK(back.id == f.id && back.extended == f.extended && back.remote == f.remote && back.error == f.error);
+    FUZZ_CHECK(back.id == f.id && back.extended == f.extended && back.remote == f.remote &&
+               back.error == f.error);
     if (f.error) {
         // An error frame is written with all eight bytes of its details and no direction.
         FUZZ_CHECK(std::memcmp(back.data, f.data, sizeof f.data) == 0);

@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const FuzzScratchFile file(QStringLiteral("trace.log"));
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
-    const TraceReadout lines = ReadLines(bytes, [](QByteArrayView line, TraceFrame& f) { return ParseCandumpLine(line, f); });
+    const TraceReadout lines =
+        ReadLines(bytes, [](QByteArrayView line, TraceFrame& f) { return ParseCandumpLine(line, f); });
     CheckFileReader(file, bytes, TraceFileReader::Format::Candump, lines);
     return 0;
 }

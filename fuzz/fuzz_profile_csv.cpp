@@ -9,7 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray csv(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     TDeviceProfile profile;
     QString error;
-    if (!ImportProfileCsv(csv, QStringLiteral("map.csv"), QStringLiteral("Fuzzed device"), &profile, &error)) {
+    if (!ImportProfileCsv(csv, QStringLiteral("map.csv"), QStringLiteral("Fuzzed device"), &profile,
+                          &error)) {
         FUZZ_CHECK(error.startsWith(QStringLiteral("map.csv")));
         return 0;
     }

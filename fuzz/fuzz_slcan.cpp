@@ -36,7 +36,8 @@ void checkFrame(const QByteArray& line, const QCanBusFrame& frame) {
     QCanBusFrame back;
     FUZZ_CHECK(SlcanDecodeFrame(written, back));
     FUZZ_CHECK(back.frameType() == frame.frameType() && back.frameId() == frame.frameId() &&
-               back.hasExtendedFrameFormat() == frame.hasExtendedFrameFormat() && back.payload() == frame.payload());
+               back.hasExtendedFrameFormat() == frame.hasExtendedFrameFormat() &&
+               back.payload() == frame.payload());
 }
 
 } // namespace
@@ -77,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         default:
             break;
         }
-        if (const int rate = SlcanBitRateOfCommand(t.line); rate != 0) FUZZ_CHECK(SlcanBitRateCommand(rate) == t.line);
+        if (const int rate = SlcanBitRateOfCommand(t.line); rate != 0)
+            FUZZ_CHECK(SlcanBitRateCommand(rate) == t.line);
     }
     return 0;
 }

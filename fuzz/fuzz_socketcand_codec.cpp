@@ -48,10 +48,12 @@ void checkBusFrame(const SocketcandMessage& m) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView text(data, static_cast<qsizetype>(size));
-    if (text.contains('<') || text.contains('>') || text.size() > SocketcandTokenizer::MaxMessageLength) return 0;
+    if (text.contains('<') || text.contains('>') || text.size() > SocketcandTokenizer::MaxMessageLength)
+        return 0;
     SocketcandTokenizer tokenizer;
     QByteArray message;
-    tokenizer.feed("<" + text.toByteArray() + ">", [&message](QByteArrayView m) { message = m.toByteArray(); });
+    tokenizer.feed("<" + text.toByteArray() + ">",
+                   [&message](QByteArrayView m) { message = m.toByteArray(); });
     const SocketcandMessage m = SocketcandParse(message);
     switch (m.kind) {
     case SocketcandKind::Frame:
