@@ -68,7 +68,14 @@ struct NoCaseUtf8 {
             if (a == 0 || b == 0) return a == 0 && b != 0;
             if (lower(a) != lower(b)) return lower(a) < lower(b);
         }
-        return QString::compare(QString::fromUtf8(left), QString::fromUtf8(right), Qt::CaseInsensitive) < 0;
+        return QString::compare(decoded(left), decoded(right), Qt::CaseInsensitive) < 0;
+    }
+    // The rest of a name as it is: a byte order mark where the rest begins is a character of the
+    // name, not a mark to drop (QString::fromUtf8 drops it, and "A\uFEFF" would equal "A").
+    static QString decoded(const char* text) {
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(text, qsizetype(std::strlen(text))));
     }
 };
 
