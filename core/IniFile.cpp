@@ -32,8 +32,10 @@ constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 
 enum class Encoding { Utf8, Utf8Bom, Cp1251 };
 
+// NUL counts as a blank: the reads see it as a space (refreshView), so a line that begins with
+// NULs is classified here as the reads see it.
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+    return c == u' ' || c == u'\t' || c == QChar(0);
 }
 
 qsizetype skipBlanks(QStringView s, qsizetype i) {
@@ -66,7 +68,14 @@ struct NoCaseUtf8 {
             if (a == 0 || b == 0) return a == 0 && b != 0;
             if (lower(a) != lower(b)) return lower(a) < lower(b);
         }
-        return QString::compare(QString::fromUtf8(left), QString::fromUtf8(right), Qt::CaseInsensitive) < 0;
+        return QString::compare(decoded(left), decoded(right), Qt::CaseInsensitive) < 0;
+    }
+    // The rest of a name as it is: a byte order mark where the rest begins is a character of the
+    // name, not a mark to drop (QString::fromUtf8 drops it, and "A\uFEFF" would equal "A").
+    static QString decoded(const char* text) {
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(text, qsizetype(std::strlen(text))));
     }
 };
 

@@ -261,6 +261,13 @@ void TestIniFile::writeChangesOneLine_data() {
     QTest::newRow("ASCII file takes UTF-8")
         << QByteArray("[A]\nk=1\n") << "A"
         << "k" << QStringLiteral("Пуск") << QStringLiteral("[A]\nk=Пуск\n").toUtf8();
+    QTest::newRow("header after a NUL is a header for writes too") << QByteArray(" \0[A]\nk=1\n", 10) << "A"
+                                                                   << "k"
+                                                                   << "2" << QByteArray(" \0[A]\nk=2\n", 10);
+    QTest::newRow("a byte order mark is part of a section name")
+        << QByteArray("[A\xEF\xBB\xBF]\nk=6\n") << "A"
+        << "k"
+        << "1" << QByteArray("[A\xEF\xBB\xBF]\nk=6\n\n[A]\nk=1\n");
     QTest::newRow("undefined 1251 byte survives") << QByteArray("[A]\nx=\x98\xC0\nk=1\n") << "A"
                                                   << "k"
                                                   << "2" << QByteArray("[A]\nx=\x98\xC0\nk=2\n");
