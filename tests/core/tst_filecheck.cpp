@@ -12,6 +12,8 @@
 #include <QTest>
 
 #ifdef Q_OS_WIN
+#include <thread>
+
 #include <windows.h>
 #endif
 
@@ -71,19 +73,50 @@ private slots:
         QVERIFY2(why.contains(kind), qPrintable(why));
     }
 
-    // A reader (opened as Qt and most programs open files: sharing reading and writing, not deletion)
-    // keeps what it opened; the name gets the new contents whole.
+    // Readers of the settings while they are replaced: one that lets the file be deleted under it,
+    // one that does not (as Qt and most programs open files) but soon closes, and one that keeps it
+    // open. Where the replacement is done, a reader keeps what it opened and the name gives the new
+    // contents; where it cannot be (the last reader on systems without POSIX renames, wine among
+    // them), the file stays as it was. No temporary file is left either way.
+    void replacedWhileOpenForReading_data() {
+        QTest::addColumn<DWORD>("share");
+        QTest::addColumn<int>("closeAfterMs"); // -1: keeps it open
+        QTest::addColumn<bool>("mustReplace");
+        QTest::newRow("reader sharing deletion") << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE) << -1
+                                                 << true;
+        QTest::newRow("reader closing soon") << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE) << 200 << true;
+        QTest::newRow("reader keeping it open") << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE) << -1 << false;
+    }
     void replacedWhileOpenForReading() {
+        QFETCH(DWORD, share);
+        QFETCH(int, closeAfterMs);
+        QFETCH(bool, mustReplace);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Projects.ini"));
-        QVERIFY(WriteFileBytes(path, "[Projects]\r\nProjectNum=1\r\n"));
-        QFile reader(path);
-        QVERIFY(reader.open(QIODevice::ReadOnly));
+        const QByteArray before("[Projects]\r\nProjectNum=1\r\n");
+        const QByteArray after("[Projects]\r\nProjectNum=2\r\n");
+        QVERIFY(WriteFileBytes(path, before));
+        const HANDLE reader = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                                          GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+        QVERIFY(reader != INVALID_HANDLE_VALUE);
+        std::thread closer;
+        if (closeAfterMs >= 0)
+            closer = std::thread([reader, closeAfterMs] {
+                Sleep(DWORD(closeAfterMs));
+                CloseHandle(reader);
+            });
         QString error;
-        QVERIFY2(FileReplace::write(path, QByteArray("[Projects]\r\nProjectNum=2\r\n"), &error), qPrintable(error));
-        QCOMPARE(reader.readAll(), QByteArray("[Projects]\r\nProjectNum=1\r\n"));
-        reader.close();
-        QCOMPARE(ReadFileBytes(path), QByteArray("[Projects]\r\nProjectNum=2\r\n"));
+        const bool replaced = FileReplace::write(path, after, &error);
+        if (closer.joinable()) closer.join();
+        QVERIFY2(replaced || !mustReplace, qPrintable(error));
+        if (closeAfterMs < 0) {
+            char seen[64] = {};
+            DWORD n = 0;
+            QVERIFY(ReadFile(reader, seen, sizeof seen, &n, nullptr));
+            QCOMPARE(QByteArray(seen, int(n)), before);
+            CloseHandle(reader);
+        }
+        QCOMPARE(ReadFileBytes(path), replaced ? after : before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Projects.ini"});
     }
 
