@@ -1,5 +1,7 @@
 # cmake -DCONFIG=package.cmake -P MakeZip.cmake: fills the package folder and zips it (see
 # CMakeLists.txt beside this file).
+cmake_minimum_required(VERSION 3.25)
+
 include(${CONFIG})
 
 file(REMOVE_RECURSE ${STAGE} ${ZIP})

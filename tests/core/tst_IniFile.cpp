@@ -23,6 +23,13 @@
 
 namespace {
 
+// The line ending of a file the program makes anew: the system's own.
+#ifdef Q_OS_WIN
+const QByteArray NewFileEol = "\r\n";
+#else
+const QByteArray NewFileEol = "\n";
+#endif
+
 QByteArray cp1251(const QString& text) {
     return EncodeCp1251(text);
 }
@@ -171,7 +178,7 @@ void TestIniFile::missingFile() {
     QVERIFY(!ini.hasKey("Projects", "ProjectNum"));
     // The first write creates the file with its section (UTF-8, this system's line ending).
     QVERIFY(ini.writeInteger("Projects", "ProjectNum", 0));
-    QCOMPARE(ReadFileBytes(m_path), QByteArray("[Projects]\nProjectNum=0\n"));
+    QCOMPARE(ReadFileBytes(m_path), "[Projects]" + NewFileEol + "ProjectNum=0" + NewFileEol);
     QVERIFY(ini.hasKey("projects", "projectnum"));
 }
 
@@ -246,7 +253,7 @@ void TestIniFile::writeChangesOneLine_data() {
                                                     << "1" << QByteArray("[A]\nk=1\n\n[B]\nx=1\n");
     QTest::newRow("new section in an empty file") << QByteArray("") << "B"
                                                   << "x"
-                                                  << "1" << QByteArray("[B]\nx=1\n");
+                                                  << "1" << "[B]" + NewFileEol + "x=1" + NewFileEol;
     QTest::newRow("Windows-1251 stays Windows-1251")
         << cp1251(QStringLiteral(
                "[Котельная]\r\n; Насосы\r\nName_0=Насос\r\nDigiBut_0=Пуск\r\nDigiBut_1=Стоп\r\n"))
