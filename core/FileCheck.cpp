@@ -73,10 +73,12 @@ QString FileCheck::windowsDeviceKind(const QString& path) {
     while (name.endsWith(QLatin1Char(' ')))
         name.chop(1);
     name = name.toUpper();
-    static const QStringList fixed = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                      QStringLiteral("NUL"), QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+    static const QStringList fixed = {QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                      QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                      QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
     if (fixed.contains(name)) return QStringLiteral("a reserved device name");
-    if (name.size() == 4 && (name.startsWith(QLatin1String("COM")) || name.startsWith(QLatin1String("LPT")))) {
+    if (name.size() == 4 &&
+        (name.startsWith(QLatin1String("COM")) || name.startsWith(QLatin1String("LPT")))) {
         const QChar digit = name.at(3);
         if ((digit >= QLatin1Char('1') && digit <= QLatin1Char('9')) || digit == QChar(0x00B9) ||
             digit == QChar(0x00B2) || digit == QChar(0x00B3))
@@ -172,9 +174,15 @@ QString FileCheck::otherKind(const QString& path) {
             kind = QStringLiteral("a folder");
         break;
     }
-    case FILE_TYPE_PIPE: kind = QStringLiteral("a named pipe"); break;
-    case FILE_TYPE_CHAR: kind = QStringLiteral("a character device"); break;
-    default: kind = QStringLiteral("a special file"); break;
+    case FILE_TYPE_PIPE:
+        kind = QStringLiteral("a named pipe");
+        break;
+    case FILE_TYPE_CHAR:
+        kind = QStringLiteral("a character device");
+        break;
+    default:
+        kind = QStringLiteral("a special file");
+        break;
     }
     CloseHandle(h);
     return kind;

@@ -216,7 +216,9 @@ class TemporaryFileDevice : public QIODevice {
 public:
     static constexpr qsizetype BufferBytes = 64 * 1024;
 
-    explicit TemporaryFileDevice(HANDLE h) : m_handle(h) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    explicit TemporaryFileDevice(HANDLE h) : m_handle(h) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
 
     // Writes what is buffered: 0, or the error of the first failure.
     [[nodiscard]] DWORD finish() {
@@ -258,15 +260,15 @@ private:
     QByteArray m_buffer;
 };
 
+// From the headers of Windows 10 (1607 and later), which this build does not require.
+constexpr auto RenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22); // FileRenameInfoEx
+constexpr DWORD RenameReplaceIfExists = 0x1; // FILE_RENAME_FLAG_REPLACE_IF_EXISTS
+constexpr DWORD RenamePosixSemantics = 0x2;  // FILE_RENAME_FLAG_POSIX_SEMANTICS
+
 // Renames the open temporary file over target. A reader that has the target open (another program
 // showing the settings, a virus scanner) does not stop the replacement where the system can let the
 // old file live on for that reader alone (POSIX semantics, Windows 10 and later on NTFS); elsewhere
 // the rename is tried again for a short while, as such readers come and go.
-// From the headers of Windows 10 (1607 and later), which this build does not require.
-constexpr auto RenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22); // FileRenameInfoEx
-constexpr DWORD RenameReplaceIfExists = 0x1;                              // FILE_RENAME_FLAG_REPLACE_IF_EXISTS
-constexpr DWORD RenamePosixSemantics = 0x2;                               // FILE_RENAME_FLAG_POSIX_SEMANTICS
-
 DWORD renameOver(HANDLE h, const QString& target) {
     const std::wstring name = wide(QFileInfo(target).absoluteFilePath());
     const size_t nameBytes = name.size() * sizeof(wchar_t);
@@ -311,7 +313,8 @@ bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* e
                                   QString::number(QRandomGenerator::global()->bounded(0x1000000), 36);
         h = CreateFileW(wide(temporary).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return fail(systemReason(GetLastError()));
+        if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return fail(systemReason(GetLastError()));
     }
     if (h == INVALID_HANDLE_VALUE) return fail(systemReason(ERROR_FILE_EXISTS));
     const auto discard = [&](const QString& reason) {

@@ -88,7 +88,8 @@ void TSignalWatcher::watch(std::initializer_list<int> signalNumbers) {
 TSignalWatcher::~TSignalWatcher() {
     if (!m_watching) return;
     if (g_filter != nullptr) {
-        if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeNativeEventFilter(g_filter);
+        if (QCoreApplication::instance() != nullptr)
+            QCoreApplication::instance()->removeNativeEventFilter(g_filter);
         delete g_filter;
         g_filter = nullptr;
     }

@@ -61,7 +61,8 @@ void SlcanDllCanBusDevice::Shared::run() {
         for (size_t at = 0; at < sending.size(); at += MaxMessagesPerWrite) {
             const auto count = static_cast<uint32_t>(std::min(MaxMessagesPerWrite, sending.size() - at));
             uint8_t status = 0;
-            const bool accepted = functions->DeviceWriteMessages(handle, sending.data() + at, count, &status) != 0;
+            const bool accepted =
+                functions->DeviceWriteMessages(handle, sending.data() + at, count, &status) != 0;
             const std::lock_guard lock(mutex);
             if (accepted && status == 0) {
                 written += count;
@@ -142,10 +143,12 @@ bool SlcanDllCanBusDevice::open() {
                                  : QStringLiteral("the library cannot count its adapters (%1)").arg(count),
                       QCanBusDevice::ConnectionError);
     if (m_index < 0 || m_index >= count)
-        return refuse(QStringLiteral("not attached: the library reports %1 adapter(s), numbered from 0").arg(count),
-                      QCanBusDevice::ConnectionError);
+        return refuse(
+            QStringLiteral("not attached: the library reports %1 adapter(s), numbered from 0").arg(count),
+            QCanBusDevice::ConnectionError);
     const int32_t handle = f.GetDevice(static_cast<uint32_t>(m_index));
-    if (handle == -1) return refuse(QStringLiteral("the library gives no handle for it"), QCanBusDevice::ConnectionError);
+    if (handle == -1)
+        return refuse(QStringLiteral("the library gives no handle for it"), QCanBusDevice::ConnectionError);
     if (f.DeviceOpen(handle) == 0)
         return refuse(QStringLiteral("the library cannot open it (is another program using it?)"),
                       QCanBusDevice::ConnectionError);
@@ -164,11 +167,13 @@ bool SlcanDllCanBusDevice::open() {
                           .arg(record.BRP, 4, 16, QLatin1Char('0')),
                       QCanBusDevice::ConfigurationError);
     if (f.DeviceSetEventLevel(m_handle, EventLevel) == 0)
-        return refuse(QStringLiteral("event level %1 was refused").arg(EventLevel), QCanBusDevice::ConfigurationError);
+        return refuse(QStringLiteral("event level %1 was refused").arg(EventLevel),
+                      QCanBusDevice::ConfigurationError);
     if (f.DeviceSetMode(m_handle, Mode) == 0)
         return refuse(QStringLiteral("mode %1 was refused").arg(Mode), QCanBusDevice::ConfigurationError);
     if (f.DeviceSetTXTimeOut(m_handle, TxTimeOut) == 0)
-        return refuse(QStringLiteral("TX time-out %1 was refused").arg(TxTimeOut), QCanBusDevice::ConfigurationError);
+        return refuse(QStringLiteral("TX time-out %1 was refused").arg(TxTimeOut),
+                      QCanBusDevice::ConfigurationError);
 
     m_otherEvents = 0;
     m_droppedEvents = 0;
@@ -198,12 +203,14 @@ void SlcanDllCanBusDevice::close() {
 
 bool SlcanDllCanBusDevice::writeFrame(const QCanBusFrame& frame) {
     if (state() != QCanBusDevice::ConnectedState || !m_shared) {
-        setError(QStringLiteral("slcan.dll adapter %1 is not connected").arg(m_index), QCanBusDevice::OperationError);
+        setError(QStringLiteral("slcan.dll adapter %1 is not connected").arg(m_index),
+                 QCanBusDevice::OperationError);
         return false;
     }
-    if (!frame.isValid() || frame.frameType() != QCanBusFrame::DataFrame || frame.hasFlexibleDataRateFormat() ||
-        frame.payload().size() > 8) {
-        setError(QStringLiteral("slcan.dll adapter %1 sends classic data frames of 0 to 8 bytes only").arg(m_index),
+    if (!frame.isValid() || frame.frameType() != QCanBusFrame::DataFrame ||
+        frame.hasFlexibleDataRateFormat() || frame.payload().size() > 8) {
+        setError(QStringLiteral("slcan.dll adapter %1 sends classic data frames of 0 to 8 bytes only")
+                     .arg(m_index),
                  QCanBusDevice::WriteError);
         return false;
     }
@@ -243,7 +250,8 @@ void SlcanDllCanBusDevice::takeResults() {
             continue;
         }
         const TSlCanMessage& m = event.Msg;
-        QCanBusFrame frame(m.ID, QByteArray(reinterpret_cast<const char*>(m.Data), std::min<int>(m.DataCount, 8)));
+        QCanBusFrame frame(m.ID,
+                           QByteArray(reinterpret_cast<const char*>(m.Data), std::min<int>(m.DataCount, 8)));
         frame.setExtendedFrameFormat((m.Flags & 1) != 0 || m.ID > 0x7FF);
         frame.setTimeStamp(now);
         frames.append(frame);
@@ -251,5 +259,6 @@ void SlcanDllCanBusDevice::takeResults() {
     if (!frames.isEmpty()) enqueueReceivedFrames(frames);
     if (written > 0) emit framesWritten(written);
     for (const QString& problem : problems)
-        setError(QStringLiteral("slcan.dll adapter %1: %2").arg(m_index).arg(problem), QCanBusDevice::WriteError);
+        setError(QStringLiteral("slcan.dll adapter %1: %2").arg(m_index).arg(problem),
+                 QCanBusDevice::WriteError);
 }

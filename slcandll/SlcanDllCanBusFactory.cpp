@@ -10,7 +10,8 @@
 void RegisterSlcanDllBus() {
     SlcanDllLibrary& library = SlcanDllLibrary::instance();
     if (!library.isPresent()) return;
-    if (!library.problem().isEmpty()) std::fprintf(stderr, "slcandll: %s\n", qUtf8Printable(library.problem()));
+    if (!library.problem().isEmpty())
+        std::fprintf(stderr, "slcandll: %s\n", qUtf8Printable(library.problem()));
     RegisterCanDeviceFactory(
         QStringLiteral("slcandll"),
         [&library](const QString& interfaceName, QString* errorMessage) -> QCanBusDevice* {
@@ -18,7 +19,8 @@ void RegisterSlcanDllBus() {
             const int index = interfaceName.trimmed().toInt(&ok);
             QString why;
             if (!ok || index < 0)
-                why = QStringLiteral("slcandll:%1: an adapter is named by its number, 0 for the first").arg(interfaceName);
+                why = QStringLiteral("slcandll:%1: an adapter is named by its number, 0 for the first")
+                          .arg(interfaceName);
             else if (!library.isLoaded())
                 why = library.problem();
             if (why.isEmpty()) return new SlcanDllCanBusDevice(library, index);

@@ -6,7 +6,6 @@
 #include <windows.h>
 #endif
 
-
 SlcanDllLibrary& SlcanDllLibrary::instance() {
     static SlcanDllLibrary library{QString::fromLatin1(DefaultName)};
     return library;
@@ -16,13 +15,12 @@ SlcanDllLibrary& SlcanDllLibrary::instance() {
 
 namespace {
 
-template <class F>
-bool bind(void* module, const char* name, F& function, QString* missing) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name)));
+template <class F> bool bind(void* module, const char* name, F& function, QString* missing) {
+    function =
+        reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name)));
     if (function == nullptr && missing->isEmpty()) *missing = QString::fromLatin1(name);
     return function != nullptr;
 }
-
 
 // The file the system would load for a bare name, or the name itself.
 QString foundPath(const std::wstring& name) {
@@ -107,10 +105,12 @@ bool SlcanDllLibrary::start(QString* error) {
         return false;
     };
     if (!isLoaded())
-        return fail(m_problem.isEmpty() ? QStringLiteral("the adapter library slcan.dll was not found") : m_problem);
+        return fail(m_problem.isEmpty() ? QStringLiteral("the adapter library slcan.dll was not found")
+                                        : m_problem);
     if (m_started) return true;
     if (m_functions.Load(nullptr, nullptr) == 0)
-        return fail(QStringLiteral("%1 did not start (SlCan_Load refused)").arg(QDir::toNativeSeparators(m_path)));
+        return fail(
+            QStringLiteral("%1 did not start (SlCan_Load refused)").arg(QDir::toNativeSeparators(m_path)));
     m_started = true;
     return true;
 }

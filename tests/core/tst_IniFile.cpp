@@ -253,7 +253,8 @@ void TestIniFile::writeChangesOneLine_data() {
                                                     << "1" << QByteArray("[A]\nk=1\n\n[B]\nx=1\n");
     QTest::newRow("new section in an empty file") << QByteArray("") << "B"
                                                   << "x"
-                                                  << "1" << "[B]" + NewFileEol + "x=1" + NewFileEol;
+                                                  << "1"
+                                                  << "[B]" + NewFileEol + "x=1" + NewFileEol;
     QTest::newRow("Windows-1251 stays Windows-1251")
         << cp1251(QStringLiteral(
                "[Котельная]\r\n; Насосы\r\nName_0=Насос\r\nDigiBut_0=Пуск\r\nDigiBut_1=Стоп\r\n"))
@@ -384,7 +385,8 @@ void TestIniFile::replacementIsAtomic() {
                                     << QStringLiteral("old.ini");
 #ifdef Q_OS_WIN
     QVERIFY(CreateHardLinkW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(link).utf16()),
-                            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(m_path).utf16()), nullptr));
+                            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(m_path).utf16()),
+                            nullptr));
 #else
     QCOMPARE(::link(QFile::encodeName(m_path).constData(), QFile::encodeName(link).constData()), 0);
 #endif

@@ -49,20 +49,14 @@ int adapterOf(int32_t handle) {
     return i >= 0 && i < g_count && i < MaxAdapters ? i : -1;
 }
 
-// Logs the call; false when the test asked for this step to be refused.
 int32_t step(const char* name, const std::string& arguments = {}) {
     g_log += name + (arguments.empty() ? std::string() : ' ' + arguments) + ';';
     return g_refuse == name ? 0 : 1;
 }
 
-std::string hex4(unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
-    return text;
-}
-
 } // namespace
 
+// Each call is logged; a step the test named is refused.
 STANDIN_EXPORT int32_t SlCan_Load(void*, void*) {
     const std::lock_guard lock(g_mutex);
     return step("Load");
@@ -72,30 +66,30 @@ STANDIN_EXPORT int32_t SlCan_Free(uint32_t) {
 }
 STANDIN_EXPORT int32_t SlCan_GetDeviceCount() {
     const std::lock_guard lock(g_mutex);
-    (void)step("GetDeviceCount");
-    return g_count;
+    return step("GetDeviceCount"), g_count;
 }
 STANDIN_EXPORT int32_t SlCan_GetDevice(uint32_t index) {
     const std::lock_guard lock(g_mutex);
-    return step("GetDevice", std::to_string(index)) && index < uint32_t(g_count) ? HandleBase + int32_t(index) : -1;
+    return step("GetDevice", std::to_string(index)) && index < uint32_t(g_count) ? HandleBase + int32_t(index)
+                                                                                 : -1;
 }
 STANDIN_EXPORT int32_t SlCan_DeviceOpen(int32_t h) {
     const std::lock_guard lock(g_mutex);
     const int i = adapterOf(h);
-    if (i < 0 || !step("DeviceOpen", std::to_string(h))) return 0;
-    g_open[i] = true;
-    return 1;
+    return i >= 0 && step("DeviceOpen", std::to_string(h)) ? (g_open[i] = true) : 0;
 }
 STANDIN_EXPORT int32_t SlCan_DeviceClose(int32_t h) {
     const std::lock_guard lock(g_mutex);
-    const int i = adapterOf(h);
-    if (i >= 0) g_open[i] = false;
+    if (const int i = adapterOf(h); i >= 0) g_open[i] = false;
     return step("DeviceClose", std::to_string(h));
 }
 STANDIN_EXPORT int32_t SlCan_DeviceSetBitRate(int32_t, const uint8_t* record) {
+    char code[8];
+    std::snprintf(code, sizeof code, "0x%04X", unsigned(record[0] | record[1] << 8));
     const std::lock_guard lock(g_mutex);
-    return step("SetBitRate", hex4(record[0] | record[1] << 8));
+    return step("SetBitRate", code);
 }
+// The narrow argument reads the low byte of what the program passes.
 STANDIN_EXPORT int32_t SlCan_DeviceSetEventLevel(int32_t, uint8_t level) {
     const std::lock_guard lock(g_mutex);
     return step("SetEventLevel", std::to_string(level));
@@ -108,11 +102,12 @@ STANDIN_EXPORT int32_t SlCan_DeviceSetTXTimeOut(int32_t, uint32_t timeOut) {
     const std::lock_guard lock(g_mutex);
     return step("SetTXTimeOut", std::to_string(timeOut));
 }
-STANDIN_EXPORT int32_t SlCan_DeviceWriteMessages(int32_t h, const Message* messages, uint32_t count, uint8_t* status) {
+STANDIN_EXPORT int32_t SlCan_DeviceWriteMessages(int32_t h, const Message* messages, uint32_t count,
+                                                 uint8_t* status) {
     const std::lock_guard lock(g_mutex);
     const int from = adapterOf(h);
-    if (from < 0 || !g_open[from] || g_refuse == "Write") return 0;
-    *status = g_refuse == "Status" ? 9 : 0;
+    if (from < 0 || !g_open[from]) return 0;
+    *status = 0;
     for (uint32_t k = 0; k < count; ++k) {
         std::memcpy(g_lastWritten, &messages[k], sizeof(Message));
         for (int to = 0; to < g_count; ++to)
