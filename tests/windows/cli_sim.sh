@@ -1,7 +1,8 @@
 #!/bin/sh
 # zelm-sim.exe and canquorvex-cli.exe of the Windows package under wine, on Qt's virtual CAN bus over
 # loopback TCP: a read, a write read back, and a parameter set saved, changed and restored with
-# --verify. Prints the wall time of the first read.
+# --verify; then zelm-sim.exe ends on Ctrl+C (wine hands SIGINT to the console program as Ctrl+C)
+# with its totals and exit code 0. Prints the wall time of the first read.
 #   sh cli_sim.sh PACKAGE_FOLDER WINE_RUN
 set -u
 package=$1
@@ -56,3 +57,17 @@ cli write Fan 100 7
 cli params restore Fan "$work/fan.json" --verify --yes
 cli params diff "$work/fan.json" --live Fan
 echo "read, write and restore --verify passed"
+
+kill -INT "$sim"
+i=0
+while kill -0 "$sim" 2>/dev/null; do
+    i=$((i + 1))
+    [ $i -gt 100 ] && fail "zelm-sim.exe still runs 10 s after Ctrl+C"
+    sleep 0.1
+done
+wait "$sim"
+code=$?
+sim=
+[ $code -eq 0 ] || fail "zelm-sim.exe ended with $code on Ctrl+C"
+grep -q '^total: sent=' "$work/sim.txt" || fail "zelm-sim.exe ended on Ctrl+C without its totals"
+echo "zelm-sim.exe ended cleanly on Ctrl+C"
