@@ -15,6 +15,7 @@
 #include "serial/ComPort.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
+#include "slcandll/SlcanDllCanBusFactory.h"
 #include "socketcand/SocketcandCanBusFactory.h"
 #include "socketcand/SocketcandServer.h"
 #include "trace/TraceCanBusDevice.h"
@@ -32,8 +33,11 @@
 #include <QFont>
 #include <QTimer>
 
-#include <csignal>
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -83,6 +87,16 @@ void describeForAbout(const TProgramFolders& folders, const TCANQuorvex& mainWin
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // A program with windows has no console of its own: what it prints (--help, messages) goes to
+    // the console it was started from, unless it was sent elsewhere.
+    const bool noOut = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;
+    const bool noErr = GetStdHandle(STD_ERROR_HANDLE) == nullptr;
+    if ((noOut || noErr) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (noOut) (void)std::freopen("CONOUT$", "w", stdout);
+        if (noErr) (void)std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
     // Without TZ the C library looks at /etc/localtime again on every local-time conversion (Qt's
     // virtual CAN bus makes one per frame); naming the same file lets it read it once.
     if (!qEnvironmentVariableIsSet("TZ") && QFile::exists(QStringLiteral("/etc/localtime")))
@@ -98,6 +112,8 @@ int main(int argc, char* argv[]) {
     RegisterSlcanBus();
     RegisterTraceBus();
     RegisterSocketcandBus();
+    // The adapter library slcan.dll, when it is found (Windows).
+    RegisterSlcanDllBus();
     // --help prints the options, the CAN plugins and their interfaces without needing a display.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-h") == 0 || qstrcmp(argv[i], "--help") == 0) {
@@ -113,7 +129,7 @@ int main(int argc, char* argv[]) {
     // Logout, kill and Ctrl+C end the program the way the close button does: captions and window
     // placement are saved, the adapter is closed, the exit code is 0. Watched from here on; a
     // signal that comes before the main window is up is handled once the event loop runs.
-    TSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
+    TSignalWatcher signalWatcher;
     if (!styleChosen) QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
     // The menu entry that the package installs: docks show its name and icon for the windows.

@@ -15,11 +15,12 @@ set(allowed_params core can session profile params)
 set(allowed_serial core serial)
 set(allowed_sim core can sim)
 set(allowed_slcan core can slcan)
+set(allowed_slcandll core can slcandll)
 set(allowed_socketcand core can socketcand)
 set(allowed_bushealth core can bushealth)
 set(allowed_trace core can trace)
 set(allowed_trend core trend)
-set(plain_folders core can session monitor profile params serial sim slcan socketcand bushealth trace trend)
+set(plain_folders core can session monitor profile params serial sim slcan slcandll socketcand bushealth trace trend)
 set(window_folders app device ui traceview)
 
 # The header names of Qt Widgets and Gui (QWidget, qwidget.h, ...), from their include folders.

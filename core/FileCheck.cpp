@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -11,6 +13,8 @@
 
 #include <cerrno>
 #include <cstring>
+#elif defined(Q_OS_WIN)
+#include <windows.h>
 #endif
 
 namespace {
@@ -47,6 +51,41 @@ QString notRegular(const QString& kind) {
 }
 
 } // namespace
+
+QString FileCheck::windowsDeviceKind(const QString& path) {
+    QString p = path;
+    p.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (p.startsWith(QLatin1String("\\\\.\\"))) return QStringLiteral("a device path");
+    if (p.startsWith(QLatin1String("\\\\?\\"))) {
+        // \\?\C:\... and \\?\UNC\server\... are files; the rest of that namespace is not.
+        const QString rest = p.mid(4);
+        const bool drive = rest.size() >= 3 && rest.at(0).isLetter() && rest.at(1) == QLatin1Char(':') &&
+                           rest.at(2) == QLatin1Char('\\');
+        if (!drive && !rest.startsWith(QLatin1String("UNC\\"), Qt::CaseInsensitive))
+            return QStringLiteral("a device path");
+    }
+    QString name = p.mid(p.lastIndexOf(QLatin1Char('\\')) + 1);
+    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter()) name = name.mid(2);
+    // "NUL:", a stream ("CON:x") and an extension ("nul.txt") still name the device; so do trailing
+    // spaces before them ("COM1 .log").
+    const qsizetype cut = name.indexOf(QRegularExpression(QStringLiteral("[.:]")));
+    if (cut >= 0) name.truncate(cut);
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    name = name.toUpper();
+    static const QStringList fixed = {QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                      QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                      QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+    if (fixed.contains(name)) return QStringLiteral("a reserved device name");
+    if (name.size() == 4 &&
+        (name.startsWith(QLatin1String("COM")) || name.startsWith(QLatin1String("LPT")))) {
+        const QChar digit = name.at(3);
+        if ((digit >= QLatin1Char('1') && digit <= QLatin1Char('9')) || digit == QChar(0x00B9) ||
+            digit == QChar(0x00B2) || digit == QChar(0x00B3))
+            return QStringLiteral("a reserved device name");
+    }
+    return {};
+}
 
 #ifdef Q_OS_UNIX
 
@@ -93,6 +132,90 @@ bool FileCheck::sameFile(const QString& a, const QString& b) {
         ::stat(QFile::encodeName(b).constData(), &sb) == 0)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
     return canonicalOrPlanned(a) == canonicalOrPlanned(b);
+}
+
+#elif defined(Q_OS_WIN)
+
+namespace {
+
+// A handle for looking at what a name is, without reading it and without waiting on it.
+HANDLE openForLook(const QString& path) {
+    return CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), 0,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+QString systemReason(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString reason = n > 0 ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).trimmed()
+                           : QStringLiteral("error %1").arg(error);
+    if (text != nullptr) LocalFree(text);
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return reason;
+}
+
+} // namespace
+
+QString FileCheck::otherKind(const QString& path) {
+    if (path.isEmpty()) return {};
+    // Reserved names and the device namespace are never opened, not even to look.
+    if (const QString kind = windowsDeviceKind(path); !kind.isEmpty()) return kind;
+    const HANDLE h = openForLook(path);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    QString kind;
+    switch (GetFileType(h)) {
+    case FILE_TYPE_DISK: {
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (GetFileInformationByHandle(h, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            kind = QStringLiteral("a folder");
+        break;
+    }
+    case FILE_TYPE_PIPE:
+        kind = QStringLiteral("a named pipe");
+        break;
+    case FILE_TYPE_CHAR:
+        kind = QStringLiteral("a character device");
+        break;
+    default:
+        kind = QStringLiteral("a special file");
+        break;
+    }
+    CloseHandle(h);
+    return kind;
+}
+
+bool FileCheck::openRegular(QFile& file, const QString& path, QString* reason) {
+    const auto fail = [reason](const QString& why) {
+        if (reason) *reason = why;
+        return false;
+    };
+    if (path.isEmpty()) return fail(systemReason(ERROR_FILE_NOT_FOUND));
+    if (const QString kind = otherKind(path); !kind.isEmpty()) return fail(notRegular(kind));
+    file.close();
+    file.setFileName(path);
+    if (file.open(QIODevice::ReadOnly)) return true;
+    return fail(file.errorString());
+}
+
+bool FileCheck::sameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    // The same file on the disk: the same volume and file index (hard links included).
+    const HANDLE ha = windowsDeviceKind(a).isEmpty() ? openForLook(a) : INVALID_HANDLE_VALUE;
+    const HANDLE hb = windowsDeviceKind(b).isEmpty() ? openForLook(b) : INVALID_HANDLE_VALUE;
+    BY_HANDLE_FILE_INFORMATION ia{};
+    BY_HANDLE_FILE_INFORMATION ib{};
+    const bool known = ha != INVALID_HANDLE_VALUE && hb != INVALID_HANDLE_VALUE &&
+                       GetFileInformationByHandle(ha, &ia) && GetFileInformationByHandle(hb, &ib);
+    if (ha != INVALID_HANDLE_VALUE) CloseHandle(ha);
+    if (hb != INVALID_HANDLE_VALUE) CloseHandle(hb);
+    if (known)
+        return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh &&
+               ia.nFileIndexLow == ib.nFileIndexLow;
+    return canonicalOrPlanned(a).compare(canonicalOrPlanned(b), Qt::CaseInsensitive) == 0;
 }
 
 #else

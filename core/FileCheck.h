@@ -12,14 +12,23 @@ class QFile;
 class FileCheck {
 public:
     // What path is when it exists and is not a regular file ("a folder", "a FIFO (named pipe)",
-    // "a socket", "a character device", "a block device"); empty for a regular file and for
-    // nothing at all. Symbolic links are followed.
+    // "a socket", "a character device", "a block device"; on Windows also "a reserved device name",
+    // "a device path" and "a named pipe"); empty for a regular file and for nothing at all.
+    // Symbolic links are followed.
     [[nodiscard]] static QString otherKind(const QString& path);
 
     // Opens path for reading when it is a regular file. False with the reason otherwise: the
     // system's words ("No such file or directory", "Permission denied") or what it is instead
     // ("It is a FIFO (named pipe), not a regular file").
     [[nodiscard]] static bool openRegular(QFile& file, const QString& path, QString* reason);
+
+    // What a Windows path names instead of a file on the disk, found from the name alone: "a device
+    // path" for the device namespace (\\.\COM5, \\.\pipe\x, \\?\GLOBALROOT\...) and "a reserved
+    // device name" for CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9 (also with superscript digits),
+    // CONIN$ and CONOUT$ as the last part of a path, whatever the case, the extension or trailing
+    // dots and spaces ("nul.txt", "Com1 .log"); empty for any other path. Used on Windows, where
+    // opening such a name reaches the device; the rule itself is plain text and holds everywhere.
+    [[nodiscard]] static QString windowsDeviceKind(const QString& path);
 
     // True when a and b name the same file: the same file on the disk (hard links and symbolic
     // links included) or, where a file does not exist yet, the same canonical folder and name.

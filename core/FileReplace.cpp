@@ -14,7 +14,14 @@
 #include <cerrno>
 #include <cstring>
 #else
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <windows.h>
 #endif
 
 namespace {
@@ -186,28 +193,149 @@ bool FileReplace::write(const QString& path, const Writer& writer, QString* erro
 
 namespace {
 
+QString systemReason(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString reason = n > 0 ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).trimmed()
+                           : QStringLiteral("error %1").arg(error);
+    if (text != nullptr) LocalFree(text);
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return reason;
+}
+
+std::wstring wide(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+// The device a writer writes into: the temporary file's handle, buffered in pieces of BufferBytes,
+// with the system's reason for the first failure.
+class TemporaryFileDevice : public QIODevice {
+public:
+    static constexpr qsizetype BufferBytes = 64 * 1024;
+
+    explicit TemporaryFileDevice(HANDLE h) : m_handle(h) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    // Writes what is buffered: 0, or the error of the first failure.
+    [[nodiscard]] DWORD finish() {
+        if (m_error == 0) (void)drain();
+        return m_error;
+    }
+    [[nodiscard]] bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        if (m_error != 0) return -1;
+        m_buffer.append(data, size);
+        if (m_buffer.size() >= BufferBytes && !drain()) return -1;
+        return size;
+    }
+
+private:
+    bool drain() {
+        const char* p = m_buffer.constData();
+        qsizetype left = m_buffer.size();
+        while (left > 0) {
+            DWORD done = 0;
+            const DWORD piece = static_cast<DWORD>(std::min<qsizetype>(left, 1 << 20));
+            if (!WriteFile(m_handle, p, piece, &done, nullptr) || done == 0) {
+                m_error = done == 0 && GetLastError() == 0 ? ERROR_WRITE_FAULT : GetLastError();
+                setErrorString(systemReason(m_error));
+                return false;
+            }
+            p += done;
+            left -= done;
+        }
+        m_buffer.clear();
+        return true;
+    }
+
+    HANDLE m_handle;
+    DWORD m_error = 0;
+    QByteArray m_buffer;
+};
+
+// From the headers of Windows 10 (1607 and later), which this build does not require.
+constexpr auto RenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22); // FileRenameInfoEx
+constexpr DWORD RenameReplaceIfExists = 0x1; // FILE_RENAME_FLAG_REPLACE_IF_EXISTS
+constexpr DWORD RenamePosixSemantics = 0x2;  // FILE_RENAME_FLAG_POSIX_SEMANTICS
+
+// Renames the open temporary file over target. A reader that has the target open (another program
+// showing the settings, a virus scanner) does not stop the replacement where the system can let the
+// old file live on for that reader alone (POSIX semantics, Windows 10 and later on NTFS); elsewhere
+// the rename is tried again for a short while, as such readers come and go.
+DWORD renameOver(HANDLE h, const QString& target) {
+    const std::wstring name = wide(QFileInfo(target).absoluteFilePath());
+    const size_t nameBytes = name.size() * sizeof(wchar_t);
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::memcpy(info->FileName, name.c_str(), nameBytes);
+    // The first field is the flags with FileRenameInfoEx and ReplaceIfExists without.
+    const DWORD flags = RenameReplaceIfExists | RenamePosixSemantics;
+    std::memcpy(buffer.data(), &flags, sizeof flags);
+    if (SetFileInformationByHandle(h, RenameInfoEx, info, static_cast<DWORD>(buffer.size()))) return 0;
+    const DWORD first = GetLastError();
+    std::memset(buffer.data(), 0, sizeof flags);
+    info->ReplaceIfExists = TRUE;
+    DWORD error = first;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (SetFileInformationByHandle(h, FileRenameInfo, info, static_cast<DWORD>(buffer.size()))) return 0;
+        error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION)
+            break;
+        Sleep(50);
+    }
+    return error;
+}
+
 bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* error) {
     const auto fail = [&](const QString& reason) {
         if (error) *error = FileReplace::message(path, reason);
         return false;
     };
-    if (const QString kind = FileCheck::otherKind(path); !kind.isEmpty())
+    const QFileInfo info(path);
+    const QString target = info.isSymbolicLink() && info.exists() ? info.canonicalFilePath() : path;
+    if (const QString kind = FileCheck::otherKind(target); !kind.isEmpty())
         return fail(QStringLiteral("It is %1, not a regular file").arg(kind));
-    QSaveFile save(path);
-    save.setDirectWriteFallback(false);
-    if (!save.open(QIODevice::WriteOnly)) return fail(save.errorString());
-    // The save file buffers: a failure of the last buffered part shows only in flush().
-    const bool made = writer(save);
-    if (!save.flush() || save.error() != QFileDevice::NoError) {
-        const QString reason = save.errorString();
-        save.cancelWriting();
+    // The temporary file sits beside the original, so the rename never crosses volumes.
+    const QFileInfo targetInfo(target);
+    HANDLE h = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && h == INVALID_HANDLE_VALUE; ++attempt) {
+        const QString temporary = targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
+                                  QLatin1Char('.') +
+                                  QString::number(QRandomGenerator::global()->bounded(0x1000000), 36);
+        h = CreateFileW(wide(temporary).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return fail(systemReason(GetLastError()));
+    }
+    if (h == INVALID_HANDLE_VALUE) return fail(systemReason(ERROR_FILE_EXISTS));
+    const auto discard = [&](const QString& reason) {
+        FILE_DISPOSITION_INFO gone{};
+        gone.DeleteFile = TRUE;
+        (void)SetFileInformationByHandle(h, FileDispositionInfo, &gone, sizeof gone);
+        CloseHandle(h);
         return fail(reason);
+    };
+    bool made = false;
+    {
+        TemporaryFileDevice out(h);
+        made = writer(out);
+        // The device buffers: a failure of its last part shows only here.
+        if (const DWORD failure = out.finish(); failure != 0) return discard(systemReason(failure));
     }
-    if (!made) {
-        save.cancelWriting();
-        return fail(WriterGaveUp);
-    }
-    if (!save.commit()) return fail(save.errorString());
+    if (!made) return discard(WriterGaveUp);
+    // Space is only certain once the data has reached the disk.
+    if (!FlushFileBuffers(h)) return discard(systemReason(GetLastError()));
+    if (const DWORD failure = renameOver(h, target); failure != 0) return discard(systemReason(failure));
+    CloseHandle(h);
     return true;
 }
 

@@ -20,6 +20,12 @@
 //   no regular file (a folder, FIFO, socket or device) is refused and never touched.
 // - The new file keeps the target's permissions (and owner, where the process may set it); a new
 //   file gets 0666 less the umask.
+// - On Windows the temporary file (".NAME.<random>") is flushed to the disk (FlushFileBuffers) and
+//   renamed over the target through its own handle. A reader that has the target open does not stop
+//   it where the system allows POSIX renames (Windows 10 and later on NTFS: the reader keeps the old
+//   file); elsewhere the rename is tried again for about a second, for readers that come and go
+//   (virus scanners, indexers), and then fails with the system's reason, the target untouched. The
+//   new file takes the folder's permissions.
 // - It works in the calling thread and returns once the data is on the disk. Meant for files that
 //   are written whole (settings, saves the user asks for); a stream that grows, like a trace
 //   recording, appends on a thread of its own instead.

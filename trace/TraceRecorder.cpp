@@ -22,6 +22,40 @@
 #include <thread>
 #include <unistd.h>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+
+namespace {
+
+// The C runtime of Windows for the calls below: the file is opened in binary mode (lines end in
+// LF as everywhere) and not inherited; it never waits, so nothing needs to be non-blocking.
+constexpr int O_CLOEXEC = _O_NOINHERIT | _O_BINARY;
+constexpr int O_NONBLOCK = 0;
+constexpr int F_GETFL = 0;
+constexpr int F_SETFL = 0;
+int fcntl(int, int, int = 0) {
+    return 0;
+}
+ssize_t pread(int fd, void* buffer, size_t count, off_t offset) {
+    if (_lseeki64(fd, offset, SEEK_SET) < 0) return -1;
+    const int n = _read(fd, buffer, static_cast<unsigned>(count));
+    (void)_lseeki64(fd, 0, SEEK_END);
+    return n;
+}
+// The recording's lines reach the disk.
+int fsync(int fd) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    if (handle == INVALID_HANDLE_VALUE || !FlushFileBuffers(handle)) {
+        errno = EIO;
+        return -1;
+    }
+    return 0;
+}
+
+} // namespace
+#endif
+
 namespace {
 
 constexpr QByteArrayView InterfaceName("can0");
@@ -77,6 +111,10 @@ bool TraceRecorder::Shared::writeAll(const QByteArray& bytes, qsizetype& written
 }
 
 QString TraceRecorder::Shared::whereIsTheFile() {
+#ifdef Q_OS_WIN
+    // The file is open without leave to delete or rename it: it stays where it is.
+    return {};
+#endif
     struct stat byName {};
     struct stat byHandle {};
     if (::fstat(fd, &byHandle) != 0) return {};

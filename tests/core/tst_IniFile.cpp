@@ -14,9 +14,21 @@
 
 #include <algorithm>
 #include <map>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
+
+// The line ending of a file the program makes anew: the system's own.
+#ifdef Q_OS_WIN
+const QByteArray NewFileEol = "\r\n";
+#else
+const QByteArray NewFileEol = "\n";
+#endif
 
 QByteArray cp1251(const QString& text) {
     return EncodeCp1251(text);
@@ -166,7 +178,7 @@ void TestIniFile::missingFile() {
     QVERIFY(!ini.hasKey("Projects", "ProjectNum"));
     // The first write creates the file with its section (UTF-8, this system's line ending).
     QVERIFY(ini.writeInteger("Projects", "ProjectNum", 0));
-    QCOMPARE(ReadFileBytes(m_path), QByteArray("[Projects]\nProjectNum=0\n"));
+    QCOMPARE(ReadFileBytes(m_path), "[Projects]" + NewFileEol + "ProjectNum=0" + NewFileEol);
     QVERIFY(ini.hasKey("projects", "projectnum"));
 }
 
@@ -241,7 +253,8 @@ void TestIniFile::writeChangesOneLine_data() {
                                                     << "1" << QByteArray("[A]\nk=1\n\n[B]\nx=1\n");
     QTest::newRow("new section in an empty file") << QByteArray("") << "B"
                                                   << "x"
-                                                  << "1" << QByteArray("[B]\nx=1\n");
+                                                  << "1"
+                                                  << "[B]" + NewFileEol + "x=1" + NewFileEol;
     QTest::newRow("Windows-1251 stays Windows-1251")
         << cp1251(QStringLiteral(
                "[Котельная]\r\n; Насосы\r\nName_0=Насос\r\nDigiBut_0=Пуск\r\nDigiBut_1=Стоп\r\n"))
@@ -330,9 +343,13 @@ void TestIniFile::unwritable() {
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
                                                 QFileDevice::ReadOther));
     if (how == u"folder") {
+#ifdef Q_OS_WIN
+        QSKIP("a folder's read-only mark does not keep new files out of it on Windows");
+#else
         if (geteuid() == 0)
             QSKIP("root writes into read-only folders; the row with a regular file as folder covers an "
                   "unwritable folder");
+#endif
         folder = m_dir.filePath(QStringLiteral("ro"));
         QVERIFY(QDir().mkpath(folder));
         path = folder + QStringLiteral("/Projects.ini");
@@ -373,15 +390,23 @@ void TestIniFile::replacementIsAtomic() {
     QFile::remove(link);
     const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden)
                                     << QStringLiteral("old.ini");
+#ifdef Q_OS_WIN
+    QVERIFY(CreateHardLinkW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(link).utf16()),
+                            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(m_path).utf16()),
+                            nullptr));
+#else
     QCOMPARE(::link(QFile::encodeName(m_path).constData(), QFile::encodeName(link).constData()), 0);
+#endif
     {
         IniFile ini(m_path);
         QVERIFY(ini.writeInteger("Projects", "ProjectNum", 2));
     }
     QCOMPARE(ReadFileBytes(m_path), QByteArray("[Projects]\nProjectNum=2\n"));
     QCOMPARE(ReadFileBytes(link), before);
+#ifndef Q_OS_WIN // Windows has no such permissions: the new file takes its folder's.
     QCOMPARE(QFileInfo(m_path).permissions() & 0x0777,
              QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
+#endif
     QStringList filesAfter = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
     filesAfter.sort();
     QStringList expectedFiles = filesBefore;
@@ -507,7 +532,11 @@ void TestIniFile::fullDisk() {
     QFETCH(QString, writer);
     QFETCH(int, size);
     QFETCH(int, freeKb);
+#ifdef Q_OS_WIN
+    QSKIP("a small file system to fill is made with mount, which Windows has not");
+#else
     if (::geteuid() != 0) QSKIP("mounting a small tmpfs needs root");
+#endif
     QTemporaryDir mountPoint;
     const QString dir = mountPoint.path();
     if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=1m", "tmpfs", dir}) != 0)

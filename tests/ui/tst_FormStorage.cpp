@@ -168,12 +168,14 @@ void TestFormStorage::writtenSectionText() {
     QFile::remove(m_ini);
     form->show();
     form->close();
-    QCOMPARE(
-        QString::fromUtf8(ReadFileBytes(m_ini)),
-        QStringLiteral(
-            "[Modbus]\nFormVersion=0\nFlags=0\nShowCmd=1\nPixelsPerInch=96\nMinMaxPos(1024x768)=-1,-1,-1,-1\n"
-            "MinMaxPos=-1,-1,-1,-1\nNormPos(1024x768)=%1\nNormPos=%1\nVisible=0\n")
-            .arg(norm));
+    QString made = QStringLiteral(
+                       "[Modbus]\nFormVersion=0\nFlags=0\nShowCmd=1\nPixelsPerInch=96\nMinMaxPos(1024x768)=-1,-1,-1,-1\n"
+                       "MinMaxPos=-1,-1,-1,-1\nNormPos(1024x768)=%1\nNormPos=%1\nVisible=0\n")
+                       .arg(norm);
+#ifdef Q_OS_WIN
+    made.replace(QStringLiteral("\n"), QStringLiteral("\r\n")); // a new file takes the system's line ending
+#endif
+    QCOMPARE(QString::fromUtf8(ReadFileBytes(m_ini)), made);
     QVERIFY(m_errors.isEmpty());
 }
 

@@ -7,13 +7,12 @@
 #include "core/SignalWatcher.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
+#include "slcandll/SlcanDllCanBusFactory.h"
 #include "socketcand/SocketcandCanBusFactory.h"
 #include "trace/TraceCanBusDevice.h"
 
 #include <QCoreApplication>
 #include <QTimer>
-
-#include <csignal>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -24,6 +23,8 @@ int main(int argc, char* argv[]) {
     RegisterSlcanBus();
     RegisterTraceBus();
     RegisterSocketcandBus();
+    // The adapter library slcan.dll, when it is found (Windows).
+    RegisterSlcanDllBus();
 
     TCliOptions options;
     int exitCode = 0;
@@ -31,7 +32,7 @@ int main(int argc, char* argv[]) {
                          [](const QString& folder) { return CliProgramFolders(folder).describe(false); }))
         return exitCode;
 
-    TSignalWatcher watcher({SIGTERM, SIGINT, SIGHUP});
+    TSignalWatcher watcher;
     TCliProgram program(options);
     QObject::connect(&watcher, &TSignalWatcher::signalled, &program, [&program](int) { program.interrupt(); });
     QObject::connect(&program, &TCliProgram::finished, &app, [](int code) { QCoreApplication::exit(code); },

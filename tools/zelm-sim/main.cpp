@@ -2,45 +2,24 @@
 // CAN adapter (--slcan PATH), served to socketcand clients (--socketcand [ADDR:]PORT) and/or on a
 // serial port.
 //   zelm-sim --can virtualcan:can0 --project Projects.ini --name Line2
-// Stops cleanly on Ctrl+C (SIGINT) and SIGTERM.
+// Stops cleanly on Ctrl+C and on the platform's other requests to end (SIGTERM, closing the console).
 
 #include "SimOptions.h"
 #include "SimRunner.h"
 
 #include "core/IniFile.h"
 #include "core/ProjectFile.h"
+#include "core/SignalWatcher.h"
 #include "sim/ZelmBus.h"
 #include "slcan/SlcanCanBusFactory.h"
 #include "socketcand/SocketcandCanBusFactory.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
 
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
-
-int g_signalPipe[2] = {-1, -1};
-
-void OnSignal(int) {
-    const char byte = 1;
-    // Only async-signal-safe work here: the event loop picks the byte up.
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
-}
-
-bool InstallSignalHandlers() {
-    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
-    struct sigaction sa {};
-    sa.sa_handler = OnSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &sa, nullptr) == 0 && ::sigaction(SIGTERM, &sa, nullptr) == 0;
-}
 
 // Loads the project to play; false with a message when the file or the project is not usable.
 bool LoadProject(const SimOptions& options, TProject& project, QString* error) {
@@ -87,19 +66,14 @@ int main(int argc, char* argv[]) {
         err << "zelm-sim: " << error << Qt::endl;
         return 2;
     }
-    if (!InstallSignalHandlers()) {
+    TSignalWatcher signalWatcher;
+    if (!signalWatcher.isWatching()) {
         err << "zelm-sim: cannot install signal handlers" << Qt::endl;
         return 2;
     }
 
     SimRunner runner(options, ZelmBus(project));
-    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [] {
-        char buffer[16];
-        while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) {
-        }
-        QCoreApplication::quit();
-    });
+    QObject::connect(&signalWatcher, &TSignalWatcher::signalled, &app, [] { QCoreApplication::quit(); });
     QObject::connect(&runner, &SimRunner::failed, &app, [](int code) { QCoreApplication::exit(code); });
     if (!runner.start()) return 1;
     if (options.durationS > 0)
