@@ -2,15 +2,21 @@
 
 // The trace tools of the main window: the "REC" toggle right of the speed choice, which records
 // the bus into the traces folder (its context menu chooses the folder), the live trace view
-// (Ctrl+T), and "Play a trace…", which makes a trace file the adapter in use.
+// (Ctrl+T), "Play a trace…", which makes a trace file the adapter in use, and "Open a trace…",
+// which shows a file in an offline trace view (a window per file) where rows chosen are plotted.
 
 #include <QObject>
 #include <QString>
+
+#include "trace/TraceFrame.h"
+
+#include <vector>
 
 class QMenu;
 class QTimer;
 class TCANQuorvex;
 class TRecToggle;
+class TTraceFileWindow;
 class TTracePlayerWindow;
 class TTraceView;
 class TraceRecorder;
@@ -41,6 +47,9 @@ public:
     // again) and shows the replay window. The file being recorded is refused (reported, false).
     bool playTrace(const QString& path);
     void showTraceView();
+    // Shows the file in an offline trace view window of its own, without playing it; false with
+    // the reason reported (ReportError) when it cannot be read.
+    TTraceFileWindow* openTrace(const QString& path);
     [[nodiscard]] TTraceView* traceView() const { return m_view; }
     [[nodiscard]] TTracePlayerWindow* playerWindow() const { return m_player; }
 
@@ -55,6 +64,7 @@ private:
     void showCount();
     void showPlayer();
     void recMenu(const QPoint& pos);
+    void plotFrames(const QString& path, const std::vector<TraceFrame>& frames);
 
     TCANQuorvex* m_main;
     TraceRecorder* m_recorder = nullptr;
@@ -62,4 +72,5 @@ private:
     TTraceView* m_view = nullptr;
     TTracePlayerWindow* m_player = nullptr;
     QString m_defaultFolder;
+    std::vector<TTraceFileWindow*> m_fileWindows;
 };
