@@ -29,12 +29,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTableView>
 #include <QThread>
 
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -65,7 +67,7 @@ int make(const QString& path, const QString& amount) {
     QByteArray out;
     int64_t written = 0;
     constexpr int64_t StartUs = 1733650000LL * 1000000;
-    for (int64_t ms = 0;; ++ms) {
+    for (int64_t ms = 0;; ms += 10) { // the devices report every 100 ms
         if (bySeconds && ms > limit * 1000) break;
         if (!bySeconds && written >= limit) break;
         frames.clear();
