@@ -32,11 +32,13 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 
 #include <sys/resource.h>
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -45,6 +47,18 @@ double peakRssMb() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return static_cast<double>(u.ru_maxrss) / 1024.0;
+}
+
+// Runs the event loop (sleeping while there is nothing to do) until done() says so; asked every 20 ms.
+void waitUntil(const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    poll.start();
+    if (!done()) loop.exec();
 }
 
 int make(const QString& path, const QString& amount) {
@@ -157,9 +171,10 @@ int trend(const QString& folder, const QString& path) {
     QElapsedTimer t;
     t.start();
     run.w.switchCan(true);
-    while (!TraceReplayControl::instance().status().finished ||
-           run.w.framesProcessed() < TraceReplayControl::instance().status().frames)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    waitUntil([&run] {
+        return TraceReplayControl::instance().status().finished &&
+               run.w.framesProcessed() >= TraceReplayControl::instance().status().frames;
+    });
     const double wall = static_cast<double>(t.nsecsElapsed()) / 1e9;
     const double cpu = CpuSeconds() - cpu0;
     const TTrendModel* model = run.form->trendModel();
@@ -188,8 +203,7 @@ int live(const QString& folder, int seconds) {
     const quint64 frames0 = run.w.framesProcessed();
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < seconds * 1000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&t, seconds] { return t.elapsed() >= seconds * 1000; });
     const double cpu = CpuSeconds() - cpu0;
     const auto frames = static_cast<double>(run.w.framesProcessed() - frames0);
     std::printf("live demo bus for %d s: %.0f frames (%.0f/s), CPU %.2f s = %.2f us/frame\n", seconds, frames,
