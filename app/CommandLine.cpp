@@ -101,7 +101,8 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     if (parser.isSet(openTrace)) {
         const QString path = parser.value(openTrace);
         if (!QFileInfo::exists(path))
-            return refuse(QStringLiteral("--open-trace %1: no such file").arg(QDir::toNativeSeparators(path)));
+            return refuse(
+                QStringLiteral("--open-trace %1: no such file").arg(QDir::toNativeSeparators(path)));
         if (const QString kind = FileCheck::otherKind(path); !kind.isEmpty())
             return refuse(QStringLiteral("--open-trace %1: it is %2, not a trace file")
                               .arg(QDir::toNativeSeparators(path), kind));

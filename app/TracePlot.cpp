@@ -12,7 +12,8 @@
 
 #include <cstring>
 
-TTracePlot::TTracePlot(const TProject& project, int row, const QList<int>& registers, const QString& settingsFolder)
+TTracePlot::TTracePlot(const TProject& project, int row, const QList<int>& registers,
+                       const QString& settingsFolder)
     : m_project(project), m_row(row), m_settingsFolder(settingsFolder),
       m_model(std::make_unique<TTrendModel>(m_image, RingCapacity)) {
     TDeviceProfile profile;
@@ -49,8 +50,8 @@ bool TTracePlot::load(const QString& path, QWidget* parent) {
         return false;
     }
     const TZELM& z = m_project.Devices[static_cast<size_t>(m_row)];
-    QProgressDialog progress(QStringLiteral("Reading %1…").arg(QFileInfo(path).fileName()), QStringLiteral("Cancel"),
-                             0, 1000, parent);
+    QProgressDialog progress(QStringLiteral("Reading %1…").arg(QFileInfo(path).fileName()),
+                             QStringLiteral("Cancel"), 0, 1000, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     TraceFrame frame;
@@ -64,7 +65,8 @@ bool TTracePlot::load(const QString& path, QWidget* parent) {
             return false;
         }
         if ((++n & 0x3FFF) == 0) {
-            progress.setValue(static_cast<int>(reader.size() > 0 ? reader.bytesRead() * 1000 / reader.size() : 0));
+            progress.setValue(
+                static_cast<int>(reader.size() > 0 ? reader.bytesRead() * 1000 / reader.size() : 0));
             if (progress.wasCanceled()) return false;
         }
         if (frame.error || frame.remote) continue;
@@ -86,7 +88,9 @@ void TTracePlot::show() {
     if (m_form == nullptr) {
         m_form = new TTrendForm(*m_model, m_settingsFolder, nullptr);
         m_form->setAttribute(Qt::WA_DeleteOnClose);
-        m_form->setTitle(QStringLiteral("Trend - %1 (row %2)").arg(m_project.Devices[static_cast<size_t>(m_row)].Name).arg(m_row));
+        m_form->setTitle(QStringLiteral("Trend - %1 (row %2)")
+                             .arg(m_project.Devices[static_cast<size_t>(m_row)].Name)
+                             .arg(m_row));
         connect(m_form, &QObject::destroyed, this, [this] {
             m_form = nullptr;
             deleteLater();

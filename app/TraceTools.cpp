@@ -1,6 +1,7 @@
 #include "TraceTools.h"
 
 #include "CAN_Quorvex.h"
+#include "TracePlot.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/SlCan.h"
@@ -10,15 +11,14 @@
 #include "trace/TraceFrameModel.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
-#include "TracePlot.h"
 
 #include "core/DeviceMessage.h"
 #include "trace/TraceFileModel.h"
-#include "trend/TrendModel.h"
 #include "traceview/RecToggle.h"
 #include "traceview/TraceFileWindow.h"
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
+#include "trend/TrendModel.h"
 #include "ui/ErrorReport.h"
 #include "ui/Switch.h"
 
@@ -234,7 +234,8 @@ TTraceFileWindow* TTraceTools::openTrace(const QString& path) {
     if (decoder->active()) {
         d.Decode = [decoder](const TCanFrame& frame) { return decoder->decode(frame); };
         d.MakeForThread = [project, folder]() -> TraceFileModel::DecodeFn {
-            auto own = std::make_shared<std::pair<TProject, std::unique_ptr<TProfileDecoder>>>(project, nullptr);
+            auto own =
+                std::make_shared<std::pair<TProject, std::unique_ptr<TProfileDecoder>>>(project, nullptr);
             own->second = std::make_unique<TProfileDecoder>(own->first, folder);
             return [own](const TCanFrame& frame) { return own->second->decode(frame); };
         };
@@ -246,10 +247,13 @@ TTraceFileWindow* TTraceTools::openTrace(const QString& path) {
         ReportError(error);
         return nullptr;
     }
-    window->onPlot = [this](const QString& file, const std::vector<TraceFrame>& frames) { plotFrames(file, frames); };
+    window->onPlot = [this](const QString& file, const std::vector<TraceFrame>& frames) {
+        plotFrames(file, frames);
+    };
     m_fileWindows.push_back(window);
     connect(window, &QObject::destroyed, this, [this, window] {
-        m_fileWindows.erase(std::remove(m_fileWindows.begin(), m_fileWindows.end(), window), m_fileWindows.end());
+        m_fileWindows.erase(std::remove(m_fileWindows.begin(), m_fileWindows.end(), window),
+                            m_fileWindows.end());
     });
     window->show();
     window->raise();
@@ -276,8 +280,8 @@ void TTraceTools::plotFrames(const QString& path, const std::vector<TraceFrame>&
             row = r;
             const TDeviceMessage msg = DecodeDeviceFrame(frame, project.Protokol, z.RXadr, z.TXadr);
             for (int i = 0; i < msg.Count && i < 4; ++i)
-                if (msg.present(i) && msg.Address + i < RegisterCount && !registers.contains(msg.Address + i) &&
-                    registers.size() < TTrendModel::MaxChannels)
+                if (msg.present(i) && msg.Address + i < RegisterCount &&
+                    !registers.contains(msg.Address + i) && registers.size() < TTrendModel::MaxChannels)
                     registers << msg.Address + i;
             break;
         }

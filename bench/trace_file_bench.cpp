@@ -104,8 +104,9 @@ int make(const QString& path, const QString& amount) {
     }
     file.write(out);
     file.close();
-    std::printf("made %s: %lld frames, %.1f MB, in %.1f s\n", qPrintable(path), static_cast<long long>(written),
-                static_cast<double>(QFileInfo(path).size()) / 1e6, static_cast<double>(t.elapsed()) / 1000.0);
+    std::printf("made %s: %lld frames, %.1f MB, in %.1f s\n", qPrintable(path),
+                static_cast<long long>(written), static_cast<double>(QFileInfo(path).size()) / 1e6,
+                static_cast<double>(t.elapsed()) / 1000.0);
     return 0;
 }
 
@@ -142,10 +143,11 @@ int view(const QString& path, const QString& id) {
     }
     window.model()->poll();
     const double filtered = static_cast<double>(f.nsecsElapsed()) / 1e9;
-    std::printf("view: first screen %.0f ms; index of %lld lines in %.2f s (%.1f million lines/s); filter by %s: "
-                "%d rows in %.2f s; peak RSS %.0f MB\n",
-                firstScreen, static_cast<long long>(lines), indexed, static_cast<double>(lines) / indexed / 1e6,
-                qPrintable(id), window.model()->rowCount(), filtered, peakRssMb());
+    std::printf(
+        "view: first screen %.0f ms; index of %lld lines in %.2f s (%.1f million lines/s); filter by %s: "
+        "%d rows in %.2f s; peak RSS %.0f MB\n",
+        firstScreen, static_cast<long long>(lines), indexed, static_cast<double>(lines) / indexed / 1e6,
+        qPrintable(id), window.model()->rowCount(), filtered, peakRssMb());
     return 0;
 }
 

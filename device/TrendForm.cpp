@@ -308,7 +308,7 @@ void TTrendForm::applyClock() {
 }
 
 void TTrendForm::updateTitle() {
-    const QString base = parentWidget() ? QStringLiteral("Trend - ") + parentWidget()->windowTitle()
+    const QString base = parentWidget()      ? QStringLiteral("Trend - ") + parentWidget()->windowTitle()
                          : m_title.isEmpty() ? QStringLiteral("Trend")
                                              : m_title;
     setWindowTitle(m_model.traceTime() ? base + QStringLiteral(" (trace time)") : base);

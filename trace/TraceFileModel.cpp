@@ -53,9 +53,8 @@ bool TraceFileModel::open(const QString& path, QString* error) {
         return false;
     }
     m_path = path;
-    m_indexThread = std::thread([index = m_index, path, format = m_format, this] {
-        (void)index->build(path, format, m_cancel);
-    });
+    m_indexThread = std::thread(
+        [index = m_index, path, format = m_format, this] { (void)index->build(path, format, m_cancel); });
     m_timer.start();
     return true;
 }
@@ -257,8 +256,9 @@ int TraceFileModel::rowAtTime(int64_t timeUs) const {
             const qint64 line = k * TraceLineIndex::Step + static_cast<qint64>(i);
             if (!m_filtered) return line < m_rows ? static_cast<int>(line) : -1;
             std::lock_guard lock(m_filterMutex);
-            const auto it = std::lower_bound(m_filterLines.begin(), m_filterLines.end(), static_cast<uint64_t>(line),
-                                             [](uint32_t a, uint64_t b) { return a < b; });
+            const auto it =
+                std::lower_bound(m_filterLines.begin(), m_filterLines.end(), static_cast<uint64_t>(line),
+                                 [](uint32_t a, uint64_t b) { return a < b; });
             const auto row = it - m_filterLines.begin();
             return row < m_rows ? static_cast<int>(row) : -1;
         }
@@ -270,7 +270,8 @@ QString TraceFileModel::timeText(int64_t timeUs) {
     if (timeUs < ClockTimesFrom)
         return QStringLiteral("%1.%2").arg(timeUs / 1000000).arg(timeUs % 1000000, 6, 10, QLatin1Char('0'));
     const QDateTime t = QDateTime::fromMSecsSinceEpoch(timeUs / 1000);
-    return t.toString(QStringLiteral("HH:mm:ss.zzz")) + QStringLiteral("%1").arg(timeUs % 1000, 3, 10, QLatin1Char('0'));
+    return t.toString(QStringLiteral("HH:mm:ss.zzz")) +
+           QStringLiteral("%1").arg(timeUs % 1000, 3, 10, QLatin1Char('0'));
 }
 
 QString TraceFileModel::cellText(qint64 lineNumber, const Line& l, int column) const {
@@ -292,9 +293,9 @@ QString TraceFileModel::cellText(qint64 lineNumber, const Line& l, int column) c
     case TimeColumn:
         return timeText(f.timeUs);
     case DirectionColumn:
-        return f.direction == TraceDirection::Sent ? QStringLiteral("Tx")
+        return f.direction == TraceDirection::Sent       ? QStringLiteral("Tx")
                : f.direction == TraceDirection::Received ? QStringLiteral("Rx")
-                                                           : QString();
+                                                         : QString();
     case IdColumn:
         if (f.error) return QStringLiteral("error");
         return QString::number(f.id, 16).toUpper().rightJustified(f.extended ? 8 : 3, QLatin1Char('0'));

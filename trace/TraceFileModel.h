@@ -34,7 +34,16 @@ class TraceFileModel : public QAbstractTableModel {
 public:
     static constexpr int PollMs = 100;
     static constexpr int CachedBlocks = 16;
-    enum Column { LineColumn, TimeColumn, DirectionColumn, IdColumn, DlcColumn, DataColumn, DecodedColumn, ColumnCount };
+    enum Column {
+        LineColumn,
+        TimeColumn,
+        DirectionColumn,
+        IdColumn,
+        DlcColumn,
+        DataColumn,
+        DecodedColumn,
+        ColumnCount
+    };
     using DecodeFn = std::function<QString(const TCanFrame& frame)>;
     // The words for a frame (the "Decoded" column, asked for the rows shown), and a maker of
     // decoders for the filter's thread (each call a decoder of its own).

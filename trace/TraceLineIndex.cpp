@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 
-
-bool TraceLineIndex::build(const QString& path, TraceFileReader::Format format, const std::atomic<bool>& cancel) {
+bool TraceLineIndex::build(const QString& path, TraceFileReader::Format format,
+                           const std::atomic<bool>& cancel) {
     QFile file;
     QString why;
     const auto fail = [&](const QString& text) {
@@ -56,9 +56,10 @@ bool TraceLineIndex::build(const QString& path, TraceFileReader::Format format, 
     const bool done = scan.run(file, cancel, &error);
     m_lines.store(lines, std::memory_order_release);
     if (!done)
-        return fail(error.isEmpty() ? QStringLiteral("cancelled")
-                                    : QStringLiteral("%1 cannot be read on: %2.")
-                                          .arg(QDir::toNativeSeparators(path), error));
+        return fail(
+            error.isEmpty()
+                ? QStringLiteral("cancelled")
+                : QStringLiteral("%1 cannot be read on: %2.").arg(QDir::toNativeSeparators(path), error));
     m_finished.store(true, std::memory_order_release);
     return true;
 }

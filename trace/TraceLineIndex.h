@@ -28,8 +28,8 @@ public:
     static constexpr int64_t NoTime = INT64_MIN;
 
     struct Checkpoint {
-        qint64 Offset = 0;        // where line k*Step begins
-        AscReader Asc;            // the ASC reader's state before that line
+        qint64 Offset = 0;            // where line k*Step begins
+        AscReader Asc;                // the ASC reader's state before that line
         int64_t FirstTimeUs = NoTime; // the time of the first frame of lines k*Step.. (NoTime: none yet)
     };
 

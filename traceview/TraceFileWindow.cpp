@@ -26,16 +26,18 @@ TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
     FilterEdit = new QLineEdit(this);
     FilterEdit->setPlaceholderText(QStringLiteral("all identifiers; e.g. 110, 200-2FF, 100:7F0"));
-    FilterEdit->setToolTip(QStringLiteral("Identifiers to show (hexadecimal): a list, ranges (200-2FF) or "
-                                          "identifier:mask (100:7F0). Press Enter to filter the whole file."));
+    FilterEdit->setToolTip(
+        QStringLiteral("Identifiers to show (hexadecimal): a list, ranges (200-2FF) or "
+                       "identifier:mask (100:7F0). Press Enter to filter the whole file."));
     TextEdit = new QLineEdit(this);
     TextEdit->setPlaceholderText(QStringLiteral("text in Decoded"));
     TextEdit->setToolTip(QStringLiteral("Show only frames whose decoded words hold this text (any case). "
                                         "Press Enter to filter the whole file."));
     GoToEdit = new QLineEdit(this);
     GoToEdit->setPlaceholderText(QStringLiteral("09:26:40.5"));
-    GoToEdit->setToolTip(QStringLiteral("Go to a time: a time of day (on the day of the first frame), a date and "
-                                        "time (2024-12-08T09:26:40) or seconds as the trace states them"));
+    GoToEdit->setToolTip(
+        QStringLiteral("Go to a time: a time of day (on the day of the first frame), a date and "
+                       "time (2024-12-08T09:26:40) or seconds as the trace states them"));
     PlotButton = new QPushButton(QStringLiteral("Plot"), this);
     PlotButton->setToolTip(QStringLiteral("Draw the registers of the selected rows over the trace's time"));
 
@@ -107,7 +109,8 @@ QString TTraceFileWindow::askForFile(QWidget* parent, const QString& folder) {
 
 bool TTraceFileWindow::open(const QString& path, QString* error) {
     if (!m_model->open(path, error)) return false;
-    setWindowTitle(QStringLiteral("Trace %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    setWindowTitle(
+        QStringLiteral("Trace %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     Table->setColumnHidden(TraceFileModel::DecodedColumn, !m_model->decoding());
     showProgress();
     return true;
@@ -151,15 +154,17 @@ bool TTraceFileWindow::parseTime(const QString& text, int64_t firstTimeUs, int64
 void TTraceFileWindow::goTo() {
     int64_t us = 0;
     if (!parseTime(GoToEdit->text(), m_model->firstTimeUs(), &us)) {
-        StatusLabel->setText(QStringLiteral("\"%1\" is no time: type 09:26:40.5, 2024-12-08T09:26:40 or seconds.")
-                                 .arg(GoToEdit->text()));
+        StatusLabel->setText(
+            QStringLiteral("\"%1\" is no time: type 09:26:40.5, 2024-12-08T09:26:40 or seconds.")
+                .arg(GoToEdit->text()));
         return;
     }
     const int row = m_model->rowAtTime(us);
     if (row < 0) {
         StatusLabel->setText(QStringLiteral("No row at or after %1%2.")
-                                 .arg(GoToEdit->text(), m_model->indexed() ? QString()
-                                                                           : QStringLiteral(" in the part indexed so far")));
+                                 .arg(GoToEdit->text(), m_model->indexed()
+                                                            ? QString()
+                                                            : QStringLiteral(" in the part indexed so far")));
         return;
     }
     const QModelIndex index = m_model->index(row, TraceFileModel::TimeColumn);
@@ -193,9 +198,10 @@ void TTraceFileWindow::showProgress() {
         return;
     }
     const QString error = m_model->indexError();
-    QString text = m_model->filtered()
-                       ? QStringLiteral("%1 frames match of %2 lines").arg(m_model->rowCount()).arg(m_model->lines())
-                       : QStringLiteral("%1 lines").arg(m_model->lines());
+    QString text =
+        m_model->filtered()
+            ? QStringLiteral("%1 frames match of %2 lines").arg(m_model->rowCount()).arg(m_model->lines())
+            : QStringLiteral("%1 lines").arg(m_model->lines());
     if (indexing) text += QStringLiteral(" so far");
     if (!error.isEmpty() && error != QLatin1String("cancelled")) text = error;
     StatusLabel->setText(text);

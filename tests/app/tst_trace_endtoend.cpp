@@ -7,11 +7,11 @@
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
 #include "device/TrendForm.h"
-#include "trend/TrendModel.h"
 #include "tests/device/FormControls.h"
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
+#include "trend/TrendModel.h"
 #include "ui/ErrorReport.h"
 #include "ui/SpinEdit.h"
 
@@ -145,8 +145,9 @@ void TstTraceEndToEnd::trendOnTraceTime() {
     {
         QFile f(dir.filePath("Projects.ini"));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\nBaseAdr=0x100\nPlusAdr=0x10\n"
-                "Use_0=1\nName_0=Pump\n");
+        f.write(
+            "[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\nBaseAdr=0x100\nPlusAdr=0x10\n"
+            "Use_0=1\nName_0=Pump\n");
     }
     // Register 24 counts up every 100 ms for 60 s (601 frames from the device, TX 0x110).
     const QString trace = dir.filePath("minute.log");

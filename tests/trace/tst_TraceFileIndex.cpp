@@ -51,7 +51,8 @@ void TstTraceFileIndex::linesAtTheirOffsets_data() {
     QTest::newRow("CRLF") << frameLine(1, "\r\n") + frameLine(2, "\r\n") + frameLine(3, "\r\n") << 0;
     QTest::newRow("no end on the last line") << frameLine(1, "\n") + frameLine(2, "") << 0;
     QTest::newRow("empty lines") << QByteArray("\n\n\r\n") + frameLine(1, "\n") << 0;
-    QTest::newRow("long line") << frameLine(1, "\n") + QByteArray(10000, 'x') + "\n" + frameLine(2, "\n") << 1;
+    QTest::newRow("long line") << frameLine(1, "\n") + QByteArray(10000, 'x') + "\n" + frameLine(2, "\n")
+                               << 1;
     QTest::newRow("long last line") << frameLine(1, "\n") + QByteArray(5000, 'x') << 1;
     // Lines of the first block's end run on into the next one.
     QByteArray many;
@@ -59,9 +60,10 @@ void TstTraceFileIndex::linesAtTheirOffsets_data() {
         many += frameLine(n, n % 7 == 0 ? "\r\n" : "\n");
     QTest::newRow("across blocks") << many << 0;
     QTest::newRow("long line across blocks")
-        << QByteArray((1 << 20) - 10, 'y') + "\n" + QByteArray((1 << 20) + 20, 'z') + "\n" + frameLine(1, "") << 2;
-    QTest::newRow("unreadable lines") << QByteArray("garbage\n(x) can0 100#00\n\xff\xfe\x01\n") + frameLine(1, "\n")
-                                      << 0;
+        << QByteArray((1 << 20) - 10, 'y') + "\n" + QByteArray((1 << 20) + 20, 'z') + "\n" + frameLine(1, "")
+        << 2;
+    QTest::newRow("unreadable lines")
+        << QByteArray("garbage\n(x) can0 100#00\n\xff\xfe\x01\n") + frameLine(1, "\n") << 0;
 }
 
 void TstTraceFileIndex::linesAtTheirOffsets() {

@@ -74,10 +74,11 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
         QStringLiteral("read, params, trace export: a profile file to use instead of the row's (a path, or a "
                        "name in the profiles folder)."),
         QStringLiteral("FILE"));
-    const QCommandLineOption registers(QStringLiteral("registers"),
-                                       QStringLiteral("params save/restore, trace export: only these registers, "
-                                                    "e.g. 96-127,5."),
-                                       QStringLiteral("LIST"));
+    const QCommandLineOption registers(
+        QStringLiteral("registers"),
+        QStringLiteral("params save/restore, trace export: only these registers, "
+                       "e.g. 96-127,5."),
+        QStringLiteral("LIST"));
     const QCommandLineOption live(QStringLiteral("live"),
                                   QStringLiteral("params diff: compare the file with this device's live values."),
                                   QStringLiteral("DEVICE"));
@@ -96,7 +97,8 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                                    "device to export (row or name, repeatable)."),
                                     QStringLiteral("NAME"));
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("trace export: csv (default) or jsonl."), QStringLiteral("FORMAT"));
+                                    QStringLiteral("trace export: csv (default) or jsonl."),
+                                    QStringLiteral("FORMAT"));
     const QCommandLineOption from(QStringLiteral("from"),
                                   QStringLiteral("trace export: from this time (seconds as in the trace, "
                                                  "+seconds after its first frame, or ISO 8601)."),
@@ -105,10 +107,12 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                 QStringLiteral("TIME"));
     const QCommandLineOption allFrames(QStringLiteral("all-frames"),
                                        QStringLiteral("trace export: a line per message, not per change."));
-    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, device, registers,
-                       live, verify, dryRun, yes, all, force, format, from, to, allFrames});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("devices, monitor, read, write, command, params, profile, trace"));
+    parser.addOptions({help, folder,  project, can,       bitrate, timeout, seconds,
+                       up,   profile, device,  registers, live,    verify,  dryRun,
+                       yes,  all,     force,   format,    from,    to,      allFrames});
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("devices, monitor, read, write, command, params, profile, trace"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("what the command takes"),
                                  QStringLiteral("[arguments...]"));
 

@@ -237,7 +237,8 @@ void TCliProgram::start() {
     if (c == QLatin1String("trace")) {
         if (!loadProject()) return;
         m_exporting = true;
-        return finish(RunTraceCommand(m_options, m_project, settingsFolder(), [this] { return m_interrupted; }));
+        return finish(
+            RunTraceCommand(m_options, m_project, settingsFolder(), [this] { return m_interrupted; }));
     }
     const QStringList known{QStringLiteral("devices"), QStringLiteral("monitor"), QStringLiteral("read"),
                             QStringLiteral("write"), QStringLiteral("command"), QStringLiteral("params")};

@@ -159,7 +159,8 @@ int Exporter::deviceRow(const QString& text, QString* error) const {
             const TZELM& z = m_project.Devices[static_cast<size_t>(r)];
             if (z.Use && z.Name.compare(text, cs) == 0) return r;
         }
-    *error = QStringLiteral("device \"%1\": no device of project \"%2\" has that name").arg(text, m_project.Name);
+    *error =
+        QStringLiteral("device \"%1\": no device of project \"%2\" has that name").arg(text, m_project.Name);
     return -1;
 }
 
