@@ -64,7 +64,13 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
                        "$XDG_CONFIG_HOME/canquorvex (else ~/.config/canquorvex) with traces in "
                        "$XDG_DATA_HOME/canquorvex/traces (else ~/.local/share/canquorvex/traces)."),
         QStringLiteral("DIR"));
-    parser.addOptions({help, can, serial, autoOn, openAll, stats, quitAfter, record, serve, serveWrite, folder});
+    const QCommandLineOption openTrace(
+        QStringLiteral("open-trace"),
+        QStringLiteral("Show this trace file (candump log or ASC) in a trace view window at start, without "
+                       "playing it."),
+        QStringLiteral("PATH"));
+    parser.addOptions(
+        {help, can, serial, autoOn, openAll, stats, quitAfter, record, serve, serveWrite, folder, openTrace});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         exitCode = 2;
@@ -91,6 +97,15 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
             return refuse(QStringLiteral("--can %1: %2 is %3, not a trace file")
                               .arg(adapter, QDir::toNativeSeparators(name->interfaceName), kind));
         traces << name->interfaceName;
+    }
+    if (parser.isSet(openTrace)) {
+        const QString path = parser.value(openTrace);
+        if (!QFileInfo::exists(path))
+            return refuse(
+                QStringLiteral("--open-trace %1: no such file").arg(QDir::toNativeSeparators(path)));
+        if (const QString kind = FileCheck::otherKind(path); !kind.isEmpty())
+            return refuse(QStringLiteral("--open-trace %1: it is %2, not a trace file")
+                              .arg(QDir::toNativeSeparators(path), kind));
     }
     if (parser.isSet(folder) && !QFileInfo(parser.value(folder)).isDir()) {
         std::fprintf(stderr, "--folder %s: no such folder\n", qPrintable(parser.value(folder)));
@@ -125,5 +140,6 @@ bool ParseCommandLine(const QStringList& arguments, TAppOptions& options, int& e
     options.serveSocketcand = parser.value(serve);
     options.serveSocketcandWrite = parser.isSet(serveWrite);
     options.folder = parser.value(folder);
+    options.openTrace = parser.value(openTrace);
     return true;
 }

@@ -17,6 +17,7 @@ struct TAppOptions {
     QString recordPath;    // record the bus into this file from the start
     QString serveSocketcand;           // "[ADDR:]PORT": share the open bus with socketcand clients
     bool serveSocketcandWrite = false; // those clients may send frames onto the bus
+    QString openTrace;                 // --open-trace: a trace file shown in the offline trace view at start
     QString folder;        // --folder: where Projects.ini, Quorvex.ini and profiles/ are; empty: the default
 };
 

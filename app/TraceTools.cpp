@@ -2,6 +2,7 @@
 
 #include "AdapterSource.h"
 #include "CAN_Quorvex.h"
+#include "TracePlot.h"
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "can/SlCan.h"
@@ -11,9 +12,14 @@
 #include "trace/TraceFrameModel.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
+
+#include "core/DeviceMessage.h"
+#include "trace/TraceFileModel.h"
 #include "traceview/RecToggle.h"
+#include "traceview/TraceFileWindow.h"
 #include "traceview/TracePlayerWindow.h"
 #include "traceview/TraceView.h"
+#include "trend/TrendModel.h"
 #include "ui/ErrorReport.h"
 #include "ui/Switch.h"
 
@@ -26,6 +32,10 @@
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -70,6 +80,8 @@ TTraceTools::~TTraceTools() {
     stopRecording();
     delete m_view;
     delete m_player;
+    for (TTraceFileWindow* w : std::exchange(m_fileWindows, {}))
+        delete w;
 }
 
 bool TTraceTools::isRecording() const {
@@ -237,6 +249,82 @@ bool TTraceTools::backToAdapter() {
     return true;
 }
 
+TTraceFileWindow* TTraceTools::openTrace(const QString& path) {
+    auto* window = new TTraceFileWindow(nullptr);
+    // Decoded by the rows' profiles like the live view; the filter's thread gets a decoder of its
+    // own, on a copy of the project.
+    auto decoder = std::make_shared<TProfileDecoder>(m_main->project(), m_main->programDir());
+    const QString folder = m_main->programDir();
+    const TProject project = m_main->project();
+    TraceFileModel::Decoder d;
+    if (decoder->active()) {
+        d.Decode = [decoder](const TCanFrame& frame) { return decoder->decode(frame); };
+        d.MakeForThread = [project, folder]() -> TraceFileModel::DecodeFn {
+            auto own =
+                std::make_shared<std::pair<TProject, std::unique_ptr<TProfileDecoder>>>(project, nullptr);
+            own->second = std::make_unique<TProfileDecoder>(own->first, folder);
+            return [own](const TCanFrame& frame) { return own->second->decode(frame); };
+        };
+    }
+    window->model()->setDecoder(d);
+    QString error;
+    if (!window->open(path, &error)) {
+        delete window;
+        ReportError(error);
+        return nullptr;
+    }
+    window->onPlot = [this](const QString& file, const std::vector<TraceFrame>& frames) {
+        plotFrames(file, frames);
+    };
+    m_fileWindows.push_back(window);
+    connect(window, &QObject::destroyed, this, [this, window] {
+        m_fileWindows.erase(std::remove(m_fileWindows.begin(), m_fileWindows.end(), window),
+                            m_fileWindows.end());
+    });
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void TTraceTools::plotFrames(const QString& path, const std::vector<TraceFrame>& frames) {
+    // The device of the first selected frame that belongs to a row, and the registers its selected
+    // frames carry (at most the trend's eight).
+    const TProject& project = m_main->project();
+    int row = -1;
+    QList<int> registers;
+    for (const TraceFrame& f : frames) {
+        if (f.error || f.remote) continue;
+        TCanFrame frame;
+        frame.ID = f.id;
+        frame.DLC = f.dlc;
+        std::memcpy(frame.Data, f.data, sizeof frame.Data);
+        const uint32_t key = CanKey(frame.ID, project.Protokol);
+        for (int r = 0; r < DeviceRows; ++r) {
+            const TZELM& z = project.Devices[static_cast<size_t>(r)];
+            if (!z.Use || (z.RXadr != key && z.TXadr != key) || (row >= 0 && r != row)) continue;
+            row = r;
+            const TDeviceMessage msg = DecodeDeviceFrame(frame, project.Protokol, z.RXadr, z.TXadr);
+            for (int i = 0; i < msg.Count && i < 4; ++i)
+                if (msg.present(i) && msg.Address + i < RegisterCount &&
+                    !registers.contains(msg.Address + i) && registers.size() < TTrendModel::MaxChannels)
+                    registers << msg.Address + i;
+            break;
+        }
+    }
+    if (row < 0 || registers.isEmpty()) {
+        ReportError(QStringLiteral("The selected rows hold no register of a device of project \"%1\".")
+                        .arg(project.Name));
+        return;
+    }
+    auto* plot = new TTracePlot(project, row, registers, m_main->programDir());
+    if (!plot->load(path, m_main)) {
+        delete plot;
+        return;
+    }
+    plot->show();
+}
+
 void TTraceTools::addMenuActions(QMenu& menu) {
     // Offered while a trace is the bus.
     if (TraceInUse()) menu.addAction(tr("Back to the adapter"), this, &TTraceTools::backToAdapter);
@@ -245,5 +333,9 @@ void TTraceTools::addMenuActions(QMenu& menu) {
     menu.addAction(QStringLiteral("Play a trace…"), this, [this] {
         const QString path = TTracePlayerWindow::askForFile(m_main, tracesFolder());
         if (!path.isEmpty()) playTrace(path);
+    });
+    menu.addAction(QStringLiteral("Open a trace…"), this, [this] {
+        const QString path = TTraceFileWindow::askForFile(m_main, tracesFolder());
+        if (!path.isEmpty()) (void)openTrace(path);
     });
 }

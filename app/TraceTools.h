@@ -2,7 +2,8 @@
 
 // The trace tools of the main window: the "REC" toggle right of the speed choice, which records
 // the bus into the traces folder (its context menu chooses the folder), the live trace view
-// (Ctrl+T), and "Play a trace…", which makes a trace file the adapter in use.
+// (Ctrl+T), "Play a trace…", which makes a trace file the adapter in use, and "Open a trace…",
+// which shows a file in an offline trace view (a window per file) where rows chosen are plotted.
 
 #include "can/CanAdapterName.h"
 
@@ -10,10 +11,15 @@
 #include <QObject>
 #include <QString>
 
+#include "trace/TraceFrame.h"
+
+#include <vector>
+
 class QMenu;
 class QTimer;
 class TCANQuorvex;
 class TRecToggle;
+class TTraceFileWindow;
 class TTracePlayerWindow;
 class TTraceView;
 class TraceRecorder;
@@ -51,6 +57,9 @@ public:
     // The adapters "Back to the adapter" offers again.
     [[nodiscard]] QList<CanAdapterName> adaptersBefore() const;
     void showTraceView();
+    // Shows the file in an offline trace view window of its own, without playing it; false with
+    // the reason reported (ReportError) when it cannot be read.
+    TTraceFileWindow* openTrace(const QString& path);
     [[nodiscard]] TTraceView* traceView() const { return m_view; }
     [[nodiscard]] TTracePlayerWindow* playerWindow() const { return m_player; }
 
@@ -65,6 +74,7 @@ private:
     void showCount();
     void showPlayer();
     void recMenu(const QPoint& pos);
+    void plotFrames(const QString& path, const std::vector<TraceFrame>& frames);
 
     TCANQuorvex* m_main;
     TraceRecorder* m_recorder = nullptr;
@@ -74,4 +84,5 @@ private:
     QString m_defaultFolder;
     QList<CanAdapterName> m_adaptersBefore; // offered when the first trace was played
     bool m_haveAdaptersBefore = false;
+    std::vector<TTraceFileWindow*> m_fileWindows;
 };

@@ -208,6 +208,10 @@ int main(int argc, char* argv[]) {
         }
         QObject::connect(&signalWatcher, &TSignalWatcher::signalled, &mainWindow,
                          [&mainWindow](int number) { mainWindow.closeOnSignal(number); });
+        if (!options.openTrace.isEmpty())
+            QTimer::singleShot(0, &mainWindow, [&mainWindow, path = options.openTrace] {
+                mainWindow.traceTools()->openTrace(path);
+            });
         if (options.autoOn) QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.switchCan(true); });
         if (options.quitAfterMs > 0) QTimer::singleShot(options.quitAfterMs, &mainWindow, [&mainWindow] { mainWindow.close(); });
 

@@ -1,5 +1,6 @@
 #include "CanBus.h"
 
+#include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
 #include <QVariant>
@@ -25,9 +26,21 @@ public:
     return static_cast<uint32_t>(ts.seconds() * 1000 + ts.microSeconds() / 1000);
 }
 
+// A frame's time in microseconds since the epoch: a trace's recorded time as it is; a live
+// adapter's time stamp when it lies within an hour of the clock (some adapters count from their
+// own start, some give none), else now.
+[[nodiscard]] int64_t timeOf(const QCanBusFrame::TimeStamp& ts, bool recorded) {
+    const int64_t us = ts.seconds() * 1000000 + ts.microSeconds();
+    if (recorded) return us;
+    const int64_t now = QDateTime::currentMSecsSinceEpoch() * 1000;
+    constexpr int64_t Hour = 3600LL * 1000000;
+    return us > now - Hour && us < now + Hour ? us : now;
+}
+
 } // namespace
 
-TCanBus::TCanBus(QObject* parent) : QObject(parent), m_ring(DefaultQueueCapacity) {}
+TCanBus::TCanBus(QObject* parent)
+    : QObject(parent), m_ring(DefaultQueueCapacity), m_times(DefaultQueueCapacity, 0) {}
 
 TCanBus::~TCanBus() {
     close();
@@ -55,6 +68,9 @@ bool TCanBus::open(const CanAdapterName& adapter, int queueCapacity) {
     m_dropped = 0;
     m_lastError.clear();
     m_ring.assign(static_cast<size_t>(std::max(queueCapacity, 1)), TSlCanEvent{});
+    m_times.assign(m_ring.size(), 0);
+    m_readTimes.clear();
+    m_recordedTime = adapter.plugin == QLatin1String("trace");
 
     QString error;
     QCanBusDevice* device = CreateCanBusDevice(adapter.plugin, adapter.interfaceName, &error);
@@ -140,8 +156,10 @@ uint32_t TCanBus::readEvents(TSlCanEvent* events, uint32_t maxCount) {
     if (events == nullptr) return 0;
     takeFrames();
     const size_t n = std::min<size_t>(m_size, maxCount);
+    m_readTimes.resize(n);
     for (size_t i = 0; i < n; ++i) {
         events[i] = m_ring[m_head];
+        m_readTimes[i] = m_times[m_head];
         m_head = (m_head + 1) % m_ring.size();
     }
     m_size -= n;
@@ -162,14 +180,15 @@ void TCanBus::takeFrames() {
         msg.DataCount = static_cast<uint8_t>(std::min<qsizetype>(payload.size(), 8));
         std::memcpy(msg.Data, payload.constData(), msg.DataCount);
         const uint32_t ts = millisecondsOf(frame.timeStamp());
+        const int64_t timeUs = timeOf(frame.timeStamp(), m_recordedTime);
         switch (frame.frameType()) {
         case QCanBusFrame::DataFrame:
         case QCanBusFrame::RemoteRequestFrame:
-            push(SLCAN_EVT_FRAME, msg, ts);
+            push(SLCAN_EVT_FRAME, msg, ts, timeUs);
             break;
         case QCanBusFrame::ErrorFrame:
             msg.ID = static_cast<uint32_t>(frame.error());
-            push(SLCAN_EVT_ERROR_FRAME, msg, ts);
+            push(SLCAN_EVT_ERROR_FRAME, msg, ts, timeUs);
             break;
         default:
             push(SLCAN_EVT_ERROR_FRAME, msg, ts);
@@ -203,12 +222,14 @@ void TCanBus::markLost() {
     emit lost();
 }
 
-void TCanBus::push(uint8_t eventType, const TSlCanMessage& msg, uint32_t timeStamp) {
+void TCanBus::push(uint8_t eventType, const TSlCanMessage& msg, uint32_t timeStamp, int64_t timeUs) {
     if (m_size == m_ring.size()) {
         ++m_dropped;
         return;
     }
-    TSlCanEvent& e = m_ring[(m_head + m_size) % m_ring.size()];
+    const size_t slot = (m_head + m_size) % m_ring.size();
+    m_times[slot] = timeUs != 0 ? timeUs : QDateTime::currentMSecsSinceEpoch() * 1000;
+    TSlCanEvent& e = m_ring[slot];
     e.EventType = eventType;
     e.TimeStamp = timeStamp;
     e.Msg = msg;

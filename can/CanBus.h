@@ -76,6 +76,13 @@ public:
     // Moves up to maxCount queued events into events (after taking what the device holds now) and
     // returns how many; never waits.
     uint32_t readEvents(TSlCanEvent* events, uint32_t maxCount);
+    // The times of the events the last readEvents() gave, in the same order (microseconds since the
+    // epoch): the adapter's time stamp of a frame when it has a plausible one, else the time it was
+    // taken from the device; a trace's recorded time while one plays (recordedTime()).
+    [[nodiscard]] const std::vector<int64_t>& lastReadTimes() const { return m_readTimes; }
+    void clearReadTimes() { m_readTimes.clear(); }
+    // The frames' times are a trace's recorded times (the trace adapter plays).
+    [[nodiscard]] bool recordedTime() const { return m_recordedTime; }
     // Events dropped because the queue was full, since the last open.
     [[nodiscard]] uint64_t droppedFrames() const { return m_dropped; }
     [[nodiscard]] int queuedEvents() const { return static_cast<int>(m_size); }
@@ -106,7 +113,7 @@ private:
     void takeFrames();
     void onErrorOccurred(QCanBusDevice::CanBusError error);
     void onStateChanged(QCanBusDevice::CanBusDeviceState state);
-    void push(uint8_t eventType, const TSlCanMessage& msg = {}, uint32_t timeStamp = 0);
+    void push(uint8_t eventType, const TSlCanMessage& msg = {}, uint32_t timeStamp = 0, int64_t timeUs = 0);
     void markLost();
 
     CanAdapterName m_adapter;
@@ -118,6 +125,9 @@ private:
     QString m_lastError;
 
     std::vector<TSlCanEvent> m_ring;
+    std::vector<int64_t> m_times; // beside m_ring: each event's time in microseconds
+    std::vector<int64_t> m_readTimes;
+    bool m_recordedTime = false;
     size_t m_head = 0; // oldest queued event
     size_t m_size = 0;
     uint64_t m_dropped = 0;

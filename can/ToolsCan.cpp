@@ -1,5 +1,9 @@
 #include "ToolsCan.h"
 
+#include "CanBus.h"
+
+#include <QDateTime>
+
 #include <algorithm>
 #include <cstring>
 
@@ -87,6 +91,7 @@ int CanRead(int timeOut) {
     // Cleared before every call, and a refused read counts as no events: a binding that leaves the
     // count alone on failure must not make this tick process the previous read again.
     uint32_t eventCount = 0;
+    CanBus().clearReadTimes();
     if (!SlCan_DeviceReadEvents(CanHandle, static_cast<uint32_t>(timeOut), eventBuffer, CanReadMax,
                                 &eventCount))
         eventCount = 0;
@@ -95,6 +100,12 @@ int CanRead(int timeOut) {
 
     // Non-frame events (error frames, bus state, a lost device) are skipped; the result is always the
     // number of frames written to CanRx, however many of them there were.
+    // The frames' times come from the bus object when it gave the events; another binding of the
+    // adapter functions gives none: the frames are then as late as now.
+    const std::vector<int64_t>& times = CanBus().lastReadTimes();
+    const bool timed = times.size() == eventCount;
+    const bool recorded = timed && CanBus().recordedTime();
+    const int64_t nowUs = timed ? 0 : QDateTime::currentMSecsSinceEpoch() * 1000;
     int frames = 0;
     for (uint32_t i = 0; i < eventCount; ++i) {
         const TSlCanEvent& e = eventBuffer[i];
@@ -103,6 +114,8 @@ int CanRead(int timeOut) {
         f.ID = e.Msg.ID;
         f.DLC = e.Msg.DataCount;
         std::memcpy(f.Data, e.Msg.Data, sizeof(f.Data));
+        f.Recorded = recorded;
+        f.TimeUs = timed ? times[i] : nowUs;
     }
     return frames;
 }

@@ -5,6 +5,7 @@
 
 void TRegisterImage::writeValue(int r, int16_t value) {
     if (r < 0 || r >= RegisterCount) return;
+    clearMessageTime(); // a value read now
     TRegCell& cell = m_cells[static_cast<size_t>(r)];
     cell.Value = value;
     cell.Age = m_fade.Start;
@@ -56,7 +57,7 @@ void TRegisterImage::notify(int r) {
         m_listened = isSignalConnected(QMetaMethod::fromSignal(&TRegisterImage::registerChanged));
         if (!m_listened) return;
     }
-    emit registerChanged(r, QDateTime::currentMSecsSinceEpoch());
+    emit registerChanged(r, m_messageTimeMs != 0 ? m_messageTimeMs : QDateTime::currentMSecsSinceEpoch());
 }
 
 void TRegisterImage::connectNotify(const QMetaMethod& signal) {

@@ -63,6 +63,18 @@ public:
         }
         return written;
     }
+    // The time of the messages applied from now on, which registerChanged() carries: a frame's own
+    // time (milliseconds since the epoch; recorded: a trace's recorded time). 0: the time of the
+    // write (clearMessageTime()).
+    void setMessageTime(qint64 timeMs, bool recorded) {
+        m_messageTimeMs = timeMs;
+        m_recordedTime = recorded && timeMs != 0;
+    }
+    void clearMessageTime() { setMessageTime(0, false); }
+    // The time registerChanged() carries now is a trace's recorded time (asked by its listeners).
+    [[nodiscard]] bool recordedTime() const { return m_recordedTime; }
+    // The time registerChanged() carries now is a frame's (not the time of the write).
+    [[nodiscard]] bool frameTime() const { return m_messageTimeMs != 0; }
     // Writes a value read from the device at the fade start level; its direction stays.
     void writeValue(int r, int16_t value);
     // No register highlighted.
@@ -79,7 +91,8 @@ public:
     [[nodiscard]] static int32_t fadedAge(int32_t age, int32_t speed, int32_t fadeStart);
 
 signals:
-    // A register was written (by a message or a read); timeMs is milliseconds since the epoch.
+    // A register was written (by a message or a read); timeMs is milliseconds since the epoch: the
+    // message's time (setMessageTime()), else the time of the write.
     void registerChanged(int reg, qint64 timeMs);
 
 protected:
@@ -93,4 +106,6 @@ private:
     TFadeState m_fade;
     bool m_listened = false;      // registerChanged has a receiver: only then is the time taken
     bool m_listenedStale = false; // a receiver went: m_listened is rechecked at the next notify
+    qint64 m_messageTimeMs = 0;
+    bool m_recordedTime = false;
 };

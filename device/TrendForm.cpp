@@ -64,6 +64,18 @@ void chooseTicks(const TTrendModel& model, QCPAxis* axis) {
     if (auto* ticker = dynamic_cast<WholeTicker*>(axis->ticker().data())) ticker->Whole = !engineering;
 }
 
+// The time of day on trace time: the keys count seconds from the trend's origin, the labels show
+// the recorded clock.
+class ClockTicker : public QCPAxisTickerDateTime {
+public:
+    double OffsetS = 0;
+
+protected:
+    QString getTickLabel(double tick, const QLocale& locale, QChar formatChar, int precision) override {
+        return QCPAxisTickerDateTime::getTickLabel(tick + OffsetS, locale, formatChar, precision);
+    }
+};
+
 double seconds(qint64 timeMs, qint64 originMs) {
     return static_cast<double>(timeMs - originMs) / 1000.0;
 }
@@ -83,6 +95,10 @@ TTrendForm::TTrendForm(TTrendModel& model, const QString& saveFolder, QWidget* p
         if (isVisible()) redraw();
     });
     connect(&m_model, &TTrendModel::descriptionsChanged, this, &TTrendForm::relabel);
+    connect(&m_model, &TTrendModel::clockChanged, this, [this] {
+        applyClock();
+        if (isVisible()) redraw();
+    });
     connect(RawBox, &QCheckBox::toggled, &m_model, &TTrendModel::setRaw);
     syncChannels();
     relabel();
@@ -134,10 +150,7 @@ void TTrendForm::buildControls() {
     // Lines without antialiasing: at thousands of points a graph this is most of the drawing cost.
     Plot->setNotAntialiasedElements(QCP::aePlottables);
     Plot->setPlottingHint(QCP::phCacheLabels, true);
-    auto ticker = QSharedPointer<QCPAxisTickerTime>::create();
-    ticker->setTimeFormat(QStringLiteral("%h:%m:%s"));
-    Plot->xAxis->setTicker(ticker);
-    Plot->xAxis->setLabel(QStringLiteral("time since the trend window opened (h:mm:ss)"));
+    applyClock();
     Plot->yAxis->setLabel(QStringLiteral("value"));
     Plot->yAxis->setTicker(QSharedPointer<WholeTicker>::create());
     auto bitTicker = QSharedPointer<QCPAxisTickerText>::create();
@@ -270,13 +283,48 @@ void TTrendForm::setPaused(bool paused) {
 }
 
 double TTrendForm::nowSeconds() const {
-    return seconds(QDateTime::currentMSecsSinceEpoch(), m_model.originMs());
+    return seconds(m_model.nowMs(), m_model.originMs());
+}
+
+void TTrendForm::applyClock() {
+    if (m_model.traceTime()) {
+        auto ticker = QSharedPointer<ClockTicker>::create();
+        ticker->setDateTimeFormat(QStringLiteral("HH:mm:ss"));
+        ticker->OffsetS = static_cast<double>(m_model.originMs()) / 1000.0;
+        Plot->xAxis->setTicker(ticker);
+        Plot->xAxis->setLabel(QStringLiteral("trace time (the recorded time of day)"));
+    } else {
+        auto ticker = QSharedPointer<QCPAxisTickerTime>::create();
+        ticker->setTimeFormat(QStringLiteral("%h:%m:%s"));
+        Plot->xAxis->setTicker(ticker);
+        Plot->xAxis->setLabel(QStringLiteral("time since the trend window opened (h:mm:ss)"));
+    }
+    // The histories started afresh on the new clock.
+    for (Drawn& d : m_drawn) {
+        if (!d.Graph) continue;
+        d.Graph->data()->clear();
+        d.Tail->data()->clear();
+        d.Synced = 0;
+    }
+    m_yRecount = 0;
+    updateTitle();
+}
+
+void TTrendForm::updateTitle() {
+    const QString base = parentWidget()      ? QStringLiteral("Trend - ") + parentWidget()->windowTitle()
+                         : m_title.isEmpty() ? QStringLiteral("Trend")
+                                             : m_title;
+    setWindowTitle(m_model.traceTime() ? base + QStringLiteral(" (trace time)") : base);
+}
+
+void TTrendForm::setTitle(const QString& title) {
+    m_title = title;
+    updateTitle();
 }
 
 void TTrendForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    setWindowTitle(parentWidget() ? QStringLiteral("Trend - ") + parentWidget()->windowTitle()
-                                  : QStringLiteral("Trend"));
+    updateTitle();
     m_redrawTimer->start();
     redraw();
 }
@@ -449,6 +497,23 @@ void TTrendForm::redraw() {
     Plot->replot();
 }
 
+void TTrendForm::showWhole() {
+    for (int s = 0; s < TTrendModel::MaxChannels; ++s)
+        syncData(s);
+    const double now = nowSeconds();
+    for (const Drawn& d : m_drawn) {
+        if (!d.Graph || d.Graph->data()->isEmpty()) continue;
+        const QCPGraphData last = *(d.Graph->data()->constEnd() - 1);
+        d.Tail->setData({last.key, now}, {last.value, last.value}, true);
+    }
+    m_settingY = true;
+    Plot->xAxis->setRange(0, std::max(now, 1.0));
+    m_settingY = false;
+    applyYRange();
+    updateCursorText();
+    Plot->replot();
+}
+
 void TTrendForm::updateMemoryText() {
     // Once the trends' memory is used up, the oldest values of all make room: how far back this
     // window's trend still goes.
@@ -462,7 +527,7 @@ void TTrendForm::updateMemoryText() {
     }
     MemoryLabel->setVisible(dropped);
     if (!dropped) return;
-    const qint64 back = std::max<qint64>(0, QDateTime::currentMSecsSinceEpoch() - oldest) / 1000;
+    const qint64 back = std::max<qint64>(0, m_model.nowMs() - oldest) / 1000;
     MemoryLabel->setText(
         QStringLiteral("The trends' memory (%1 MB for all device windows) is full; the oldest "
                        "values make room for new ones. This trend goes back %2:%3:%4.")

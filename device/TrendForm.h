@@ -4,7 +4,8 @@
 // time. Live, it shows the last span (60 s unless chosen otherwise, 10 s to 1 h) and moves on with
 // the clock; paused, or after a zoom or pan with the mouse, the view stands still while recording
 // goes on. A click puts a cursor that reads every register's value at that time. The y axis follows
-// the visible data or keeps the range the user gives it. It redraws at most ten times a second and
+// the visible data or keeps the range the user gives it. On trace time (a trace plays) the axis shows
+// the recorded time of day and the caption says "trace time". It redraws at most ten times a second and
 // only while it is shown.
 
 #include <QWidget>
@@ -44,9 +45,13 @@ public:
     // Puts the cursor at t seconds since the origin (NaN removes it); the readout says the values.
     void setCursorTime(double t);
     [[nodiscard]] QString cursorText() const;
+    // The caption of a trend window without a device window ("Trend" otherwise).
+    void setTitle(const QString& title);
 
     // Brings the plot up to the model and redraws it (what the redraw timer does).
     void redraw();
+    // Shows everything recorded, from the origin to the present (a trace read whole).
+    void showWhole();
     // Write the buffer's content or the picture, whole or not at all (FileReplace); false with a
     // message naming the file and the reason in *error.
     bool saveCsv(const QString& path, QString* error = nullptr) const;
@@ -82,6 +87,9 @@ private:
     void showPlotMenu(const QPoint& pos);
     void chooseAndSave(bool csv);
     [[nodiscard]] double nowSeconds() const;
+    // The time axis and the caption for the model's clock (wall or trace time).
+    void applyClock();
+    void updateTitle();
 
     TTrendModel& m_model;
     QTimer* m_redrawTimer = nullptr;
@@ -105,4 +113,5 @@ private:
     double m_newHi = 0;
     bool m_newFound = false;
     QString m_lastFolder;
+    QString m_title;
 };

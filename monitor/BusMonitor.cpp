@@ -47,7 +47,13 @@ void TBusMonitor::takeFrames(const TCanFrame* frames, int count) {
             if (session == nullptr && !onRowFrame) continue;
             const TDeviceMessage msg = DecodeDeviceFrame(frame, protokol, keys.Rx, keys.Tx);
             if (onRowFrame) onRowFrame(frame, keys.Row, msg);
-            if (session != nullptr) session->receive(msg);
+            if (session != nullptr) {
+                // The registers written carry the frame's own time.
+                TRegisterImage& image = session->image();
+                image.setMessageTime(frame.TimeUs / 1000, frame.Recorded);
+                session->receive(msg);
+                image.clearMessageTime();
+            }
         }
     }
 }

@@ -19,7 +19,7 @@ int TTrendModel::addRegister(int reg, int bit) {
         auto& slot = m_slots[static_cast<size_t>(s)];
         if (slot) continue;
         slot = std::make_unique<TTrendChannel>(reg, bit, m_ringCapacity);
-        slot->Ring.append(QDateTime::currentMSecsSinceEpoch(), m_image.cell(reg).Value);
+        slot->Ring.append(nowMs(), m_image.cell(reg).Value);
         m_slotsOfRegister[static_cast<size_t>(reg)] |= static_cast<uint8_t>(1u << s);
         emit channelsChanged();
         return s;
@@ -72,8 +72,35 @@ QString TTrendModel::channelLabel(int reg, int bit) {
     return bit < 0 ? registerLabel(reg) : registerLabel(reg) + QStringLiteral(" bit %1").arg(bit);
 }
 
+qint64 TTrendModel::nowMs() const {
+    return m_traceTime ? m_lastMs : QDateTime::currentMSecsSinceEpoch();
+}
+
+void TTrendModel::restart(bool traceTime, qint64 timeMs) {
+    m_traceTime = traceTime;
+    m_originMs = timeMs;
+    m_lastMs = timeMs;
+    for (auto& slot : m_slots)
+        if (slot) slot->Ring.clear();
+    emit clockChanged();
+}
+
 void TTrendModel::record(int reg, qint64 timeMs) {
     if (reg < 0 || reg >= RegisterCount) return;
+    const bool recorded = m_image.recordedTime();
+    if (recorded != m_traceTime) {
+        // A value written without a frame (a serial read) while on trace time stands at the trace's
+        // present; the first frame of a trace, or the first live one after it, starts afresh.
+        if (!m_image.frameTime())
+            timeMs = m_lastMs;
+        else
+            restart(recorded, timeMs);
+    } else if (m_traceTime && timeMs < m_lastMs) {
+        restart(true, timeMs); // the trace plays again from an earlier time
+    } else if (timeMs < m_lastMs) {
+        timeMs = m_lastMs; // an adapter's stamp a little behind the clock: the samples stay in order
+    }
+    if (timeMs > m_lastMs) m_lastMs = timeMs;
     const uint8_t mask = m_slotsOfRegister[static_cast<size_t>(reg)];
     if (mask == 0) return;
     const int32_t value = m_image.cell(reg).Value;

@@ -4,6 +4,13 @@
 // window's register image (its value, or one of its bits) with the recent history of the register
 // in a ring. A channel records from the moment it is added, whether a trend window shows it or not,
 // until it is removed or the model goes with its device window.
+//
+// A sample's time is the time the image gives with the write: the frame's own time (the adapter's
+// time stamp live, the recorded time while a trace plays, at any speed), so the trend of a trace
+// played fast spans the trace's time. While the samples come on a trace's recorded clock the model
+// is on trace time (traceTime()): its "now" is the latest sample's time, not the wall clock. When
+// the clock changes (a trace starts or ends playing) or goes back (a trace plays again), the
+// channels start afresh with the origin at the new clock's first sample.
 
 #include "trend/TrendRing.h"
 #include "trend/TrendScale.h"
@@ -34,12 +41,18 @@ class TTrendModel : public QObject {
 public:
     static constexpr int MaxChannels = 8;
 
-    // The model listens to image, which must outlive it. Its time origin is now.
+    // The model listens to image, which must outlive it. Its time origin is now, until the first
+    // sample on a trace's clock.
     explicit TTrendModel(const TRegisterImage& image, int ringCapacity = TTrendRing::DefaultCapacity,
                          QObject* parent = nullptr);
 
-    // Milliseconds since the epoch when the model was made: time zero of the trend.
+    // Milliseconds since the epoch: time zero of the trend (when the model was made, or the first
+    // sample on the clock in use).
     [[nodiscard]] qint64 originMs() const { return m_originMs; }
+    // The samples are on a trace's recorded clock.
+    [[nodiscard]] bool traceTime() const { return m_traceTime; }
+    // The trend's present: the latest sample's time on trace time, the wall clock otherwise.
+    [[nodiscard]] qint64 nowMs() const;
 
     // Starts recording a register (bit -1) or one of its bits; the first sample is the value the
     // image holds now. Returns the channel's slot: the one it already has when it is recorded
@@ -81,6 +94,8 @@ public:
     [[nodiscard]] QString label(const TTrendChannel& channel) const;
 
 signals:
+    // The clock changed (traceTime()) or went back: the origin moved and the histories started afresh.
+    void clockChanged();
     // A channel was added or removed.
     void channelsChanged();
     // Descriptions came or went, or "Raw" changed: names and plotted values change.
@@ -88,13 +103,18 @@ signals:
 
 public:
     // Records the value the image holds for reg as its value at timeMs (the image's
-    // registerChanged() calls it; a replay of history may too).
+    // registerChanged() calls it; a replay of history may too). The image's recordedTime() tells
+    // whether timeMs is a trace's recorded time.
     void record(int reg, qint64 timeMs);
 
 private:
     const TRegisterImage& m_image;
     int m_ringCapacity;
     qint64 m_originMs;
+    bool m_traceTime = false;
+    qint64 m_lastMs = 0; // the latest sample's time
+    // Starts the channels afresh on another clock whose first sample is at timeMs.
+    void restart(bool traceTime, qint64 timeMs);
     std::array<std::unique_ptr<TTrendChannel>, MaxChannels> m_slots;
     std::array<uint8_t, 128> m_slotsOfRegister{}; // bit s set: slot s records the register
     Descriptions m_scales{};

@@ -6,12 +6,16 @@
 #include "can/QtCanDriver.h"
 #include "can/ToolsCan.h"
 #include "device/ModbusForm.h"
+#include "device/TrendForm.h"
 #include "tests/device/FormControls.h"
 #include "trace/TraceCanBusDevice.h"
 #include "trace/TraceRecorder.h"
 #include "trace/TraceReplayControl.h"
+#include "trend/TrendModel.h"
 #include "ui/ErrorReport.h"
 #include "ui/SpinEdit.h"
+
+#include <qcustomplot.h>
 
 #include <QCanBus>
 #include <QFile>
@@ -30,6 +34,7 @@ class TstTraceEndToEnd : public QObject {
 private slots:
     void cleanup();
     void recordThenReplay();
+    void trendOnTraceTime();
 
 private:
     QProcess* m_sim = nullptr;
@@ -129,6 +134,59 @@ void TstTraceEndToEnd::recordThenReplay() {
             qPrintable(
                 QStringLiteral("register %1: %2, live %3").arg(r).arg(form->regs()[r].Value).arg(live[r])));
     QCOMPARE(form->regs()[40].Value, 4321);
+    w.switchCan(false);
+}
+
+// A trace of 60 s played as fast as possible: the trend's samples carry the recorded times, so it
+// spans 60 s of trace time (the replay itself takes a fraction of that), with the origin at the
+// first frame; the axis says so.
+void TstTraceEndToEnd::trendOnTraceTime() {
+    QTemporaryDir dir;
+    {
+        QFile f(dir.filePath("Projects.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(
+            "[Projects]\nProjectQua=1\nProject1=Line2\nProjectNum=1\n[Line2]\nBaseAdr=0x100\nPlusAdr=0x10\n"
+            "Use_0=1\nName_0=Pump\n");
+    }
+    // Register 24 counts up every 100 ms for 60 s (601 frames from the device, TX 0x110).
+    const QString trace = dir.filePath("minute.log");
+    {
+        QByteArray text;
+        for (int i = 0; i <= 600; ++i)
+            text += QStringLiteral("(%1.%2) can0 110#00000000E018%3 R\n")
+                        .arg(1733650000 + i / 10)
+                        .arg((i % 10) * 100000, 6, 10, QLatin1Char('0'))
+                        .arg(i, 4, 16, QLatin1Char('0'))
+                        .toLatin1();
+        QFile f(trace);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+    }
+    SetErrorReporter([](const QString& text) { QFAIL(qPrintable(text)); });
+    RegisterTraceBus();
+    SlCanInstallDriver(std::make_unique<QtCanDriver>(QList<CanAdapterName>{{"trace", trace}}));
+    TraceReplayControl::instance().setSpeed(TraceReplayControl::Speed::Max);
+    TraceReplayControl::instance().setPaused(false);
+    TCANQuorvex w(dir.path());
+    w.show();
+    w.showWindowOfRow(0);
+    TModbusForm* form = w.view().Rows[0].Window;
+    QVERIFY(form->plotRegister(24));
+    w.switchCan(true);
+    QVERIFY(CanOpened);
+    QTRY_VERIFY_WITH_TIMEOUT(TraceReplayControl::instance().status().finished, 10000);
+    QTRY_COMPARE(w.framesProcessed(), quint64(601));
+    const TTrendModel* model = form->trendModel();
+    QVERIFY(model->traceTime());
+    const TTrendRing& ring = model->channel(model->slotOf(24, -1))->Ring;
+    QCOMPARE(ring.size(), 601);
+    QCOMPARE(ring.at(0).TimeMs, qint64(1733650000000));
+    QCOMPARE(ring.last().TimeMs - ring.at(0).TimeMs, qint64(60000));
+    QCOMPARE(ring.last().Value, 600);
+    QCOMPARE(model->originMs(), qint64(1733650000000));
+    QCOMPARE(model->nowMs(), qint64(1733650060000));
+    QVERIFY(form->trendForm()->windowTitle().endsWith(QStringLiteral("(trace time)")));
+    QVERIFY(form->trendForm()->Plot->xAxis->label().startsWith(QStringLiteral("trace time")));
     w.switchCan(false);
 }
 

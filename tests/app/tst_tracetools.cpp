@@ -15,11 +15,16 @@
 #include "trace/TraceReplayControl.h"
 #include "traceview/RecToggle.h"
 #include "traceview/TracePlayerWindow.h"
+#include "traceview/TraceFileWindow.h"
 #include "traceview/TraceView.h"
+#include "device/TrendForm.h"
+#include "trend/TrendModel.h"
 #include "ui/ErrorReport.h"
 #include "ui/Switch.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -45,6 +50,7 @@ private slots:
     void selfFeedingIsRefused();
     void recCountStaysInsideTheToggle_data();
     void recCountStaysInsideTheToggle();
+    void openedTraceIsPlottedOnItsTime();
 
 private:
     void useAdapter(const CanAdapterName& adapter) {
@@ -365,6 +371,46 @@ void TstTraceTools::recCountStaysInsideTheToggle() {
                      (layout.Label.isEmpty() || layout.Label.right() < layout.Count.left()),
                  qPrintable(layout.CountText));
     }
+}
+
+// "Open a trace…" shows the file without playing it; "Plot" on two selected rows of the first
+// device draws the registers they carry, read from the whole file, over the trace's time.
+void TstTraceTools::openedTraceIsPlottedOnItsTime() {
+    const QString trace = m_dir->filePath("site.log");
+    {
+        QByteArray text = "# header\n";
+        for (int i = 0; i <= 300; ++i) // register 24 counts up every 100 ms for 30 s
+            text += QStringLiteral("(%1.%2) can0 110#00000000E018%3 R\n")
+                        .arg(1733650000 + i / 10)
+                        .arg((i % 10) * 100000, 6, 10, QLatin1Char('0'))
+                        .arg(i, 4, 16, QLatin1Char('0'))
+                        .toLatin1();
+        QFile f(trace);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+    }
+    auto w = makeWindow();
+    TTraceFileWindow* view = w->traceTools()->openTrace(trace);
+    QVERIFY(view != nullptr);
+    QVERIFY(m_errors.isEmpty());
+    QTRY_VERIFY(view->model()->indexed());
+    view->model()->poll();
+    QCOMPARE(view->model()->rowCount(), 302);
+    QVERIFY(!TraceReplayControl::instance().status().playing);
+    view->Table->selectRow(1);
+    QTest::mouseClick(view->PlotButton, Qt::LeftButton);
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    TTrendForm* form = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<TTrendForm*>(top); f && f->isVisible()) form = f;
+    QVERIFY(form != nullptr);
+    const TTrendModel& model = form->model();
+    QVERIFY(model.traceTime());
+    QCOMPARE(model.channelCount(), 3); // registers 24, 25, 26
+    const TTrendRing& ring = model.channel(model.slotOf(24, -1))->Ring;
+    QCOMPARE(ring.size(), 301);
+    QCOMPARE(ring.last().TimeMs - ring.at(0).TimeMs, qint64(30000));
+    form->close();
+    view->close();
 }
 
 QTEST_MAIN(TstTraceTools)

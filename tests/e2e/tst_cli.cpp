@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+
 #ifndef ZELM_SIM_PATH
 #error "ZELM_SIM_PATH must name the zelm-sim executable"
 #endif
@@ -219,6 +221,64 @@ private slots:
         QCOMPARE(actions, QStringLiteral("skipped-ro write "));
     }
 
+    // A small trace of project "Line": the Pump (row 0, with the demo register map) reports
+    // registers 24-26 twice (only 24 changes), the Fan once, and the tool writes register 0 and 2 of
+    // the Pump; a line with a CR before its end, an unreadable line and a comment among them.
+    void traceExport() {
+        const QString trace = m_dir.filePath(QStringLiteral("site.log"));
+        QFile f(trace);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("# recorded on site\n"
+                "(1733650000.000000) can0 110#00FA01F4E0180064 R\r\n"
+                "(1733650000.500000) can0 110#00FA01F4E0180065 R\n"
+                "(1733650001.000000) can0 111#00010002E0180003 R\n"
+                "this is no frame\n"
+                "(1733650001.250000) can0 100#00000003A0000007 T\n");
+        f.close();
+        const auto run = [&](const QStringList& args) {
+            QProcess p;
+            p.start(QStringLiteral(CLI_PATH),
+                    QStringList{QStringLiteral("--folder"), m_dir.path(), QStringLiteral("--project"),
+                                QStringLiteral("Line"), QStringLiteral("trace"), QStringLiteral("export"),
+                                trace} +
+                        args);
+            if (!p.waitForFinished(20000)) p.kill();
+            return std::make_tuple(p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError());
+        };
+        auto [code, out, err] = run({QStringLiteral("--device"), QStringLiteral("Pump"),
+                                     QStringLiteral("--registers"), QStringLiteral("0,24-26")});
+        QVERIFY2(code == 0, err.constData());
+        QCOMPARE(
+            out,
+            QByteArray("time,time_s,row,device,direction,register,name,raw,value,unit\n"
+                       "2024-12-08T09:26:40.000000Z,1733650000.000000,0,Pump,from,24,Drive 1 motor current,"
+                       "100,10.0,A\n"
+                       "2024-12-08T09:26:40.000000Z,1733650000.000000,0,Pump,from,25,Drive 1 supply voltage,"
+                       "250,250,V\n"
+                       "2024-12-08T09:26:40.000000Z,1733650000.000000,0,Pump,from,26,Drive 1 flow,500,50.0,"
+                       "m³/h\n"
+                       "2024-12-08T09:26:40.500000Z,1733650000.500000,0,Pump,from,24,Drive 1 motor current,"
+                       "101,10.1,A\n"
+                       "2024-12-08T09:26:41.250000Z,1733650001.250000,0,Pump,to,0,Status,7,"
+                       "\"Heartbeat, Ready, Power on\",\n"));
+        QVERIFY2(err.contains("1 unreadable lines"), err.constData());
+
+        // Every message from +0.5 s on, of both devices (the Fan has no map), as JSON lines.
+        std::tie(code, out, err) = run(
+            {QStringLiteral("--format"), QStringLiteral("jsonl"), QStringLiteral("--all-frames"),
+             QStringLiteral("--from"), QStringLiteral("+0.5"), QStringLiteral("--to"),
+             QStringLiteral("2024-12-08T09:26:41"), QStringLiteral("--registers"), QStringLiteral("24,25")});
+        QVERIFY2(code == 0, err.constData());
+        QCOMPARE(
+            out,
+            QByteArray(
+                R"({"time":"2024-12-08T09:26:40.500000Z","time_s":1733650000.500000,"row":0,"device":"Pump","direction":"from","register":24,"name":"Drive 1 motor current","raw":101,"value":10.1,"unit":"A"}
+{"time":"2024-12-08T09:26:40.500000Z","time_s":1733650000.500000,"row":0,"device":"Pump","direction":"from","register":25,"name":"Drive 1 supply voltage","raw":250,"value":250,"unit":"V"}
+{"time":"2024-12-08T09:26:41.000000Z","time_s":1733650001.000000,"row":1,"device":"Fan","direction":"from","register":24,"raw":3}
+{"time":"2024-12-08T09:26:41.000000Z","time_s":1733650001.000000,"row":1,"device":"Fan","direction":"from","register":25,"raw":1}
+)"));
+    }
+
     void exitCodes_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
@@ -228,6 +288,10 @@ private slots:
         QTest::newRow("value too wide") << QStringList{"write", "0", "1", "70000"} << 1 << "70000";
         QTest::newRow("no such adapter") << QStringList{"--can", "slcan:/nonexistent/tty", "command", "0", "1"} << 2
                                          << "/nonexistent/tty";
+        QTest::newRow("no such trace")
+            << QStringList{"trace", "export", "/nonexistent/site.log"} << 1 << "/nonexistent/site.log";
+        QTest::newRow("unknown export format")
+            << QStringList{"trace", "export", "site.log", "--format", "xml"} << 1 << "--format xml";
         QTest::newRow("nobody reports") << QStringList{"--timeout", "0.5", "read", "Ghost", "5"} << 3 << "5";
         // Times a timer cannot hold are refused before anything starts.
         QTest::newRow("timeout nan") << QStringList{"--timeout", "nan", "read", "0", "5"} << 1

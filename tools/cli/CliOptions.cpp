@@ -72,12 +72,14 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
                                 QStringLiteral("write: send on the device's transmission identifier (\"Up\")."));
     const QCommandLineOption profile(
         QStringLiteral("profile"),
-        QStringLiteral("read, params: a profile file to use instead of the row's (a path, or a name in the "
-                       "profiles folder)."),
+        QStringLiteral("read, params, trace export: a profile file to use instead of the row's (a path, or a "
+                       "name in the profiles folder)."),
         QStringLiteral("FILE"));
-    const QCommandLineOption registers(QStringLiteral("registers"),
-                                       QStringLiteral("params save/restore: only these registers, e.g. 96-127,5."),
-                                       QStringLiteral("LIST"));
+    const QCommandLineOption registers(
+        QStringLiteral("registers"),
+        QStringLiteral("params save/restore, trace export: only these registers, "
+                       "e.g. 96-127,5."),
+        QStringLiteral("LIST"));
     const QCommandLineOption live(QStringLiteral("live"),
                                   QStringLiteral("params diff: compare the file with this device's live values."),
                                   QStringLiteral("DEVICE"));
@@ -92,12 +94,26 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("params restore: accept a set saved for another profile."));
     const QCommandLineOption device(QStringLiteral("device"),
-                                    QStringLiteral("profile import: the device type's name."),
+                                    QStringLiteral("profile import: the device type's name; trace export: a "
+                                                   "device to export (row or name, repeatable)."),
                                     QStringLiteral("NAME"));
-    parser.addOptions({help, folder, project, can, bitrate, timeout, seconds, up, profile, device, registers,
-                       live, verify, dryRun, yes, all, force});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("devices, monitor, read, write, command, params, profile"));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("trace export: csv (default) or jsonl."),
+                                    QStringLiteral("FORMAT"));
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("trace export: from this time (seconds as in the trace, "
+                                                 "+seconds after its first frame, or ISO 8601)."),
+                                  QStringLiteral("TIME"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("trace export: up to this time."),
+                                QStringLiteral("TIME"));
+    const QCommandLineOption allFrames(QStringLiteral("all-frames"),
+                                       QStringLiteral("trace export: a line per message, not per change."));
+    parser.addOptions({help, folder,  project, can,       bitrate, timeout, seconds,
+                       up,   profile, device,  registers, live,    verify,  dryRun,
+                       yes,  all,     force,   format,    from,    to,      allFrames});
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("devices, monitor, read, write, command, params, profile, trace"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("what the command takes"),
                                  QStringLiteral("[arguments...]"));
 
@@ -158,6 +174,11 @@ bool ParseCliOptions(const QStringList& arguments, TCliOptions& options, int& ex
     options.up = parser.isSet(up);
     options.profile = parser.value(profile);
     options.device = parser.value(device);
+    options.devices = parser.values(device);
+    options.format = parser.value(format);
+    options.from = parser.value(from);
+    options.to = parser.value(to);
+    options.allFrames = parser.isSet(allFrames);
     options.registers = parser.values(registers);
     options.live = parser.value(live);
     options.verify = parser.isSet(verify);

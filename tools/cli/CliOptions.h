@@ -30,6 +30,11 @@ struct TCliOptions {
     bool up = false;       // write: on the device's transmission identifier, as "Up" does
     QString profile; // read, params: a profile file (or a name in the profiles folder) instead of the row's
     QString device;  // profile import: the device type's name; empty: the JSON file's name
+    QStringList devices;    // trace export: the devices (rows or names); empty: every row in use
+    QString format;         // trace export: csv or jsonl
+    QString from;           // trace export: the first time exported
+    QString to;             // trace export: the last time exported
+    bool allFrames = false; // trace export: a line per message, not per change
     QStringList registers; // params: the registers to save or restore (lists and ranges)
     QString live;          // params diff: the device to compare with
     bool verify = false;   // params restore: wait for the device to report what was written
@@ -37,7 +42,7 @@ struct TCliOptions {
     bool yes = false;      // params restore: do not ask
     bool all = false;      // params restore: write registers that already match too
     bool force = false;    // params restore: accept a set of another profile
-    QString command;       // devices, monitor, read, write, command, params, profile
+    QString command;       // devices, monitor, read, write, command, params, profile, trace
     QStringList arguments; // what follows the command
 };
 

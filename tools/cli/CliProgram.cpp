@@ -1,6 +1,7 @@
 #include "CliProgram.h"
 
 #include "CliProfile.h"
+#include "CliTrace.h"
 
 #include "can/CanAdapterName.h"
 #include "can/CanBus.h"
@@ -266,9 +267,16 @@ void TCliProgram::printErrorFrame(const QCanBusFrame& frame, const QByteArray& p
 
 void TCliProgram::start() {
     const QString& c = m_options.command;
-    if (!m_options.profile.isEmpty() && c != QLatin1String("read") && c != QLatin1String("params"))
-        return (void)fail(CliBadInput, QStringLiteral("--profile is for read and params"));
+    if (!m_options.profile.isEmpty() && c != QLatin1String("read") && c != QLatin1String("params") &&
+        c != QLatin1String("trace"))
+        return (void)fail(CliBadInput, QStringLiteral("--profile is for read, params and trace export"));
     if (c == QLatin1String("profile")) return finish(RunProfileCommand(m_options, settingsFolder()));
+    if (c == QLatin1String("trace")) {
+        if (!loadProject()) return;
+        m_exporting = true;
+        return finish(
+            RunTraceCommand(m_options, m_project, settingsFolder(), [this] { return m_interrupted; }));
+    }
     const QStringList known{QStringLiteral("devices"), QStringLiteral("monitor"), QStringLiteral("read"),
                             QStringLiteral("write"), QStringLiteral("command"), QStringLiteral("params")};
     if (!known.contains(c)) {
@@ -292,6 +300,10 @@ void TCliProgram::start() {
 
 void TCliProgram::interrupt() {
     if (m_finished) return;
+    if (m_exporting) {
+        m_interrupted = true;
+        return;
+    }
     if (m_monitoring) {
         finish(CliDone);
     } else if (m_restore && m_restore->running()) {

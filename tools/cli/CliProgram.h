@@ -92,6 +92,8 @@ private:
     bool m_busOpen = false;
     bool m_finished = false;
     bool m_monitoring = false;
+    bool m_exporting = false; // trace export runs (it asks m_interrupted now and then)
+    bool m_interrupted = false;
     TCliDeadline m_deadline;
     QTimer m_poll;
 
