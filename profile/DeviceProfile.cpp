@@ -16,20 +16,6 @@ namespace {
 
 constexpr int MaxDecimals = 6;
 
-QString typeName(TRegisterType t) {
-    switch (t) {
-    case TRegisterType::U16:
-        return QStringLiteral("u16");
-    case TRegisterType::Bits:
-        return QStringLiteral("bits");
-    case TRegisterType::Enum:
-        return QStringLiteral("enum");
-    case TRegisterType::S16:
-        break;
-    }
-    return QStringLiteral("s16");
-}
-
 // Reads one register entry; false with what is wrong with it.
 bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
     const auto fail = [error](const QString& text) {
@@ -135,6 +121,20 @@ bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
 }
 
 } // namespace
+
+QString RegisterTypeName(TRegisterType type) {
+    switch (type) {
+    case TRegisterType::U16:
+        return QStringLiteral("u16");
+    case TRegisterType::Bits:
+        return QStringLiteral("bits");
+    case TRegisterType::Enum:
+        return QStringLiteral("enum");
+    case TRegisterType::S16:
+        break;
+    }
+    return QStringLiteral("s16");
+}
 
 int64_t TRegisterInfo::rawNumber(uint16_t raw) const {
     return Type == TRegisterType::S16 ? static_cast<int64_t>(static_cast<int16_t>(raw)) : static_cast<int64_t>(raw);
@@ -327,7 +327,7 @@ QByteArray TDeviceProfile::toJson() const {
         if (r.Scale != 1.0) o.insert(QStringLiteral("scale"), r.Scale);
         if (r.Offset != 0.0) o.insert(QStringLiteral("offset"), r.Offset);
         if (r.Decimals != 0) o.insert(QStringLiteral("decimals"), r.Decimals);
-        o.insert(QStringLiteral("type"), typeName(r.Type));
+        o.insert(QStringLiteral("type"), RegisterTypeName(r.Type));
         o.insert(QStringLiteral("access"), r.readOnly() ? QStringLiteral("ro") : QStringLiteral("rw"));
         if (r.Min) o.insert(QStringLiteral("min"), *r.Min);
         if (r.Max) o.insert(QStringLiteral("max"), *r.Max);

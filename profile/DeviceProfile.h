@@ -21,6 +21,8 @@
 #include <optional>
 
 enum class TRegisterType : uint8_t { S16, U16, Bits, Enum };
+// The type as a profile file names it: "s16", "u16", "bits", "enum".
+[[nodiscard]] QString RegisterTypeName(TRegisterType type);
 enum class TRegisterAccess : uint8_t { ReadWrite, ReadOnly };
 
 // Bits First..Last of a register (First = Last for one bit) and their name.

@@ -9,20 +9,6 @@
 
 namespace {
 
-QString typeText(TRegisterType type) {
-    switch (type) {
-    case TRegisterType::U16:
-        return QStringLiteral("u16");
-    case TRegisterType::Bits:
-        return QStringLiteral("bits");
-    case TRegisterType::Enum:
-        return QStringLiteral("enum");
-    case TRegisterType::S16:
-        break;
-    }
-    return QStringLiteral("s16");
-}
-
 QString escaped(const QString& name, QChar separator) {
     return separator == u';' ? QString(name).replace(QLatin1Char(';'), QLatin1String(";;")) : name;
 }
@@ -72,7 +58,7 @@ TRegisterFields RegisterFieldsOf(const TRegisterInfo& info, QChar separator) {
     f.Scale = ProfileNumberText(info.Scale);
     f.Offset = ProfileNumberText(info.Offset);
     f.Decimals = QString::number(info.Decimals);
-    f.Type = typeText(info.Type);
+    f.Type = RegisterTypeName(info.Type);
     f.Access = info.readOnly() ? QStringLiteral("ro") : QStringLiteral("rw");
     if (info.Min) f.Min = ProfileNumberText(*info.Min);
     if (info.Max) f.Max = ProfileNumberText(*info.Max);
