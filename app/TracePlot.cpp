@@ -1,6 +1,7 @@
 #include "TracePlot.h"
 
 #include "core/DeviceMessage.h"
+#include "device/TrendDescriptions.h"
 #include "device/TrendForm.h"
 #include "profile/ProfileStore.h"
 #include "trace/TraceFileReader.h"
@@ -19,21 +20,7 @@ TTracePlot::TTracePlot(const TProject& project, int row, const QList<int>& regis
     TDeviceProfile profile;
     QString why;
     if (TProfileStore(settingsFolder).load(project.Name, row, &profile, &why)) {
-        TTrendModel::Descriptions d{};
-        for (const TRegisterInfo& info : profile.registers()) {
-            if (info.Register < 0 || info.Register >= RegisterCount) continue;
-            TTrendScale s;
-            s.Name = info.Name;
-            s.Unit = info.Unit;
-            s.Scale = info.Scale;
-            s.Offset = info.Offset;
-            s.Decimals = info.Decimals;
-            s.Unsigned = info.Type != TRegisterType::S16;
-            for (int b = 0; b < 16; ++b)
-                s.BitNames[static_cast<size_t>(b)] = info.bitName(b);
-            d[static_cast<size_t>(info.Register)] = s;
-        }
-        m_model->setDescriptions(d);
+        m_model->setDescriptions(TrendDescriptionsOf(&profile));
     }
     for (int reg : registers)
         (void)m_model->addRegister(reg);

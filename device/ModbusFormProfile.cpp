@@ -7,6 +7,7 @@
 
 #include "core/Project.h"
 #include "device/ParametersForm.h"
+#include "device/TrendDescriptions.h"
 #include "profile/ProfileStore.h"
 #include "trend/TrendModel.h"
 #include "ui/CellMatrix.h"
@@ -120,21 +121,7 @@ void TModbusForm::applyProfile(std::unique_ptr<TDeviceProfile> profile) {
 
 void TModbusForm::describeTrend() {
     if (!m_trend) return;
-    TTrendModel::Descriptions d{};
-    if (m_profile)
-        for (const TRegisterInfo& info : m_profile->registers()) {
-            TTrendScale s;
-            s.Name = info.Name;
-            s.Unit = info.Unit;
-            s.Scale = info.Scale;
-            s.Offset = info.Offset;
-            s.Decimals = info.Decimals;
-            s.Unsigned = info.Type != TRegisterType::S16;
-            for (int b = 0; b < 16; ++b)
-                s.BitNames[static_cast<size_t>(b)] = info.bitName(b);
-            d[static_cast<size_t>(info.Register)] = s;
-        }
-    m_trend->setDescriptions(d);
+    m_trend->setDescriptions(TrendDescriptionsOf(m_profile.get()));
 }
 
 TParametersForm* TModbusForm::showParameters() {

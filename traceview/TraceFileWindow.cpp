@@ -1,5 +1,7 @@
 #include "TraceFileWindow.h"
 
+#include "TraceTable.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -42,20 +44,7 @@ TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window
     PlotButton->setToolTip(QStringLiteral("Draw the registers of the selected rows over the trace's time"));
 
     Table = new QTableView(this);
-    Table->setModel(m_model);
-    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    Table->setFont(mono);
-    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Table->setShowGrid(false);
-    Table->setWordWrap(false);
-    Table->verticalHeader()->hide();
-    Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Table->verticalHeader()->setMinimumSectionSize(1);
-    Table->verticalHeader()->setDefaultSectionSize(QFontMetrics(mono).height() + 4);
-    QHeaderView* h = Table->horizontalHeader();
-    h->setSectionResizeMode(QHeaderView::Interactive);
-    h->setStretchLastSection(true);
-    const int digit = QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
+    const int digit = SetUpTraceTable(Table, m_model);
     Table->setColumnWidth(TraceFileModel::LineColumn, digit * 10);
     Table->setColumnWidth(TraceFileModel::TimeColumn, digit * 17);
     Table->setColumnWidth(TraceFileModel::DirectionColumn, digit * 4);

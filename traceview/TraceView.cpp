@@ -1,5 +1,7 @@
 #include "TraceView.h"
 
+#include "TraceTable.h"
+
 #include "trace/TraceFrameModel.h"
 #include "ui/ToolWindow.h"
 
@@ -37,20 +39,7 @@ TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Wind
     FollowBox->setToolTip(QStringLiteral("Keep the newest frame in sight (End)"));
 
     Table = new QTableView(this);
-    Table->setModel(m_model);
-    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    Table->setFont(mono);
-    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Table->setShowGrid(false);
-    Table->setWordWrap(false);
-    Table->verticalHeader()->hide();
-    Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Table->verticalHeader()->setMinimumSectionSize(1);
-    Table->verticalHeader()->setDefaultSectionSize(QFontMetrics(mono).height() + 4);
-    QHeaderView* h = Table->horizontalHeader();
-    h->setSectionResizeMode(QHeaderView::Interactive);
-    h->setStretchLastSection(true);
-    const int digit = QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
+    const int digit = SetUpTraceTable(Table, m_model);
     Table->setColumnWidth(TraceFrameModel::TimeColumn, digit * 17);
     Table->setColumnWidth(TraceFrameModel::DirectionColumn, digit * 4);
     Table->setColumnWidth(TraceFrameModel::IdColumn, digit * 10);

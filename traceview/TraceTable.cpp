@@ -1,0 +1,23 @@
+#include "TraceTable.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableView>
+
+int SetUpTraceTable(QTableView* table, QAbstractItemModel* model) {
+    table->setModel(model);
+    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    table->setFont(mono);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setShowGrid(false);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setMinimumSectionSize(1);
+    table->verticalHeader()->setDefaultSectionSize(QFontMetrics(mono).height() + 4);
+    QHeaderView* h = table->horizontalHeader();
+    h->setSectionResizeMode(QHeaderView::Interactive);
+    h->setStretchLastSection(true);
+    return QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
+}

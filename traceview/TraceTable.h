@@ -1,0 +1,11 @@
+#pragma once
+
+// The table both trace views show frames in: a fixed-width font, whole rows selected, no grid, rows
+// of one line at the font's height, no row numbers, columns the user sizes with the last one
+// stretched.
+
+class QAbstractItemModel;
+class QTableView;
+
+// Sets the table up on the model; returns the width of a digit in its font, to size columns by.
+[[nodiscard]] int SetUpTraceTable(QTableView* table, QAbstractItemModel* model);
