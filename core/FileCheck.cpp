@@ -40,10 +40,6 @@ QString kindOf(mode_t mode) {
     return QStringLiteral("a special file");
 }
 
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 #endif
 
 QString notRegular(const QString& kind) {
@@ -145,18 +141,6 @@ HANDLE openForLook(const QString& path) {
                        FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-QString systemReason(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString reason = n > 0 ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).trimmed()
-                           : QStringLiteral("error %1").arg(error);
-    if (text != nullptr) LocalFree(text);
-    while (reason.endsWith(QLatin1Char('.')))
-        reason.chop(1);
-    return reason;
-}
 
 } // namespace
 
@@ -243,4 +227,24 @@ bool FileCheck::sameFile(const QString& a, const QString& b) {
     return canonicalOrPlanned(a).compare(canonicalOrPlanned(b), Qt::CaseInsensitive) == 0;
 }
 
+#endif
+
+#ifdef Q_OS_UNIX
+QString FileCheck::systemReason(unsigned long error) {
+    return QString::fromLocal8Bit(std::strerror(static_cast<int>(error)));
+}
+#else
+QString FileCheck::systemReason(unsigned long error) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, static_cast<DWORD>(error), 0, reinterpret_cast<wchar_t*>(&text), 0,
+                                   nullptr);
+    QString reason = n > 0 ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).trimmed()
+                           : QStringLiteral("error %1").arg(error);
+    if (text != nullptr) LocalFree(text);
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return reason;
+}
 #endif

@@ -33,4 +33,6 @@ public:
     // True when a and b name the same file: the same file on the disk (hard links and symbolic
     // links included) or, where a file does not exist yet, the same canonical folder and name.
     [[nodiscard]] static bool sameFile(const QString& a, const QString& b);
+    // The system's words for an error code (errno; GetLastError() on Windows), without a full stop.
+    [[nodiscard]] static QString systemReason(unsigned long error);
 };

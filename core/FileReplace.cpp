@@ -38,10 +38,6 @@ QString FileReplace::message(const QString& path, const QString& reason) {
 
 namespace {
 
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // Fills the temporary file; empty when it did, else the reason.
 using Fill = std::function<QString(int fd)>;
 
@@ -91,7 +87,7 @@ private:
     bool drain() {
         if (!writeAll(m_fd, m_buffer.constData(), m_buffer.size())) {
             m_error = errno;
-            setErrorString(systemReason(m_error));
+            setErrorString(FileCheck::systemReason(m_error));
             return false;
         }
         m_buffer.clear();
@@ -115,7 +111,7 @@ QString replace(const QString& path, const Fill& fill) {
     const qsizetype slash = native.lastIndexOf('/');
     QByteArray temporary = native.left(slash + 1) + '.' + native.mid(slash + 1) + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return systemReason(errno);
+    if (fd < 0) return FileCheck::systemReason(errno);
     const auto discard = [&](const QString& reason) {
         ::close(fd);
         ::unlink(temporary.constData());
@@ -127,25 +123,25 @@ QString replace(const QString& path, const Fill& fill) {
     struct stat original {};
     if (::stat(native.constData(), &original) == 0) {
         (void)::fchown(fd, original.st_uid, original.st_gid);
-        if (::fchmod(fd, original.st_mode & 07777) != 0) return discard(systemReason(errno));
+        if (::fchmod(fd, original.st_mode & 07777) != 0) return discard(FileCheck::systemReason(errno));
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        if (::fchmod(fd, 0666 & ~mask) != 0) return discard(systemReason(errno));
+        if (::fchmod(fd, 0666 & ~mask) != 0) return discard(FileCheck::systemReason(errno));
     }
 
     if (const QString reason = fill(fd); !reason.isEmpty()) return discard(reason);
     // Space is only certain once the data has reached the disk: a delayed allocation may fail here.
-    if (::fsync(fd) != 0) return discard(systemReason(errno));
+    if (::fsync(fd) != 0) return discard(FileCheck::systemReason(errno));
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
-        return systemReason(error);
+        return FileCheck::systemReason(error);
     }
     if (::rename(temporary.constData(), native.constData()) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
-        return systemReason(error);
+        return FileCheck::systemReason(error);
     }
     // The rename itself reaches the disk with the folder.
     const QByteArray folder = slash > 0 ? native.left(slash) : QByteArray(slash == 0 ? "/" : ".");
@@ -170,7 +166,7 @@ bool FileReplace::write(const QString& path, const QByteArray& bytes, QString* e
                   replace(path,
                           [&bytes](int fd) {
                               return writeAll(fd, bytes.constData(), bytes.size()) ? QString()
-                                                                                   : systemReason(errno);
+                                                                                   : FileCheck::systemReason(errno);
                           }),
                   error);
 }
@@ -183,7 +179,7 @@ bool FileReplace::write(const QString& path, const Writer& writer, QString* erro
                               const bool made = writer(out);
                               // The device buffers: a failure of its last part shows only here.
                               if (const int failure = out.finish(); failure != 0)
-                                  return systemReason(failure);
+                                  return FileCheck::systemReason(failure);
                               return made ? QString() : WriterGaveUp;
                           }),
                   error);
@@ -193,18 +189,6 @@ bool FileReplace::write(const QString& path, const Writer& writer, QString* erro
 
 namespace {
 
-QString systemReason(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString reason = n > 0 ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).trimmed()
-                           : QStringLiteral("error %1").arg(error);
-    if (text != nullptr) LocalFree(text);
-    while (reason.endsWith(QLatin1Char('.')))
-        reason.chop(1);
-    return reason;
-}
 
 std::wstring wide(const QString& path) {
     return QDir::toNativeSeparators(path).toStdWString();
@@ -245,7 +229,7 @@ private:
             const DWORD piece = static_cast<DWORD>(std::min<qsizetype>(left, 1 << 20));
             if (!WriteFile(m_handle, p, piece, &done, nullptr) || done == 0) {
                 m_error = done == 0 && GetLastError() == 0 ? ERROR_WRITE_FAULT : GetLastError();
-                setErrorString(systemReason(m_error));
+                setErrorString(FileCheck::systemReason(m_error));
                 return false;
             }
             p += done;
@@ -314,9 +298,9 @@ bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* e
         h = CreateFileW(wide(temporary).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return fail(systemReason(GetLastError()));
+            return fail(FileCheck::systemReason(GetLastError()));
     }
-    if (h == INVALID_HANDLE_VALUE) return fail(systemReason(ERROR_FILE_EXISTS));
+    if (h == INVALID_HANDLE_VALUE) return fail(FileCheck::systemReason(ERROR_FILE_EXISTS));
     const auto discard = [&](const QString& reason) {
         FILE_DISPOSITION_INFO gone{};
         gone.DeleteFile = TRUE;
@@ -329,12 +313,12 @@ bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* e
         TemporaryFileDevice out(h);
         made = writer(out);
         // The device buffers: a failure of its last part shows only here.
-        if (const DWORD failure = out.finish(); failure != 0) return discard(systemReason(failure));
+        if (const DWORD failure = out.finish(); failure != 0) return discard(FileCheck::systemReason(failure));
     }
     if (!made) return discard(WriterGaveUp);
     // Space is only certain once the data has reached the disk.
-    if (!FlushFileBuffers(h)) return discard(systemReason(GetLastError()));
-    if (const DWORD failure = renameOver(h, target); failure != 0) return discard(systemReason(failure));
+    if (!FlushFileBuffers(h)) return discard(FileCheck::systemReason(GetLastError()));
+    if (const DWORD failure = renameOver(h, target); failure != 0) return discard(FileCheck::systemReason(failure));
     CloseHandle(h);
     return true;
 }
