@@ -1,0 +1,97 @@
+#include "Language.h"
+
+#include "IniFile.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+TLanguageChoice installedChoice = TLanguageChoice::AsWritten;
+QString installedName;
+
+} // namespace
+
+std::optional<TLanguageChoice> TLanguage::parse(QStringView text) {
+    const QString t = text.trimmed().toString().toLower();
+    if (t.isEmpty()) return TLanguageChoice::AsWritten;
+    if (t == u"ru") return TLanguageChoice::Russian;
+    if (t == u"en") return TLanguageChoice::English;
+    return std::nullopt;
+}
+
+QString TLanguage::key(TLanguageChoice choice) {
+    switch (choice) {
+    case TLanguageChoice::Russian: return QStringLiteral("ru");
+    case TLanguageChoice::English: return QStringLiteral("en");
+    case TLanguageChoice::AsWritten: break;
+    }
+    return {};
+}
+
+QString TLanguage::iniSection() { return QStringLiteral("Language"); }
+QString TLanguage::iniKey() { return QStringLiteral("Choice"); }
+
+TLanguageChoice TLanguage::fromIni(const QString& iniPath) {
+    const IniFile ini(iniPath);
+    return parse(ini.readString(iniSection(), iniKey(), QString())).value_or(TLanguageChoice::AsWritten);
+}
+
+bool TLanguage::saveToIni(const QString& iniPath, TLanguageChoice choice, QString* error) {
+    IniFile ini(iniPath);
+    if (ini.writeString(iniSection(), iniKey(), key(choice))) return true;
+    if (error) *error = ini.errorString();
+    return false;
+}
+
+QString TLanguage::translationFor(TLanguageChoice choice, const QLocale& system) {
+    switch (choice) {
+    case TLanguageChoice::Russian: return QStringLiteral("ru");
+    case TLanguageChoice::English: return QStringLiteral("en");
+    case TLanguageChoice::AsWritten: break;
+    }
+    return system.language() == QLocale::Russian ? QStringLiteral("ru") : QStringLiteral("en");
+}
+
+void TLanguage::install(TLanguageChoice choice) {
+    installedChoice = choice;
+    installedName = translationFor(choice, QLocale::system());
+    auto* app = QCoreApplication::instance();
+    // The program's texts, built into it.
+    auto* own = new QTranslator(app);
+    if (own->load(QStringLiteral(":/i18n/canquorvex_%1.qm").arg(installedName)))
+        QCoreApplication::installTranslator(own);
+    else
+        delete own;
+    // Qt's own texts (buttons of message boxes, file dialogs) where Qt has them.
+    if (installedName == u"en") return;
+    auto* qt = new QTranslator(app);
+    if (qt->load(QStringLiteral("qtbase_%1").arg(installedName),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load(QStringLiteral("qtbase_%1").arg(installedName),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/translations")))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+}
+
+TLanguageChoice TLanguage::installed() { return installedChoice; }
+
+QString TLanguage::installedTranslation() { return installedName; }
+
+QString TLanguage::optionValue(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--") break;
+        if (arg == "--lang" && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
+        if (arg.startsWith("--lang=")) return QString::fromLocal8Bit(arg.mid(7));
+    }
+    return {};
+}
+
+QString FixedCaption(const char* text) {
+    if (installedChoice == TLanguageChoice::AsWritten) return QString::fromUtf8(text);
+    return QCoreApplication::translate("FixedCaption", text);
+}

@@ -1,0 +1,1 @@
+// The translations are built into the programs that link quorvex_i18n (resources under :/i18n).
