@@ -68,10 +68,9 @@ void TLanguage::install(TLanguageChoice choice) {
     // Qt's own texts (buttons of message boxes, file dialogs) where Qt has them.
     if (installedName == u"en") return;
     auto* qt = new QTranslator(app);
-    if (qt->load(QStringLiteral("qtbase_%1").arg(installedName),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        qt->load(QStringLiteral("qtbase_%1").arg(installedName),
-                 QCoreApplication::applicationDirPath() + QStringLiteral("/translations")))
+    const QString qtbase = QStringLiteral("qtbase_%1").arg(installedName);
+    if (qt->load(qtbase, QStringLiteral(":/i18n")) ||
+        qt->load(qtbase, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
