@@ -52,7 +52,11 @@ QString TLanguage::translationFor(TLanguageChoice choice, const QLocale& system)
     case TLanguageChoice::English: return QStringLiteral("en");
     case TLanguageChoice::AsWritten: break;
     }
-    return system.language() == QLocale::Russian ? QStringLiteral("ru") : QStringLiteral("en");
+    // The language of messages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG on Unix; the user's display
+    // language on Windows), not that of numbers.
+    const QStringList languages = system.uiLanguages();
+    const QString first = languages.isEmpty() ? system.name() : languages.first();
+    return first.startsWith(u"ru") ? QStringLiteral("ru") : QStringLiteral("en");
 }
 
 void TLanguage::install(TLanguageChoice choice) {
