@@ -11,6 +11,20 @@ namespace {
 
 TLanguageChoice installedChoice = TLanguageChoice::AsWritten;
 QString installedName;
+// The translators installed, removed again by the next install.
+QList<QTranslator*> installedTranslators;
+
+// Loads FILE (a .qm name, without the language) from the first folder that has it and installs it.
+void load(const QString& name, const QStringList& folders) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    for (const QString& folder : folders) {
+        if (!translator->load(name, folder)) continue;
+        QCoreApplication::installTranslator(translator);
+        installedTranslators << translator;
+        return;
+    }
+    delete translator;
+}
 
 } // namespace
 
@@ -60,24 +74,20 @@ QString TLanguage::translationFor(TLanguageChoice choice, const QLocale& system)
 }
 
 void TLanguage::install(TLanguageChoice choice) {
+    for (QTranslator* translator : std::as_const(installedTranslators)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installedTranslators.clear();
     installedChoice = choice;
     installedName = translationFor(choice, QLocale::system());
-    auto* app = QCoreApplication::instance();
     // The program's texts, built into it.
-    auto* own = new QTranslator(app);
-    if (own->load(QStringLiteral(":/i18n/canquorvex_%1.qm").arg(installedName)))
-        QCoreApplication::installTranslator(own);
-    else
-        delete own;
-    // Qt's own texts (buttons of message boxes, file dialogs) where Qt has them.
-    if (installedName == u"en") return;
-    auto* qt = new QTranslator(app);
-    const QString qtbase = QStringLiteral("qtbase_%1").arg(installedName);
-    if (qt->load(qtbase, QStringLiteral(":/i18n")) ||
-        qt->load(qtbase, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    load(QStringLiteral("canquorvex_%1").arg(installedName), {QStringLiteral(":/i18n")});
+    // Qt's own texts (buttons of message boxes, file dialogs) where Qt has them: built into the
+    // Windows program, in Qt's translations folder elsewhere. Qt's texts are English already.
+    if (installedName != u"en")
+        load(QStringLiteral("qtbase_%1").arg(installedName),
+             {QStringLiteral(":/i18n"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
 }
 
 TLanguageChoice TLanguage::installed() { return installedChoice; }

@@ -41,7 +41,8 @@ public:
     [[nodiscard]] static QString translationFor(TLanguageChoice choice, const QLocale& system);
 
     // Loads the translation of the choice (and Qt's own texts in Russian where Qt has them) into
-    // the application. Call once, before any window is made.
+    // the application, in place of the one installed before. Windows made before keep their texts:
+    // call it before any window is made.
     static void install(TLanguageChoice choice);
     // The choice installed (as written before install).
     [[nodiscard]] static TLanguageChoice installed();

@@ -17,6 +17,23 @@ ts="canquorvex_ru.ts canquorvex_en.ts"
 run() { # $1: folder of the .ts files to update
     (cd "$top" && "$LUPDATE" -silent -I "$top" -locations none -no-obsolete -no-ui-lines $folders \
         -ts $(for t in $ts; do echo "$1/$t"; done))
+    # The English of a text written in English is the text itself: such entries of the English
+    # translation are finished with their source. What needs an English translator is left
+    # unfinished: the fixed captions (some are Russian) and texts with plural forms (%n).
+    python3 - "$1/canquorvex_en.ts" <<'PY'
+import re, sys
+path = sys.argv[1]
+text = open(path, encoding="utf-8").read()
+def context(m):
+    if "<name>FixedCaption</name>" in m.group(0):
+        return m.group(0)
+    return re.sub(r'(<message>\s*<source>(.*?)</source>(?:\s*<(?:comment|extracomment)>.*?</(?:comment|extracomment)>)*\s*)'
+                  r'<translation type="unfinished"></translation>',
+                  lambda x: x.group(1) + "<translation>" + x.group(2) + "</translation>", m.group(0), flags=re.S)
+new = re.sub(r"<context>.*?</context>", context, text, flags=re.S)
+if new != text:
+    open(path, "w", encoding="utf-8").write(new)
+PY
 }
 
 if [ "${1:-}" != "--check" ]; then
