@@ -19,6 +19,8 @@ folder=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$folder"' EXIT
 cp tools/Projects.example.ini "$folder/Projects.ini"
 export QT_QPA_PLATFORM=xcb
+# The pictures show the default captions with the added texts in English, whatever this machine speaks.
+export LANGUAGE=en
 "$build/bin/canquorvex" --folder "$folder" --can demo --auto-on --open-all &
 pid=$!
 
