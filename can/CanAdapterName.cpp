@@ -3,6 +3,7 @@
 #include <QCanBus>
 #include <QCanBusDevice>
 #include <QCanBusDeviceInfo>
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QStringList>
 
@@ -71,10 +72,11 @@ QList<CanAdapterName> DiscoverHardwareAdapters() {
 }
 
 QString DescribeCanPlugins() {
-    QString text = QStringLiteral("CAN adapters (--can PLUGIN:INTERFACE):\n");
+    QString text = QCoreApplication::translate("CanAdapterName", "CAN adapters (--can PLUGIN:INTERFACE):\n");
     const QuietPlugins quiet;
     const QStringList plugins = QCanBus::instance()->plugins();
-    if (plugins.isEmpty()) text += QStringLiteral("  no CAN bus plugins installed\n");
+    if (plugins.isEmpty())
+        text += QCoreApplication::translate("CanAdapterName", "  no CAN bus plugins installed\n");
     for (const QString& plugin : plugins) {
         QString error;
         QStringList names;
@@ -84,22 +86,23 @@ QString DescribeCanPlugins() {
         if (!names.isEmpty())
             text += names.join(QStringLiteral(", "));
         else if (!error.isEmpty())
-            text += QStringLiteral("no interfaces (%1)").arg(error);
+            text += QCoreApplication::translate("CanAdapterName", "no interfaces (%1)").arg(error);
         else
-            text += QStringLiteral("no interfaces");
+            text += QCoreApplication::translate("CanAdapterName", "no interfaces");
         if (plugin == VirtualPlugin)
-            text += QStringLiteral(
+            text += QCoreApplication::translate(
+                "CanAdapterName",
                 "; a bus between programs: tcp://127.0.0.1:PORT/can0, never chosen without --can");
         text += QLatin1Char('\n');
     }
     for (const QString& name : RegisteredCanDeviceFactories()) {
         if (name == QLatin1String(DemoPluginName)) {
-            text += QStringLiteral("  %1: built in (--can %1)\n").arg(name);
+            text += QCoreApplication::translate("CanAdapterName", "  %1: built in (--can %1)\n").arg(name);
             continue;
         }
         if (!CanDeviceFactoryHasLister(name)) {
             // Chosen by name only (a file, a server on the network): nothing to find attached.
-            text += QStringLiteral("  %1: built in (--can %1:%2)\n")
+            text += QCoreApplication::translate("CanAdapterName", "  %1: built in (--can %1:%2)\n")
                         .arg(name, CanDeviceFactoryInterfaceHint(name));
             continue;
         }
@@ -108,12 +111,15 @@ QString DescribeCanPlugins() {
             found << (info.description().isEmpty()
                           ? info.name()
                           : QStringLiteral("%1 (%2)").arg(info.name(), info.description()));
-        text += QStringLiteral("  %1: built in (--can %1:%2); %3\n")
-                    .arg(name, CanDeviceFactoryInterfaceHint(name),
-                         found.isEmpty() ? QStringLiteral("no adapter attached")
-                                         : QStringLiteral("attached: ") + found.join(QStringLiteral(", ")));
+        text +=
+            QCoreApplication::translate("CanAdapterName", "  %1: built in (--can %1:%2); %3\n")
+                .arg(name, CanDeviceFactoryInterfaceHint(name),
+                     found.isEmpty() ? QCoreApplication::translate("CanAdapterName", "no adapter attached")
+                                     : QCoreApplication::translate("CanAdapterName", "attached: %1")
+                                           .arg(found.join(QStringLiteral(", "))));
     }
-    text += QStringLiteral("Without --can the interfaces of the hardware plugins and the attached built-in "
-                           "adapters above are offered, in this order.\n");
+    text += QCoreApplication::translate(
+        "CanAdapterName", "Without --can the interfaces of the hardware plugins and the attached "
+                          "built-in adapters above are offered, in this order.\n");
     return text;
 }

@@ -75,9 +75,8 @@ bool TCanBus::open(const CanAdapterName& adapter, int queueCapacity) {
     QString error;
     QCanBusDevice* device = CreateCanBusDevice(adapter.plugin, adapter.interfaceName, &error);
     if (device == nullptr) {
-        m_lastError = error.isEmpty()
-                          ? QStringLiteral("no device for %1:%2").arg(adapter.plugin, adapter.interfaceName)
-                          : error;
+        m_lastError =
+            error.isEmpty() ? tr("no device for %1:%2").arg(adapter.plugin, adapter.interfaceName) : error;
         return false;
     }
 
@@ -118,7 +117,7 @@ bool TCanBus::connectDevice() {
     }
     if (m_device == nullptr || m_device->state() != QCanBusDevice::ConnectedState) {
         const QString why = m_device != nullptr ? m_device->errorString() : QString();
-        m_lastError = why.isEmpty() ? QStringLiteral("the adapter did not connect") : why;
+        m_lastError = why.isEmpty() ? tr("the adapter did not connect") : why;
         return false;
     }
     return true;

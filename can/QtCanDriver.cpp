@@ -3,6 +3,7 @@
 #include "CanBitRates.h"
 
 #include <QCanBusFrame>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -72,8 +73,8 @@ bool QtCanDriver::DeviceSetBitRate(SlCanHandle h, const TSlCanBitRate& bitRate) 
     if (!isOpenHandle(h)) return false;
     const int rate = bitRateForCode(bitRate.BRP);
     if (rate == 0) {
-        m_bus.setLastError(
-            QStringLiteral("unknown bit-rate code 0x%1").arg(bitRate.BRP, 4, 16, QLatin1Char('0')));
+        m_bus.setLastError(QCoreApplication::translate("QtCanDriver", "unknown bit-rate code 0x%1")
+                               .arg(bitRate.BRP, 4, 16, QLatin1Char('0')));
         return false;
     }
     // Plugins that cannot set it (a network interface without the privilege to configure it) still

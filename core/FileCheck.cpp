@@ -1,5 +1,6 @@
 #include "FileCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,18 +33,18 @@ QString canonicalOrPlanned(const QString& path) {
 
 QString kindOf(mode_t mode) {
     if (S_ISREG(mode)) return {};
-    if (S_ISDIR(mode)) return QStringLiteral("a folder");
-    if (S_ISFIFO(mode)) return QStringLiteral("a FIFO (named pipe)");
-    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-    if (S_ISCHR(mode)) return QStringLiteral("a character device");
-    if (S_ISBLK(mode)) return QStringLiteral("a block device");
-    return QStringLiteral("a special file");
+    if (S_ISDIR(mode)) return QCoreApplication::translate("FileCheck", "a folder");
+    if (S_ISFIFO(mode)) return QCoreApplication::translate("FileCheck", "a FIFO (named pipe)");
+    if (S_ISSOCK(mode)) return QCoreApplication::translate("FileCheck", "a socket");
+    if (S_ISCHR(mode)) return QCoreApplication::translate("FileCheck", "a character device");
+    if (S_ISBLK(mode)) return QCoreApplication::translate("FileCheck", "a block device");
+    return QCoreApplication::translate("FileCheck", "a special file");
 }
 
 #endif
 
 QString notRegular(const QString& kind) {
-    return QStringLiteral("It is %1, not a regular file").arg(kind);
+    return QCoreApplication::translate("FileCheck", "It is %1, not a regular file").arg(kind);
 }
 
 } // namespace
@@ -51,14 +52,15 @@ QString notRegular(const QString& kind) {
 QString FileCheck::windowsDeviceKind(const QString& path) {
     QString p = path;
     p.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    if (p.startsWith(QLatin1String("\\\\.\\"))) return QStringLiteral("a device path");
+    if (p.startsWith(QLatin1String("\\\\.\\")))
+        return QCoreApplication::translate("FileCheck", "a device path");
     if (p.startsWith(QLatin1String("\\\\?\\"))) {
         // \\?\C:\... and \\?\UNC\server\... are files; the rest of that namespace is not.
         const QString rest = p.mid(4);
         const bool drive = rest.size() >= 3 && rest.at(0).isLetter() && rest.at(1) == QLatin1Char(':') &&
                            rest.at(2) == QLatin1Char('\\');
         if (!drive && !rest.startsWith(QLatin1String("UNC\\"), Qt::CaseInsensitive))
-            return QStringLiteral("a device path");
+            return QCoreApplication::translate("FileCheck", "a device path");
     }
     QString name = p.mid(p.lastIndexOf(QLatin1Char('\\')) + 1);
     if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter()) name = name.mid(2);
@@ -72,13 +74,13 @@ QString FileCheck::windowsDeviceKind(const QString& path) {
     static const QStringList fixed = {QStringLiteral("CON"),    QStringLiteral("PRN"),
                                       QStringLiteral("AUX"),    QStringLiteral("NUL"),
                                       QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
-    if (fixed.contains(name)) return QStringLiteral("a reserved device name");
+    if (fixed.contains(name)) return QCoreApplication::translate("FileCheck", "a reserved device name");
     if (name.size() == 4 &&
         (name.startsWith(QLatin1String("COM")) || name.startsWith(QLatin1String("LPT")))) {
         const QChar digit = name.at(3);
         if ((digit >= QLatin1Char('1') && digit <= QLatin1Char('9')) || digit == QChar(0x00B9) ||
             digit == QChar(0x00B2) || digit == QChar(0x00B3))
-            return QStringLiteral("a reserved device name");
+            return QCoreApplication::translate("FileCheck", "a reserved device name");
     }
     return {};
 }
@@ -108,7 +110,9 @@ bool FileCheck::openRegular(QFile& file, const QString& path, QString* reason) {
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const QString kind = kindOf(st.st_mode);
         ::close(fd);
-        return fail(notRegular(kind.isEmpty() ? QStringLiteral("no longer a regular file") : kind));
+        return fail(kind.isEmpty() ? QCoreApplication::translate(
+                                         "FileCheck", "It is no longer a regular file, not a regular file")
+                                   : notRegular(kind));
     }
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -155,17 +159,17 @@ QString FileCheck::otherKind(const QString& path) {
     case FILE_TYPE_DISK: {
         BY_HANDLE_FILE_INFORMATION info{};
         if (GetFileInformationByHandle(h, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-            kind = QStringLiteral("a folder");
+            kind = QCoreApplication::translate("FileCheck", "a folder");
         break;
     }
     case FILE_TYPE_PIPE:
-        kind = QStringLiteral("a named pipe");
+        kind = QCoreApplication::translate("FileCheck", "a named pipe");
         break;
     case FILE_TYPE_CHAR:
-        kind = QStringLiteral("a character device");
+        kind = QCoreApplication::translate("FileCheck", "a character device");
         break;
     default:
-        kind = QStringLiteral("a special file");
+        kind = QCoreApplication::translate("FileCheck", "a special file");
         break;
     }
     CloseHandle(h);
@@ -207,7 +211,8 @@ bool FileCheck::sameFile(const QString& a, const QString& b) {
 QString FileCheck::otherKind(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || info.isFile()) return {};
-    return info.isDir() ? QStringLiteral("a folder") : QStringLiteral("not a regular file");
+    return info.isDir() ? QCoreApplication::translate("FileCheck", "a folder")
+                        : QCoreApplication::translate("FileCheck", "not a regular file");
 }
 
 bool FileCheck::openRegular(QFile& file, const QString& path, QString* reason) {
@@ -241,7 +246,7 @@ QString FileCheck::systemReason(unsigned long error) {
                                    nullptr, static_cast<DWORD>(error), 0, reinterpret_cast<wchar_t*>(&text), 0,
                                    nullptr);
     QString reason = n > 0 ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).trimmed()
-                           : QStringLiteral("error %1").arg(error);
+                           : QCoreApplication::translate("FileCheck", "error %1").arg(error);
     if (text != nullptr) LocalFree(text);
     while (reason.endsWith(QLatin1Char('.')))
         reason.chop(1);

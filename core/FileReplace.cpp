@@ -2,6 +2,7 @@
 
 #include "FileCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,12 +27,15 @@
 
 namespace {
 
-const QString WriterGaveUp = QStringLiteral("the contents could not be made");
+QString writerGaveUp() {
+    return QCoreApplication::translate("FileReplace", "the contents could not be made");
+}
 
 } // namespace
 
 QString FileReplace::message(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("FileReplace", "Cannot write %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 #ifdef Q_OS_UNIX
@@ -104,7 +108,7 @@ QString replace(const QString& path, const Fill& fill) {
     const QFileInfo info(path);
     const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
     if (const QString kind = FileCheck::otherKind(target); !kind.isEmpty())
-        return QStringLiteral("It is %1, not a regular file").arg(kind);
+        return QCoreApplication::translate("FileCheck", "It is %1, not a regular file").arg(kind);
     const QByteArray native = QFile::encodeName(target);
 
     // The temporary file sits beside the original, so the rename never crosses file systems.
@@ -180,7 +184,7 @@ bool FileReplace::write(const QString& path, const Writer& writer, QString* erro
                               // The device buffers: a failure of its last part shows only here.
                               if (const int failure = out.finish(); failure != 0)
                                   return FileCheck::systemReason(failure);
-                              return made ? QString() : WriterGaveUp;
+                              return made ? QString() : writerGaveUp();
                           }),
                   error);
 }
@@ -287,7 +291,7 @@ bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* e
     const QFileInfo info(path);
     const QString target = info.isSymbolicLink() && info.exists() ? info.canonicalFilePath() : path;
     if (const QString kind = FileCheck::otherKind(target); !kind.isEmpty())
-        return fail(QStringLiteral("It is %1, not a regular file").arg(kind));
+        return fail(QCoreApplication::translate("FileCheck", "It is %1, not a regular file").arg(kind));
     // The temporary file sits beside the original, so the rename never crosses volumes.
     const QFileInfo targetInfo(target);
     HANDLE h = INVALID_HANDLE_VALUE;
@@ -315,7 +319,7 @@ bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* e
         // The device buffers: a failure of its last part shows only here.
         if (const DWORD failure = out.finish(); failure != 0) return discard(FileCheck::systemReason(failure));
     }
-    if (!made) return discard(WriterGaveUp);
+    if (!made) return discard(writerGaveUp());
     // Space is only certain once the data has reached the disk.
     if (!FlushFileBuffers(h)) return discard(FileCheck::systemReason(GetLastError()));
     if (const DWORD failure = renameOver(h, target); failure != 0) return discard(FileCheck::systemReason(failure));

@@ -4,6 +4,7 @@
 #include "FileCheck.h"
 #include "FileReplace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -369,14 +370,15 @@ IniFile::IniFile(QString path) : m_impl(std::make_unique<Impl>()), m_path(std::m
     QString why;
     if (!FileCheck::openRegular(file, m_path, &why)) {
         m_impl->readFailed = true;
-        m_error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(m_path), why);
+        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2")
+                      .arg(QDir::toNativeSeparators(m_path), why);
         return;
     }
     m_impl->diskBytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_impl->readFailed = true;
-        m_error =
-            QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(m_path), file.errorString());
+        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2")
+                      .arg(QDir::toNativeSeparators(m_path), file.errorString());
         return;
     }
     m_impl->onDisk = true;
@@ -482,7 +484,7 @@ bool IniFile::change(int kind, const QString& section, const QString& key, const
         m_error = FileReplace::message(m_path, why);
         return false;
     };
-    if (m_impl->readFailed) return fail(QStringLiteral("the file could not be read"));
+    if (m_impl->readFailed) return fail(QCoreApplication::translate("IniFile", "the file could not be read"));
     const auto badName = [](const QString& name, bool isKey) {
         if (name.isEmpty() || isBlank(name.front()) || isBlank(name.back())) return true;
         if (name.contains(u'\r') || name.contains(u'\n') || name.contains(QChar(0)) || name.contains(u']'))
@@ -490,13 +492,16 @@ bool IniFile::change(int kind, const QString& section, const QString& key, const
         return isKey &&
                (name.contains(u'=') || name.front() == u'[' || name.front() == u';' || name.front() == u'#');
     };
-    if (badName(section, false)) return fail(QStringLiteral("invalid section name \"%1\"").arg(section));
+    if (badName(section, false))
+        return fail(QCoreApplication::translate("IniFile", "invalid section name \"%1\"").arg(section));
     const bool keyed = opKind == OpKind::Write || opKind == OpKind::RemoveKey;
-    if (keyed && badName(key, true)) return fail(QStringLiteral("invalid key name \"%1\"").arg(key));
+    if (keyed && badName(key, true))
+        return fail(QCoreApplication::translate("IniFile", "invalid key name \"%1\"").arg(key));
     if (opKind == OpKind::RenameSection && badName(value, false))
-        return fail(QStringLiteral("invalid section name \"%1\"").arg(value));
+        return fail(QCoreApplication::translate("IniFile", "invalid section name \"%1\"").arg(value));
     if (value.contains(u'\r') || value.contains(u'\n') || value.contains(QChar(0)))
-        return fail(QStringLiteral("the value of \"%1\" contains a line break").arg(key));
+        return fail(
+            QCoreApplication::translate("IniFile", "the value of \"%1\" contains a line break").arg(key));
     Op op{section, key, value, opKind};
     m_impl->apply(op);
     m_impl->pending.push_back(std::move(op));
@@ -537,7 +542,7 @@ bool IniFile::commitBatch() {
         d.viewStale = true;
         return false;
     };
-    if (d.readFailed) return fail(QStringLiteral("the file could not be read"));
+    if (d.readFailed) return fail(QCoreApplication::translate("IniFile", "the file could not be read"));
     if (d.pending.empty()) return true;
 
     // Somebody else may have changed the file since we read it: then our writes go into what
@@ -565,8 +570,9 @@ bool IniFile::commitBatch() {
     // A file without any write permission is read-only, whoever we are (also as root).
     if (existsNow &&
         !(info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
-        return fail(QStringLiteral("Permission denied (the file is read-only)"));
-    if (existsNow && !info.isWritable()) return fail(QStringLiteral("Permission denied"));
+        return fail(QCoreApplication::translate("IniFile", "Permission denied (the file is read-only)"));
+    if (existsNow && !info.isWritable())
+        return fail(QCoreApplication::translate("IniFile", "Permission denied"));
 
     const QByteArray bytes = d.serialise();
     QString error;

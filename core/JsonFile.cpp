@@ -2,6 +2,7 @@
 
 #include "FileCheck.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QSet>
@@ -68,15 +69,17 @@ bool checkKeysAndTexts(const QByteArray& json, const QString& fileName, QString*
                 text += QLatin1Char(d); // compared as written: only equality matters here
             }
             if (nul) {
-                *error =
-                    QStringLiteral("%1: line %2: a text holds a NUL character").arg(fileName).arg(startLine);
+                *error = QCoreApplication::translate("JsonFile", "%1: line %2: a text holds a NUL character")
+                             .arg(fileName)
+                             .arg(startLine);
                 return false;
             }
             if (!levels.empty() && levels.back().expectKey) {
                 Level& level = levels.back();
                 level.expectKey = false;
                 if (level.keys.contains(text)) {
-                    *error = QStringLiteral("%1: line %2: the key \"%3\" appears twice in one object")
+                    *error = QCoreApplication::translate(
+                                 "JsonFile", "%1: line %2: the key \"%3\" appears twice in one object")
                                  .arg(fileName)
                                  .arg(startLine)
                                  .arg(text);
@@ -103,7 +106,9 @@ bool JsonFile::read(const QString& path, QByteArray* bytes, QString* error) {
         return false;
     }
     if (f.size() > MaxSize) {
-        *error = QStringLiteral("%1: %2 bytes is too large for this file").arg(path).arg(f.size());
+        *error = QCoreApplication::translate("JsonFile", "%1: %2 bytes is too large for this file")
+                     .arg(path)
+                     .arg(f.size());
         return false;
     }
     *bytes = f.readAll();
@@ -117,7 +122,7 @@ bool JsonFile::parseObject(const QByteArray& json, const QString& fileName, cons
     if (pe.error != QJsonParseError::NoError) {
         const int offset = std::clamp(pe.offset, 0, static_cast<int>(json.size()));
         const QByteArray before = json.left(offset);
-        *error = QStringLiteral("%1: line %2, column %3: %4")
+        *error = QCoreApplication::translate("JsonFile", "%1: line %2, column %3: %4")
                      .arg(fileName)
                      .arg(before.count('\n') + 1)
                      .arg(offset - static_cast<int>(before.lastIndexOf('\n')))
@@ -125,7 +130,7 @@ bool JsonFile::parseObject(const QByteArray& json, const QString& fileName, cons
         return false;
     }
     if (!doc.isObject()) {
-        *error = QStringLiteral("%1: %2 is a JSON object").arg(fileName, what);
+        *error = QCoreApplication::translate("JsonFile", "%1: %2 is a JSON object").arg(fileName, what);
         return false;
     }
     if (!checkKeysAndTexts(json, fileName, error)) return false;

@@ -60,16 +60,26 @@ TProgramFolders TProgramFolders::forProcess(const QString& installedBinDir, cons
 QString TProgramFolders::describe(bool withTraces) const {
     QString why;
     switch (kind) {
-    case Kind::ProgramFolder: why = QStringLiteral("the program's folder"); break;
-    case Kind::Installed:
-        why = QStringLiteral("the program runs installed: $XDG_CONFIG_HOME/canquorvex, else ~/.config/canquorvex");
+    case Kind::ProgramFolder:
+        why = QCoreApplication::translate("TProgramFolders", "the program's folder");
         break;
-    case Kind::Chosen: why = QStringLiteral("chosen with --folder"); break;
+    case Kind::Installed:
+        why = QCoreApplication::translate(
+            "TProgramFolders",
+            "the program runs installed: $XDG_CONFIG_HOME/canquorvex, else ~/.config/canquorvex");
+        break;
+    case Kind::Chosen:
+        why = QCoreApplication::translate("TProgramFolders", "chosen with --folder");
+        break;
     }
-    QString text = QStringLiteral("Folders in use:\n  settings (Projects.ini, Quorvex.ini, profiles/): %1\n    (%2)\n")
+    QString text = QCoreApplication::translate(
+                       "TProgramFolders",
+                       "Folders in use:\n  settings (Projects.ini, Quorvex.ini, profiles/): %1\n    (%2)\n")
                        .arg(QDir::toNativeSeparators(settings), why);
     if (withTraces)
-        text += QStringLiteral("  traces (new recordings, unless another folder was chosen in the REC menu): %1\n")
+        text += QCoreApplication::translate(
+                    "TProgramFolders",
+                    "  traces (new recordings, unless another folder was chosen in the REC menu): %1\n")
                     .arg(QDir::toNativeSeparators(traces));
     return text;
 }
@@ -79,7 +89,9 @@ bool SeedFolder(const QString& folder, const QString& samplesDir, QString* error
         if (error) *error = why;
         return false;
     };
-    if (!QDir().mkpath(folder)) return fail(QStringLiteral("the folder %1 cannot be created").arg(folder));
+    if (!QDir().mkpath(folder))
+        return fail(
+            QCoreApplication::translate("TProgramFolders", "the folder %1 cannot be created").arg(folder));
     const QDir samples(samplesDir);
     QDirIterator it(samplesDir, QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -88,10 +100,13 @@ bool SeedFolder(const QString& folder, const QString& samplesDir, QString* error
         // exists() follows links: a dangling link is left as it is too.
         if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) continue;
         if (!QDir().mkpath(QFileInfo(target).path()))
-            return fail(QStringLiteral("the folder %1 cannot be created").arg(QFileInfo(target).path()));
+            return fail(QCoreApplication::translate("TProgramFolders", "the folder %1 cannot be created")
+                            .arg(QFileInfo(target).path()));
         QFile in(source);
         // The copy is made beside the target and renamed into place: there is never a half file.
-        if (!in.copy(target)) return fail(QStringLiteral("%1 cannot be copied to %2: %3").arg(source, target, in.errorString()));
+        if (!in.copy(target))
+            return fail(QCoreApplication::translate("TProgramFolders", "%1 cannot be copied to %2: %3")
+                            .arg(source, target, in.errorString()));
         // The samples may be read-only where they are installed; the user's copy is the user's.
         (void)QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner |
                                                 QFileDevice::WriteOwner);

@@ -3,6 +3,7 @@
 #include "DeviceMessage.h"
 #include "IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -81,7 +82,8 @@ bool WriteCaptions(IniFile& ini, const QString& section, const TProject& project
 
 bool LoadProjectFromFile(const QString& path, const QString& name, TProject& project, QString* error) {
     if (!QFileInfo(path).isFile()) {
-        *error = QStringLiteral("project file %1 not found").arg(QDir::toNativeSeparators(path));
+        *error = QCoreApplication::translate("ProjectFile", "project file %1 not found")
+                     .arg(QDir::toNativeSeparators(path));
         return false;
     }
     const IniFile ini(path);
@@ -89,7 +91,8 @@ bool LoadProjectFromFile(const QString& path, const QString& name, TProject& pro
     QString chosen = name;
     if (chosen.isEmpty()) {
         if (list.ProjectNum < 1 || list.ProjectNum > list.Names.size()) {
-            *error = QStringLiteral("%1 selects no project; name one").arg(QDir::toNativeSeparators(path));
+            *error = QCoreApplication::translate("ProjectFile", "%1 selects no project; name one")
+                         .arg(QDir::toNativeSeparators(path));
             return false;
         }
         chosen = list.Names.at(list.ProjectNum - 1);
@@ -104,7 +107,8 @@ bool LoadProjectFromFile(const QString& path, const QString& name, TProject& pro
             }
         }
         if (!found) {
-            *error = QStringLiteral("project \"%1\" is not in the project list of %2 (%3)")
+            *error = QCoreApplication::translate("ProjectFile",
+                                                 "project \"%1\" is not in the project list of %2 (%3)")
                          .arg(name, QDir::toNativeSeparators(path), list.Names.join(QStringLiteral(", ")));
             return false;
         }

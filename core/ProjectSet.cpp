@@ -190,8 +190,9 @@ QList<TProjectProblem> TProjectSet::check() const {
             d.Name.isEmpty() ? tr("Project %1").arg(k + 1) : tr("Project \"%1\"").arg(d.Name);
         const auto add = [&](TProjectField field, int index, const QString& what, const QString& why,
                              bool warning = false) {
-            problems << TProjectProblem{k, field, index, QStringLiteral("%1, %2 %3").arg(project, what, why),
-                                        warning};
+            //: A problem of the project editor: the project, the value and what is wrong with it
+            //: ("Project \"Line 2\", the base identifier \"0x1G\" is not a number").
+            problems << TProjectProblem{k, field, index, tr("%1, %2 %3").arg(project, what, why), warning};
         };
         if (const QString why = nameProblem(d.Name, m_cp1251, true); !why.isEmpty())
             add(TProjectField::Name, -1, tr("the name"), why);
@@ -224,9 +225,9 @@ QList<TProjectProblem> TProjectSet::check() const {
                     tr("serial address \"%1\" is not a number from 0 to %2")
                         .arg(row.RSadr)
                         .arg(MaxSerialAddress));
-            identifier(TProjectField::RXadr, i, row.RXadr, r + tr(" reception identifier"));
+            identifier(TProjectField::RXadr, i, row.RXadr, tr("row %1 reception identifier").arg(i));
             const std::optional<int32_t> tx =
-                identifier(TProjectField::TXadr, i, row.TXadr, r + tr(" transmission identifier"));
+                identifier(TProjectField::TXadr, i, row.TXadr, tr("row %1 transmission identifier").arg(i));
             if (tx && static_cast<uint32_t>(*tx) <= MaxIdentifier) {
                 // The monitor tells the rows apart by the key of their identifier.
                 const uint32_t key = CanKey(static_cast<uint32_t>(*tx), protokol.value_or(0));
@@ -243,7 +244,7 @@ QList<TProjectProblem> TProjectSet::check() const {
                 keys[static_cast<size_t>(i)] = key;
             }
             if (const QString why = nameProblem(row.Name, m_cp1251, false); !why.isEmpty())
-                add(TProjectField::RowName, i, r + tr(" name"), why);
+                add(TProjectField::RowName, i, tr("row %1 name").arg(i), why);
         }
         for (int j = 0; j < CommandCount; ++j)
             if (const QString why = nameProblem(d.Captions[static_cast<size_t>(j)], m_cp1251, false);
@@ -306,9 +307,9 @@ bool TProjectSet::save(IniFile& ini, QString* error) const {
     problems.removeIf([](const TProjectProblem& p) { return p.Warning; });
     if (!problems.isEmpty()) {
         *error = problems.size() == 1 ? tr("%1. Nothing was saved.").arg(problems.first().Text)
-                                      : tr("%1, and %2 more. Nothing was saved.")
-                                            .arg(problems.first().Text)
-                                            .arg(problems.size() - 1);
+                                      : tr("%1, and %n more. Nothing was saved.", nullptr,
+                                           static_cast<int>(problems.size() - 1))
+                                            .arg(problems.first().Text);
         return false;
     }
     const auto keeps = [this](const QString& section) {

@@ -87,15 +87,15 @@ bool TParameterSet::load(const QString& path, TParameterSet* set, QString* error
 
 bool TParameterSet::parse(const QByteArray& json, const QString& fileName, TParameterSet* set, QString* error) {
     QJsonObject root;
-    if (!JsonFile::parseObject(json, fileName, QStringLiteral("a parameter set"), &root, error)) return false;
+    if (!JsonFile::parseObject(json, fileName, tr("a parameter set"), &root, error)) return false;
     const auto fail = [&](const QString& text) {
         *error = QStringLiteral("%1: %2").arg(fileName, text);
         return false;
     };
     if (root.value(QLatin1String("kind")).toString() != QLatin1String("parameter-set"))
-        return fail(QStringLiteral("\"kind\" must be \"parameter-set\" (is this a parameter set?)"));
-    if (root.value(QLatin1String("schema")).toInt(-1) != 1) return fail(QStringLiteral("\"schema\" must be 1"));
-    if (!root.value(QLatin1String("registers")).isArray()) return fail(QStringLiteral("\"registers\" must be a list"));
+        return fail(tr("\"kind\" must be \"parameter-set\" (is this a parameter set?)"));
+    if (root.value(QLatin1String("schema")).toInt(-1) != 1) return fail(tr("\"schema\" must be 1"));
+    if (!root.value(QLatin1String("registers")).isArray()) return fail(tr("\"registers\" must be a list"));
     TParameterSet s;
     s.Project = root.value(QLatin1String("project")).toString();
     s.Row = root.value(QLatin1String("row")).toInt(-1);
@@ -104,21 +104,22 @@ bool TParameterSet::parse(const QByteArray& json, const QString& fileName, TPara
     s.Saved = root.value(QLatin1String("saved")).toString();
     const QJsonArray regs = root.value(QLatin1String("registers")).toArray();
     for (qsizetype i = 0; i < regs.size(); ++i) {
-        const QString where = QStringLiteral("register entry %1").arg(i + 1);
-        if (!regs.at(i).isObject()) return fail(where + QStringLiteral(": must be an object"));
+        const QString where = tr("register entry %1").arg(i + 1);
+        if (!regs.at(i).isObject()) return fail(where + QStringLiteral(": ") + tr("must be an object"));
         const QJsonObject o = regs.at(i).toObject();
         const QJsonValue r = o.value(QLatin1String("register"));
         const QJsonValue raw = o.value(QLatin1String("raw"));
         const double rn = r.toDouble(-1e18);
         if (!r.isDouble() || rn != std::floor(rn) || std::abs(rn) > 1e9)
-            return fail(where + QStringLiteral(": \"register\" must be a whole number"));
-        const QString named = QStringLiteral("%1 (register %2)").arg(where).arg(static_cast<qint64>(rn));
+            return fail(where + QStringLiteral(": ") + tr("\"register\" must be a whole number"));
+        const QString named = tr("%1 (register %2)").arg(where).arg(static_cast<qint64>(rn));
         const double rawn = raw.toDouble(-1);
         if (!raw.isDouble() || rawn != std::floor(rawn) || rawn < 0 || rawn > 65535)
-            return fail(named + QStringLiteral(": \"raw\" must be a whole number from 0 to 65535"));
+            return fail(named + QStringLiteral(": ") + tr("\"raw\" must be a whole number from 0 to 65535"));
         TParameterValue v;
         v.Register = static_cast<int>(rn);
-        if (s.find(v.Register) != nullptr) return fail(named + QStringLiteral(": the register is in the set twice"));
+        if (s.find(v.Register) != nullptr)
+            return fail(named + QStringLiteral(": ") + tr("the register is in the set twice"));
         v.Raw = static_cast<uint16_t>(rawn);
         v.Name = o.value(QLatin1String("name")).toString();
         v.Unit = o.value(QLatin1String("unit")).toString();

@@ -8,6 +8,7 @@
 #include "profile/DeviceProfile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -26,6 +27,7 @@ struct TParameterValue {
 };
 
 class TParameterSet {
+    Q_DECLARE_TR_FUNCTIONS(TParameterSet)
 public:
     QString Project;
     int Row = -1;

@@ -44,16 +44,16 @@ QList<int> TRestorePlan::registersOf(const QList<TRestoreItem>& items) {
 void TRestorePlan::check(const TParameterSet& set, const TDeviceProfile* profile, const TRestoreOptions& options) {
     const QString profileName = profile != nullptr ? profile->device() : QString();
     if (!set.Profile.isEmpty() && set.Profile != profileName && !options.Force)
-        m_refusals << (profileName.isEmpty()
-                           ? QStringLiteral("the set was saved for the profile \"%1\"; this device has none")
-                                 .arg(set.Profile)
-                           : QStringLiteral("the set was saved for the profile \"%1\"; this device has \"%2\"")
-                                 .arg(set.Profile, profileName));
+        m_refusals
+            << (profileName.isEmpty()
+                    ? tr("the set was saved for the profile \"%1\"; this device has none").arg(set.Profile)
+                    : tr("the set was saved for the profile \"%1\"; this device has \"%2\"")
+                          .arg(set.Profile, profileName));
     const QSet<int> only(options.Only.begin(), options.Only.end());
     for (const TParameterValue& v : set.Registers) {
         if (!only.isEmpty() && !only.contains(v.Register)) continue;
         if (v.Register < 0 || v.Register >= RegisterCount) {
-            m_refusals << QStringLiteral("register %1: there are registers 0-127 only").arg(v.Register);
+            m_refusals << tr("register %1: there are registers 0-127 only").arg(v.Register);
             continue;
         }
         TRestoreItem item;
@@ -65,7 +65,7 @@ void TRestorePlan::check(const TParameterSet& set, const TDeviceProfile* profile
             if (info->readOnly()) {
                 item.Action = TRestoreAction::SkippedReadOnly;
             } else if (!info->rawInRange(v.Raw)) {
-                m_refusals << QStringLiteral("register %1 (%2): %3 lies outside %4")
+                m_refusals << tr("register %1 (%2): %3 lies outside %4")
                                   .arg(v.Register)
                                   .arg(info->Name, info->valueText(v.Raw), info->rangeText());
             }

@@ -18,6 +18,7 @@
 
 #include "core/DeviceMessage.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -61,6 +62,7 @@ struct TRestoreOptions {
 };
 
 class TRestorePlan {
+    Q_DECLARE_TR_FUNCTIONS(TRestorePlan)
 public:
     static constexpr int PaceMs = 20; // at most one write frame per 20 ms per device
 

@@ -16,8 +16,21 @@ namespace {
 
 constexpr int MaxDecimals = 6;
 
-// Reads one register entry; false with what is wrong with it.
-bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
+// The register number of an entry: a whole number from 0 to 127.
+bool readNumber(const QJsonObject& o, int* number) {
+    const QJsonValue r = o.value(QLatin1String("register"));
+    const double rn = r.toDouble(-1);
+    if (!r.isDouble() || rn != std::floor(rn) || rn < 0 || rn >= RegisterCount) return false;
+    *number = static_cast<int>(rn);
+    return true;
+}
+
+QString badNumber() {
+    return TDeviceProfile::tr("\"register\" must be a whole number from 0 to 127");
+}
+
+// Reads the fields of one register entry besides its number; false with what is wrong with them.
+bool readFields(const QJsonObject& o, TRegisterInfo* info, QString* error) {
     const auto fail = [error](const QString& text) {
         *error = text;
         return false;
@@ -25,32 +38,33 @@ bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
     const auto number = [&](const char* key, std::optional<double>* out) {
         const QJsonValue v = o.value(QLatin1String(key));
         if (v.isUndefined() || v.isNull()) return true;
-        if (!v.isDouble()) return fail(QStringLiteral("\"%1\" must be a number").arg(QLatin1String(key)));
+        if (!v.isDouble()) return fail(TDeviceProfile::tr("\"%1\" must be a number").arg(QLatin1String(key)));
         *out = v.toDouble();
         return true;
     };
     const auto text = [&](const char* key, QString* out) {
         const QJsonValue v = o.value(QLatin1String(key));
         if (v.isUndefined() || v.isNull()) return true;
-        if (!v.isString()) return fail(QStringLiteral("\"%1\" must be a text").arg(QLatin1String(key)));
+        if (!v.isString()) return fail(TDeviceProfile::tr("\"%1\" must be a text").arg(QLatin1String(key)));
         *out = v.toString();
         return true;
     };
     if (!text("name", &info->Name) || !text("unit", &info->Unit) || !text("description", &info->Description))
         return false;
-    if (info->Name.trimmed().isEmpty()) return fail(QStringLiteral("\"name\" is missing"));
+    if (info->Name.trimmed().isEmpty()) return fail(TDeviceProfile::tr("\"name\" is missing"));
     std::optional<double> scale, offset, decimals;
     if (!number("scale", &scale) || !number("offset", &offset) || !number("decimals", &decimals) ||
         !number("min", &info->Min) || !number("max", &info->Max) || !number("default", &info->Default))
         return false;
     if (scale) {
-        if (*scale == 0 || !std::isfinite(*scale)) return fail(QStringLiteral("\"scale\" must not be 0"));
+        if (*scale == 0 || !std::isfinite(*scale)) return fail(TDeviceProfile::tr("\"scale\" must not be 0"));
         info->Scale = *scale;
     }
     if (offset) info->Offset = *offset;
     if (decimals) {
         if (*decimals != std::floor(*decimals) || *decimals < 0 || *decimals > MaxDecimals)
-            return fail(QStringLiteral("\"decimals\" must be a whole number from 0 to %1").arg(MaxDecimals));
+            return fail(
+                TDeviceProfile::tr("\"decimals\" must be a whole number from 0 to %1").arg(MaxDecimals));
         info->Decimals = static_cast<int>(*decimals);
     }
     QString type = QStringLiteral("s16");
@@ -64,7 +78,7 @@ bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
     else if (type == QLatin1String("enum"))
         info->Type = TRegisterType::Enum;
     else
-        return fail(QStringLiteral("\"type\" must be s16, u16, bits or enum, not \"%1\"").arg(type));
+        return fail(TDeviceProfile::tr("\"type\" must be s16, u16, bits or enum, not \"%1\"").arg(type));
     QString access = QStringLiteral("rw");
     if (!text("access", &access)) return false;
     if (access == QLatin1String("ro"))
@@ -72,15 +86,16 @@ bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
     else if (access == QLatin1String("rw"))
         info->Access = TRegisterAccess::ReadWrite;
     else
-        return fail(QStringLiteral("\"access\" must be ro or rw, not \"%1\"").arg(access));
+        return fail(TDeviceProfile::tr("\"access\" must be ro or rw, not \"%1\"").arg(access));
     if (info->Min && info->Max && *info->Min > *info->Max)
-        return fail(QStringLiteral("\"min\" is above \"max\""));
+        return fail(TDeviceProfile::tr("\"min\" is above \"max\""));
     if (info->Default && ((info->Min && *info->Default < *info->Min) || (info->Max && *info->Default > *info->Max)))
-        return fail(QStringLiteral("\"default\" lies outside min and max"));
+        return fail(TDeviceProfile::tr("\"default\" lies outside min and max"));
 
     const QJsonValue bits = o.value(QLatin1String("bits"));
     if (!bits.isUndefined() && !bits.isNull()) {
-        if (!bits.isObject()) return fail(QStringLiteral("\"bits\" must be an object of bit numbers and names"));
+        if (!bits.isObject())
+            return fail(TDeviceProfile::tr("\"bits\" must be an object of bit numbers and names"));
         const QJsonObject b = bits.toObject();
         for (auto it = b.begin(); it != b.end(); ++it) {
             const QString key = it.key();
@@ -90,11 +105,13 @@ bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
             const int first = (dash < 0 ? key : key.left(dash)).trimmed().toInt(&ok1);
             const int last = dash < 0 ? first : key.mid(dash + 1).trimmed().toInt(&ok2);
             if (!ok1 || !ok2 || first < 0 || last > 15 || last < first)
-                return fail(QStringLiteral("bits: \"%1\" is not a bit (0-15) or a range of bits").arg(key));
-            if (!it.value().isString()) return fail(QStringLiteral("bits: the name of \"%1\" must be a text").arg(key));
+                return fail(
+                    TDeviceProfile::tr("bits: \"%1\" is not a bit (0-15) or a range of bits").arg(key));
+            if (!it.value().isString())
+                return fail(TDeviceProfile::tr("bits: the name of \"%1\" must be a text").arg(key));
             for (const TBitField& f : std::as_const(info->Bits))
                 if (first <= f.Last && f.First <= last)
-                    return fail(QStringLiteral("bits: \"%1\" overlaps another field").arg(key));
+                    return fail(TDeviceProfile::tr("bits: \"%1\" overlaps another field").arg(key));
             info->Bits << TBitField{first, last, it.value().toString()};
         }
         std::sort(info->Bits.begin(), info->Bits.end(),
@@ -102,21 +119,21 @@ bool readEntry(const QJsonObject& o, TRegisterInfo* info, QString* error) {
     }
     const QJsonValue en = o.value(QLatin1String("enum"));
     if (!en.isUndefined() && !en.isNull()) {
-        if (!en.isObject()) return fail(QStringLiteral("\"enum\" must be an object of values and names"));
+        if (!en.isObject()) return fail(TDeviceProfile::tr("\"enum\" must be an object of values and names"));
         const QJsonObject e = en.toObject();
         for (auto it = e.begin(); it != e.end(); ++it) {
             bool ok = false;
             const int value = it.key().trimmed().toInt(&ok, 0);
             if (!ok || value < -32768 || value > 65535)
-                return fail(QStringLiteral("enum: \"%1\" is not a 16-bit value").arg(it.key()));
+                return fail(TDeviceProfile::tr("enum: \"%1\" is not a 16-bit value").arg(it.key()));
             if (!it.value().isString() || it.value().toString().trimmed().isEmpty())
-                return fail(QStringLiteral("enum: the name of %1 must be a text").arg(it.key()));
+                return fail(TDeviceProfile::tr("enum: the name of %1 must be a text").arg(it.key()));
             info->Enum << qMakePair(value, it.value().toString());
         }
         std::sort(info->Enum.begin(), info->Enum.end());
     }
     if (info->Type == TRegisterType::Enum && info->Enum.isEmpty())
-        return fail(QStringLiteral("an enum register needs \"enum\" with its values"));
+        return fail(TDeviceProfile::tr("an enum register needs \"enum\" with its values"));
     return true;
 }
 
@@ -174,7 +191,7 @@ QString TRegisterInfo::valueText(uint16_t raw, bool withUnit) const {
 }
 
 QString RawWordText(uint16_t raw, int64_t number) {
-    return QStringLiteral("raw %1 (0x%2)")
+    return TDeviceProfile::tr("raw %1 (0x%2)")
         .arg(number)
         .arg(QString::number(raw, 16).toUpper().rightJustified(4, QLatin1Char('0')));
 }
@@ -189,7 +206,12 @@ QString TRegisterInfo::rangeText() const {
 QString TRegisterInfo::bitName(int bit) const {
     for (const TBitField& f : Bits)
         if (bit >= f.First && bit <= f.Last)
-            return f.First == f.Last ? f.Name : QStringLiteral("%1 (bit %2 of %3-%4)").arg(f.Name).arg(bit - f.First).arg(f.First).arg(f.Last);
+            return f.First == f.Last ? f.Name
+                                     : TDeviceProfile::tr("%1 (bit %2 of %3-%4)")
+                                           .arg(f.Name)
+                                           .arg(bit - f.First)
+                                           .arg(f.First)
+                                           .arg(f.Last);
     return {};
 }
 
@@ -203,18 +225,18 @@ bool TRegisterInfo::rawInRange(uint16_t raw) const {
 
 bool TRegisterInfo::toRaw(double value, uint16_t* raw, QString* error) const {
     if (!std::isfinite(value)) {
-        *error = QStringLiteral("not a number");
+        *error = TDeviceProfile::tr("not a number");
         return false;
     }
     if ((Min && value < *Min) || (Max && value > *Max)) {
-        *error = QStringLiteral("%1 lies outside %2").arg(numberText(value), rangeText());
+        *error = TDeviceProfile::tr("%1 lies outside %2").arg(numberText(value), rangeText());
         return false;
     }
     const double typed = std::round((value - Offset) / Scale);
     const double low = Type == TRegisterType::S16 ? -32768.0 : 0.0;
     const double high = Type == TRegisterType::S16 ? 32767.0 : 65535.0;
     if (typed < low || typed > high) {
-        *error = QStringLiteral("%1 is more than the register can hold (%2 … %3 raw)")
+        *error = TDeviceProfile::tr("%1 is more than the register can hold (%2 … %3 raw)")
                      .arg(numberText(value))
                      .arg(low)
                      .arg(high);
@@ -244,7 +266,7 @@ bool TRegisterInfo::parseValue(const QString& text, uint16_t* raw, QString* erro
                     return true;
                 }
         }
-        *error = QStringLiteral("\"%1\" is none of %2").arg(t, names.join(QStringLiteral(", ")));
+        *error = TDeviceProfile::tr("\"%1\" is none of %2").arg(t, names.join(QStringLiteral(", ")));
         return false;
     }
     bool ok = false;
@@ -254,7 +276,7 @@ bool TRegisterInfo::parseValue(const QString& text, uint16_t* raw, QString* erro
         v = static_cast<double>(h) * Scale + Offset;
     }
     if (!ok) {
-        *error = QStringLiteral("\"%1\" is not a number").arg(t);
+        *error = TDeviceProfile::tr("\"%1\" is not a number").arg(t);
         return false;
     }
     return toRaw(v, raw, error);
@@ -269,39 +291,44 @@ bool TDeviceProfile::load(const QString& path, TDeviceProfile* profile, QString*
 
 bool TDeviceProfile::parse(const QByteArray& json, const QString& fileName, TDeviceProfile* profile, QString* error) {
     QJsonObject root;
-    if (!JsonFile::parseObject(json, fileName, QStringLiteral("a profile"), &root, error)) return false;
+    if (!JsonFile::parseObject(json, fileName, tr("a profile"), &root, error)) return false;
     const auto fail = [&](const QString& text) {
         *error = QStringLiteral("%1: %2").arg(fileName, text);
         return false;
     };
     if (root.value(QLatin1String("schema")).toInt(-1) != 1 || !root.value(QLatin1String("schema")).isDouble())
-        return fail(QStringLiteral("\"schema\" must be 1"));
+        return fail(tr("\"schema\" must be 1"));
     if (!root.value(QLatin1String("device")).isString() || root.value(QLatin1String("device")).toString().trimmed().isEmpty())
-        return fail(QStringLiteral("\"device\" (the device type's name) is missing"));
-    if (!root.value(QLatin1String("registers")).isArray()) return fail(QStringLiteral("\"registers\" must be a list"));
+        return fail(tr("\"device\" (the device type's name) is missing"));
+    if (!root.value(QLatin1String("registers")).isArray()) return fail(tr("\"registers\" must be a list"));
 
     TDeviceProfile p;
     p.m_device = root.value(QLatin1String("device")).toString();
     const QJsonArray regs = root.value(QLatin1String("registers")).toArray();
     for (qsizetype i = 0; i < regs.size(); ++i) {
         const QJsonValue v = regs.at(i);
-        const QString where = QStringLiteral("register entry %1").arg(i + 1);
-        if (!v.isObject()) return fail(where + QStringLiteral(": must be an object"));
+        const QString where = tr("register entry %1").arg(i + 1);
+        if (!v.isObject()) return fail(where + QStringLiteral(": ") + tr("must be an object"));
         const QJsonObject o = v.toObject();
-        const QJsonValue r = o.value(QLatin1String("register"));
-        const double rn = r.toDouble(-1);
-        if (!r.isDouble() || rn != std::floor(rn) || rn < 0 || rn >= RegisterCount)
-            return fail(where + QStringLiteral(": \"register\" must be a whole number from 0 to 127"));
         TRegisterInfo info;
-        info.Register = static_cast<int>(rn);
-        const QString named = QStringLiteral("%1 (register %2)").arg(where).arg(info.Register);
-        if (p.find(info.Register) != nullptr) return fail(named + QStringLiteral(": the register is described twice"));
+        if (!readNumber(o, &info.Register)) return fail(where + QStringLiteral(": ") + badNumber());
+        const QString named = tr("%1 (register %2)").arg(where).arg(info.Register);
+        if (p.find(info.Register) != nullptr)
+            return fail(named + QStringLiteral(": ") + tr("the register is described twice"));
         QString why;
-        if (!readEntry(o, &info, &why)) return fail(named + QStringLiteral(": ") + why);
+        if (!readFields(o, &info, &why)) return fail(named + QStringLiteral(": ") + why);
         p.setRegister(info);
     }
     *profile = p;
     return true;
+}
+
+bool TDeviceProfile::readEntry(const QJsonObject& entry, TRegisterInfo* info, QString* error) {
+    if (!readNumber(entry, &info->Register)) {
+        *error = badNumber();
+        return false;
+    }
+    return readFields(entry, info, error);
 }
 
 void TDeviceProfile::setRegister(const TRegisterInfo& info) {

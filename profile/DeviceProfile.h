@@ -12,6 +12,7 @@
 #include "core/Registers.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -19,6 +20,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+
+class QJsonObject;
 
 enum class TRegisterType : uint8_t { S16, U16, Bits, Enum };
 // The type as a profile file names it: "s16", "u16", "bits", "enum".
@@ -79,12 +82,16 @@ struct TRegisterInfo {
 };
 
 class TDeviceProfile {
+    Q_DECLARE_TR_FUNCTIONS(TDeviceProfile)
 public:
     // Reads and checks a profile file; false with the message when it is not a valid profile.
     [[nodiscard]] static bool load(const QString& path, TDeviceProfile* profile, QString* error);
     // The same for the bytes of a file; fileName names it in the message.
     [[nodiscard]] static bool parse(const QByteArray& json, const QString& fileName, TDeviceProfile* profile,
                                     QString* error);
+    // Reads one register entry of a profile by the same rules; false with what is wrong with it
+    // (without the file and the entry: "\"scale\" must not be 0").
+    [[nodiscard]] static bool readEntry(const QJsonObject& entry, TRegisterInfo* info, QString* error);
 
     [[nodiscard]] const QString& device() const { return m_device; }
     [[nodiscard]] const QString& path() const { return m_path; }

@@ -4,6 +4,7 @@
 
 #include "core/Cp1251.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -72,7 +73,9 @@ bool splitRecords(const QString& text, const QString& fileName, QList<TCsvRecord
         }
     }
     if (quoted) {
-        *error = QStringLiteral("%1: line %2: a quoted field is never closed").arg(fileName).arg(quoteLine);
+        *error = QCoreApplication::translate("ProfileCsv", "%1: line %2: a quoted field is never closed")
+                     .arg(fileName)
+                     .arg(quoteLine);
         return false;
     }
     endRecord();
@@ -89,7 +92,8 @@ bool ImportProfileCsv(const QByteArray& csv, const QString& fileName, const QStr
         // A spreadsheet on a Russian Windows saves its CSV in the system's code page.
         text = DecodeCp1251(csv);
         if (warning != nullptr)
-            *warning = QStringLiteral("%1: not UTF-8, read as Windows-1251").arg(fileName);
+            *warning = QCoreApplication::translate("ProfileCsv", "%1: not UTF-8, read as Windows-1251")
+                           .arg(fileName);
     }
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     QList<TCsvRecord> records;
@@ -99,8 +103,9 @@ bool ImportProfileCsv(const QByteArray& csv, const QString& fileName, const QStr
         for (const QString& h : std::as_const(records.first().Fields))
             header << h.toLower();
     if (!header.contains(QLatin1String("register")) || !header.contains(QLatin1String("name"))) {
-        *error = QStringLiteral("%1: the first line must name the columns (register,name,unit,scale,offset,"
-                                "decimals,type,access,min,max,default,bits,enum,description)")
+        *error = QCoreApplication::translate(
+                     "ProfileCsv", "%1: the first line must name the columns (register,name,unit,scale,"
+                                   "offset,decimals,type,access,min,max,default,bits,enum,description)")
                      .arg(fileName);
         return false;
     }
@@ -108,9 +113,13 @@ bool ImportProfileCsv(const QByteArray& csv, const QString& fileName, const QStr
     out.setDevice(device);
     for (qsizetype i = 1; i < records.size(); ++i) {
         const QStringList& cells = records.at(i).Fields;
-        const QString where = QStringLiteral("%1: line %2").arg(fileName).arg(records.at(i).Line);
+        const QString where =
+            QCoreApplication::translate("ProfileCsv", "%1: line %2").arg(fileName).arg(records.at(i).Line);
         if (cells.size() != header.size()) {
-            *error = QStringLiteral("%1: %2 fields, the header names %3").arg(where).arg(cells.size()).arg(header.size());
+            *error = QCoreApplication::translate("ProfileCsv", "%1: %2 fields, the header names %3")
+                         .arg(where)
+                         .arg(cells.size())
+                         .arg(header.size());
             return false;
         }
         // The record as a register entry, checked by the profile's own rules; columns the map does
@@ -136,7 +145,9 @@ bool ImportProfileCsv(const QByteArray& csv, const QString& fileName, const QStr
         const QString names = isEnum ? cell("enum") : cell("bits");
         const QString other = isEnum ? cell("bits") : cell("enum");
         if (!other.trimmed().isEmpty()) {
-            *error = QStringLiteral("%1: the register has names in the \"%2\" column, which is for %2 registers")
+            *error = QCoreApplication::translate(
+                         "ProfileCsv",
+                         "%1: the register has names in the \"%2\" column, which is for %2 registers")
                          .arg(where, isEnum ? QStringLiteral("bits") : QStringLiteral("enum"));
             return false;
         }
@@ -148,7 +159,9 @@ bool ImportProfileCsv(const QByteArray& csv, const QString& fileName, const QStr
             return false;
         }
         if (out.find(info.Register) != nullptr) {
-            *error = QStringLiteral("%1: register %2 is described twice").arg(where).arg(info.Register);
+            *error = QCoreApplication::translate("ProfileCsv", "%1: register %2 is described twice")
+                         .arg(where)
+                         .arg(info.Register);
             return false;
         }
         out.setRegister(info);

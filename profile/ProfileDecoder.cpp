@@ -1,5 +1,6 @@
 #include "ProfileDecoder.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 TProfileDecoder::TProfileDecoder(const TProject& project, const QString& settingsFolder)
@@ -55,7 +56,8 @@ QString TProfileDecoder::describe(const QString& name, const TDeviceProfile& pro
         const TRegisterInfo* info = profile.find(msg.Address + i);
         if (info == nullptr) continue;
         const QString value = info->valueText(static_cast<uint16_t>(msg.Values[i]));
-        parts << QStringLiteral("%1 = %2").arg(info->Name, value.isEmpty() ? QStringLiteral("none") : value);
+        parts << QStringLiteral("%1 = %2").arg(
+            info->Name, value.isEmpty() ? QCoreApplication::translate("TProfileDecoder", "none") : value);
     }
     if (parts.isEmpty()) return {};
     return name + QStringLiteral(": ") + parts.join(QStringLiteral(", "));

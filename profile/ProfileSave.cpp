@@ -34,7 +34,7 @@ bool SaveProfile(const TDeviceProfile& profile, const QString& path, const QStri
         QByteArray bytes;
         QJsonObject old;
         if (!JsonFile::read(keepFrom, &bytes, error) ||
-            !JsonFile::parseObject(bytes, keepFrom, QStringLiteral("a profile"), &old, error))
+            !JsonFile::parseObject(bytes, keepFrom, TDeviceProfile::tr("a profile"), &old, error))
             return false;
         keepUnknown(old, RootKeys, &root);
         QMap<int, QJsonObject> oldEntries;

@@ -1,10 +1,10 @@
 #include "RegisterFields.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -76,7 +76,8 @@ bool RegisterFromFields(const TRegisterFields& fields, QChar separator, TRegiste
         bool ok = false;
         const double v = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
         if (!ok) {
-            *error = QStringLiteral("%1: \"%2\" is not a number").arg(QLatin1String(key), t);
+            *error = QCoreApplication::translate("RegisterFields", "%1: \"%2\" is not a number")
+                         .arg(QLatin1String(key), t);
             return false;
         }
         entry.insert(QLatin1String(key), v);
@@ -102,18 +103,20 @@ bool RegisterFromFields(const TRegisterFields& fields, QChar separator, TRegiste
         if (item.trimmed().isEmpty()) continue;
         const qsizetype eq = item.indexOf(QLatin1Char('='));
         if (eq < 0) {
-            *error = QStringLiteral("names: \"%1\" is not \"number=name\"").arg(item.trimmed());
+            *error = QCoreApplication::translate("RegisterFields", "names: \"%1\" is not \"number=name\"")
+                         .arg(item.trimmed());
             return false;
         }
         const QString key = item.left(eq).trimmed();
         if (names.contains(key)) {
-            *error = QStringLiteral("names: %1 is named twice").arg(key);
+            *error = QCoreApplication::translate("RegisterFields", "names: %1 is named twice").arg(key);
             return false;
         }
         names.insert(key, item.mid(eq + 1).trimmed());
     }
     if (!names.isEmpty() && !bits && !values) {
-        *error = QStringLiteral("names: only a bits or an enum register has names");
+        *error =
+            QCoreApplication::translate("RegisterFields", "names: only a bits or an enum register has names");
         return false;
     }
     if (bits && !names.isEmpty()) entry.insert(QStringLiteral("bits"), names);
@@ -125,10 +128,10 @@ bool RegisterFromFields(const TRegisterFields& fields, QChar separator, TRegiste
     TDeviceProfile one;
     QString why;
     if (!TDeviceProfile::parse(QJsonDocument(doc).toJson(), QStringLiteral("-"), &one, &why)) {
-        // "-: register entry 1 (register 24): what" says only what.
-        static const QRegularExpression where(
-            QStringLiteral("^-: register entry 1( \\(register \\d+\\))?: "));
-        *error = why.remove(where);
+        // What is wrong with the entry, without "-: register entry 1 (register 24): " before it.
+        TRegisterInfo probe;
+        QString what;
+        *error = TDeviceProfile::readEntry(entry, &probe, &what) ? why : what;
         return false;
     }
     *info = one.registers().first();

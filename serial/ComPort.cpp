@@ -45,7 +45,7 @@ void TComPort::setOpen(bool value) {
 bool TComPort::openPort() {
     const QString name = PortName(m_comNumber);
     if (name.isEmpty()) {
-        m_lastError = QStringLiteral("no port for COM%1").arg(m_comNumber);
+        m_lastError = tr("no port for COM%1").arg(m_comNumber);
         return false;
     }
     m_port.setPortName(name);

@@ -2,6 +2,7 @@
 
 #include "core/Registers.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 bool ParseNumber(const QString& text, qint64 low, qint64 high, qint64* value) {
@@ -38,7 +39,9 @@ bool ParseRegisterList(const QStringList& words, QList<int>* registers, QString*
                                            ParseNumber(part.mid(dash + 1), 0, RegisterCount - 1, &last);
             if (dash < 0) last = first;
             if (!ok || last < first) {
-                *error = QStringLiteral("\"%1\" is not a register or a range of registers (0-127)").arg(part);
+                *error = QCoreApplication::translate(
+                             "RegisterList", "\"%1\" is not a register or a range of registers (0-127)")
+                             .arg(part);
                 return false;
             }
             for (qint64 r = first; r <= last; ++r)
@@ -46,7 +49,7 @@ bool ParseRegisterList(const QStringList& words, QList<int>* registers, QString*
         }
     }
     if (out.isEmpty()) {
-        *error = QStringLiteral("no register given");
+        *error = QCoreApplication::translate("RegisterList", "no register given");
         return false;
     }
     *registers = out;

@@ -69,7 +69,8 @@ QString TTrendModel::registerLabel(int reg) {
 }
 
 QString TTrendModel::channelLabel(int reg, int bit) {
-    return bit < 0 ? registerLabel(reg) : registerLabel(reg) + QStringLiteral(" bit %1").arg(bit);
+    //: A bit of a plotted register: "0x00 (0) bit 1".
+    return bit < 0 ? registerLabel(reg) : tr("%1 bit %2").arg(registerLabel(reg)).arg(bit);
 }
 
 qint64 TTrendModel::nowMs() const {
@@ -153,7 +154,8 @@ QString TTrendModel::label(const TTrendChannel& channel) const {
         const QString& bitName = d->BitNames[static_cast<size_t>(channel.Bit)];
         return base + QLatin1Char(' ') + (bitName.isEmpty() ? d->Name : bitName);
     }
-    if (m_raw) return base + QLatin1Char(' ') + d->Name + QStringLiteral(" (raw)");
+    //: A plotted register's raw value: "0x18 (24) Motor current (raw)".
+    if (m_raw) return tr("%1 %2 (raw)").arg(base, d->Name);
     return base + QLatin1Char(' ') + d->Name +
            (d->Unit.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(d->Unit));
 }
