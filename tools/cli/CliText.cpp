@@ -2,11 +2,22 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+
+#include <cstdlib>
+
+namespace {
+
+UINT consoleCodePage = 0; // the console's output code page before the program changed it
+
+} // namespace
 #endif
 
 void CliUseUtf8Console() {
 #ifdef Q_OS_WIN
-    (void)SetConsoleOutputCP(CP_UTF8);
+    // The console gets its code page back when the program ends.
+    consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8) != 0)
+        (void)std::atexit([] { (void)SetConsoleOutputCP(consoleCodePage); });
 #endif
 }
 
