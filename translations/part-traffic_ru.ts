@@ -692,7 +692,7 @@ JSON lines go to standard output, messages to standard error. Ctrl+C and SIGTERM
     </message>
     <message>
         <source>the server has not answered for %1 s</source>
-        <translation>сервер не отвечает %1 с</translation>
+        <translation>сервер не отвечает уже %1 с</translation>
     </message>
     <message>
         <source>%1: not connected</source>
@@ -748,7 +748,7 @@ JSON lines go to standard output, messages to standard error. Ctrl+C and SIGTERM
     </message>
     <message>
         <source>Messages not understood: %1, garbage skipped: %2</source>
-        <translation>Непонятых сообщений: %1, пропущено мусора: %2</translation>
+        <translation>Непонятых сообщений: %1, пропущено посторонних фрагментов: %2</translation>
     </message>
 </context>
 <context>
@@ -849,7 +849,7 @@ JSON lines go to standard output, messages to standard error. Ctrl+C and SIGTERM
     </message>
     <message>
         <source>not reported within %1 s, not saved: register %2</source>
-        <translation>не получены за %1 с и не сохранены регистры: %2</translation>
+        <translation>за %1 с не получены и не сохранены регистры: %2</translation>
     </message>
     <message>
         <source>params diff wants FILE and either --live DEVICE or FILE2</source>
@@ -985,7 +985,7 @@ JSON lines go to standard output, messages to standard error. Ctrl+C and SIGTERM
     </message>
     <message>
         <source>not reported within %1 s: register %2</source>
-        <translation>не получены за %1 с регистры: %2</translation>
+        <translation>за %1 с не получены регистры: %2</translation>
     </message>
     <message>
         <source>write wants a device, a register and 1-4 values</source>
