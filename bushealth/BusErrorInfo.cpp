@@ -1,5 +1,6 @@
 #include "BusErrorInfo.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 BusErrorInfo BusErrorInfo::fromFrame(const QCanBusFrame& frame) {
@@ -24,55 +25,63 @@ void appendProtocolWords(const BusErrorInfo& e, QStringList& words) {
         const char* text;
     };
     static constexpr Kind kinds[] = {
-        {BusErrorInfo::SingleBit, "bit error"},
-        {BusErrorInfo::Stuff, "stuff error"},
-        {BusErrorInfo::Form, "form error"},
-        {BusErrorInfo::Dominant, "dominant bit error"},
-        {BusErrorInfo::Recessive, "recessive bit error"},
-        {BusErrorInfo::Overload, "bus overload"},
-        {BusErrorInfo::ActiveAnnouncement, "error flag"},
+        {BusErrorInfo::SingleBit, QT_TRANSLATE_NOOP("BusErrorInfo", "bit error")},
+        {BusErrorInfo::Stuff, QT_TRANSLATE_NOOP("BusErrorInfo", "stuff error")},
+        {BusErrorInfo::Form, QT_TRANSLATE_NOOP("BusErrorInfo", "form error")},
+        {BusErrorInfo::Dominant, QT_TRANSLATE_NOOP("BusErrorInfo", "dominant bit error")},
+        {BusErrorInfo::Recessive, QT_TRANSLATE_NOOP("BusErrorInfo", "recessive bit error")},
+        {BusErrorInfo::Overload, QT_TRANSLATE_NOOP("BusErrorInfo", "bus overload")},
+        {BusErrorInfo::ActiveAnnouncement, QT_TRANSLATE_NOOP("BusErrorInfo", "error flag")},
     };
     const qsizetype before = words.size();
     for (const Kind& k : kinds)
-        if ((e.protocolKind & k.bit) != 0) words << QLatin1String(k.text);
+        if ((e.protocolKind & k.bit) != 0) words << QCoreApplication::translate("BusErrorInfo", k.text);
     if (words.size() > before) return;
     // Some controllers name only the place: a violation in the CRC is a CRC error, in the ACK slot
     // a missing acknowledgement.
     if (e.protocolPlace == BusErrorInfo::AtCrcSequence || e.protocolPlace == BusErrorInfo::AtCrcDelimiter)
-        words << QStringLiteral("CRC error");
+        words << QCoreApplication::translate("BusErrorInfo", "CRC error");
     else if (e.protocolPlace == BusErrorInfo::AtAckSlot && !e.has(QCanBusFrame::MissingAcknowledgmentError))
-        words << QStringLiteral("ACK missing");
+        words << QCoreApplication::translate("BusErrorInfo", "ACK missing");
     else
-        words << QStringLiteral("protocol violation");
+        words << QCoreApplication::translate("BusErrorInfo", "protocol violation");
 }
 
 void appendControllerWords(const BusErrorInfo& e, QStringList& words) {
     const qsizetype before = words.size();
-    if ((e.controller & BusErrorInfo::RxOverflow) != 0) words << QStringLiteral("receive overrun");
-    if ((e.controller & BusErrorInfo::TxOverflow) != 0) words << QStringLiteral("transmit overrun");
+    if ((e.controller & BusErrorInfo::RxOverflow) != 0)
+        words << QCoreApplication::translate("BusErrorInfo", "receive overrun");
+    if ((e.controller & BusErrorInfo::TxOverflow) != 0)
+        words << QCoreApplication::translate("BusErrorInfo", "transmit overrun");
     if ((e.controller & (BusErrorInfo::RxPassive | BusErrorInfo::TxPassive)) != 0)
-        words << QStringLiteral("error passive");
+        words << QCoreApplication::translate("BusErrorInfo", "error passive");
     else if ((e.controller & (BusErrorInfo::RxWarning | BusErrorInfo::TxWarning)) != 0)
-        words << QStringLiteral("warning");
+        words << QCoreApplication::translate("BusErrorInfo", "warning");
     else if ((e.controller & BusErrorInfo::BackToActive) != 0)
-        words << QStringLiteral("error active again");
-    if (words.size() == before) words << QStringLiteral("controller problem");
+        words << QCoreApplication::translate("BusErrorInfo", "error active again");
+    if (words.size() == before) words << QCoreApplication::translate("BusErrorInfo", "controller problem");
 }
 
 } // namespace
 
 QString BusErrorText(const BusErrorInfo& e) {
     QStringList words;
-    if (e.has(QCanBusFrame::BusOffError)) words << QStringLiteral("bus off");
-    if (e.has(QCanBusFrame::MissingAcknowledgmentError)) words << QStringLiteral("ACK missing");
+    if (e.has(QCanBusFrame::BusOffError)) words << QCoreApplication::translate("BusErrorInfo", "bus off");
+    if (e.has(QCanBusFrame::MissingAcknowledgmentError))
+        words << QCoreApplication::translate("BusErrorInfo", "ACK missing");
     if (e.has(QCanBusFrame::ProtocolViolationError)) appendProtocolWords(e, words);
     if (e.has(QCanBusFrame::ControllerError)) appendControllerWords(e, words);
-    if (e.has(QCanBusFrame::TransceiverError)) words << QStringLiteral("transceiver fault");
-    if (e.has(QCanBusFrame::LostArbitrationError)) words << QStringLiteral("arbitration lost");
-    if (e.has(QCanBusFrame::TransmissionTimeoutError)) words << QStringLiteral("transmit timeout");
-    if (e.has(QCanBusFrame::ControllerRestartError)) words << QStringLiteral("controller restarted");
+    if (e.has(QCanBusFrame::TransceiverError))
+        words << QCoreApplication::translate("BusErrorInfo", "transceiver fault");
+    if (e.has(QCanBusFrame::LostArbitrationError))
+        words << QCoreApplication::translate("BusErrorInfo", "arbitration lost");
+    if (e.has(QCanBusFrame::TransmissionTimeoutError))
+        words << QCoreApplication::translate("BusErrorInfo", "transmit timeout");
+    if (e.has(QCanBusFrame::ControllerRestartError))
+        words << QCoreApplication::translate("BusErrorInfo", "controller restarted");
     // The bus error class only says that some error was seen; it is named when nothing else is.
-    if (words.isEmpty() && e.has(QCanBusFrame::BusError)) words << QStringLiteral("bus error");
-    if (words.isEmpty()) words << QStringLiteral("unknown error");
+    if (words.isEmpty() && e.has(QCanBusFrame::BusError))
+        words << QCoreApplication::translate("BusErrorInfo", "bus error");
+    if (words.isEmpty()) words << QCoreApplication::translate("BusErrorInfo", "unknown error");
     return words.join(QStringLiteral(", "));
 }

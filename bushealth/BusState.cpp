@@ -1,5 +1,7 @@
 #include "BusState.h"
 
+#include <QCoreApplication>
+
 BusState BusStateOf(QCanBusDevice::CanBusStatus status) {
     switch (status) {
     case QCanBusDevice::CanBusStatus::Good:
@@ -32,19 +34,19 @@ BusState BusStateAfter(BusState state, const BusErrorInfo& error) {
 QString BusStateText(BusState state) {
     switch (state) {
     case BusState::ErrorActive:
-        return QStringLiteral("error active");
+        return QCoreApplication::translate("BusState", "error active");
     case BusState::Warning:
-        return QStringLiteral("warning");
+        return QCoreApplication::translate("BusState", "warning");
     case BusState::ErrorPassive:
-        return QStringLiteral("error passive");
+        return QCoreApplication::translate("BusState", "error passive");
     case BusState::BusOff:
-        return QStringLiteral("bus off");
+        return QCoreApplication::translate("BusState", "bus off");
     case BusState::NoAdapter:
-        return QStringLiteral("no adapter");
+        return QCoreApplication::translate("BusState", "no adapter");
     case BusState::Unknown:
         break;
     }
-    return QStringLiteral("unknown");
+    return QCoreApplication::translate("BusState", "unknown");
 }
 
 BusStateSeverity BusStateSeverityOf(BusState state) {

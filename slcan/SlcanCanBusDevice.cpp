@@ -40,7 +40,7 @@ bool SlcanCanBusDevice::parseInterfaceName(const QString& interfaceName, QString
         speed = interfaceName.mid(at + 1).toInt(&ok);
         if (!ok || speed < 50 || speed > 12000000) {
             if (errorMessage != nullptr)
-                *errorMessage = QStringLiteral("slcan:%1: \"%2\" is not a serial speed (e.g. @115200)")
+                *errorMessage = tr("slcan:%1: \"%2\" is not a serial speed (e.g. @115200)")
                                     .arg(interfaceName, interfaceName.mid(at + 1));
             return false;
         }
@@ -48,8 +48,7 @@ bool SlcanCanBusDevice::parseInterfaceName(const QString& interfaceName, QString
     if (port.isEmpty()) {
         if (errorMessage != nullptr)
             *errorMessage =
-                QStringLiteral("slcan:%1: no serial port named (e.g. slcan:/dev/ttyACM0, slcan:COM5)")
-                    .arg(interfaceName);
+                tr("slcan:%1: no serial port named (e.g. slcan:/dev/ttyACM0, slcan:COM5)").arg(interfaceName);
         return false;
     }
     if (portName != nullptr) *portName = port;
@@ -147,13 +146,13 @@ void SlcanCanBusDevice::close() {
 QString SlcanCanBusDevice::stepName(Step step) const {
     switch (step) {
     case Step::Close:
-        return QStringLiteral("close (C)");
+        return tr("close (C)");
     case Step::BitRate:
-        return QStringLiteral("bit rate (%1)").arg(QString::fromLatin1(m_bitRateCommand));
+        return tr("bit rate (%1)").arg(QString::fromLatin1(m_bitRateCommand));
     case Step::Timestamps:
-        return QStringLiteral("time stamps off (Z0)");
+        return tr("time stamps off (Z0)");
     case Step::Open:
-        return QStringLiteral("open (O)");
+        return tr("open (O)");
     default:
         return {};
     }

@@ -105,8 +105,7 @@ SlcanDllCanBusDevice::~SlcanDllCanBusDevice() {
 
 QCanBusDeviceInfo SlcanDllCanBusDevice::makeDeviceInfo(int adapterIndex) {
     return createDeviceInfo(PluginName, QString::number(adapterIndex), QString(),
-                            QStringLiteral("adapter %1 of slcan.dll").arg(adapterIndex + 1), QString(), 0,
-                            false, false);
+                            tr("adapter %1 of slcan.dll").arg(adapterIndex + 1), QString(), 0, false, false);
 }
 
 QCanBusDeviceInfo SlcanDllCanBusDevice::deviceInfo() const {
@@ -126,7 +125,7 @@ QString SlcanDllCanBusDevice::interpretErrorFrame(const QCanBusFrame& /*errorFra
 bool SlcanDllCanBusDevice::refuse(const QString& step, QCanBusDevice::CanBusError kind) {
     if (m_handle >= 0) (void)m_library.functions().DeviceClose(m_handle);
     m_handle = -1;
-    setError(QStringLiteral("slcan.dll adapter %1: %2").arg(m_index).arg(step), kind);
+    setError(tr("slcan.dll adapter %1: %2").arg(m_index).arg(step), kind);
     return false;
 }
 
@@ -139,18 +138,16 @@ bool SlcanDllCanBusDevice::open() {
     const TSlcanDllFunctions& f = m_library.functions();
     const int32_t count = f.GetDeviceCount();
     if (count <= 0)
-        return refuse(count == 0 ? QStringLiteral("the library reports no adapter attached")
-                                 : QStringLiteral("the library cannot count its adapters (%1)").arg(count),
+        return refuse(count == 0 ? tr("the library reports no adapter attached")
+                                 : tr("the library cannot count its adapters (%1)").arg(count),
                       QCanBusDevice::ConnectionError);
     if (m_index < 0 || m_index >= count)
-        return refuse(
-            QStringLiteral("not attached: the library reports %1 adapter(s), numbered from 0").arg(count),
-            QCanBusDevice::ConnectionError);
+        return refuse(tr("not attached: the library reports %n adapter(s), numbered from 0", nullptr, count),
+                      QCanBusDevice::ConnectionError);
     const int32_t handle = f.GetDevice(static_cast<uint32_t>(m_index));
-    if (handle == -1)
-        return refuse(QStringLiteral("the library gives no handle for it"), QCanBusDevice::ConnectionError);
+    if (handle == -1) return refuse(tr("the library gives no handle for it"), QCanBusDevice::ConnectionError);
     if (f.DeviceOpen(handle) == 0)
-        return refuse(QStringLiteral("the library cannot open it (is another program using it?)"),
+        return refuse(tr("the library cannot open it (is another program using it?)"),
                       QCanBusDevice::ConnectionError);
     m_handle = handle;
     const QVariant rate = configurationParameter(QCanBusDevice::BitRateKey);
@@ -158,22 +155,20 @@ bool SlcanDllCanBusDevice::open() {
     TSlCanBitRate record{};
     record.BRP = bitRateCode(bitRate);
     if (record.BRP == 0)
-        return refuse(QStringLiteral("no code for %1 bit/s (the library takes 10k, 125k, 250k, 500k and 1M)")
-                          .arg(bitRate),
-                      QCanBusDevice::ConfigurationError);
+        return refuse(
+            tr("no code for %1 bit/s (the library takes 10k, 125k, 250k, 500k and 1M)").arg(bitRate),
+            QCanBusDevice::ConfigurationError);
     if (f.DeviceSetBitRate(m_handle, &record) == 0)
-        return refuse(QStringLiteral("the bit rate %1 bit/s (code 0x%2) was refused")
+        return refuse(tr("the bit rate %1 bit/s (code 0x%2) was refused")
                           .arg(bitRate)
                           .arg(record.BRP, 4, 16, QLatin1Char('0')),
                       QCanBusDevice::ConfigurationError);
     if (f.DeviceSetEventLevel(m_handle, EventLevel) == 0)
-        return refuse(QStringLiteral("event level %1 was refused").arg(EventLevel),
-                      QCanBusDevice::ConfigurationError);
+        return refuse(tr("event level %1 was refused").arg(EventLevel), QCanBusDevice::ConfigurationError);
     if (f.DeviceSetMode(m_handle, Mode) == 0)
-        return refuse(QStringLiteral("mode %1 was refused").arg(Mode), QCanBusDevice::ConfigurationError);
+        return refuse(tr("mode %1 was refused").arg(Mode), QCanBusDevice::ConfigurationError);
     if (f.DeviceSetTXTimeOut(m_handle, TxTimeOut) == 0)
-        return refuse(QStringLiteral("TX time-out %1 was refused").arg(TxTimeOut),
-                      QCanBusDevice::ConfigurationError);
+        return refuse(tr("TX time-out %1 was refused").arg(TxTimeOut), QCanBusDevice::ConfigurationError);
 
     m_otherEvents = 0;
     m_droppedEvents = 0;
@@ -203,14 +198,12 @@ void SlcanDllCanBusDevice::close() {
 
 bool SlcanDllCanBusDevice::writeFrame(const QCanBusFrame& frame) {
     if (state() != QCanBusDevice::ConnectedState || !m_shared) {
-        setError(QStringLiteral("slcan.dll adapter %1 is not connected").arg(m_index),
-                 QCanBusDevice::OperationError);
+        setError(tr("slcan.dll adapter %1 is not connected").arg(m_index), QCanBusDevice::OperationError);
         return false;
     }
     if (!frame.isValid() || frame.frameType() != QCanBusFrame::DataFrame ||
         frame.hasFlexibleDataRateFormat() || frame.payload().size() > 8) {
-        setError(QStringLiteral("slcan.dll adapter %1 sends classic data frames of 0 to 8 bytes only")
-                     .arg(m_index),
+        setError(tr("slcan.dll adapter %1 sends classic data frames of 0 to 8 bytes only").arg(m_index),
                  QCanBusDevice::WriteError);
         return false;
     }
@@ -259,6 +252,5 @@ void SlcanDllCanBusDevice::takeResults() {
     if (!frames.isEmpty()) enqueueReceivedFrames(frames);
     if (written > 0) emit framesWritten(written);
     for (const QString& problem : problems)
-        setError(QStringLiteral("slcan.dll adapter %1: %2").arg(m_index).arg(problem),
-                 QCanBusDevice::WriteError);
+        setError(tr("slcan.dll adapter %1: %2").arg(m_index).arg(problem), QCanBusDevice::WriteError);
 }

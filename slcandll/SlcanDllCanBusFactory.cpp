@@ -5,6 +5,8 @@
 
 #include "can/CanDeviceFactory.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 void RegisterSlcanDllBus() {
@@ -19,7 +21,9 @@ void RegisterSlcanDllBus() {
             const int index = interfaceName.trimmed().toInt(&ok);
             QString why;
             if (!ok || index < 0)
-                why = QStringLiteral("slcandll:%1: an adapter is named by its number, 0 for the first")
+                why = QCoreApplication::translate(
+                          "SlcanDllCanBusFactory",
+                          "slcandll:%1: an adapter is named by its number, 0 for the first")
                           .arg(interfaceName);
             else if (!library.isLoaded())
                 why = library.problem();

@@ -45,14 +45,14 @@ SlcanDllLibrary::SlcanDllLibrary(const QString& fileName) {
         m_present = true;
         const QString shown = QDir::toNativeSeparators(m_path.isEmpty() ? fileName : m_path);
         if (error == ERROR_BAD_EXE_FORMAT)
-            m_problem = QStringLiteral("%1 is a 32-bit library (or not one for this computer): this 64-bit "
-                                       "program cannot load it. A 64-bit slcan.dll from the adapter's maker, "
-                                       "or a 32-bit build of CANQuorvex, is needed for this adapter.")
+            m_problem = tr("%1 is a 32-bit library (or not one for this computer): this 64-bit "
+                           "program cannot load it. A 64-bit slcan.dll from the adapter's maker, "
+                           "or a 32-bit build of CANQuorvex, is needed for this adapter.")
                             .arg(shown);
         else if (error == ERROR_MOD_NOT_FOUND)
-            m_problem = QStringLiteral("%1 cannot be loaded: a library it needs is missing.").arg(shown);
+            m_problem = tr("%1 cannot be loaded: a library it needs is missing.").arg(shown);
         else
-            m_problem = QStringLiteral("%1 cannot be loaded (Windows error %2).").arg(shown).arg(error);
+            m_problem = tr("%1 cannot be loaded (Windows error %2).").arg(shown).arg(error);
         return;
     }
     m_present = true;
@@ -74,7 +74,7 @@ SlcanDllLibrary::SlcanDllLibrary(const QString& fileName) {
     bind(module, "SlCan_DeviceWriteMessages", f.DeviceWriteMessages, &missing);
     bind(module, "SlCan_DeviceReadEvents", f.DeviceReadEvents, &missing);
     if (!missing.isEmpty()) {
-        m_problem = QStringLiteral("%1 has no function %2: it is not the adapter library this program knows.")
+        m_problem = tr("%1 has no function %2: it is not the adapter library this program knows.")
                         .arg(QDir::toNativeSeparators(m_path), missing);
         m_functions = {};
         FreeLibrary(module);
@@ -105,12 +105,10 @@ bool SlcanDllLibrary::start(QString* error) {
         return false;
     };
     if (!isLoaded())
-        return fail(m_problem.isEmpty() ? QStringLiteral("the adapter library slcan.dll was not found")
-                                        : m_problem);
+        return fail(m_problem.isEmpty() ? tr("the adapter library slcan.dll was not found") : m_problem);
     if (m_started) return true;
     if (m_functions.Load(nullptr, nullptr) == 0)
-        return fail(
-            QStringLiteral("%1 did not start (SlCan_Load refused)").arg(QDir::toNativeSeparators(m_path)));
+        return fail(tr("%1 did not start (SlCan_Load refused)").arg(QDir::toNativeSeparators(m_path)));
     m_started = true;
     return true;
 }

@@ -14,6 +14,7 @@
 
 #include "can/SlCan.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -43,6 +44,8 @@ struct TSlcanDllFunctions {
 };
 
 class SlcanDllLibrary {
+    Q_DECLARE_TR_FUNCTIONS(SlcanDllLibrary)
+
 public:
     // The name the library is looked for by: in the program's folder, then on the DLL search path.
     static constexpr char DefaultName[] = "slcan.dll";

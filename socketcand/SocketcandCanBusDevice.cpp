@@ -34,29 +34,28 @@ bool SocketcandCanBusDevice::parseInterfaceName(const QString& interfaceName, QS
                                                 QString* bus, QString* errorMessage) {
     auto fail = [&](const QString& why) {
         if (errorMessage != nullptr)
-            *errorMessage = QStringLiteral("socketcand:%1: %2 (the form is HOST[:PORT]/BUS, e.g. "
-                                           "socketcand:127.0.0.1/can0 or socketcand:rig7.local:29536/can1)")
+            *errorMessage = tr("socketcand:%1: %2 (the form is HOST[:PORT]/BUS, e.g. "
+                               "socketcand:127.0.0.1/can0 or socketcand:rig7.local:29536/can1)")
                                 .arg(interfaceName, why);
         return false;
     };
     const qsizetype slash = interfaceName.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0) return fail(QStringLiteral("no bus named"));
+    if (slash < 0) return fail(tr("no bus named"));
     const QString busName = interfaceName.mid(slash + 1).trimmed();
     const QString address = interfaceName.left(slash).trimmed();
     if (!busNameUsable(busName))
-        return fail(QStringLiteral("\"%1\" is no bus name (1 to %2 printable characters, no spaces)")
+        return fail(tr("\"%1\" is no bus name (1 to %2 printable characters, no spaces)")
                         .arg(busName)
                         .arg(MaxBusNameLength));
     QString hostName = address;
     QString portText;
     if (address.startsWith(QLatin1Char('['))) {
         const qsizetype close = address.indexOf(QLatin1Char(']'));
-        if (close < 0) return fail(QStringLiteral("\"]\" missing after the IPv6 address"));
+        if (close < 0) return fail(tr("\"]\" missing after the IPv6 address"));
         hostName = address.mid(1, close - 1);
         const QString rest = address.mid(close + 1);
         if (!rest.isEmpty()) {
-            if (!rest.startsWith(QLatin1Char(':')))
-                return fail(QStringLiteral("\":PORT\" expected after \"]\""));
+            if (!rest.startsWith(QLatin1Char(':'))) return fail(tr("\":PORT\" expected after \"]\""));
             portText = rest.mid(1);
         }
     } else if (address.count(QLatin1Char(':')) == 1) {
@@ -64,16 +63,15 @@ bool SocketcandCanBusDevice::parseInterfaceName(const QString& interfaceName, QS
         hostName = address.left(colon);
         portText = address.mid(colon + 1);
     } else if (address.contains(QLatin1Char(':'))) {
-        return fail(QStringLiteral("write an IPv6 address in brackets, e.g. [::1]:29536/can0"));
+        return fail(tr("write an IPv6 address in brackets, e.g. [::1]:29536/can0"));
     }
-    if (hostName.isEmpty() || hostName.contains(QLatin1Char(' ')))
-        return fail(QStringLiteral("no host named"));
+    if (hostName.isEmpty() || hostName.contains(QLatin1Char(' '))) return fail(tr("no host named"));
     quint16 portNumber = DefaultPort;
     if (!portText.isNull()) {
         bool ok = false;
         const uint value = portText.toUInt(&ok);
         if (!ok || value < 1 || value > 65535)
-            return fail(QStringLiteral("\"%1\" is no TCP port (1 to 65535)").arg(portText));
+            return fail(tr("\"%1\" is no TCP port (1 to 65535)").arg(portText));
         portNumber = static_cast<quint16>(value);
     }
     if (host != nullptr) *host = hostName;
@@ -115,13 +113,13 @@ QString SocketcandCanBusDevice::prefix() const {
 QString SocketcandCanBusDevice::stepName(Step step) const {
     switch (step) {
     case Step::Connect:
-        return QStringLiteral("connect");
+        return tr("connect");
     case Step::Greeting:
-        return QStringLiteral("greeting (< hi >)");
+        return tr("greeting (< hi >)");
     case Step::Open:
-        return QStringLiteral("open (< open %1 >)").arg(m_bus);
+        return tr("open (< open %1 >)").arg(m_bus);
     case Step::RawMode:
-        return QStringLiteral("raw mode (< rawmode >)");
+        return tr("raw mode (< rawmode >)");
     default:
         return {};
     }
@@ -207,7 +205,7 @@ void SocketcandCanBusDevice::failOpen(const QString& why) {
     m_linkTimer.stop();
     m_step = Step::Idle;
     m_socket.abort();
-    const QString text = tr("%1: %2").arg(prefix(), why);
+    const QString text = QStringLiteral("%1: %2").arg(prefix(), why);
     qCWarning(lcSocketcand).noquote() << text;
     setError(text, QCanBusDevice::ConnectionError);
     setState(QCanBusDevice::UnconnectedState);
@@ -218,7 +216,7 @@ void SocketcandCanBusDevice::lose(const QString& why) {
     m_step = Step::Idle;
     m_lost = true;
     m_socket.abort();
-    const QString text = tr("%1: %2").arg(prefix(), why);
+    const QString text = QStringLiteral("%1: %2").arg(prefix(), why);
     qCWarning(lcSocketcand).noquote() << text;
     setError(text, QCanBusDevice::ConnectionError);
     setState(QCanBusDevice::UnconnectedState);
@@ -252,8 +250,8 @@ void SocketcandCanBusDevice::onReadyRead() {
 
 void SocketcandCanBusDevice::handshake(const SocketcandMessage& message, QByteArrayView text) {
     if (message.kind == SocketcandKind::ErrorText || message.kind == SocketcandKind::ErrorFrame) {
-        const QString said = message.kind == SocketcandKind::ErrorText ? shown(message.text)
-                                                                       : QStringLiteral("an error frame");
+        const QString said =
+            message.kind == SocketcandKind::ErrorText ? shown(message.text) : tr("an error frame");
         failOpen(tr("step \"%1\": the server answered \"< error %2 >\"").arg(stepName(m_step), said));
         return;
     }
@@ -322,8 +320,9 @@ void SocketcandCanBusDevice::noteServerError(const QString& text) {
         return;
     }
     m_lastLog.start();
-    QString line = tr("%1: the server reports \"%2\"").arg(prefix(), text);
-    if (m_unlogged > 0) line += tr(" (and %1 more since the last report)").arg(m_unlogged);
+    // For the log of the developer (the user sees the count and the last text in the link's status).
+    QString line = QStringLiteral("%1: the server reports \"%2\"").arg(prefix(), text);
+    if (m_unlogged > 0) line += QStringLiteral(" (and %1 more since the last report)").arg(m_unlogged);
     m_unlogged = 0;
     qCWarning(lcSocketcand).noquote() << line;
 }
@@ -386,26 +385,30 @@ QString SocketcandCanBusDevice::interpretErrorFrame(const QCanBusFrame& errorFra
 
 QCanBusDeviceInfo SocketcandCanBusDevice::deviceInfo() const {
     return createDeviceInfo(PluginName, QStringLiteral("%1/%2").arg(serverName(), m_bus), QString(),
-                            QStringLiteral("socketcand server"), QString(), 0, true, false);
+                            tr("socketcand server"), QString(), 0, true, false);
 }
 
 QString SocketcandCanBusDevice::linkState() const {
     switch (m_step) {
     case Step::Running:
-        return QStringLiteral("connected");
+        return tr("connected");
     case Step::Idle:
-        return m_lost ? QStringLiteral("link lost") : QStringLiteral("not connected");
+        return m_lost ? tr("link lost") : tr("not connected");
     default:
-        return QStringLiteral("connecting");
+        return tr("connecting");
     }
 }
 
 QString SocketcandCanBusDevice::linkStatus() const {
     QString text = tr("Link: %1, %2").arg(prefix(), linkState());
-    if (m_lost || (m_step == Step::Idle && !errorString().isEmpty())) text += tr("\n%1").arg(errorString());
-    text += tr("\nErrors reported by the server: %1").arg(m_serverErrors);
-    if (!m_lastServerError.isEmpty()) text += tr(" (last: \"%1\")").arg(m_lastServerError);
+    if (m_lost || (m_step == Step::Idle && !errorString().isEmpty()))
+        text += QLatin1Char('\n') + errorString();
+    text += QLatin1Char('\n') + (m_lastServerError.isEmpty()
+                                     ? tr("Errors reported by the server: %1").arg(m_serverErrors)
+                                     : tr("Errors reported by the server: %1 (last: \"%2\")")
+                                           .arg(QString::number(m_serverErrors), m_lastServerError));
     if (m_notTaken > 0 || garbage() > 0)
-        text += tr("\nMessages not understood: %1, garbage skipped: %2").arg(m_notTaken).arg(garbage());
+        text += QLatin1Char('\n') +
+                tr("Messages not understood: %1, garbage skipped: %2").arg(m_notTaken).arg(garbage());
     return text;
 }

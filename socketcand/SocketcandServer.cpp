@@ -35,8 +35,8 @@ bool SocketcandServer::parseListenAddress(const QString& text, QHostAddress* add
                                           QString* errorMessage) {
     auto fail = [&](const QString& why) {
         if (errorMessage != nullptr)
-            *errorMessage = QStringLiteral("\"%1\": %2 (give [ADDR:]PORT, e.g. 29536, 0.0.0.0:29536 or "
-                                           "[::1]:29536)")
+            *errorMessage = tr("\"%1\": %2 (give [ADDR:]PORT, e.g. 29536, 0.0.0.0:29536 or "
+                               "[::1]:29536)")
                                 .arg(text, why);
         return false;
     };
@@ -45,22 +45,22 @@ bool SocketcandServer::parseListenAddress(const QString& text, QHostAddress* add
     QString portText = t;
     if (t.startsWith(QLatin1Char('['))) {
         const qsizetype close = t.indexOf(QLatin1String("]:"));
-        if (close < 0) return fail(QStringLiteral("\"]:PORT\" expected after the IPv6 address"));
+        if (close < 0) return fail(tr("\"]:PORT\" expected after the IPv6 address"));
         host = t.mid(1, close - 1);
         portText = t.mid(close + 2);
     } else if (const qsizetype colon = t.lastIndexOf(QLatin1Char(':')); colon >= 0) {
         host = t.left(colon);
         portText = t.mid(colon + 1);
-        if (host.contains(QLatin1Char(':'))) return fail(QStringLiteral("write an IPv6 address in brackets"));
+        if (host.contains(QLatin1Char(':'))) return fail(tr("write an IPv6 address in brackets"));
     }
     bool ok = false;
     const uint value = portText.toUInt(&ok);
-    if (!ok || value > 65535) return fail(QStringLiteral("\"%1\" is no TCP port (0 to 65535)").arg(portText));
+    if (!ok || value > 65535) return fail(tr("\"%1\" is no TCP port (0 to 65535)").arg(portText));
     QHostAddress listenOn(QHostAddress::LocalHost);
     if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) {
         listenOn = QHostAddress(QHostAddress::LocalHost);
     } else if (!host.isEmpty() && !listenOn.setAddress(host)) {
-        return fail(QStringLiteral("\"%1\" is no IP address of this machine").arg(host));
+        return fail(tr("\"%1\" is no IP address of this machine").arg(host));
     }
     if (address != nullptr) *address = listenOn;
     if (port != nullptr) *port = static_cast<quint16>(value);
@@ -87,8 +87,8 @@ SocketcandServer::~SocketcandServer() {
 bool SocketcandServer::listen(const QHostAddress& address, quint16 port, QString* errorMessage) {
     if (!m_server.listen(address, port)) {
         if (errorMessage != nullptr)
-            *errorMessage = QStringLiteral("cannot listen on %1: %2")
-                                .arg(addressText(address, port), m_server.errorString());
+            *errorMessage =
+                tr("cannot listen on %1: %2").arg(addressText(address, port), m_server.errorString());
         return false;
     }
     m_check.start();
@@ -126,8 +126,7 @@ void SocketcandServer::onNewConnection() {
         }
         if (static_cast<int>(m_sessions.size()) >= MaxClients) {
             // Refused before anything is allocated for it: a flood of connections costs no memory.
-            emit event(
-                QStringLiteral("socketcand client %1 refused: %2 clients already").arg(peer).arg(MaxClients));
+            emit event(tr("socketcand client %1 refused: %2 clients already").arg(peer).arg(MaxClients));
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QTcpSocket::errorOccurred, socket, &QObject::deleteLater);
             // A peer that takes nothing does not keep it open.
@@ -144,7 +143,7 @@ void SocketcandServer::onNewConnection() {
         m_sessions.push_back(session);
         connect(session, &SocketcandSession::finished, this, &SocketcandServer::onFinished);
         session->greet();
-        emit event(QStringLiteral("socketcand client %1 connected").arg(session->peerName()));
+        emit event(tr("socketcand client %1 connected").arg(session->peerName()));
         emit statusChanged();
     }
 }
@@ -156,8 +155,8 @@ void SocketcandServer::onFinished(SocketcandSession* session) {
     m_droppedByGone += session->dropped();
     if (m_origin == session) m_origin = nullptr;
     const QString& why = session->endReason();
-    emit event(why.isEmpty() ? QStringLiteral("socketcand client %1 left").arg(session->peerName())
-                             : QStringLiteral("socketcand client %1 left: %2").arg(session->peerName(), why));
+    emit event(why.isEmpty() ? tr("socketcand client %1 left").arg(session->peerName())
+                             : tr("socketcand client %1 left: %2").arg(session->peerName(), why));
     session->deleteLater();
     emit statusChanged();
 }
@@ -199,12 +198,13 @@ void SocketcandServer::check() {
             // A slot is for a client that uses the bus: one that idles before raw mode gives it back.
             s->refuse(QStringLiteral("open and rawmode not given within %1 s")
                           .arg(m_handshakeMs / 1000.0)
-                          .toLatin1());
+                          .toLatin1(),
+                      tr("open and rawmode not given within %1 s").arg(m_handshakeMs / 1000.0));
             continue;
         }
         if (s->behindMs(now) <= m_maxBehindMs) continue;
         ++m_slowDropped;
-        s->drop(QStringLiteral("more than %1 s behind, disconnected").arg(m_maxBehindMs / 1000.0));
+        s->drop(tr("more than %1 s behind, disconnected").arg(m_maxBehindMs / 1000.0));
     }
     const uint64_t dropped = droppedFrames();
     if (dropped != m_lastDropped) {
@@ -221,9 +221,10 @@ uint64_t SocketcandServer::droppedFrames() const {
 }
 
 QString SocketcandServer::statusText() const {
-    return QStringLiteral("socketcand on %1 (bus %2, %3): %4 client(s), %5 frame(s) dropped")
-        .arg(listenName(), m_bus,
-             acceptsFrames() ? QStringLiteral("clients may send") : QStringLiteral("read only"))
+    return (acceptsFrames()
+                ? tr("socketcand on %1 (bus %2, clients may send): %3 client(s), %4 frame(s) dropped")
+                : tr("socketcand on %1 (bus %2, read only): %3 client(s), %4 frame(s) dropped"))
+        .arg(listenName(), m_bus)
         .arg(clientCount())
         .arg(droppedFrames());
 }

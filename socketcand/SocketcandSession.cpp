@@ -70,14 +70,14 @@ void SocketcandSession::refill() {
 void SocketcandSession::reply(const QByteArray& message) {
     if (m_mode == Mode::Closing) return;
     if (m_socket->bytesToWrite() > MaxUnreadReplies) {
-        drop(QStringLiteral("more than %1 KB of replies unread").arg(MaxUnreadReplies / 1024));
+        drop(tr("more than %1 KB of replies unread").arg(MaxUnreadReplies / 1024));
         return;
     }
     m_socket->write(message);
 }
 
-void SocketcandSession::refuse(const QByteArray& text) {
-    if (m_reason.isEmpty()) m_reason = QString::fromLatin1(text);
+void SocketcandSession::refuse(const QByteArray& text, const QString& shown) {
+    if (m_reason.isEmpty()) m_reason = shown.isEmpty() ? QString::fromLatin1(text) : shown;
     reply(SocketcandCommand("error", text));
     m_mode = Mode::Closing;
     m_socket->disconnectFromHost(); // after what was written has left
@@ -104,7 +104,7 @@ void SocketcandSession::onGone() {
     if (m_reason.isEmpty() && m_mode != Mode::Closing)
         m_reason = m_socket->error() == QAbstractSocket::RemoteHostClosedError ||
                            m_socket->error() == QAbstractSocket::UnknownSocketError
-                       ? QStringLiteral("closed the connection")
+                       ? tr("closed the connection")
                        : m_socket->errorString();
     if (m_socket->state() != QAbstractSocket::UnconnectedState && m_mode != Mode::Closing) {
         // An error on a connection that is still up (a write that failed): end it.
@@ -136,7 +136,7 @@ void SocketcandSession::handle(QByteArrayView text) {
             reply(SocketcandCommand("error", "a bus is open already"));
         } else if (QString::fromLatin1(m.text) != m_bus) {
             // As the daemon does: a bus that is not served ends the connection.
-            refuse("could not open bus");
+            refuse("could not open bus", tr("could not open bus"));
         } else {
             m_mode = Mode::Bus;
             reply(SocketcandCommand("ok"));

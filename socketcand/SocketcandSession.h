@@ -50,8 +50,9 @@ public:
 
     // A frame on the bus, encoded; taken only in raw mode. nowMs: the server's monotonic clock.
     void offer(QByteArrayView message, int64_t nowMs);
-    // Sends "< error TEXT >" and closes once it has left; TEXT is the reason the log gives.
-    void refuse(const QByteArray& text);
+    // Sends "< error TEXT >" and closes once it has left; TEXT (the protocol's, in English) is the
+    // reason the log gives, or `shown` when given (in the user's language).
+    void refuse(const QByteArray& text, const QString& shown = {});
     // Closes the connection at once; finished() follows. `reason` is what the log says.
     void drop(const QString& reason = {});
     // Hands everything queued to the socket and closes once it has left; finished() follows.

@@ -21,8 +21,8 @@ bool TraceCanBusDevice::open() {
     m_started = m_haveNext = m_finished = false;
     m_error.clear();
     if (const QString recording = TraceReplayControl::instance().recordingOf(m_path); !recording.isEmpty()) {
-        m_error = QStringLiteral("%1 is the file being recorded into: playing it would record its own "
-                                 "frames again and again. Stop the recording (REC) or choose another file.")
+        m_error = tr("%1 is the file being recorded into: playing it would record its own "
+                     "frames again and again. Stop the recording (REC) or choose another file.")
                       .arg(QDir::toNativeSeparators(m_path));
     } else if (!m_reader.open(m_path)) {
         m_error = m_reader.errorString();

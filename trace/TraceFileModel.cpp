@@ -49,7 +49,7 @@ bool TraceFileModel::open(const QString& path, QString* error) {
     probe.close();
     QString why;
     if (!FileCheck::openRegular(m_file, path, &why)) {
-        if (error) *error = QStringLiteral("%1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), why);
+        if (error) *error = tr("%1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), why);
         return false;
     }
     m_path = path;
@@ -281,9 +281,9 @@ QString TraceFileModel::cellText(qint64 lineNumber, const Line& l, int column) c
         const QString text = QString::fromUtf8(l.Text);
         switch (l.Result) {
         case TraceLineResult::Bad:
-            return QStringLiteral("unreadable line: ") + text;
+            return tr("unreadable line: %1").arg(text);
         case TraceLineResult::CanFd:
-            return QStringLiteral("CAN FD (not decoded): ") + text;
+            return tr("CAN FD (not decoded): %1").arg(text);
         default:
             return text;
         }
@@ -297,12 +297,12 @@ QString TraceFileModel::cellText(qint64 lineNumber, const Line& l, int column) c
                : f.direction == TraceDirection::Received ? QStringLiteral("Rx")
                                                          : QString();
     case IdColumn:
-        if (f.error) return QStringLiteral("error");
+        if (f.error) return tr("error");
         return QString::number(f.id, 16).toUpper().rightJustified(f.extended ? 8 : 3, QLatin1Char('0'));
     case DlcColumn:
         return QStringLiteral("[%1]").arg(f.dlc);
     case DataColumn: {
-        if (f.remote) return QStringLiteral("remote request");
+        if (f.remote) return tr("remote request");
         QString s;
         for (int i = 0; i < f.dlc && i < 8; ++i) {
             if (i > 0) s += QLatin1Char(' ');
@@ -344,6 +344,8 @@ QVariant TraceFileModel::data(const QModelIndex& index, int role) const {
 
 QVariant TraceFileModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* const names[ColumnCount] = {"Line", "Time", "Dir", "ID", "DLC", "Data", "Decoded"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[ColumnCount] = {
+        QT_TR_NOOP("Line"), QT_TR_NOOP("Time"), QT_TR_NOOP("Dir"),    QT_TR_NOOP("ID"),
+        QT_TR_NOOP("DLC"),  QT_TR_NOOP("Data"), QT_TR_NOOP("Decoded")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }

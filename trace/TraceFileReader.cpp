@@ -29,23 +29,23 @@ bool TraceFileReader::open(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        m_error = QStringLiteral("%1: no such file.").arg(shown);
+        m_error = tr("%1: no such file.").arg(shown);
         return false;
     }
     // A FIFO, socket or device would hold the GUI thread in open() or read(): refused by its kind,
     // and the open itself does not wait.
     if (const QString kind = FileCheck::otherKind(path); !kind.isEmpty()) {
-        m_error = QStringLiteral("%1 is %2, not a trace file.").arg(shown, kind);
+        m_error = tr("%1 is %2, not a trace file.").arg(shown, kind);
         return false;
     }
     QString why;
     if (!FileCheck::openRegular(m_file, path, &why)) {
-        m_error = QStringLiteral("%1 cannot be read: %2.").arg(shown, why);
+        m_error = tr("%1 cannot be read: %2.").arg(shown, why);
         return false;
     }
     if (!fill()) return false;
     if (m_buffer.contains('\0')) {
-        m_error = QStringLiteral("%1 is not a text trace (it holds binary data).").arg(shown);
+        m_error = tr("%1 is not a text trace (it holds binary data).").arg(shown);
         m_file.close();
         return false;
     }
@@ -77,8 +77,7 @@ bool TraceFileReader::fill() {
     const qint64 got = m_file.read(m_buffer.data() + have, ChunkSize);
     if (got < 0) {
         m_buffer.resize(have);
-        m_error = QStringLiteral("%1 cannot be read on: %2.")
-                      .arg(QDir::toNativeSeparators(m_path), m_file.errorString());
+        m_error = tr("%1 cannot be read on: %2.").arg(QDir::toNativeSeparators(m_path), m_file.errorString());
         return false;
     }
     m_buffer.resize(have + got);

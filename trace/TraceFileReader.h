@@ -9,12 +9,15 @@
 #include "TraceFrame.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
 #include <cstdint>
 
 class TraceFileReader {
+    Q_DECLARE_TR_FUNCTIONS(TraceFileReader)
+
 public:
     static constexpr qsizetype MaxLineLength = 4096;
     static constexpr qsizetype ChunkSize = 64 * 1024;

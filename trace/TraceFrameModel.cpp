@@ -139,7 +139,7 @@ QString TraceFrameModel::cellText(const Entry& e, int column) const {
     case DlcColumn:
         return QStringLiteral("[%1]").arg(e.dlc);
     case DataColumn: {
-        if (e.remote) return QStringLiteral("remote request");
+        if (e.remote) return tr("remote request");
         QString s;
         s.reserve(24);
         for (int i = 0; i < e.dlc && i < 8; ++i) {
@@ -177,8 +177,10 @@ QVariant TraceFrameModel::data(const QModelIndex& index, int role) const {
 
 QVariant TraceFrameModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* const names[ColumnCount] = {"Time", "Dir", "ID", "DLC", "Data", "Decoded"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[ColumnCount] = {QT_TR_NOOP("Time"), QT_TR_NOOP("Dir"),
+                                                   QT_TR_NOOP("ID"),   QT_TR_NOOP("DLC"),
+                                                   QT_TR_NOOP("Data"), QT_TR_NOOP("Decoded")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }
 
 QString TraceFrameModel::lineText(int row) const {

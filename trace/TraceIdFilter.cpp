@@ -40,10 +40,9 @@ std::optional<TraceIdFilter> TraceIdFilter::parse(QStringView text, QString* err
         }
         if (!a || !b) {
             if (error)
-                *error =
-                    QStringLiteral("\"%1\" is not an identifier, a range (100-1FF) or an identifier with a "
-                                   "mask (100:7F0)")
-                        .arg(item);
+                *error = tr("\"%1\" is not an identifier, a range (100-1FF) or an identifier with a "
+                            "mask (100:7F0)")
+                             .arg(item);
             return std::nullopt;
         }
         filter.m_rules.push_back(rule);

@@ -4,6 +4,7 @@
 // ("100-1FF") and masks ("100:7F0", candump's id:mask: shown when id AND mask equals the given
 // id AND mask), separated by commas or blanks, all hexadecimal. An empty filter shows everything.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 class TraceIdFilter {
+    Q_DECLARE_TR_FUNCTIONS(TraceIdFilter)
+
 public:
     // The filter for the text, or nothing with a message naming the item that cannot be read.
     [[nodiscard]] static std::optional<TraceIdFilter> parse(QStringView text, QString* error = nullptr);

@@ -18,7 +18,7 @@ bool TraceLineIndex::build(const QString& path, TraceFileReader::Format format,
         return false;
     };
     if (!FileCheck::openRegular(file, path, &why))
-        return fail(QStringLiteral("%1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), why));
+        return fail(tr("%1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), why));
 
     const bool asc = format == TraceFileReader::Format::Asc;
     AscReader reader;
@@ -56,10 +56,9 @@ bool TraceLineIndex::build(const QString& path, TraceFileReader::Format format,
     const bool done = scan.run(file, cancel, &error);
     m_lines.store(lines, std::memory_order_release);
     if (!done)
-        return fail(
-            error.isEmpty()
-                ? QStringLiteral("cancelled")
-                : QStringLiteral("%1 cannot be read on: %2.").arg(QDir::toNativeSeparators(path), error));
+        return fail(error.isEmpty()
+                        ? tr("cancelled")
+                        : tr("%1 cannot be read on: %2.").arg(QDir::toNativeSeparators(path), error));
     m_finished.store(true, std::memory_order_release);
     return true;
 }

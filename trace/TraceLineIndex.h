@@ -10,6 +10,7 @@
 #include "AscFormat.h"
 #include "TraceFileReader.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <atomic>
@@ -23,6 +24,8 @@
 }
 
 class TraceLineIndex {
+    Q_DECLARE_TR_FUNCTIONS(TraceLineIndex)
+
 public:
     static constexpr qint64 Step = 512;
     static constexpr int64_t NoTime = INT64_MIN;

@@ -122,11 +122,11 @@ QString TraceRecorder::Shared::whereIsTheFile() {
         byName.st_dev == byHandle.st_dev)
         return {};
     if (byHandle.st_nlink == 0) {
-        fate = QStringLiteral("The lines recorded into it went with it.");
-        return QStringLiteral("the file or its folder was deleted");
+        fate = TraceRecorder::tr("The lines recorded into it went with it.");
+        return TraceRecorder::tr("the file or its folder was deleted");
     }
-    fate = QStringLiteral("The lines recorded so far stay in the file that was moved.");
-    return QStringLiteral("the file or its folder was moved or renamed");
+    fate = TraceRecorder::tr("The lines recorded so far stay in the file that was moved.");
+    return TraceRecorder::tr("the file or its folder was moved or renamed");
 }
 
 void TraceRecorder::Shared::run() {
@@ -172,7 +172,7 @@ void TraceRecorder::Shared::run() {
     const int closeError = errno;
     if (error.isEmpty() && (!synced || !closed)) {
         error = errnoText(synced ? closeError : syncError);
-        fate = QStringLiteral("The last lines may be missing from the file.");
+        fate = TraceRecorder::tr("The last lines may be missing from the file.");
     }
     fd = -1;
     finished = true;
@@ -200,25 +200,25 @@ bool TraceRecorder::start(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     // A FIFO or a device is never opened (the open could wait, or do something of its own).
     if (const QString kind = FileCheck::otherKind(path); !kind.isEmpty()) {
-        m_error = QStringLiteral("Cannot record into %1: it is %2, not a regular file.").arg(shown, kind);
+        m_error = tr("Cannot record into %1: it is %2, not a regular file.").arg(shown, kind);
         return false;
     }
     if (TraceReplayControl::instance().isPlaying(path)) {
-        m_error = QStringLiteral("Cannot record into %1: it is the trace being played, which would play "
-                                 "its own recording again and again. Choose another file.")
+        m_error = tr("Cannot record into %1: it is the trace being played, which would play "
+                     "its own recording again and again. Choose another file.")
                       .arg(shown);
         return false;
     }
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0) {
-        m_error = QStringLiteral("Cannot record into %1: %2.").arg(shown, errnoText(errno));
+        m_error = tr("Cannot record into %1: %2.").arg(shown, errnoText(errno));
         return false;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        m_error = QStringLiteral("Cannot record into %1: it is not a regular file.").arg(shown);
+        m_error = tr("Cannot record into %1: it is not a regular file.").arg(shown);
         return false;
     }
     if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -270,7 +270,7 @@ void TraceRecorder::handOver() {
             fate = m_shared->fate;
         } else if (!m_pending.isEmpty()) {
             if (m_shared->queuedBytes + m_pending.size() > MaxBacklogBytes) {
-                failure = QStringLiteral("the disk did not keep up (%1 MB waiting to be written)")
+                failure = tr("the disk did not keep up (%1 MB waiting to be written)")
                               .arg(m_shared->queuedBytes / (1024 * 1024));
             } else {
                 m_shared->queuedBytes += m_pending.size();
@@ -287,9 +287,9 @@ void TraceRecorder::handOver() {
 void TraceRecorder::fail(const QString& reason, const QString& fate) {
     m_pending.clear();
     (void)finishWriter();
-    m_error = QStringLiteral("Recording into %1 stopped: %2. %3")
+    m_error = tr("Recording into %1 stopped: %2. %3")
                   .arg(QDir::toNativeSeparators(m_path), reason,
-                       fate.isEmpty() ? QStringLiteral("The lines written before are kept.") : fate);
+                       fate.isEmpty() ? tr("The lines written before are kept.") : fate);
     emit stopped(m_error);
 }
 
@@ -326,13 +326,13 @@ void TraceRecorder::stop() {
     }
     if (!finished && failure.isEmpty()) {
         // Not said to be complete when the disk has not taken the last lines yet.
-        failure = QStringLiteral("the disk did not take the last lines within %1 s").arg(WriterWaitMs / 1000);
-        fate = QStringLiteral("They may be missing from the file.");
+        failure = tr("the disk did not take the last lines within %1 s").arg(WriterWaitMs / 1000);
+        fate = tr("They may be missing from the file.");
     }
     if (!failure.isEmpty()) {
-        m_error = QStringLiteral("Recording into %1 stopped: %2. %3")
+        m_error = tr("Recording into %1 stopped: %2. %3")
                       .arg(QDir::toNativeSeparators(m_path), failure,
-                           fate.isEmpty() ? QStringLiteral("The lines written before are kept.") : fate);
+                           fate.isEmpty() ? tr("The lines written before are kept.") : fate);
         emit stopped(m_error);
         return;
     }

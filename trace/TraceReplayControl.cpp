@@ -4,6 +4,16 @@
 
 #include <QDir>
 
+namespace {
+
+// The count that chooses a plural form: the count itself, or one with its last six digits (which
+// decide the form) where it does not fit an int.
+int pluralOf(uint64_t n) {
+    return n <= 1'000'000 ? static_cast<int>(n) : static_cast<int>(n % 1'000'000) + 1'000'000;
+}
+
+} // namespace
+
 TraceReplayControl& TraceReplayControl::instance() {
     static TraceReplayControl control;
     return control;
@@ -46,18 +56,22 @@ QString TraceReplayControl::statusText() const {
     if (!s.error.isEmpty())
         text = s.error;
     else if (s.finished)
-        text = QStringLiteral("trace finished: %1 frames").arg(s.frames);
+        text = tr("trace finished: %1 frames", nullptr, pluralOf(s.frames)).arg(s.frames);
     else if (s.playing)
-        text = QStringLiteral("%1 frames played (%2 %)%3")
+        text = (m_paused ? tr("%1 frames played (%2 %), paused", nullptr, pluralOf(s.frames))
+                         : tr("%1 frames played (%2 %)", nullptr, pluralOf(s.frames)))
                    .arg(s.frames)
-                   .arg(s.size > 0 ? 100 * s.bytesRead / s.size : 100)
-                   .arg(m_paused ? QStringLiteral(", paused") : QString());
+                   .arg(s.size > 0 ? 100 * s.bytesRead / s.size : 100);
     else
-        text = QStringLiteral("Turn the CAN switch on to play the trace.");
+        text = tr("Turn the CAN switch on to play the trace.");
     if (s.badLines > 0)
-        text += QStringLiteral("\n%1 lines could not be read and were skipped.").arg(s.badLines);
+        text +=
+            QLatin1Char('\n') +
+            tr("%1 lines could not be read and were skipped.", nullptr, pluralOf(s.badLines)).arg(s.badLines);
     if (s.canFdLines > 0)
-        text += QStringLiteral("\n%1 CAN FD frames were skipped (not played).").arg(s.canFdLines);
+        text += QLatin1Char('\n') +
+                tr("%1 CAN FD frames were skipped (not played).", nullptr, pluralOf(s.canFdLines))
+                    .arg(s.canFdLines);
     return text;
 }
 

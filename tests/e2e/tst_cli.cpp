@@ -65,6 +65,8 @@ class TstCli : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
+        // The messages compared are the English ones, whatever the language of the machine.
+        qputenv("LANGUAGE", "en");
         QFile ini(m_dir.filePath(QStringLiteral("Projects.ini")));
         QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(ProjectsIni) > 0);
         ini.close();
@@ -304,6 +306,7 @@ private slots:
         QTest::newRow("seconds -inf") << QStringList{"--seconds", "-inf", "monitor"} << 1 << "--seconds -inf";
         QTest::newRow("seconds beyond a year")
             << QStringList{"--seconds", "1e12", "monitor"} << 1 << "--seconds 1e12";
+        QTest::newRow("unknown language") << QStringList{"--lang", "xx", "devices"} << 1 << "--lang xx";
     }
     void exitCodes() {
         QFETCH(QStringList, args);

@@ -2,6 +2,8 @@
 
 // What the command line of canquorvex-cli asks for.
 
+#include "core/Language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +47,14 @@ struct TCliOptions {
     QString command;       // devices, monitor, read, write, command, params, profile, trace
     QStringList arguments; // what follows the command
 };
+
+// The language of messages and --help for this run: --lang's when it is understood (ParseCliOptions
+// refuses any other), else the choice kept in Quorvex.ini of the settings folder of --folder
+// (settingsFolder gives it), else as written. Read from the command line before it is parsed, so
+// that the parser's own messages are in that language too.
+[[nodiscard]] TLanguageChoice
+CliLanguage(int argc, const char* const* argv,
+            const std::function<QString(const QString& folderOption)>& settingsFolder);
 
 // Parses the arguments. false with exitCode set when the program is to end now: after --help
 // (0) or with a message on stderr (1). --help prints describeFolders(--folder's value) after the

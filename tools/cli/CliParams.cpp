@@ -2,6 +2,7 @@
 
 #include "CliProfile.h"
 #include "CliProgram.h"
+#include "CliText.h"
 
 #include "core/JsonLine.h"
 #include "params/RestorePlan.h"
@@ -81,12 +82,12 @@ void TCliProgram::runParams() {
     if (sub == QLatin1String("save")) return paramsSave();
     if (sub == QLatin1String("diff")) return paramsDiff();
     if (sub == QLatin1String("restore")) return paramsRestore();
-    (void)fail(CliBadInput, QStringLiteral("params wants save, diff or restore (--help shows them)"));
+    (void)fail(CliBadInput, tr("params wants save, diff or restore (--help shows them)"));
 }
 
 void TCliProgram::paramsSave() {
     const QStringList& a = m_options.arguments;
-    if (a.size() != 3) return (void)fail(CliBadInput, QStringLiteral("params save wants a device and a file"));
+    if (a.size() != 3) return (void)fail(CliBadInput, tr("params save wants a device and a file"));
     m_paramsRow = deviceRow(a.at(1));
     if (m_paramsRow < 0 || !loadProfile(m_paramsRow)) return;
     m_setPath = a.at(2);
@@ -106,19 +107,19 @@ void TCliProgram::paramsSave() {
         set.Row = m_paramsRow;
         set.Device = z.Name;
         if (set.Registers.isEmpty())
-            return (void)fail(CliTimeOut, QStringLiteral("the device reported none of the registers within %1 s; "
-                                                         "nothing was saved")
+            return (void)fail(CliTimeOut, tr("the device reported none of the registers within %1 s; "
+                                             "nothing was saved")
                                               .arg(m_options.timeoutS));
         QString error;
         if (!set.save(m_setPath, &error)) return (void)fail(CliBadInput, error);
-        std::fprintf(stderr, "canquorvex-cli: %lld registers saved in %s\n", static_cast<long long>(set.Registers.size()),
-                     qPrintable(m_setPath));
+        CliMessage(
+            tr("%n registers saved in %1", nullptr, static_cast<int>(set.Registers.size())).arg(m_setPath));
         // Without a choice every register the device reports within the time-out is saved.
         if (chosen && !missing.isEmpty()) {
             QStringList m;
             for (int r : missing)
                 m << QString::number(r);
-            return (void)fail(CliTimeOut, QStringLiteral("not reported within %1 s, not saved: register %2")
+            return (void)fail(CliTimeOut, tr("not reported within %1 s, not saved: register %2")
                                               .arg(m_options.timeoutS)
                                               .arg(m.join(QStringLiteral(", "))));
         }
@@ -130,7 +131,7 @@ void TCliProgram::paramsDiff() {
     const QStringList& a = m_options.arguments;
     const bool live = !m_options.live.isEmpty();
     if ((live && a.size() != 2) || (!live && a.size() != 3))
-        return (void)fail(CliBadInput, QStringLiteral("params diff wants FILE and either --live DEVICE or FILE2"));
+        return (void)fail(CliBadInput, tr("params diff wants FILE and either --live DEVICE or FILE2"));
     QString error;
     if (!TParameterSet::load(a.at(1), &m_set, &error)) return (void)fail(CliBadInput, error);
     const auto report = [this](const TParameterSet& b) {
@@ -142,7 +143,7 @@ void TCliProgram::paramsDiff() {
                       .addRaw("a", rawOrNull(d.A))
                       .addRaw("b", rawOrNull(d.B))
                       .line());
-        std::fprintf(stderr, "canquorvex-cli: %lld register(s) differ\n", static_cast<long long>(diffs.size()));
+        CliMessage(tr("%n register(s) differ", nullptr, static_cast<int>(diffs.size())));
         finish(diffs.isEmpty() ? CliDone : CliMismatch);
     };
     if (!live) {
@@ -165,7 +166,7 @@ void TCliProgram::paramsDiff() {
 
 void TCliProgram::paramsRestore() {
     const QStringList& a = m_options.arguments;
-    if (a.size() != 3) return (void)fail(CliBadInput, QStringLiteral("params restore wants a device and a file"));
+    if (a.size() != 3) return (void)fail(CliBadInput, tr("params restore wants a device and a file"));
     m_paramsRow = deviceRow(a.at(1));
     if (m_paramsRow < 0 || !loadProfile(m_paramsRow)) return;
     QString error;
@@ -178,7 +179,7 @@ void TCliProgram::paramsRestore() {
     const TRestorePlan check = TRestorePlan::make(m_set, m_hasProfile ? &m_profile : nullptr, opt,
                                                   [](int) { return std::optional<uint16_t>(); });
     if (check.refused())
-        return (void)fail(CliBadInput, QStringLiteral("restore refused, nothing was sent:\n  %1")
+        return (void)fail(CliBadInput, tr("restore refused, nothing was sent:\n  %1")
                                            .arg(check.refusals().join(QStringLiteral("\n  "))));
     // The live values decide what is written; with --all nothing waits for them.
     QList<int> wanted;
@@ -214,26 +215,27 @@ void TCliProgram::restorePlanned() {
                       .add("file", static_cast<int>(i.Raw))
                       .line());
         else if (ask)
-            std::fprintf(stderr, "  register %d %s: %s -> %d (%s)\n", i.Register, qPrintable(i.Name),
-                         i.Live ? qPrintable(QString::number(*i.Live)) : "not seen", i.Raw, actionName(i.Action));
+            CliWrite(stderr, tr("  register %1 %2: %3 -> %4 (%5)\n")
+                                 .arg(QString::number(i.Register), i.Name,
+                                      i.Live ? QString::number(*i.Live) : tr("not seen"),
+                                      QString::number(i.Raw), QLatin1String(actionName(i.Action))));
     }
-    std::fprintf(stderr, "canquorvex-cli: %d register(s) to write in %lld frame(s), %d unchanged, %d skipped (ro)\n",
-                 writes, static_cast<long long>(plan.writes().size()), plan.count(TRestoreAction::Unchanged),
-                 plan.count(TRestoreAction::SkippedReadOnly));
+    CliMessage(tr("%1 register(s) to write in %2 frame(s), %3 unchanged, %4 skipped (ro)")
+                   .arg(writes)
+                   .arg(plan.writes().size())
+                   .arg(plan.count(TRestoreAction::Unchanged))
+                   .arg(plan.count(TRestoreAction::SkippedReadOnly)));
     if (m_options.dryRun) return finish(CliDone);
-    if (writes == 0)
-        std::fprintf(stderr,
-                     "canquorvex-cli: nothing to write: the device already holds the file's values\n");
+    if (writes == 0) CliMessage(tr("nothing to write: the device already holds the file's values"));
     if (writes > 0 && !m_options.yes) {
         if (::isatty(STDIN_FILENO) == 0)
-            return (void)fail(CliBadInput, QStringLiteral("standard input is no terminal to ask on: give --yes to "
-                                                          "restore without asking, or --dry-run to see the plan"));
-        std::fprintf(stderr, "Write %d register(s) to %s? [y/N] ", writes,
-                     qPrintable(m_project.Devices[static_cast<size_t>(m_paramsRow)].Name));
-        std::fflush(stderr);
+            return (void)fail(CliBadInput, tr("standard input is no terminal to ask on: give --yes to "
+                                              "restore without asking, or --dry-run to see the plan"));
+        CliWrite(stderr, tr("Write %n register(s) to %1? [y/N] ", nullptr, writes)
+                             .arg(m_project.Devices[static_cast<size_t>(m_paramsRow)].Name));
         std::string answer;
         if (!std::getline(std::cin, answer) || (answer != "y" && answer != "Y" && answer != "yes"))
-            return (void)fail(CliBadInput, QStringLiteral("not confirmed; nothing was sent"));
+            return (void)fail(CliBadInput, tr("not confirmed; nothing was sent"));
     }
     m_restore = std::make_unique<TRestoreRun>(session(m_paramsRow), plan, m_options.verify,
                                               static_cast<int>(m_options.timeoutS * 1000.0));
@@ -250,10 +252,14 @@ void TCliProgram::restoreFinished() {
         if (o.Reported) line.add("reported", static_cast<int>(*o.Reported));
         print(line.line());
     }
-    std::fprintf(stderr, "canquorvex-cli: %d of %d write frame(s) sent%s\n", m_restore->framesSent(),
-                 m_restore->framesTotal(), m_restore->aborted() ? " (interrupted)" : "");
-    if (m_adapterLost) return (void)fail(CliNoAdapter, QStringLiteral("the CAN adapter went away"));
+    CliMessage((m_restore->aborted() ? tr("%1 of %2 write frame(s) sent (interrupted)")
+                                     : tr("%1 of %2 write frame(s) sent"))
+                   .arg(m_restore->framesSent())
+                   .arg(m_restore->framesTotal()));
+    if (m_adapterLost) return (void)fail(CliNoAdapter, tr("the CAN adapter went away"));
     if (m_restore->aborted()) return finish(CliTimeOut);
-    if (m_restore->framesRefused() > 0) return (void)fail(CliNoAdapter, QStringLiteral("the adapter refused %1 write(s)").arg(m_restore->framesRefused()));
+    if (m_restore->framesRefused() > 0)
+        return (void)fail(CliNoAdapter,
+                          tr("the adapter refused %n write(s)", nullptr, m_restore->framesRefused()));
     finish(m_options.verify && m_restore->failed() ? CliMismatch : CliDone);
 }

@@ -1,10 +1,13 @@
 #include "CliProfile.h"
 
+#include "CliText.h"
+
 #include "core/FileReplace.h"
 #include "core/JsonLine.h"
 #include "profile/ProfileCsv.h"
 #include "profile/ProfileStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,7 +19,7 @@ namespace {
 constexpr qint64 MaxCsvSize = 4 * 1024 * 1024;
 
 int failWith(const QString& message) {
-    std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(message));
+    CliMessage(message);
     return CliBadInput;
 }
 
@@ -31,7 +34,8 @@ void printSummary(const QString& path, const TDeviceProfile& profile) {
 }
 
 int checkProfile(const QStringList& a, const QString& settingsFolder) {
-    if (a.size() != 1) return failWith(QStringLiteral("profile check wants one file"));
+    if (a.size() != 1)
+        return failWith(QCoreApplication::translate("CliProfile", "profile check wants one file"));
     const QString path = CliProfilePath(a.at(0), settingsFolder);
     TDeviceProfile profile;
     QString error;
@@ -42,18 +46,23 @@ int checkProfile(const QStringList& a, const QString& settingsFolder) {
 
 int importProfile(const QStringList& a, const QString& device) {
     if (a.size() != 2)
-        return failWith(QStringLiteral("profile import wants a CSV file and the JSON file to write"));
+        return failWith(QCoreApplication::translate(
+            "CliProfile", "profile import wants a CSV file and the JSON file to write"));
     const QString csvPath = a.at(0);
     const QString jsonPath = a.at(1);
     const QFileInfo csvInfo(csvPath);
-    if (!csvInfo.isFile()) return failWith(QStringLiteral("%1: no such file").arg(csvPath));
+    if (!csvInfo.isFile())
+        return failWith(QCoreApplication::translate("CliProfile", "%1: no such file").arg(csvPath));
     const QFileInfo jsonInfo(jsonPath);
     if (jsonInfo.exists() && jsonInfo.canonicalFilePath() == csvInfo.canonicalFilePath())
-        return failWith(
-            QStringLiteral("%1: the profile would replace the register map it is made from").arg(jsonPath));
+        return failWith(QCoreApplication::translate(
+                            "CliProfile", "%1: the profile would replace the register map it is made from")
+                            .arg(jsonPath));
     if (csvInfo.size() > MaxCsvSize)
         return failWith(
-            QStringLiteral("%1: %2 bytes is too large for a register map").arg(csvPath).arg(csvInfo.size()));
+            QCoreApplication::translate("CliProfile", "%1: %2 bytes is too large for a register map")
+                .arg(csvPath)
+                .arg(csvInfo.size()));
     QFile csv(csvPath);
     if (!csv.open(QIODevice::ReadOnly))
         return failWith(QStringLiteral("%1: %2").arg(csvPath, csv.errorString()));
@@ -62,8 +71,10 @@ int importProfile(const QStringList& a, const QString& device) {
     const QString name = device.isEmpty() ? jsonInfo.completeBaseName() : device;
     QString warning;
     if (!ImportProfileCsv(csv.readAll(), csvPath, name, &profile, &error, &warning)) return failWith(error);
-    if (!warning.isEmpty()) std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(warning));
-    if (profile.isEmpty()) return failWith(QStringLiteral("%1: the map describes no register").arg(csvPath));
+    if (!warning.isEmpty()) CliMessage(warning);
+    if (profile.isEmpty())
+        return failWith(
+            QCoreApplication::translate("CliProfile", "%1: the map describes no register").arg(csvPath));
     if (!FileReplace::write(jsonPath, profile.toJson(), &error)) return failWith(error);
     printSummary(jsonPath, profile);
     return CliDone;
@@ -82,7 +93,8 @@ int RunProfileCommand(const TCliOptions& options, const QString& settingsFolder)
     const QString what = a.value(0);
     if (what == QLatin1String("check")) return checkProfile(a.mid(1), settingsFolder);
     if (what == QLatin1String("import")) return importProfile(a.mid(1), options.device);
-    return failWith(QStringLiteral("profile wants \"import CSV JSON\" or \"check FILE\""));
+    return failWith(
+        QCoreApplication::translate("CliProfile", "profile wants \"import CSV JSON\" or \"check FILE\""));
 }
 
 bool LoadReadProfile(const TCliOptions& options, const QString& settingsFolder, const QString& project,
@@ -98,7 +110,8 @@ bool LoadReadProfile(const TCliOptions& options, const QString& settingsFolder, 
     if (TProfileStore(settingsFolder).load(project, row, &p, &why))
         *profile = p;
     else if (!why.isEmpty())
-        *warning = QStringLiteral("the register map of row %1 is not used: %2").arg(row).arg(why);
+        *warning = QCoreApplication::translate("CliProfile", "the register map of row %1 is not used: %2")
+                       .arg(QString::number(row), why);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "CliProgram.h"
 
 #include "CliProfile.h"
+#include "CliText.h"
 #include "CliTrace.h"
 
 #include "can/CanAdapterName.h"
@@ -88,18 +89,17 @@ void TCliProgram::finish(int exitCode) {
     // A trace played as the bus: the lines it could not play are counted, as the tool's player does.
     const TraceReplayControl::Status& trace = TraceReplayControl::instance().status();
     if (m_busOpen && !trace.path.isEmpty() && trace.badLines + trace.canFdLines > 0)
-        std::fprintf(stderr, "canquorvex-cli: %s: %llu line(s) skipped: %llu CAN FD, %llu unreadable\n",
-                     qPrintable(trace.path),
-                     static_cast<unsigned long long>(trace.badLines + trace.canFdLines),
-                     static_cast<unsigned long long>(trace.canFdLines),
-                     static_cast<unsigned long long>(trace.badLines));
+        CliMessage(tr("%1: %2 line(s) skipped: %3 CAN FD, %4 unreadable", nullptr,
+                      CliPluralOf(trace.badLines + trace.canFdLines))
+                       .arg(trace.path, QString::number(trace.badLines + trace.canFdLines),
+                            QString::number(trace.canFdLines), QString::number(trace.badLines)));
     // The bus is closed when the program goes, after the event loop: finishing may come from inside
     // the adapter's own signal, where its device must not be destroyed.
     emit finished(exitCode);
 }
 
 bool TCliProgram::fail(int exitCode, const QString& message) {
-    std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(message));
+    CliMessage(message);
     finish(exitCode);
     return false;
 }
@@ -118,7 +118,7 @@ bool TCliProgram::loadProject() {
     // whichever of the tool and this program comes first.
     const TProgramFolders folders = CliProgramFolders(m_options.folder);
     if (folders.seed && !SeedFolder(folders.settings, QStringLiteral(QUORVEX_INSTALL_SAMPLES), &error))
-        std::fprintf(stderr, "canquorvex-cli: the settings folder: %s\n", qPrintable(error));
+        CliMessage(tr("the settings folder: %1").arg(error));
     const QString path = QDir(folders.settings).filePath(QStringLiteral("Projects.ini"));
     if (!LoadProjectFromFile(path, m_options.project, m_project, &error)) return fail(CliBadInput, error);
     return true;
@@ -129,7 +129,7 @@ int TCliProgram::deviceRow(const QString& text) {
     const int row = text.toInt(&number);
     if (number) {
         if (row >= 0 && row < DeviceRows && m_project.Devices[static_cast<size_t>(row)].Use) return row;
-        (void)fail(CliBadInput, QStringLiteral("device %1: no row in use of project \"%2\" has that number (0-15)")
+        (void)fail(CliBadInput, tr("device %1: no row in use of project \"%2\" has that number (0-15)")
                                     .arg(text, m_project.Name));
         return -1;
     }
@@ -139,7 +139,7 @@ int TCliProgram::deviceRow(const QString& text) {
             if (z.Use && z.Name.compare(text, cs) == 0) return r;
         }
     (void)fail(CliBadInput,
-               QStringLiteral("device \"%1\": no device of project \"%2\" has that name").arg(text, m_project.Name));
+               tr("device \"%1\": no device of project \"%2\" has that name").arg(text, m_project.Name));
     return -1;
 }
 
@@ -171,8 +171,8 @@ bool TCliProgram::openBus() {
     CanOpen(m_options.bitRateIndex, 8);
     m_busOpen = true;
     if (!CanOpened) {
-        const QString why = adapters.isEmpty() ? QStringLiteral("no CAN adapter found (--can names one)")
-                            : CanBus().lastError().isEmpty() ? QStringLiteral("the adapter refused to open")
+        const QString why = adapters.isEmpty()               ? tr("no CAN adapter found (--can names one)")
+                            : CanBus().lastError().isEmpty() ? tr("the adapter refused to open")
                                                              : CanBus().lastError();
         const CanAdapterName& tried = adapters.at(std::min<qsizetype>(7, adapters.size() - 1));
         return fail(CliNoAdapter, adapters.isEmpty() ? why
@@ -185,7 +185,7 @@ bool TCliProgram::openBus() {
             m_adapterLost = true;
             return m_restore->abort(false);
         }
-        (void)fail(CliNoAdapter, QStringLiteral("the CAN adapter went away"));
+        (void)fail(CliNoAdapter, tr("the CAN adapter went away"));
     });
     return true;
 }
@@ -269,7 +269,7 @@ void TCliProgram::start() {
     const QString& c = m_options.command;
     if (!m_options.profile.isEmpty() && c != QLatin1String("read") && c != QLatin1String("params") &&
         c != QLatin1String("trace"))
-        return (void)fail(CliBadInput, QStringLiteral("--profile is for read, params and trace export"));
+        return (void)fail(CliBadInput, tr("--profile is for read, params and trace export"));
     if (c == QLatin1String("profile")) return finish(RunProfileCommand(m_options, settingsFolder()));
     if (c == QLatin1String("trace")) {
         if (!loadProject()) return;
@@ -280,7 +280,7 @@ void TCliProgram::start() {
     const QStringList known{QStringLiteral("devices"), QStringLiteral("monitor"), QStringLiteral("read"),
                             QStringLiteral("write"), QStringLiteral("command"), QStringLiteral("params")};
     if (!known.contains(c)) {
-        (void)fail(CliBadInput, QStringLiteral("unknown command \"%1\" (--help lists them)").arg(c));
+        (void)fail(CliBadInput, tr("unknown command \"%1\" (--help lists them)").arg(c));
         return;
     }
     if (!loadProject()) return;
@@ -307,20 +307,19 @@ void TCliProgram::interrupt() {
     if (m_monitoring) {
         finish(CliDone);
     } else if (m_restore && m_restore->running()) {
-        std::fprintf(stderr, "canquorvex-cli: interrupted: no further write is sent\n");
+        CliMessage(tr("interrupted: no further write is sent"));
         m_restore->abort();
     } else if (m_awaitRow >= 0) {
         checkAwaited(true);
     } else if (m_readRow >= 0) {
         endRead();
     } else {
-        (void)fail(CliTimeOut, QStringLiteral("interrupted"));
+        (void)fail(CliTimeOut, tr("interrupted"));
     }
 }
 
 void TCliProgram::runDevices() {
-    if (!m_options.arguments.isEmpty())
-        return (void)fail(CliBadInput, QStringLiteral("devices takes no arguments"));
+    if (!m_options.arguments.isEmpty()) return (void)fail(CliBadInput, tr("devices takes no arguments"));
     for (int r = 0; r < DeviceRows; ++r) {
         const TZELM& z = m_project.Devices[static_cast<size_t>(r)];
         if (!z.Use) continue;
@@ -337,7 +336,7 @@ void TCliProgram::runDevices() {
 
 void TCliProgram::runMonitor() {
     if (!m_options.arguments.isEmpty())
-        return (void)fail(CliBadInput, QStringLiteral("monitor takes no arguments (--seconds S sets how long)"));
+        return (void)fail(CliBadInput, tr("monitor takes no arguments (--seconds S sets how long)"));
     if (!openBus()) return;
     m_monitoring = true;
     if (m_options.seconds > 0) {
@@ -348,7 +347,7 @@ void TCliProgram::runMonitor() {
 
 void TCliProgram::runRead() {
     if (m_options.arguments.size() < 2)
-        return (void)fail(CliBadInput, QStringLiteral("read wants a device and at least one register"));
+        return (void)fail(CliBadInput, tr("read wants a device and at least one register"));
     const int row = deviceRow(m_options.arguments.first());
     if (row < 0) return;
     QString error;
@@ -357,7 +356,7 @@ void TCliProgram::runRead() {
     QString warning;
     if (!LoadReadProfile(m_options, settingsFolder(), m_project.Name, row, &m_readProfile, &error, &warning))
         return (void)fail(CliBadInput, error);
-    if (!warning.isEmpty()) std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(warning));
+    if (!warning.isEmpty()) CliMessage(warning);
     (void)session(row);
     if (!openBus()) return;
     m_readRow = row;
@@ -388,7 +387,7 @@ void TCliProgram::endRead() {
         print(line.line());
     }
     if (!missing.isEmpty())
-        return (void)fail(CliTimeOut, QStringLiteral("not reported within %1 s: register %2")
+        return (void)fail(CliTimeOut, tr("not reported within %1 s: register %2")
                                           .arg(m_options.timeoutS)
                                           .arg(missing.join(QStringLiteral(", "))));
     finish(CliDone);
@@ -396,29 +395,29 @@ void TCliProgram::endRead() {
 
 void TCliProgram::runWrite() {
     const QStringList& a = m_options.arguments;
-    if (a.size() < 3) return (void)fail(CliBadInput, QStringLiteral("write wants a device, a register and 1-4 values"));
+    if (a.size() < 3) return (void)fail(CliBadInput, tr("write wants a device, a register and 1-4 values"));
     const int row = deviceRow(a.at(0));
     if (row < 0) return;
     qint64 reg = 0;
     if (!ParseNumber(a.at(1), 0, RegisterCount - 1, &reg))
-        return (void)fail(CliBadInput, QStringLiteral("write: register \"%1\" is not 0-127").arg(a.at(1)));
+        return (void)fail(CliBadInput, tr("write: register \"%1\" is not 0-127").arg(a.at(1)));
     const int count = static_cast<int>(a.size()) - 2;
     const int most = m_project.Protokol == Protocol3 ? 4 : 3;
     if (count > most)
-        return (void)fail(CliBadInput, QStringLiteral("write: %1 values; one write carries at most %2 in this "
-                                                      "project's layout")
+        return (void)fail(CliBadInput, tr("write: %1 values; one write carries at most %2 in this "
+                                          "project's layout")
                                            .arg(count)
                                            .arg(most));
     if (reg + count > RegisterCount)
         return (void)fail(CliBadInput,
-                          QStringLiteral("write: registers %1-%2 run past register 127").arg(reg).arg(reg + count - 1));
+                          tr("write: registers %1-%2 run past register 127").arg(reg).arg(reg + count - 1));
     std::array<int16_t, 4> values{};
     for (int i = 0; i < count; ++i) {
         qint64 v = 0;
         if (!ParseNumber(a.at(i + 2), -32768, 65535, &v))
-            return (void)fail(CliBadInput,
-                              QStringLiteral("write: value \"%1\" is not a 16-bit number (-32768 to 65535)")
-                                  .arg(a.at(i + 2)));
+            return (void)fail(
+                CliBadInput,
+                tr("write: value \"%1\" is not a 16-bit number (-32768 to 65535)").arg(a.at(i + 2)));
         values[static_cast<size_t>(i)] = static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));
     }
     TDeviceSession& s = session(row);
@@ -430,19 +429,20 @@ void TCliProgram::runWrite() {
 
 void TCliProgram::runCommand() {
     const QStringList& a = m_options.arguments;
-    if (a.size() != 2) return (void)fail(CliBadInput, QStringLiteral("command wants a device and a button 0-16"));
+    if (a.size() != 2) return (void)fail(CliBadInput, tr("command wants a device and a button 0-16"));
     const int row = deviceRow(a.at(0));
     if (row < 0) return;
     qint64 k = 0;
     if (!ParseNumber(a.at(1), 0, CommandCount - 1, &k))
-        return (void)fail(CliBadInput, QStringLiteral("command: button \"%1\" is not 0-16").arg(a.at(1)));
+        return (void)fail(CliBadInput, tr("command: button \"%1\" is not 0-16").arg(a.at(1)));
     TDeviceSession& s = session(row);
     if (!openBus()) return;
     sentFrame(s.command(static_cast<int>(k)), s.lastFrame());
 }
 
 void TCliProgram::sentFrame(const TCanSendStatus& status, const TCanFrame& frame) {
-    if (status.failed()) return (void)fail(CliNoAdapter, QStringLiteral("the adapter refused the frame: %1").arg(status.text().trimmed()));
+    if (status.failed())
+        return (void)fail(CliNoAdapter, tr("the adapter refused the frame: %1").arg(status.text().trimmed()));
     // The adapter layer sends every frame with an extended identifier.
     print(frameLine(frame, true));
     // The frame leaves through the event loop: wait until the device has passed it on, then a little
@@ -454,9 +454,8 @@ void TCliProgram::sentFrame(const TCanSendStatus& status, const TCanFrame& frame
             if (++*ticksAfter >= 5) finish(CliDone);
         }
     });
-    connect(&m_deadline, &TCliDeadline::timeout, this, [this] {
-        (void)fail(CliNoAdapter, QStringLiteral("the adapter did not pass the frame on in time"));
-    });
+    connect(&m_deadline, &TCliDeadline::timeout, this,
+            [this] { (void)fail(CliNoAdapter, tr("the adapter did not pass the frame on in time")); });
     m_deadline.start(m_options.timeoutS);
     m_poll.start();
 }

@@ -1,6 +1,7 @@
 #include "CliTrace.h"
 
 #include "CliProfile.h"
+#include "CliText.h"
 
 #include "core/DeviceMessage.h"
 #include "core/JsonLine.h"
@@ -26,7 +27,7 @@ namespace {
 constexpr qsizetype FlushAt = 1 << 16;
 
 int failWith(const QString& message) {
-    std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(message));
+    CliMessage(message);
     return CliBadInput;
 }
 
@@ -150,7 +151,8 @@ int Exporter::deviceRow(const QString& text, QString* error) const {
     const int row = text.toInt(&number);
     if (number) {
         if (row >= 0 && row < DeviceRows && m_project.Devices[static_cast<size_t>(row)].Use) return row;
-        *error = QStringLiteral("device %1: no row in use of project \"%2\" has that number (0-15)")
+        *error = QCoreApplication::translate(
+                     "CliTrace", "device %1: no row in use of project \"%2\" has that number (0-15)")
                      .arg(text, m_project.Name);
         return -1;
     }
@@ -160,7 +162,8 @@ int Exporter::deviceRow(const QString& text, QString* error) const {
             if (z.Use && z.Name.compare(text, cs) == 0) return r;
         }
     *error =
-        QStringLiteral("device \"%1\": no device of project \"%2\" has that name").arg(text, m_project.Name);
+        QCoreApplication::translate("CliTrace", "device \"%1\": no device of project \"%2\" has that name")
+            .arg(text, m_project.Name);
     return -1;
 }
 
@@ -228,21 +231,25 @@ void Exporter::emitLine(const ExportRow& row, const TraceFrame& frame, int direc
 int Exporter::run(const QString& settingsFolder, const std::function<bool()>& interrupted) {
     const QStringList& a = m_options.arguments;
     if (a.value(0) != QLatin1String("export") || a.size() != 2)
-        return failWith(QStringLiteral("trace wants \"export TRACE\""));
+        return failWith(QCoreApplication::translate("CliTrace", "trace wants \"export TRACE\""));
     const QString format = m_options.format.isEmpty() ? QStringLiteral("csv") : m_options.format.toLower();
     if (format != QLatin1String("csv") && format != QLatin1String("jsonl"))
-        return failWith(QStringLiteral("--format %1: expected csv or jsonl").arg(m_options.format));
+        return failWith(QCoreApplication::translate("CliTrace", "--format %1: expected csv or jsonl")
+                            .arg(m_options.format));
     m_csv = format == QLatin1String("csv");
 
     std::optional<TimeLimit> from;
     std::optional<TimeLimit> to;
     if (!m_options.from.isEmpty() && !(from = parseTime(m_options.from)))
-        return failWith(QStringLiteral("--from %1: expected seconds (1733650000.5), +seconds after the first "
-                                       "frame (+90) or an ISO 8601 time (2024-12-08T09:26:40)")
+        return failWith(QCoreApplication::translate(
+                            "CliTrace",
+                            "--from %1: expected seconds (1733650000.5), +seconds after the first "
+                            "frame (+90) or an ISO 8601 time (2024-12-08T09:26:40)")
                             .arg(m_options.from));
     if (!m_options.to.isEmpty() && !(to = parseTime(m_options.to)))
-        return failWith(QStringLiteral("--to %1: expected seconds (1733650000.5), +seconds after the first "
-                                       "frame (+90) or an ISO 8601 time (2024-12-08T09:26:40)")
+        return failWith(QCoreApplication::translate(
+                            "CliTrace", "--to %1: expected seconds (1733650000.5), +seconds after the first "
+                                        "frame (+90) or an ISO 8601 time (2024-12-08T09:26:40)")
                             .arg(m_options.to));
 
     if (m_options.registers.isEmpty()) {
@@ -267,7 +274,8 @@ int Exporter::run(const QString& settingsFolder, const std::function<bool()>& in
         for (int r = 0; r < DeviceRows; ++r)
             if (m_project.Devices[static_cast<size_t>(r)].Use) rows << r;
     if (rows.isEmpty())
-        return failWith(QStringLiteral("project \"%1\" has no device in use").arg(m_project.Name));
+        return failWith(QCoreApplication::translate("CliTrace", "project \"%1\" has no device in use")
+                            .arg(m_project.Name));
     for (int r : std::as_const(rows)) {
         auto row = std::make_unique<ExportRow>();
         const TZELM& z = m_project.Devices[static_cast<size_t>(r)];
@@ -279,7 +287,7 @@ int Exporter::run(const QString& settingsFolder, const std::function<bool()>& in
         QString warning;
         if (!LoadReadProfile(m_options, settingsFolder, m_project.Name, r, &row->Profile, &error, &warning))
             return failWith(error);
-        if (!warning.isEmpty()) std::fprintf(stderr, "canquorvex-cli: %s\n", qPrintable(warning));
+        if (!warning.isEmpty()) CliMessage(warning);
         if (row->Profile)
             for (const TRegisterInfo& info : row->Profile->registers()) {
                 if (info.Register < 0 || info.Register >= RegisterCount) continue;
@@ -350,14 +358,15 @@ int Exporter::run(const QString& settingsFolder, const std::function<bool()>& in
     (void)flush(true);
     std::fflush(stdout);
     if (reader.badLines() > 0 || reader.canFdLines() > 0)
-        std::fprintf(stderr, "canquorvex-cli: %s: %llu unreadable lines and %llu CAN FD lines skipped\n",
-                     qPrintable(a.at(1)), static_cast<unsigned long long>(reader.badLines()),
-                     static_cast<unsigned long long>(reader.canFdLines()));
+        CliMessage(
+            QCoreApplication::translate("CliTrace", "%1: %2 unreadable lines and %3 CAN FD lines skipped")
+                .arg(a.at(1), QString::number(reader.badLines()), QString::number(reader.canFdLines())));
     if (m_writeFailed || std::ferror(stdout))
-        return failWith(QStringLiteral("trace export: standard output could not be written"));
+        return failWith(
+            QCoreApplication::translate("CliTrace", "trace export: standard output could not be written"));
     if (failed) return failWith(reader.errorString());
     if (stopped) {
-        std::fprintf(stderr, "canquorvex-cli: trace export: interrupted\n");
+        CliMessage(QCoreApplication::translate("CliTrace", "trace export: interrupted"));
         return CliTimeOut;
     }
     return CliDone;

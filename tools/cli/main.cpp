@@ -3,7 +3,9 @@
 
 #include "CliOptions.h"
 #include "CliProgram.h"
+#include "CliText.h"
 
+#include "core/Language.h"
 #include "core/SignalWatcher.h"
 #include "sim/DemoCanBusDevice.h"
 #include "slcan/SlcanCanBusFactory.h"
@@ -17,6 +19,10 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("canquorvex-cli"));
+    // The language of every message and of --help, before anything is said.
+    CliUseUtf8Console();
+    TLanguage::install(
+        CliLanguage(argc, argv, [](const QString& folder) { return CliProgramFolders(folder).settings; }));
     // The same built-in adapters as the tool: the demo bus, serial-line adapters, trace files and
     // socketcand buses.
     RegisterDemoBus();
