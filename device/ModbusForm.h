@@ -273,6 +273,8 @@ private:
     void commandToolTip(int k);
     // Tooltips of the editor's controls that have no caption to explain them.
     void editorToolTips();
+    // The bit boxes' captions, drawn smaller where they are wider than their room (ModbusFormEditor.cpp).
+    void fitBitBoxes();
 
     // Design-time controls (names as in the window's design; each widget's object name is its
     // control name, and a family's members are named with their index, e.g. "CommButt5").

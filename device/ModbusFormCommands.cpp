@@ -4,6 +4,7 @@
 #include "ModbusForm.h"
 
 #include "can/ToolsCan.h"
+#include "core/Language.h"
 #include "core/Project.h"
 #include "ui/CaptionButton.h"
 
@@ -47,7 +48,7 @@ private:
 } // namespace
 
 void TModbusForm::createCommandControls() {
-    GroupBox1 = new QGroupBox(QStringLiteral("Commands"), this);
+    GroupBox1 = new QGroupBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Commands")), this);
     GroupBox1->setGeometry(7, 210, 258, 150);
     for (int k = 0; k < CommandCount; ++k) {
         // A caption too long for the button goes onto two lines in a smaller font, and always
@@ -89,7 +90,7 @@ void TModbusForm::CommButtClick(int k) {
 
 void TModbusForm::CommButtDo(int k) {
     if (k < 0 || k >= CommandCount) return;
-    memoAdd(QStringLiteral("Command commands..."));
+    memoAdd(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Command commands...")));
     const TCanSendStatus sent = m_session.command(k);
     memoDetail(tr("Command %1 \"%2\": the word 0x%3 to register 127\nFrame: %4")
                    .arg(QString::number(k), CommButt[static_cast<size_t>(k)]->text(),

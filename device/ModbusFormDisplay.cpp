@@ -4,6 +4,7 @@
 #include "ModbusForm.h"
 
 #include "core/ColorTables.h"
+#include "core/Language.h"
 #include "ui/CellMatrix.h"
 #include "ui/SpinEdit.h"
 
@@ -296,18 +297,20 @@ void TModbusForm::HexaDec() {
         if (e) e->setHexMode(!dec);
     const QString unit = dec ? QStringLiteral("DEC") : QStringLiteral("HEX");
     if (AdreLaba) {
-        AdreLaba->setText(dec ? QStringLiteral("Adres.DEC") : QStringLiteral("Adres.HEX"));
+        AdreLaba->setText(dec ? FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Adres.DEC"))
+                              : FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Adres.HEX")));
         AdreLaba->adjustSize();
     }
     if (dataLaba) {
-        dataLaba->setText(QStringLiteral("Data.DEC"));
+        dataLaba->setText(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Data.DEC")));
         dataLaba->adjustSize();
     }
+    // The captions of the block ranges end in the notation.
     const std::pair<QLabel*, QString> captions[] = {
-        {AnaStartLaba, QStringLiteral("Начало анал. ")},
-        {AnaLenLaba, QStringLiteral("Длина анал. ")},
-        {DigiStartLaba, QStringLiteral("Начало дискр. ")},
-        {DigiLenLaba, QStringLiteral("Длина дискр. ")},
+        {AnaStartLaba, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Начало анал. "))},
+        {AnaLenLaba, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Длина анал. "))},
+        {DigiStartLaba, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Начало дискр. "))},
+        {DigiLenLaba, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Длина дискр. "))},
     };
     for (const auto& [label, text] : captions) {
         label->setText(text + unit);

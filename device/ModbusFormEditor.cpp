@@ -6,8 +6,10 @@
 #include "can/ToolsCan.h"
 #include "core/DeviceMessage.h"
 #include "core/EditorText.h"
+#include "core/Language.h"
 #include "core/Project.h"
 #include "ui/SpinEdit.h"
+#include "ui/WidgetCaptions.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -143,6 +145,10 @@ QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top) {
     return label;
 }
 
+// The bit boxes stand in columns this far apart, each box five pixels wider: a box reaches under
+// the left edge of its right neighbour.
+constexpr int BitBoxPitch = 55;
+
 TSpinEdit* makeSpin(QWidget* parent, int left, int top, int minimum, int maximum, int value) {
     auto* spin = new TSpinEdit(parent);
     spin->setGeometry(left, top, 60, 24);
@@ -154,11 +160,11 @@ TSpinEdit* makeSpin(QWidget* parent, int left, int top, int minimum, int maximum
 } // namespace
 
 void TModbusForm::createEditorControls() {
-    GroupBox2 = new QGroupBox(QStringLiteral("Bit field"), this);
+    GroupBox2 = new QGroupBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Bit field")), this);
     GroupBox2->setGeometry(7, 5, 258, 110);
     for (int k = 0; k < 16; ++k) {
         auto* box = new QCheckBox(GroupBox2);
-        box->setGeometry(20 + 55 * (k / 4), 20 + 20 * (k % 4), 60, 20);
+        box->setGeometry(20 + BitBoxPitch * (k / 4), 20 + 20 * (k % 4), 60, 20);
         box->setToolTip(m_project.DigiBut[static_cast<size_t>(k)]);
         box->setProperty("Tag", k);
         connect(box, &QCheckBox::toggled, this, [this, k] {
@@ -167,8 +173,8 @@ void TModbusForm::createEditorControls() {
         DigiBox[static_cast<size_t>(k)] = box;
     }
 
-    AdreLaba = makeLabel(this, QStringLiteral("Adres HEX"), 10, 120);
-    dataLaba = makeLabel(this, QStringLiteral("Data DEC"), 75, 120);
+    AdreLaba = makeLabel(this, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Adres HEX")), 10, 120);
+    dataLaba = makeLabel(this, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Data DEC")), 75, 120);
     DiggAddrEdit = makeSpin(this, 10, 135, 0, 191, 0);
 
     DataGrid = new QTableWidget(GridRows, 1, this);
@@ -212,7 +218,7 @@ void TModbusForm::createEditorControls() {
     for (int r = 1; r < GridRows; ++r)
         QWidget::setTabOrder(BitBut[static_cast<size_t>(r - 1)], BitBut[static_cast<size_t>(r)]);
 
-    SetButton = new QPushButton(QStringLiteral("SET"), this);
+    SetButton = new QPushButton(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "SET")), this);
     SetButton->setGeometry(153, 135, 65, 40);
     QFont bold = SetButton->font();
     bold.setBold(true);
@@ -221,24 +227,37 @@ void TModbusForm::createEditorControls() {
 
     Panel1 = new QWidget(this);
     Panel1->setGeometry(225, 136, 35, 40);
-    RadioUp = new QRadioButton(QStringLiteral("Up"), Panel1);
+    RadioUp = new QRadioButton(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Up")), Panel1);
     RadioUp->setGeometry(0, 2, 113, 17);
-    RadioDn = new QRadioButton(QStringLiteral("Dn"), Panel1);
+    RadioDn = new QRadioButton(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Dn")), Panel1);
     RadioDn->setGeometry(0, 20, 113, 17);
     RadioDn->setChecked(true);
 
-    Label1 = makeLabel(this, QStringLiteral("Data length"), 10, 168);
+    Label1 = makeLabel(this, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Data length")), 10, 168);
     DataLenEdit = makeSpin(this, 10, 183, 0, 4, 1);
     connect(DataLenEdit, &QSpinBox::valueChanged, this, [this] { DataLenEditChange(); });
     AutoTimeEdit = makeSpin(this, 158, 183, 0, 99999, 100);
     connect(AutoTimeEdit, &QSpinBox::valueChanged, this, [this] { AutoTimeEditChange(); });
 
-    AutoBox = new QCheckBox(QStringLiteral("Auto"), this);
+    AutoBox = new QCheckBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Auto")), this);
     AutoBox->setGeometry(225, 187, 40, 17);
     connect(AutoBox, &QCheckBox::toggled, this, [this](bool on) {
         m_session.setAutoRepeat(on);
         myTimer->wake(); // the repetition counts the timer's ticks
     });
+}
+
+void TModbusForm::fitBitBoxes() {
+    // A box of the first three columns has the pitch of the columns as the room of its caption; the
+    // last column has its whole width.
+    for (size_t k = 0; k < DigiBox.size(); ++k) {
+        QCheckBox* box = DigiBox[k];
+        if (box == nullptr) continue;
+        const QSize size = box->size();
+        if (k < 12) box->resize(BitBoxPitch, size.height());
+        FitWidgetCaptions(box);
+        box->resize(size);
+    }
 }
 
 int32_t TModbusForm::BitRow() const {
@@ -250,7 +269,7 @@ void TModbusForm::SetButtonClick() {
 }
 
 void TModbusForm::SetButtonDo() {
-    memoAdd(QStringLiteral("Setting settings..."));
+    memoAdd(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Setting settings...")));
 
     std::array<int16_t, 4> values{};
     for (int r = 0; r < GridRows; ++r) {
@@ -265,7 +284,7 @@ void TModbusForm::SetButtonDo() {
         words << QString::number(static_cast<uint16_t>(values[static_cast<size_t>(r)]));
     memoDetail(tr("SET: register 0x%1 and on: %2 (%3)\nFrame: %4")
                    .arg(QStringLiteral("%1").arg(DiggAddrEdit->value(), 2, 16, QLatin1Char('0')),
-                        words.join(QStringLiteral(", ")), RadioUp->isChecked() ? tr("Up") : tr("Dn"),
+                        words.join(QStringLiteral(", ")), (RadioUp->isChecked() ? RadioUp : RadioDn)->text(),
                         FrameText(CanTx[0])));
     if (sent.failed()) memoAdd(sent.text());
 }

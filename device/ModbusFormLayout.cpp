@@ -5,6 +5,7 @@
 
 #include "core/CanIdText.h"
 #include "core/ColorTables.h"
+#include "core/Language.h"
 #include "device/ParametersForm.h"
 #include "device/TrendForm.h"
 #include "params/RestoreRun.h"
@@ -101,39 +102,46 @@ void TModbusForm::createDesignControls() {
     // The summary line is rewritten for every message: an undo history would only grow.
     Memo1->setUndoRedoEnabled(false);
 
-    GroupBox = new QGroupBox(QStringLiteral("Текущие параметры"), this);
+    GroupBox = new QGroupBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Текущие параметры")), this);
     GroupBox->setGeometry(280, 5, 569, 596);
-    HexLab = new QRadioButton(QStringLiteral("Hex"), GroupBox);
+    HexLab = new QRadioButton(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Hex")), GroupBox);
     HexLab->setGeometry(20, 565, 50, 17);
     HexLab->setChecked(true);
-    DecLab = new QRadioButton(QStringLiteral("Dec"), GroupBox);
+    DecLab = new QRadioButton(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Dec")), GroupBox);
     DecLab->setGeometry(68, 565, 50, 17);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Данные"), this);
+    GroupBox3 = new QGroupBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Данные")), this);
     GroupBox3->setGeometry(7, 365, 258, 160);
     QWidget* g = GroupBox3;
     constexpr int labelPx = 12;
-    AnaStartLaba = makeLabel(g, QStringLiteral("Начало анал. HEX"), 10, 20, labelPx);
+    // The block captions end in the notation, "HEX" or "DEC" (HexaDec).
+    const QString hexUnit = QStringLiteral("HEX");
+    AnaStartLaba = makeLabel(g, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Начало анал. ")) + hexUnit,
+                             10, 20, labelPx);
     AnaStart = makeSpin(g, {10, 35, 50, 24}, 0, 127, 24);
     AnaStart24 = makeButton(g, QStringLiteral("24"), {61, 34, 24, 24});
     AnaStart64 = makeButton(g, QStringLiteral("64"), {86, 34, 24, 24});
-    AnaLenLaba = makeLabel(g, QStringLiteral("Длина анал. HEX"), 10, 65, labelPx);
+    AnaLenLaba = makeLabel(g, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Длина анал. ")) + hexUnit, 10,
+                           65, labelPx);
     AnaLen = makeSpin(g, {10, 80, 75, 24}, 1, 64, 64);
     AnaLen64 = makeButton(g, QStringLiteral("64"), {86, 80, 24, 24});
-    DigiStartLaba = makeLabel(g, QStringLiteral("Начало дискр. HEX"), 130, 20, labelPx);
+    DigiStartLaba = makeLabel(g, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Начало дискр. ")) + hexUnit,
+                              130, 20, labelPx);
     DigiStart = makeSpin(g, {130, 35, 75, 24}, 0, 127, 0);
     DigiStart0 = makeButton(g, QStringLiteral("0"), {206, 35, 24, 24});
-    DigiLenLaba = makeLabel(g, QStringLiteral("Длина дискр. HEX"), 130, 65, labelPx);
+    DigiLenLaba = makeLabel(g, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Длина дискр. ")) + hexUnit,
+                            130, 65, labelPx);
     DigiLen = makeSpin(g, {130, 80, 50, 24}, 1, 32, 24);
     DigiLen24 = makeButton(g, QStringLiteral("24"), {181, 80, 24, 24});
     DigiLen32 = makeButton(g, QStringLiteral("32"), {206, 80, 24, 24});
-    ColorBox = new QCheckBox(QStringLiteral("Подсветка"), g);
+    ColorBox = new QCheckBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Подсветка")), g);
     ColorBox->setGeometry(10, 110, 90, 24);
     ColorBox->setChecked(true);
-    FadeBox = new QCheckBox(QStringLiteral("Затухание"), g);
+    FadeBox = new QCheckBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Затухание")), g);
     FadeBox->setGeometry(10, 130, 90, 24);
     FadeBox->setChecked(true);
-    Label9 = makeLabel(g, QStringLiteral("Время затухания"), 130, 110, labelPx);
+    Label9 =
+        makeLabel(g, FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Время затухания")), 130, 110, labelPx);
     FadeSpin = makeSpin(g, {130, 125, 60, 24}, 0, 10, 5);
 
     myTimer = new TSharedTimer(this);
@@ -279,14 +287,19 @@ TModbusForm::TModbusForm(TProject& project, const QString& programDir, QWidget* 
 }
 
 void TModbusForm::editorToolTips() {
-    Memo1->setToolTip(tr("The window's log. Rest the mouse on a \"Setting settings...\" or \"Command "
-                         "commands...\" line to see what was sent; double-click to clear the log."));
+    Memo1->setToolTip(tr("The window's log. Rest the mouse on a \"%1\" or \"%2\" line to see what was sent; "
+                         "double-click to clear the log.")
+                          .arg(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Setting settings...")),
+                               FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Command commands..."))));
     RadioUp->setToolTip(tr("Up: SET sends on the device's transmission identifier (TX), as the device "
                            "itself would."));
     RadioDn->setToolTip(tr("Dn: SET sends on the device's reception identifier (RX), to the device."));
-    AutoBox->setToolTip(tr("Auto: repeat SET every period (the field to the left, in 10 ms ticks) while "
-                           "checked."));
-    AutoTimeEdit->setToolTip(tr("The period of Auto, in 10 ms ticks (100 = about once a second)."));
+    const QString autoCaption = FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Auto"));
+    AutoBox->setToolTip(
+        tr("%1: repeat SET every period (the field to the left, in 10 ms ticks) while checked.")
+            .arg(autoCaption));
+    AutoTimeEdit->setToolTip(
+        tr("The period of %1, in 10 ms ticks (100 = about once a second).").arg(autoCaption));
     SetButton->setToolTip(tr("Write the words of the grid (as many as the data length) to the register at "
                              "the address."));
     DataLenEdit->setToolTip(tr("How many words of the grid SET writes."));
@@ -338,7 +351,9 @@ void TModbusForm::FormShow() {
     AnaLenNum = AnaLen->value();
     DigiLenNum = DigiLen->value();
     for (size_t i = 0; i < DigiBox.size(); ++i)
-        if (DigiBox[i]) DigiBox[i]->setText(QStringLiteral("Bit %1").arg(i));
+        if (DigiBox[i])
+            DigiBox[i]->setText(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Bit ")) + QString::number(i));
+    fitBitBoxes();
     AnaLenChange();
     DigiLenChange();
     AnaStartChange();

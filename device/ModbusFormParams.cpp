@@ -1,11 +1,11 @@
 // The device window's parameter sets: save the registers the device reported, compare a file with
 // the live values, restore a file with a confirmation, paced writes, verification and its result.
 
-#include "device/ModbusForm.h"
+#include "ModbusForm.h"
+#include "ParameterSetDialogs.h"
+#include "ParametersForm.h"
 
 #include "core/Project.h"
-#include "device/ParameterSetDialogs.h"
-#include "device/ParametersForm.h"
 #include "params/ParameterSet.h"
 #include "params/RestorePlan.h"
 #include "params/RestoreRun.h"
@@ -29,9 +29,9 @@ constexpr int VerifyTimeoutMs = 5000;
 } // namespace
 
 void TModbusForm::offerParameters() {
-    SaveParamsAction = new QAction(QStringLiteral("Save parameters…"), this);
-    CompareParamsAction = new QAction(QStringLiteral("Compare with file…"), this);
-    RestoreParamsAction = new QAction(QStringLiteral("Restore from file…"), this);
+    SaveParamsAction = new QAction(tr("Save parameters…"), this);
+    CompareParamsAction = new QAction(tr("Compare with file…"), this);
+    RestoreParamsAction = new QAction(tr("Restore from file…"), this);
     connect(SaveParamsAction, &QAction::triggered, this, [this] {
         // Rows selected in an open Parameters view: the user says whether they are what to save.
         QList<int> selected = ParametersView != nullptr && ParametersView->isVisible()
@@ -45,19 +45,19 @@ void TModbusForm::offerParameters() {
                                                              QStringLiteral("yyyyMMdd-HHmmss"))));
         QDir().mkpath(parametersFolder());
         const QString path = QFileDialog::getSaveFileName(this, SaveParamsAction->text(), suggested,
-                                                          QStringLiteral("Parameter sets (*.json)"));
+                                                          tr("Parameter sets (*.json)"));
         if (path.isEmpty()) return;
         QString error;
         if (!saveParameters(path, selected, &error)) QMessageBox::warning(this, windowTitle(), error);
     });
     connect(CompareParamsAction, &QAction::triggered, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, CompareParamsAction->text(), parametersFolder(),
-                                                          QStringLiteral("Parameter sets (*.json)"));
+        const QString path = QFileDialog::getOpenFileName(this, CompareParamsAction->text(),
+                                                          parametersFolder(), tr("Parameter sets (*.json)"));
         if (!path.isEmpty()) compareWithFile(path);
     });
     connect(RestoreParamsAction, &QAction::triggered, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, RestoreParamsAction->text(), parametersFolder(),
-                                                          QStringLiteral("Parameter sets (*.json)"));
+        const QString path = QFileDialog::getOpenFileName(this, RestoreParamsAction->text(),
+                                                          parametersFolder(), tr("Parameter sets (*.json)"));
         if (!path.isEmpty()) restoreFromFile(path);
     });
 }
@@ -68,12 +68,13 @@ bool TModbusForm::askWhichRegisters(QList<int>& selected) {
             .Registers.size();
     QMessageBox box(QMessageBox::Question, SaveParamsAction->text(),
                     tr("Save which registers of %1?").arg(windowTitle()), QMessageBox::Cancel, this);
-    QPushButton* some =
-        box.addButton(selected.size() == 1 ? tr("The 1 selected register")
-                                           : tr("The %1 selected registers").arg(selected.size()),
-                      QMessageBox::AcceptRole);
+    QPushButton* some = box.addButton(
+        selected.size() == 1 ? tr("The 1 selected register")
+                             : tr("The %n selected registers", nullptr, static_cast<int>(selected.size())),
+        QMessageBox::AcceptRole);
     QPushButton* every =
-        box.addButton(all == 1 ? tr("The 1 readable register") : tr("All %1 readable registers").arg(all),
+        box.addButton(all == 1 ? tr("The 1 readable register")
+                               : tr("All %n readable registers", nullptr, static_cast<int>(all)),
                       QMessageBox::AcceptRole);
     box.setDefaultButton(every);
     box.setInformativeText(tr("Rows are selected in the Parameters view. \"Readable\" are the registers the "
@@ -116,7 +117,7 @@ bool TModbusForm::saveParameters(const QString& path, const QList<int>& register
     set.Row = m_row;
     set.Device = windowTitle().section(QStringLiteral(": "), 1);
     if (set.Registers.isEmpty()) {
-        *error = QStringLiteral("The device has not reported any of these registers yet; nothing was saved.");
+        *error = tr("The device has not reported any of these registers yet; nothing was saved.");
         return false;
     }
     if (!set.save(path, error)) return false;
@@ -166,34 +167,32 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
         const TRestorePlan forced = TRestorePlan::make(set, profile, options, live);
         if (forced.refused()) {
             QMessageBox::warning(this, windowTitle(),
-                                 QStringLiteral("The restore is refused; nothing was sent.\n\n%1")
+                                 tr("The restore is refused; nothing was sent.\n\n%1")
                                      .arg(forced.refusals().join(QLatin1Char('\n'))));
             return;
         }
         if (QMessageBox::question(this, windowTitle(),
-                                  plan.refusals().join(QLatin1Char('\n')) +
-                                      QStringLiteral(".\n\nRestore it to this device all the same?")) !=
-            QMessageBox::Yes)
+                                  tr("%1.\n\nRestore it to this device all the same?")
+                                      .arg(plan.refusals().join(QLatin1Char('\n')))) != QMessageBox::Yes)
             return;
         plan = forced;
     }
     if (plan.count(TRestoreAction::Write) == 0) {
-        QMessageBox::information(
-            this, windowTitle(),
-            QStringLiteral("Nothing to write: the device already holds the file's values "
-                           "(%1 unchanged, %2 skipped as read-only).")
-                .arg(plan.count(TRestoreAction::Unchanged))
-                .arg(plan.count(TRestoreAction::SkippedReadOnly)));
+        QMessageBox::information(this, windowTitle(),
+                                 tr("Nothing to write: the device already holds the file's values "
+                                    "(%1 unchanged, %2 skipped as read-only).")
+                                     .arg(plan.count(TRestoreAction::Unchanged))
+                                     .arg(plan.count(TRestoreAction::SkippedReadOnly)));
         return;
     }
     TRestoreConfirmDialog confirm(plan, windowTitle(), this);
     if (confirm.exec() != QDialog::Accepted) return;
 
-    memoAdd(QStringLiteral("Restoring parameters..."));
+    memoAdd(tr("Restoring parameters..."));
     m_restore = std::make_unique<TRestoreRun>(m_session, plan, true, VerifyTimeoutMs);
     auto* progress =
         new QProgressDialog(tr("Restoring %1…").arg(RegisterCountText(plan.count(TRestoreAction::Write))),
-                            QStringLiteral("Abort"), 0, m_restore->framesTotal(), this);
+                            tr("Abort"), 0, m_restore->framesTotal(), this);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->setMinimumDuration(300);
     connect(m_restore.get(), &TRestoreRun::progress, progress, &QProgressDialog::setValue);
@@ -207,9 +206,8 @@ void TModbusForm::restoreFromFile(const QString& path, const QList<int>& only) {
 
 void TModbusForm::restoreFinished(const QString& path) {
     const TRestoreRun& run = *m_restore;
-    memoAdd(QStringLiteral("Restore: %1 of %2 frames, %3 failed")
+    memoAdd(tr("Restore: %1 of %n frames, %2 failed", nullptr, run.framesTotal())
                 .arg(run.framesSent())
-                .arg(run.framesTotal())
                 .arg(run.failedRegisters().size()));
     auto* result = new TRestoreResultDialog(run, this);
     result->setAttribute(Qt::WA_DeleteOnClose);

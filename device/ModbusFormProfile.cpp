@@ -3,7 +3,7 @@
 // names, units and scaling of the trend. Without a profile the window is as it always was; nothing
 // here runs per message.
 
-#include "device/ModbusForm.h"
+#include "ModbusForm.h"
 
 #include "core/Project.h"
 #include "device/ParametersForm.h"
@@ -44,14 +44,14 @@ private:
 } // namespace
 
 void TModbusForm::offerProfile() {
-    ParametersAction = new QAction(QStringLiteral("Parameters"), this);
+    ParametersAction = new QAction(tr("Parameters"), this);
     ParametersAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     ParametersAction->setShortcutContext(Qt::WindowShortcut);
     connect(ParametersAction, &QAction::triggered, this, [this] { showParameters(); });
     addAction(ParametersAction);
-    RegisterMapAction = new QAction(QStringLiteral("Register map…"), this);
+    RegisterMapAction = new QAction(tr("Register map…"), this);
     connect(RegisterMapAction, &QAction::triggered, this, &TModbusForm::chooseRegisterMap);
-    NoRegisterMapAction = new QAction(QStringLiteral("No register map"), this);
+    NoRegisterMapAction = new QAction(tr("No register map"), this);
     connect(NoRegisterMapAction, &QAction::triggered, this, [this] { (void)setRegisterMap(QString()); });
 
     auto* filter = new ToolTipFilter(this, [this](QObject* watched, QHelpEvent* event) {
@@ -79,7 +79,7 @@ void TModbusForm::setRow(int row) {
     }
     applyProfile(nullptr);
     if (!error.isEmpty())
-        ReportError(QStringLiteral("%1: the register map cannot be used, the window works without it.\n%2")
+        ReportError(tr("%1: the register map cannot be used, the window works without it.\n%2")
                         .arg(windowTitle(), error));
 }
 
@@ -89,12 +89,12 @@ bool TModbusForm::setRegisterMap(const QString& path) {
     if (!path.isEmpty()) {
         profile = std::make_unique<TDeviceProfile>();
         if (!TDeviceProfile::load(path, profile.get(), &error)) {
-            ReportError(QStringLiteral("%1: the register map cannot be used.\n%2").arg(windowTitle(), error));
+            ReportError(tr("%1: the register map cannot be used.\n%2").arg(windowTitle(), error));
             return false;
         }
     }
     if (m_row >= 0 && !TProfileStore(m_programDir).assign(m_project.Name, m_row, path, &error)) {
-        ReportError(QStringLiteral("%1: the register map is not kept.\n%2").arg(windowTitle(), error));
+        ReportError(tr("%1: the register map is not kept.\n%2").arg(windowTitle(), error));
         return false;
     }
     applyProfile(std::move(profile));
@@ -105,9 +105,8 @@ void TModbusForm::chooseRegisterMap() {
     const TProfileStore store(m_programDir);
     QString folder = m_profile ? QFileInfo(m_profile->path()).absolutePath() : store.profilesFolder();
     if (!QFileInfo(folder).isDir()) folder = m_programDir;
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Register map - ") + windowTitle(), folder,
-                                     QStringLiteral("Register maps (*.json);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Register map - %1").arg(windowTitle()),
+                                                      folder, tr("Register maps (*.json);;All files (*)"));
     if (!path.isEmpty()) (void)setRegisterMap(path);
 }
 
@@ -153,25 +152,26 @@ QString TModbusForm::cellToolTip(const TCellMatrix* matrix, int cell) const {
     if (reg < 0 || reg >= RegisterCount) return {};
     const auto raw = static_cast<uint16_t>(m_session.image().cell(reg).Value);
     QStringList lines;
-    lines << QStringLiteral("%1 · register %2%3")
-                 .arg(m_profile->device(), TTrendModel::registerLabel(reg),
-                      bit >= 0 ? QStringLiteral(", bit %1").arg(bit) : QString());
+    const QString label = TTrendModel::registerLabel(reg);
+    lines << (bit >= 0 ? tr("%1 · register %2, bit %3").arg(m_profile->device(), label).arg(bit)
+                       : tr("%1 · register %2").arg(m_profile->device(), label));
     const TRegisterInfo* info = m_profile->find(reg);
     if (info == nullptr) {
-        lines << QStringLiteral("not in the register map") << RawWordText(raw, static_cast<int16_t>(raw));
+        lines << tr("not in the register map") << RawWordText(raw, static_cast<int16_t>(raw));
         return lines.join(QLatin1Char('\n'));
     }
     if (bit >= 0) {
         const QString name = info->bitName(bit);
         lines << QStringLiteral("%1 = %2")
-                     .arg(name.isEmpty() ? QStringLiteral("bit %1").arg(bit) : name)
+                     .arg(name.isEmpty() ? tr("bit %1").arg(bit) : name)
                      .arg((raw >> bit) & 1);
     }
     const QString value = info->valueText(raw);
-    lines << QStringLiteral("%1: %2").arg(info->Name, value.isEmpty() ? QStringLiteral("none") : value);
-    QString details = info->rawText(raw) + QStringLiteral(" · ") +
-                      (info->readOnly() ? QStringLiteral("read-only") : QStringLiteral("read/write"));
-    if (!info->rangeText().isEmpty()) details += QStringLiteral(" · range ") + info->rangeText();
+    lines << QStringLiteral("%1: %2").arg(info->Name, value.isEmpty() ? tr("none") : value);
+    QString details =
+        info->rawText(raw) + QStringLiteral(" · ") + (info->readOnly() ? tr("read-only") : tr("read/write"));
+    if (!info->rangeText().isEmpty())
+        details += QStringLiteral(" · ") + tr("range %1").arg(info->rangeText());
     lines << details;
     if (!info->Description.isEmpty()) lines << info->Description;
     return lines.join(QLatin1Char('\n'));

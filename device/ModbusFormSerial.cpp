@@ -1,7 +1,8 @@
 // The device window's serial read of the analog block over the COM port.
 
-#include "device/ModbusForm.h"
+#include "ModbusForm.h"
 
+#include "core/Language.h"
 #include "core/ModbusRtu.h"
 #include "serial/ToolsRS.h"
 #include "ui/CellMatrix.h"
@@ -13,7 +14,7 @@
 void TModbusForm::offerSerialRead() {
     // The layout has no control for the serial read: it is offered in the analog block's context
     // menu and on Ctrl+Shift+R anywhere in the window (Ctrl+R opens the Parameters view).
-    ReadAnalogAction = new QAction(QStringLiteral("Read analog block over the serial port"), this);
+    ReadAnalogAction = new QAction(tr("Read analog block over the serial port"), this);
     ReadAnalogAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     ReadAnalogAction->setShortcutContext(Qt::WindowShortcut);
     connect(ReadAnalogAction, &QAction::triggered, this, [this] { ReadAnalog(); });
@@ -23,7 +24,7 @@ void TModbusForm::offerSerialRead() {
 }
 
 void TModbusForm::ReadAnalog() {
-    memoAdd(QStringLiteral("Read analog..."));
+    memoAdd(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Read analog...")));
 
     // Read the holding registers of the analog block from the device at the serial address.
     ModbusPutReadRequest({static_cast<uint8_t>(RSadr & 0xFF), static_cast<uint16_t>(AnaStartNum),
@@ -36,12 +37,12 @@ void TModbusForm::ReadAnalog() {
     if (!self) return;
 
     if (result == RsOk) {
-        memoAdd(QStringLiteral("Ok!"));
+        memoAdd(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Ok!")));
     } else if (result == RsBadCrc) {
-        memoAdd(QStringLiteral("Well..."));
+        memoAdd(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Well...")));
         return;
     } else {
-        memoAdd(QStringLiteral("!!! Error !!!"));
+        memoAdd(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "!!! Error !!!")));
         return;
     }
 

@@ -1,7 +1,7 @@
 // The device window's trend: plotting registers from the blocks' menus and Ctrl+P, and the
 // recording that goes on while the trend window is closed.
 
-#include "device/ModbusForm.h"
+#include "ModbusForm.h"
 
 #include "device/TrendForm.h"
 #include "trend/TrendModel.h"
@@ -10,7 +10,7 @@
 #include <QAction>
 
 void TModbusForm::offerTrend() {
-    PlotAction = new QAction(QStringLiteral("Plot the selected registers"), this);
+    PlotAction = new QAction(tr("Plot the selected registers"), this);
     PlotAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     PlotAction->setShortcutContext(Qt::WindowShortcut);
     connect(PlotAction, &QAction::triggered, this, [this] { plotSelection(); });
@@ -53,11 +53,11 @@ bool TModbusForm::aimPlotActions(const TCellMatrix* matrix, QPoint pos) {
     const bool valid = reg >= 0 && reg < RegisterCount;
     const QString label = valid ? TTrendModel::registerLabel(reg) : QString();
     QAction* const regAction = matrix == AnaCells ? PlotAnaAction : PlotDigiAction;
-    regAction->setText(QStringLiteral("Plot register ") + label);
+    regAction->setText(tr("Plot register %1").arg(label));
     regAction->setData(QVariant::fromValue(QList<int>{reg, -1}));
     regAction->setVisible(valid);
     if (matrix == DigiCells) {
-        PlotBitAction->setText(QStringLiteral("Plot register %1, bit %2").arg(label).arg(bit));
+        PlotBitAction->setText(tr("Plot register %1, bit %2").arg(label).arg(bit));
         PlotBitAction->setData(QVariant::fromValue(QList<int>{reg, bit}));
         PlotBitAction->setVisible(valid);
     }
@@ -82,7 +82,7 @@ bool TModbusForm::addToTrend(int reg, int bit) {
         describeTrend();
     }
     if (m_trend->addRegister(reg, bit) >= 0) return true;
-    memoAdd(QStringLiteral("Trend: %1 registers plotted already").arg(TTrendModel::MaxChannels));
+    memoAdd(tr("Trend: %n registers plotted already", nullptr, TTrendModel::MaxChannels));
     return false;
 }
 

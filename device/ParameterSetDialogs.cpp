@@ -36,6 +36,27 @@ void setRow(QTableWidget* t, int row, const QStringList& cells, const QColor& ba
     }
 }
 
+// What became of a register in a restore, as the result table says it.
+QString resultText(TRestoreResult result) {
+    switch (result) {
+    case TRestoreResult::Confirmed:
+        return TRestoreResultDialog::tr("confirmed");
+    case TRestoreResult::Mismatch:
+        return TRestoreResultDialog::tr("mismatch");
+    case TRestoreResult::NotSeen:
+        return TRestoreResultDialog::tr("not-seen");
+    case TRestoreResult::SkippedReadOnly:
+        return TRestoreResultDialog::tr("skipped-ro");
+    case TRestoreResult::Unchanged:
+        return TRestoreResultDialog::tr("unchanged");
+    case TRestoreResult::Written:
+        return TRestoreResultDialog::tr("written");
+    case TRestoreResult::NotSent:
+        break;
+    }
+    return TRestoreResultDialog::tr("not-sent");
+}
+
 void finishLayout(QDialog* d, QLabel* summary, QTableWidget* table, QDialogButtonBox* buttons) {
     auto* layout = new QVBoxLayout(d);
     layout->addWidget(summary);
@@ -50,9 +71,8 @@ void finishLayout(QDialog* d, QLabel* summary, QTableWidget* table, QDialogButto
 TCompareDialog::TCompareDialog(const TParameterSet& set, const QList<TParameterDifference>& differences, int compared,
                                QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Compare with %1").arg(set.Device.isEmpty() ? QStringLiteral("file") : set.Device));
-    Table = makeTable(this, {QStringLiteral("Register"), QStringLiteral("Name"), QStringLiteral("File"),
-                             QStringLiteral("Live")},
+    setWindowTitle(set.Device.isEmpty() ? tr("Compare with file") : tr("Compare with %1").arg(set.Device));
+    Table = makeTable(this, {tr("Register"), tr("Name"), tr("File"), tr("Live")},
                       static_cast<int>(set.Registers.size()));
     int row = 0;
     for (const TParameterValue& v : set.Registers) {
@@ -66,12 +86,12 @@ TCompareDialog::TCompareDialog(const TParameterSet& set, const QList<TParameterD
         setRow(Table, row++, {QString::number(v.Register), v.Name, QString::number(v.Raw), raw(live)},
                differs ? Marked : QColor());
     }
-    Summary = new QLabel(differences.isEmpty()
-                             ? QStringLiteral("All %1 registers of the file equal the live values.").arg(compared)
-                             : QStringLiteral("%1 of %2 registers differ (marked; — : the device has not reported it).")
-                                   .arg(differences.size())
-                                   .arg(compared),
-                         this);
+    Summary = new QLabel(
+        differences.isEmpty()
+            ? tr("All %n registers of the file equal the live values.", nullptr, compared)
+            : tr("%1 of %n registers differ (marked; — : the device has not reported it).", nullptr, compared)
+                  .arg(differences.size()),
+        this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     finishLayout(this, Summary, Table, buttons);
@@ -79,23 +99,22 @@ TCompareDialog::TCompareDialog(const TParameterSet& set, const QList<TParameterD
 
 TRestoreConfirmDialog::TRestoreConfirmDialog(const TRestorePlan& plan, const QString& device, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Restore %1").arg(device));
+    setWindowTitle(tr("Restore %1").arg(device));
     const QList<TRestoreItem>& items = plan.items();
-    Table = makeTable(this, {QStringLiteral("Register"), QStringLiteral("Name"), QStringLiteral("Live → file"),
-                             QStringLiteral("")},
+    Table = makeTable(this, {tr("Register"), tr("Name"), tr("Live → file"), QString()},
                       static_cast<int>(items.size()));
     int row = 0;
     for (const TRestoreItem& i : items) {
-        const QString what = i.Action == TRestoreAction::Write       ? QStringLiteral("write")
-                             : i.Action == TRestoreAction::Unchanged ? QStringLiteral("unchanged")
-                                                                     : QStringLiteral("skipped: read-only");
+        const QString what = i.Action == TRestoreAction::Write       ? tr("write")
+                             : i.Action == TRestoreAction::Unchanged ? tr("unchanged")
+                                                                     : tr("skipped: read-only");
         setRow(Table, row++,
                {QString::number(i.Register), i.Name, QStringLiteral("%1 → %2").arg(raw(i.Live)).arg(i.Raw), what},
                i.Action == TRestoreAction::Write ? Marked : QColor());
     }
     const int writes = plan.count(TRestoreAction::Write);
-    Summary = new QLabel(QStringLiteral("%1 will be written in %2 and then checked against the "
-                                        "device's reports; %3 unchanged, %4 read-only.")
+    Summary = new QLabel(tr("%1 will be written in %2 and then checked against the device's reports; %3 "
+                            "unchanged, %4 read-only.")
                              .arg(RegisterCountText(writes))
                              .arg(FrameCountText(plan.writes().size()))
                              .arg(plan.count(TRestoreAction::Unchanged))
@@ -103,7 +122,7 @@ TRestoreConfirmDialog::TRestoreConfirmDialog(const TRestorePlan& plan, const QSt
                          this);
     Summary->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    RestoreButton = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
+    RestoreButton = buttons->addButton(tr("Restore"), QDialogButtonBox::AcceptRole);
     RestoreButton->setEnabled(writes > 0);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -111,10 +130,9 @@ TRestoreConfirmDialog::TRestoreConfirmDialog(const TRestorePlan& plan, const QSt
 }
 
 TRestoreResultDialog::TRestoreResultDialog(const TRestoreRun& run, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Restore result"));
+    setWindowTitle(tr("Restore result"));
     const QList<TRestoreOutcome>& outcomes = run.outcomes();
-    Table = makeTable(this, {QStringLiteral("Register"), QStringLiteral("Name"), QStringLiteral("File"),
-                             QStringLiteral("Reported"), QStringLiteral("Result")},
+    Table = makeTable(this, {tr("Register"), tr("Name"), tr("File"), tr("Reported"), tr("Result")},
                       static_cast<int>(outcomes.size()));
     int row = 0;
     for (const TRestoreOutcome& o : outcomes) {
@@ -122,18 +140,18 @@ TRestoreResultDialog::TRestoreResultDialog(const TRestoreRun& run, QWidget* pare
                          o.Result == TRestoreResult::NotSent;
         setRow(Table, row++,
                {QString::number(o.Register), o.Name, QString::number(o.Raw), raw(o.Reported),
-                QString::fromLatin1(RestoreResultName(o.Result))},
+                resultText(o.Result)},
                bad ? Marked : (o.Result == TRestoreResult::Confirmed ? Good : QColor()));
     }
     const QList<int> failed = run.failedRegisters();
-    Summary = new QLabel(QStringLiteral("%1 of %2 write frames sent%3; %4 failed.")
+    Summary = new QLabel((run.aborted() ? tr("%1 of %2 write frames sent (aborted); %3 failed.")
+                                        : tr("%1 of %2 write frames sent; %3 failed."))
                              .arg(run.framesSent())
                              .arg(run.framesTotal())
-                             .arg(run.aborted() ? QStringLiteral(" (aborted)") : QString())
                              .arg(RegisterCountText(failed.size())),
                          this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    RetryButton = buttons->addButton(QStringLiteral("Restore the failed registers again"), QDialogButtonBox::ActionRole);
+    RetryButton = buttons->addButton(tr("Restore the failed registers again"), QDialogButtonBox::ActionRole);
     RetryButton->setEnabled(!failed.isEmpty());
     connect(RetryButton, &QPushButton::clicked, this, [this] { done(Retry); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

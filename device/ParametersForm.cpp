@@ -82,7 +82,7 @@ TParametersForm::TParametersForm(TDeviceSession& session, QWidget* parent)
     m_model->onEdited = [this](int reg, const QString& text) { (void)writeValue(reg, text); };
 
     FilterEdit = new QLineEdit(this);
-    FilterEdit->setPlaceholderText(QStringLiteral("Filter: a name, or registers (24, 0x18, 89-126)"));
+    FilterEdit->setPlaceholderText(tr("Filter: a name, or registers (24, 0x18, 89-126)"));
     FilterEdit->setClearButtonEnabled(true);
     Table = new QTableView(this);
     Table->setModel(m_model);
@@ -142,7 +142,7 @@ void TParametersForm::setProfile(const TDeviceProfile* profile) {
 
 void TParametersForm::updateCaption() {
     const TDeviceProfile* p = m_model->profile();
-    QString title = QStringLiteral("Parameters");
+    QString title = tr("Parameters");
     if (p != nullptr) title += QStringLiteral(" - ") + p->device();
     if (parentWidget() != nullptr && !parentWidget()->windowTitle().isEmpty())
         title += QStringLiteral(" - ") + parentWidget()->windowTitle();
@@ -195,10 +195,7 @@ void TParametersForm::editRow(const QModelIndex& index) {
     const TRegisterInfo* info = m_model->info(index.row());
     if (info == nullptr) return;
     if (info->readOnly()) {
-        say(QStringLiteral("%1 (register %2) is read-only: nothing was sent.")
-                .arg(info->Name)
-                .arg(info->Register),
-            true);
+        say(tr("%1 (register %2) is read-only: nothing was sent.").arg(info->Name).arg(info->Register), true);
         return;
     }
     Table->edit(m_model->index(index.row(), TParametersModel::ValueColumn));
@@ -212,18 +209,17 @@ bool TParametersForm::writeValue(int reg, const QString& text) {
     const TDeviceProfile* profile = m_saved;
     const TRegisterInfo* info = profile != nullptr ? profile->find(reg) : nullptr;
     if (info == nullptr) {
-        say(QStringLiteral("Register %1 is not in the register map: nothing was sent.").arg(reg), true);
+        say(tr("Register %1 is not in the register map: nothing was sent.").arg(reg), true);
         return false;
     }
     if (info->readOnly()) {
-        say(QStringLiteral("%1 (register %2) is read-only: nothing was sent.").arg(info->Name).arg(reg),
-            true);
+        say(tr("%1 (register %2) is read-only: nothing was sent.").arg(info->Name).arg(reg), true);
         return false;
     }
     uint16_t raw = 0;
     QString error;
     if (!info->parseValue(text, &raw, &error)) {
-        say(QStringLiteral("%1: %2; nothing was sent.").arg(info->Name, error), true);
+        say(tr("%1: %2; nothing was sent.").arg(info->Name, error), true);
         return false;
     }
     const TDeviceMessage request = TDeviceSession::writeRequest(static_cast<uint16_t>(reg), 1,
@@ -231,12 +227,10 @@ bool TParametersForm::writeValue(int reg, const QString& text) {
     const TCanSendStatus sent = m_session.write(request);
     refresh();
     if (sent.failed()) {
-        say(QStringLiteral("%1: not sent: %2").arg(info->Name, sent.text().trimmed()), true);
+        say(tr("%1: not sent: %2").arg(info->Name, sent.text().trimmed()), true);
         return false;
     }
-    say(QStringLiteral("%1 = %2 written (raw %3).")
-            .arg(info->Name, info->valueText(raw))
-            .arg(info->rawNumber(raw)),
+    say(tr("%1 = %2 written (raw %3).").arg(info->Name, info->valueText(raw)).arg(info->rawNumber(raw)),
         false);
     return true;
 }

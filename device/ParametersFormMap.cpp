@@ -29,7 +29,7 @@ void TParametersForm::buildMapEditor(QVBoxLayout* layout) {
     MapEditor->onEdited = [this](const TRegisterInfo& info) { entryEdited(info); };
     MapEditor->onRefused = [this](const QString& error) {
         m_mapError = error;
-        say(error + tr(" (not taken)"), true);
+        say(tr("%1 (not taken)").arg(error), true);
         updateMapButtons();
     };
     NewMapButton = new QPushButton(tr("New register map…"), this);
@@ -134,9 +134,9 @@ bool TParametersForm::newMap(const QString& device) {
             ++count;
         }
     showMap(std::move(map), QString(), true);
-    say(count > 0 ? tr("A new register map with the %1 registers the device has reported: name them, then "
-                       "\"Save\".")
-                        .arg(count)
+    say(count > 0 ? tr("A new register map with the %n registers the device has reported: name them, then "
+                       "\"Save\".",
+                       nullptr, count)
                   : tr("The device has reported no register yet: add registers with \"Add register\", then "
                        "\"Save\"."),
         false);
@@ -174,7 +174,7 @@ void TParametersForm::removeSelectedRegister() {
 bool TParametersForm::saveMap(const QString& chosen) {
     if (m_draft == nullptr) return false;
     if (!m_mapError.isEmpty()) {
-        say(m_mapError + tr(": nothing was saved."), true);
+        say(tr("%1: nothing was saved.").arg(m_mapError), true);
         return false;
     }
     QString path = chosen.isEmpty() ? m_mapPath : chosen;
@@ -213,8 +213,7 @@ bool TParametersForm::exportCsv(const QString& path) {
         say(error, true);
         return false;
     }
-    say(tr("%1 registers exported to %2.")
-            .arg(m_draft->registers().size())
+    say(tr("%n registers exported to %1.", nullptr, static_cast<int>(m_draft->registers().size()))
             .arg(QDir::toNativeSeparators(path)),
         false);
     return true;

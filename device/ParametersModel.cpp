@@ -107,10 +107,9 @@ QVariant TParametersModel::data(const QModelIndex& index, int role) const {
         const QString shown = i->valueText(raw);
         if (!shown.isEmpty()) lines << shown;
         lines << i->rawText(raw);
-        if (!i->rangeText().isEmpty()) lines << QStringLiteral("range %1").arg(i->rangeText());
+        if (!i->rangeText().isEmpty()) lines << tr("range %1").arg(i->rangeText());
         if (!i->Description.isEmpty()) lines << i->Description;
-        lines << (i->readOnly() ? QStringLiteral("read-only")
-                                : QStringLiteral("double-click to write a new value"));
+        lines << (i->readOnly() ? tr("read-only") : tr("double-click to write a new value"));
         return lines.join(QLatin1Char('\n'));
     }
     default:
@@ -120,8 +119,11 @@ QVariant TParametersModel::data(const QModelIndex& index, int role) const {
 
 QVariant TParametersModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* const names[ColumnCount] = {"Register", "Name", "Value", "Unit", "Raw", "Access"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[ColumnCount] = {
+        QT_TRANSLATE_NOOP("TParametersModel", "Register"), QT_TRANSLATE_NOOP("TParametersModel", "Name"),
+        QT_TRANSLATE_NOOP("TParametersModel", "Value"),    QT_TRANSLATE_NOOP("TParametersModel", "Unit"),
+        QT_TRANSLATE_NOOP("TParametersModel", "Raw"),      QT_TRANSLATE_NOOP("TParametersModel", "Access")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }
 
 Qt::ItemFlags TParametersModel::flags(const QModelIndex& index) const {

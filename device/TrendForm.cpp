@@ -37,8 +37,11 @@ struct Span {
     const char* Text;
     int Seconds;
 };
-constexpr Span Spans[] = {{"10 s", 10},    {"30 s", 30},     {"1 min", 60}, {"5 min", 300},
-                          {"10 min", 600}, {"30 min", 1800}, {"1 h", 3600}};
+constexpr Span Spans[] = {
+    {QT_TRANSLATE_NOOP("TTrendForm", "10 s"), 10},    {QT_TRANSLATE_NOOP("TTrendForm", "30 s"), 30},
+    {QT_TRANSLATE_NOOP("TTrendForm", "1 min"), 60},   {QT_TRANSLATE_NOOP("TTrendForm", "5 min"), 300},
+    {QT_TRANSLATE_NOOP("TTrendForm", "10 min"), 600}, {QT_TRANSLATE_NOOP("TTrendForm", "30 min"), 1800},
+    {QT_TRANSLATE_NOOP("TTrendForm", "1 h"), 3600}};
 constexpr int DefaultSpanSeconds = 60;
 constexpr int YLimit = 70000; // beyond every 16-bit value, signed or not
 
@@ -110,38 +113,37 @@ TTrendForm::~TTrendForm() = default;
 
 void TTrendForm::buildControls() {
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Last"), this));
+    top->addWidget(new QLabel(tr("Last"), this));
     SpanBox = new QComboBox(this);
     for (const Span& s : Spans)
-        SpanBox->addItem(QString::fromLatin1(s.Text), s.Seconds);
+        SpanBox->addItem(tr(s.Text), s.Seconds);
     SpanBox->setCurrentIndex(SpanBox->findData(DefaultSpanSeconds));
     top->addWidget(SpanBox);
-    PauseButton = new QPushButton(QStringLiteral("Pause"), this);
+    PauseButton = new QPushButton(tr("Pause"), this);
     PauseButton->setCheckable(true);
-    PauseButton->setToolTip(QStringLiteral("Freeze the view; recording goes on"));
+    PauseButton->setToolTip(tr("Freeze the view; recording goes on"));
     top->addWidget(PauseButton);
     top->addSpacing(16);
-    YAutoBox = new QCheckBox(QStringLiteral("Y auto"), this);
+    YAutoBox = new QCheckBox(tr("Y auto"), this);
     YAutoBox->setChecked(true);
     top->addWidget(YAutoBox);
-    top->addWidget(new QLabel(QStringLiteral("from"), this));
+    top->addWidget(new QLabel(tr("from"), this));
     YMinEdit = new QSpinBox(this);
     YMinEdit->setRange(-YLimit, YLimit);
     YMinEdit->setValue(-100);
     top->addWidget(YMinEdit);
-    top->addWidget(new QLabel(QStringLiteral("to"), this));
+    top->addWidget(new QLabel(tr("to"), this));
     YMaxEdit = new QSpinBox(this);
     YMaxEdit->setRange(-YLimit, YLimit);
     YMaxEdit->setValue(100);
     top->addWidget(YMaxEdit);
-    RawBox = new QCheckBox(QStringLiteral("Raw"), this);
-    RawBox->setToolTip(
-        QStringLiteral("Raw register values instead of the register map's engineering values"));
+    RawBox = new QCheckBox(tr("Raw"), this);
+    RawBox->setToolTip(tr("Raw register values instead of the register map's engineering values"));
     RawBox->setVisible(false);
     top->addWidget(RawBox);
     top->addStretch(1);
-    SaveCsvButton = new QPushButton(QStringLiteral("Save as CSV"), this);
-    SavePngButton = new QPushButton(QStringLiteral("Save as PNG"), this);
+    SaveCsvButton = new QPushButton(tr("Save as CSV"), this);
+    SavePngButton = new QPushButton(tr("Save as PNG"), this);
     top->addWidget(SaveCsvButton);
     top->addWidget(SavePngButton);
 
@@ -151,13 +153,13 @@ void TTrendForm::buildControls() {
     Plot->setNotAntialiasedElements(QCP::aePlottables);
     Plot->setPlottingHint(QCP::phCacheLabels, true);
     applyClock();
-    Plot->yAxis->setLabel(QStringLiteral("value"));
+    Plot->yAxis->setLabel(tr("value"));
     Plot->yAxis->setTicker(QSharedPointer<WholeTicker>::create());
     auto bitTicker = QSharedPointer<QCPAxisTickerText>::create();
     bitTicker->addTick(0, QStringLiteral("0"));
     bitTicker->addTick(1, QStringLiteral("1"));
     Plot->yAxis2->setTicker(bitTicker);
-    Plot->yAxis2->setLabel(QStringLiteral("bit"));
+    Plot->yAxis2->setLabel(tr("bit"));
     Plot->yAxis2->setRange(-0.1, 1.1);
     Plot->yAxis2->setVisible(false);
     Plot->legend->setVisible(true);
@@ -176,7 +178,7 @@ void TTrendForm::buildControls() {
 
     CursorLabel = new QLabel(this);
     CursorLabel->setTextFormat(Qt::RichText);
-    CursorLabel->setText(QStringLiteral("Click into the plot to read the values at a time."));
+    CursorLabel->setText(tr("Click into the plot to read the values at a time."));
 
     MemoryLabel = new QLabel(this);
     MemoryLabel->setWordWrap(true);
@@ -200,9 +202,8 @@ void TTrendForm::buildControls() {
         }
     });
     connect(PauseButton, &QPushButton::toggled, this, [this](bool on) {
-        PauseButton->setText(on ? QStringLiteral("Live") : QStringLiteral("Pause"));
-        PauseButton->setToolTip(on ? QStringLiteral("Follow the clock again")
-                                   : QStringLiteral("Freeze the view; recording goes on"));
+        PauseButton->setText(on ? tr("Live") : tr("Pause"));
+        PauseButton->setToolTip(on ? tr("Follow the clock again") : tr("Freeze the view; recording goes on"));
         if (!on) redraw();
     });
     connect(YAutoBox, &QCheckBox::toggled, this, [this](bool on) {
@@ -292,12 +293,12 @@ void TTrendForm::applyClock() {
         ticker->setDateTimeFormat(QStringLiteral("HH:mm:ss"));
         ticker->OffsetS = static_cast<double>(m_model.originMs()) / 1000.0;
         Plot->xAxis->setTicker(ticker);
-        Plot->xAxis->setLabel(QStringLiteral("trace time (the recorded time of day)"));
+        Plot->xAxis->setLabel(tr("trace time (the recorded time of day)"));
     } else {
         auto ticker = QSharedPointer<QCPAxisTickerTime>::create();
         ticker->setTimeFormat(QStringLiteral("%h:%m:%s"));
         Plot->xAxis->setTicker(ticker);
-        Plot->xAxis->setLabel(QStringLiteral("time since the trend window opened (h:mm:ss)"));
+        Plot->xAxis->setLabel(tr("time since the trend window opened (h:mm:ss)"));
     }
     // The histories started afresh on the new clock.
     for (Drawn& d : m_drawn) {
@@ -311,10 +312,10 @@ void TTrendForm::applyClock() {
 }
 
 void TTrendForm::updateTitle() {
-    const QString base = parentWidget()      ? QStringLiteral("Trend - ") + parentWidget()->windowTitle()
-                         : m_title.isEmpty() ? QStringLiteral("Trend")
+    const QString base = parentWidget()      ? tr("Trend - %1").arg(parentWidget()->windowTitle())
+                         : m_title.isEmpty() ? tr("Trend")
                                              : m_title;
-    setWindowTitle(m_model.traceTime() ? base + QStringLiteral(" (trace time)") : base);
+    setWindowTitle(m_model.traceTime() ? tr("%1 (trace time)").arg(base) : base);
 }
 
 void TTrendForm::setTitle(const QString& title) {
@@ -529,8 +530,8 @@ void TTrendForm::updateMemoryText() {
     if (!dropped) return;
     const qint64 back = std::max<qint64>(0, m_model.nowMs() - oldest) / 1000;
     MemoryLabel->setText(
-        QStringLiteral("The trends' memory (%1 MB for all device windows) is full; the oldest "
-                       "values make room for new ones. This trend goes back %2:%3:%4.")
+        tr("The trends' memory (%1 MB for all device windows) is full; the oldest values make room for new "
+           "ones. This trend goes back %2:%3:%4.")
             .arg(TTrendBudget::shared().limitBytes() / (1024 * 1024))
             .arg(back / 3600)
             .arg(back / 60 % 60, 2, 10, QLatin1Char('0'))
@@ -552,11 +553,11 @@ void TTrendForm::setCursorTime(double t) {
 
 void TTrendForm::updateCursorText() {
     if (!m_cursor->visible()) {
-        CursorLabel->setText(QStringLiteral("Click into the plot to read the values at a time."));
+        CursorLabel->setText(tr("Click into the plot to read the values at a time."));
         return;
     }
     const qint64 atMs = m_model.originMs() + static_cast<qint64>(std::llround(m_cursorTime * 1000.0));
-    QString text = QStringLiteral("<b>%1 s</b> (%2):")
+    QString text = tr("<b>%1 s</b> (%2):")
                        .arg(m_cursorTime, 0, 'f', 3)
                        .arg(QDateTime::fromMSecsSinceEpoch(atMs).toString(QStringLiteral("HH:mm:ss.zzz")));
     for (int s = 0; s < TTrendModel::MaxChannels; ++s) {
@@ -583,18 +584,15 @@ void TTrendForm::showPlotMenu(const QPoint& pos) {
         const int reg = c->Register;
         const int bit = c->Bit;
         QMenu* sub = menu.addMenu(m_model.label(*c));
-        sub->addAction(QStringLiteral("Remove from the trend"), this,
-                       [this, s] { m_model.removeChannel(s); });
-        if (bit >= 0)
-            sub->addAction(QStringLiteral("Plot the value"), this, [this, reg] { m_model.addRegister(reg); });
-        QMenu* bits = sub->addMenu(QStringLiteral("Plot one bit"));
+        sub->addAction(tr("Remove from the trend"), this, [this, s] { m_model.removeChannel(s); });
+        if (bit >= 0) sub->addAction(tr("Plot the value"), this, [this, reg] { m_model.addRegister(reg); });
+        QMenu* bits = sub->addMenu(tr("Plot one bit"));
         for (int b = 0; b < 16; ++b)
-            bits->addAction(QStringLiteral("Bit %1").arg(b), this,
-                            [this, reg, b] { m_model.addRegister(reg, b); });
+            bits->addAction(tr("Bit %1").arg(b), this, [this, reg, b] { m_model.addRegister(reg, b); });
     }
     if (m_cursor->visible()) {
         menu.addSeparator();
-        menu.addAction(QStringLiteral("Remove the cursor"), this,
+        menu.addAction(tr("Remove the cursor"), this,
                        [this] { setCursorTime(std::numeric_limits<double>::quiet_NaN()); });
     }
     if (!menu.isEmpty()) menu.exec(Plot->mapToGlobal(pos));
@@ -622,8 +620,8 @@ void TTrendForm::chooseAndSave(bool csv) {
         m_lastFolder +
         QStringLiteral("/trend-%1.%2").arg(stamp, csv ? QStringLiteral("csv") : QStringLiteral("png"));
     const QString path = QFileDialog::getSaveFileName(
-        this, csv ? QStringLiteral("Save as CSV") : QStringLiteral("Save as PNG"), QDir::cleanPath(suggested),
-        csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("PNG pictures (*.png)"));
+        this, csv ? tr("Save as CSV") : tr("Save as PNG"), QDir::cleanPath(suggested),
+        csv ? tr("CSV files (*.csv)") : tr("PNG pictures (*.png)"));
     if (path.isEmpty()) return;
     m_lastFolder = QFileInfo(path).absolutePath();
     QString error;
