@@ -17,6 +17,7 @@
 #include "device/ModbusForm.h"
 #include "profile/ProfileStore.h"
 #include "serial/ToolsRS.h"
+#include "ui/CaptionFit.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
 #include "ui/FixedLayoutArea.h"
@@ -47,6 +48,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTimer>
 #include <QUrl>
 
@@ -89,6 +92,24 @@ bool onlySelection(const QString& path) {
         return false;
     }
     return true;
+}
+
+// A group's title wider than the group (which has a fixed size) is drawn smaller, a pixel at a time.
+void fitGroupTitle(QGroupBox* box) {
+    QFont font = box->font();
+    while (font.pixelSize() > TCaptionFit::MinPixelSize) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.fontMetrics = QFontMetrics(font);
+        option.text = box->title();
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect label =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        if (label.right() < box->width() - 2) break; // inside the frame's right edge
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    if (font != box->font()) box->setFont(font);
 }
 
 } // namespace
@@ -570,6 +591,7 @@ void TCANQuorvex::showEvent(QShowEvent* event) {
     if (!m_captionsFitted) {
         m_captionsFitted = true;
         FitWidgetCaptions(this);
+        fitGroupTitle(RadioGroup1);
     }
     TWindowOcclusion::watch(Memo1, [this](bool covered) {
         m_statsCovered = covered;
