@@ -22,12 +22,13 @@ const QColor StateRed(255, 90, 90);
 const QString NoFigure = QStringLiteral("–");
 
 QString loadTip(const QString& bitRate) {
-    return QStringLiteral("Bus load over the last second, in percent of the bit rate (%1): every frame "
-                          "received and sent, counted at its longest possible length on the wire with stuff "
-                          "bits and the gap between frames (a standard frame 55 bits plus 10 per data byte, "
-                          "an extended one 80 plus 10 per byte); at most 100 %, \"overrun\" when the adapter "
-                          "lost frames.")
-        .arg(bitRate);
+    return BusHealthPanel::tr(
+               "Bus load over the last second, in percent of the bit rate (%1): every frame "
+               "received and sent, counted at its longest possible length on the wire with stuff "
+               "bits and the gap between frames (a standard frame 55 bits plus 10 per data byte, "
+               "an extended one 80 plus 10 per byte); at most 100 %, \"%2\" when the adapter "
+               "lost frames.")
+        .arg(bitRate, BusHealthPanel::tr("overrun"));
 }
 
 QString percentText(double percent) {
@@ -37,7 +38,8 @@ QString percentText(double percent) {
 } // namespace
 
 BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
-    : QGroupBox(QStringLiteral(" Bus "), parent), m_bus(bus != nullptr ? *bus : CanBus()) {
+    : QGroupBox(QLatin1Char(' ') + tr("Bus") + QLatin1Char(' '), parent),
+      m_bus(bus != nullptr ? *bus : CanBus()) {
     m_clock.start();
     m_timer.setInterval(RefreshMs);
     connect(&m_timer, &QTimer::timeout, this, &BusHealthPanel::refresh);
@@ -61,23 +63,23 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
         grid->addWidget(value, r, 1);
         return value;
     };
-    m_loadTip = loadTip(QStringLiteral("the one the switch opens with"));
-    LoadValue = row(0, QStringLiteral("Load"), m_loadTip);
+    m_loadTip = loadTip(tr("the one the switch opens with"));
+    LoadValue = row(0, tr("Load"), m_loadTip);
     m_loadCaption = name;
-    PeakValue = row(1, QStringLiteral("Peak"),
-                    QStringLiteral("The highest bus load of any second since the CAN switch was turned on."));
-    RatesValue = row(2, QStringLiteral("Rx/Tx"),
-                     QStringLiteral("Frames per second over the last second: received from the bus / sent by "
-                                    "this tool."));
-    const QString lostTip = QStringLiteral(
+    PeakValue =
+        row(1, tr("Peak"), tr("The highest bus load of any second since the CAN switch was turned on."));
+    RatesValue = row(2, tr("Rx/Tx"),
+                     tr("Frames per second over the last second: received from the bus / sent by "
+                        "this tool."));
+    const QString lostTip = tr(
         "Frames lost since the CAN switch was turned on: received frames the tool dropped because its "
         "receive queue was full, plus the overruns the adapter reported (at least one frame each). When it "
         "is not 0, the monitor has not seen everything.");
-    LostValue = row(3, QStringLiteral("Lost"), lostTip);
-    m_errorsTip = QStringLiteral(
-        "Error frames the adapter reported since the CAN switch was turned on, and below them the kind of "
-        "the last one (bit error, stuff error, form error, CRC error, ACK missing, bus off, overrun, …).");
-    ErrorsValue = row(4, QStringLiteral("Errors"), m_errorsTip);
+    LostValue = row(3, tr("Lost"), lostTip);
+    m_errorsTip =
+        tr("Error frames the adapter reported since the CAN switch was turned on, and below them the kind of "
+           "the last one (bit error, stuff error, form error, CRC error, ACK missing, bus off, overrun, …).");
+    ErrorsValue = row(4, tr("Errors"), m_errorsTip);
     ErrorKind = new QLabel(this);
     ErrorKind->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ErrorKind->setToolTip(m_errorsTip);
@@ -85,15 +87,18 @@ BusHealthPanel::BusHealthPanel(QWidget* parent, TCanBus* bus)
     grid->addWidget(ErrorKind, 5, 0, 1, 2);
     StateValue = new TPanel(this);
     StateValue->setFixedHeight(15);
-    StateValue->setToolTip(QStringLiteral(
-        "The adapter's state on the bus, as its plugin reports it or, where it cannot, as its error "
-        "frames tell it:\n"
-        "error active: normal;\n"
-        "warning: many errors (an error counter at 96 or more);\n"
-        "error passive: more errors (128 or more), the adapter no longer flags errors;\n"
-        "bus off: the adapter has left the bus;\n"
-        "unknown: neither has told yet;\n"
-        "no adapter: none is open, or the open one went away."));
+    StateValue->setToolTip(
+        tr("The adapter's state on the bus, as its plugin reports it or, where it cannot, as its error "
+           "frames tell it:\n"
+           "%1: normal;\n"
+           "%2: many errors (an error counter at 96 or more);\n"
+           "%3: more errors (128 or more), the adapter no longer flags errors;\n"
+           "%4: the adapter has left the bus;\n"
+           "%5: neither has told yet;\n"
+           "%6: none is open, or the open one went away.")
+            .arg(BusStateText(BusState::ErrorActive), BusStateText(BusState::Warning),
+                 BusStateText(BusState::ErrorPassive), BusStateText(BusState::BusOff),
+                 BusStateText(BusState::Unknown), BusStateText(BusState::NoAdapter)));
     grid->addWidget(StateValue, 6, 0, 1, 2);
     // The adapter in use, in a smaller font: whatever does not fit is in its tooltip.
     SourceValue = new QLabel(this);
@@ -147,7 +152,7 @@ void BusHealthPanel::switchedOn(int bitRateIndex) {
     }
     m_meter.restart(m_clock.elapsed(), bitRate);
     m_queueDrops = 0;
-    m_loadTip = loadTip(QStringLiteral("%1 kbit/s").arg(bitRate / 1000.0));
+    m_loadTip = loadTip(tr("%1 kbit/s").arg(bitRate / 1000.0));
     m_loadNote.clear();
     LoadValue->setToolTip(m_loadTip);
     m_loadCaption->setToolTip(m_loadTip);
@@ -256,19 +261,17 @@ void BusHealthPanel::showFigures() {
     // low, so its overrun is said instead of a figure; more frames than the bus can carry are
     // explained in the tooltip.
     const bool overrun = m_meter.overrunInLastSecond();
-    LoadValue->setText(overrun ? QStringLiteral("overrun") : percentText(m_meter.loadPercent()));
+    LoadValue->setText(overrun ? tr("overrun") : percentText(m_meter.loadPercent()));
     QString loadNote;
     if (overrun)
-        loadNote =
-            QStringLiteral("The adapter reported an overrun in the last second: it lost frames, so the "
-                           "load was at least %1.")
-                .arg(percentText(m_meter.loadPercent()));
+        loadNote = tr("The adapter reported an overrun in the last second: it lost frames, so the "
+                      "load was at least %1.")
+                       .arg(percentText(m_meter.loadPercent()));
     else if (m_meter.countedPercent() > 100.0)
-        loadNote =
-            QStringLiteral("The frames of the last second add up to %1 of the bit rate, more than a bus "
-                           "can carry: the adapter runs at another bit rate, or hands over frames that "
-                           "did not all come from the bus.")
-                .arg(percentText(m_meter.countedPercent()));
+        loadNote = tr("The frames of the last second add up to %1 of the bit rate, more than a bus "
+                      "can carry: the adapter runs at another bit rate, or hands over frames that "
+                      "did not all come from the bus.")
+                       .arg(percentText(m_meter.countedPercent()));
     if (loadNote != m_loadNote) {
         m_loadNote = loadNote;
         const QString tip = loadNote.isEmpty() ? m_loadTip : loadNote + QStringLiteral("\n\n") + m_loadTip;
@@ -284,7 +287,7 @@ void BusHealthPanel::showFigures() {
     if (kind != m_errorText) {
         m_errorText = kind;
         ErrorKind->setToolTip(kind.isEmpty() ? m_errorsTip
-                                             : QStringLiteral("Last error: %1\n\n%2").arg(kind, m_errorsTip));
+                                             : tr("Last error: %1\n\n%2").arg(kind, m_errorsTip));
     }
     // The panel shows the most telling kind, cut to the width the label has now (the panel may not
     // have been laid out at the first refresh); the tooltip has them all.

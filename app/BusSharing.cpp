@@ -4,6 +4,7 @@
 #include "socketcand/SocketcandAdapterLink.h"
 #include "socketcand/SocketcandServer.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 #include <cstdio>
@@ -35,7 +36,9 @@ std::unique_ptr<TBusSharing> TBusSharing::start(const QString& listen, bool allo
         QObject::connect(server, &SocketcandServer::statusChanged, panel,
                          [panel, server] { panel->setSharingStatus(server->statusText()); });
     }
-    std::printf("canquorvex: sharing the bus: %s\n", qPrintable(server->statusText()));
+    std::printf("%s\n",
+                qUtf8Printable(QCoreApplication::translate("BusSharing", "canquorvex: sharing the bus: %1")
+                                   .arg(server->statusText())));
     std::fflush(stdout);
     return sharing;
 }

@@ -12,10 +12,12 @@
 #include "core/DeviceMessage.h"
 #include "core/FileReplace.h"
 #include "core/IniFile.h"
+#include "core/Language.h"
 #include "core/ProjectFile.h"
 #include "device/ModbusForm.h"
 #include "profile/ProfileStore.h"
 #include "serial/ToolsRS.h"
+#include "ui/CaptionFit.h"
 #include "ui/ErrorGathering.h"
 #include "ui/ErrorReport.h"
 #include "ui/FixedLayoutArea.h"
@@ -46,11 +48,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -59,6 +64,11 @@ constexpr int StatisticsIntervalMs = 100;
 constexpr int CellGap = 5;
 constexpr int CellHeight = 25;
 constexpr QSize DesignSize(801, 538);
+
+// The first item of the project list: shown in the language chosen, kept as written wherever it
+// stands for a project name.
+constexpr const char* PlaceholderCaption = QT_TRANSLATE_NOOP("FixedCaption", "+ + Add project + +");
+static_assert(std::string_view(PlaceholderCaption) == std::string_view(PlaceholderProject));
 
 const QColor RxLight(160, 208, 255);
 const QColor TxLight(192, 255, 160);
@@ -84,12 +94,34 @@ bool onlySelection(const QString& path) {
     return true;
 }
 
+// A group's title wider than the group (which has a fixed size) is drawn smaller, a pixel at a time.
+void fitGroupTitle(QGroupBox* box) {
+    QFont font = box->font();
+    while (font.pixelSize() > TCaptionFit::MinPixelSize) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.fontMetrics = QFontMetrics(font);
+        option.text = box->title();
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect label =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        if (label.right() < box->width() - 2) break; // inside the frame's right edge
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    if (font != box->font()) box->setFont(font);
+}
+
 } // namespace
 
 TCANQuorvex::TCANQuorvex(QString programDir, QWidget* parent)
     : QWidget(parent), m_programDir(std::move(programDir)) {
     if (!m_programDir.isEmpty() && !m_programDir.endsWith(QLatin1Char('/'))) m_programDir += QLatin1Char('/');
     FormCreate();
+}
+
+QString TCANQuorvex::projectNameAt(int index) const {
+    return index == 0 ? QString::fromLatin1(PlaceholderProject) : ProjectBox->itemText(index);
 }
 
 QString TCANQuorvex::projectsIni() const {
@@ -119,15 +151,18 @@ void TCANQuorvex::FormCreate() {
     ProjectBox->setEditable(true);
     ProjectBox->setInsertPolicy(QComboBox::NoInsert);
     ProjectBox->setGeometry(10, 20, 150, 21);
-    ProjectBox->addItem(QString::fromLatin1(PlaceholderProject));
+    ProjectBox->addItem(FixedCaption(PlaceholderCaption));
     connect(ProjectBox, &QComboBox::activated, this, [this] { ProjectBoxChange(); });
 
-    GroupBox = new QGroupBox(QStringLiteral(" Проект "), this);
+    GroupBox = new QGroupBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", " Проект ")), this);
     GroupBox->setGeometry(10, 48, 765, 337);
 
-    static const char* const headings[5] = {"RS", "Устройство", "Прием <-- СУ", "Передача --> СУ", "Go"};
+    static const char* const headings[5] = {
+        QT_TRANSLATE_NOOP("FixedCaption", "RS"), QT_TRANSLATE_NOOP("FixedCaption", "Устройство"),
+        QT_TRANSLATE_NOOP("FixedCaption", "Прием <-- СУ"),
+        QT_TRANSLATE_NOOP("FixedCaption", "Передача --> СУ"), QT_TRANSLATE_NOOP("FixedCaption", "Go")};
     for (int i = 0; i < 10; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(headings[i % 5]), GroupBox);
+        auto* l = new QLabel(FixedCaption(headings[i % 5]), GroupBox);
         l->adjustSize();
         l->resize(l->width(), 13);
         HeadLabels[static_cast<size_t>(i)] = l;
@@ -161,7 +196,9 @@ void TCANQuorvex::FormCreate() {
     GroupBox1->hide();
     RsSetPanel(GroupBox1);
 
-    RadioGroup1 = new QGroupBox(QStringLiteral(" Can Speed "), this);
+    RadioGroup1 = new QGroupBox(
+        QLatin1Char(' ') + FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Can Speed")) + QLatin1Char(' '),
+        this);
     RadioGroup1->setGeometry(296, 390, 73, 65);
     Button125 = new QRadioButton(QStringLiteral("125K"), this);
     Button125->setGeometry(304, 408, 60, 17);
@@ -169,9 +206,11 @@ void TCANQuorvex::FormCreate() {
     Button250->setGeometry(304, 432, 60, 17);
     Button250->setChecked(true);
 
-    RxLabel1 = new QLabel(QStringLiteral("CAN on"), this);
+    RxLabel1 = new QLabel(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "CAN on")), this);
     RxLabel1->move(245, 440);
     RxLabel1->adjustSize();
+    // Up to the speed group; a longer caption is drawn smaller.
+    RxLabel1->resize(std::min(RxLabel1->width(), 296 - 245 - 2), RxLabel1->height());
 
     BusPanel = new BusHealthPanel(this);
     BusPanel->setGeometry(378, 420, 88, 112);
@@ -224,7 +263,8 @@ void TCANQuorvex::FormCreate() {
 
 void TCANQuorvex::setToolTips() {
     CANswitch->setToolTip(tr("CAN switch: click (or Space) to open the adapter at the speed chosen under "
-                             "\"Can Speed\", and again to close it. The \"Bus\" panel shows which adapter."));
+                             "\"%1\", and again to close it. The \"%2\" panel shows which adapter.")
+                              .arg(FixedCaption("Can Speed"), BusHealthPanel::tr("Bus")));
     RadioGroup1->setToolTip(tr("The bit rate the CAN switch opens the adapter with."));
     View.TitlePanel->setToolTip(tr("The project chosen in the list above (its section in Projects.ini)."));
     View.BasePanel->setToolTip(tr("The project's base identifier: the reception identifier of its first "
@@ -240,7 +280,8 @@ void TCANQuorvex::setToolTips() {
         HeadLabels[static_cast<size_t>(c + 1)]->setToolTip(tr("The device's name."));
         HeadLabels[static_cast<size_t>(c + 2)]->setToolTip(rx);
         HeadLabels[static_cast<size_t>(c + 3)]->setToolTip(tx);
-        HeadLabels[static_cast<size_t>(c + 4)]->setToolTip(tr("\"S\" opens the device's window."));
+        HeadLabels[static_cast<size_t>(c + 4)]->setToolTip(
+            tr("\"%1\" opens the device's window.").arg(FixedCaption("S")));
     }
     for (const TRowView& row : View.Rows) {
         row.OpenButton->setToolTip(tr("Open the device's window: its registers, writes and commands."));
@@ -340,7 +381,7 @@ void TCANQuorvex::buildRows() {
         row.NamePanel = static_cast<TPanel*>(cells[1]);
         row.RxPanel = static_cast<TPanel*>(cells[2]);
         row.TxPanel = static_cast<TPanel*>(cells[3]);
-        auto* b = new QPushButton(QStringLiteral("S"), GroupBox);
+        auto* b = new QPushButton(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "S")), GroupBox);
         QFont bold = b->font();
         bold.setBold(true);
         b->setFont(bold);
@@ -354,6 +395,8 @@ void TCANQuorvex::buildRows() {
             for (int c = 0; c < 5; ++c) {
                 QLabel* label = HeadLabels[static_cast<size_t>((i == 0 ? 0 : 5) + c)];
                 label->move(cells[static_cast<size_t>(c)]->x(), label->y());
+                // A heading reaches at most to the next column; a longer one is drawn smaller.
+                label->resize(std::min(label->width(), widths[c] + CellGap), label->height());
             }
         }
     }
@@ -367,14 +410,14 @@ void TCANQuorvex::readProjectList() {
         // Rows stay built and empty, no project is selected; the user picks one from the list.
         ProjectBox->setCurrentIndex(-1);
         ReportError(
-            QStringLiteral("%1: the value %2 of \"ProjectNum\" in section [Projects] is not a valid "
-                           "project number (0 to %3). No project is selected; choose one from the list.")
+            tr("%1: the value %2 of \"ProjectNum\" in section [Projects] is not a valid project number (0 to "
+               "%3). No project is selected; choose one from the list.")
                 .arg(QDir::toNativeSeparators(projectsIni()))
                 .arg(list.ProjectNum)
                 .arg(ProjectBox->count() - 1));
         return;
     }
-    Project.Name = ProjectBox->itemText(list.ProjectNum);
+    Project.Name = projectNameAt(list.ProjectNum);
     ProjectBox->setCurrentIndex(list.ProjectNum);
     ProjectBoxChange();
 }
@@ -383,7 +426,7 @@ void TCANQuorvex::reloadProjectList(int index) {
     const IniFile ini(projectsIni());
     const TProjectList list = ReadProjectList(ini);
     ProjectBox->clear();
-    ProjectBox->addItem(QString::fromLatin1(PlaceholderProject));
+    ProjectBox->addItem(FixedCaption(PlaceholderCaption));
     ProjectBox->addItems(list.Names);
     ProjectBox->setCurrentIndex(std::clamp(index, 0, ProjectBox->count() - 1));
     ProjectBoxChange();
@@ -412,10 +455,9 @@ void TCANQuorvex::ProjectBoxChange() {
     if (index < 0 || ProjectBox->currentText() != ProjectBox->itemText(index)) return;
 
     // Whatever cannot be written on the way (each window's placement, the selection) is said once.
-    const TErrorGathering errors(
-        QStringLiteral("While changing to project \"%1\":").arg(ProjectBox->itemText(index)));
+    const TErrorGathering errors(tr("While changing to project \"%1\":").arg(ProjectBox->itemText(index)));
     discardWindows();
-    Project.Name = ProjectBox->itemText(index);
+    Project.Name = projectNameAt(index);
     if (index > 0) LoadProjectAdres(Project.Name);
 
     // A refused write of the selection is reported, but the selection itself goes through: the
@@ -452,7 +494,7 @@ void TCANQuorvex::ShowProjectAdres() {
             view.TxPanel->setText(CanIdText(row.TXadr));
             view.NamePanel->setText(row.Name);
             view.NamePanel->setToolTip(row.Name); // the whole name, where the cell cuts it
-            view.OpenButton->setText(QStringLiteral("S"));
+            view.OpenButton->setText(FixedCaption("S"));
             view.OpenButton->setEnabled(true);
             for (TPanel* p : panels)
                 p->setColor(windowColor());
@@ -549,6 +591,7 @@ void TCANQuorvex::showEvent(QShowEvent* event) {
     if (!m_captionsFitted) {
         m_captionsFitted = true;
         FitWidgetCaptions(this);
+        fitGroupTitle(RadioGroup1);
     }
     TWindowOcclusion::watch(Memo1, [this](bool covered) {
         m_statsCovered = covered;
@@ -604,15 +647,14 @@ void TCANQuorvex::showAdapterState() {
                  failed ? QColor(200, 0, 0) : QApplication::palette().color(QPalette::WindowText));
     RxLabel1->setPalette(pal);
     if (failed) {
-        const QString why = !CanLoaded ? QStringLiteral("the adapter library is not loaded")
-                            : CanDeviceCount <= 0
-                                ? QStringLiteral("no CAN adapter found (canquorvex --help lists them; "
-                                                 "--can demo plays the demo bus)")
-                                : QStringLiteral("the adapter refused to open");
-        RxLabel1->setToolTip(QStringLiteral("No CAN adapter is open: %1.").arg(why));
-        Memo1->setPlainText(QStringLiteral("No CAN adapter is open: %1.").arg(why));
+        const QString why = !CanLoaded            ? tr("the adapter library is not loaded")
+                            : CanDeviceCount <= 0 ? tr("no CAN adapter found (canquorvex --help lists them; "
+                                                       "--can demo plays the demo bus)")
+                                                  : tr("the adapter refused to open");
+        RxLabel1->setToolTip(tr("No CAN adapter is open: %1.").arg(why));
+        Memo1->setPlainText(tr("No CAN adapter is open: %1.").arg(why));
     } else {
-        RxLabel1->setToolTip(CanOpened ? QStringLiteral("A CAN adapter is open.") : QString());
+        RxLabel1->setToolTip(CanOpened ? tr("A CAN adapter is open.") : QString());
     }
 }
 
@@ -660,12 +702,14 @@ bool TCANQuorvex::FormClose() {
             const QString text = ini.errorString();
             if (m_closingOnSignal) {
                 // Nobody could answer a question now: say it where the session's log keeps it.
-                std::fprintf(stderr, "CANQuorvex: %s; the renamed command captions were not saved.\n",
-                             qUtf8Printable(text));
-            } else if (!AskGoOnAfterError(text + QStringLiteral("\n\nThe renamed command captions are not "
-                                                                "saved. Make the file writable and close "
-                                                                "again, or close without saving them."),
-                                          QStringLiteral("Close without saving"))) {
+                std::fprintf(
+                    stderr, "%s\n",
+                    qUtf8Printable(
+                        tr("CANQuorvex: %1; the renamed command captions were not saved.").arg(text)));
+            } else if (!AskGoOnAfterError(text + QStringLiteral("\n\n") +
+                                              tr("The renamed command captions are not saved. Make the file "
+                                                 "writable and close again, or close without saving them."),
+                                          tr("Close without saving"))) {
                 return false;
             }
         }
@@ -677,7 +721,7 @@ bool TCANQuorvex::FormClose() {
 
 void TCANQuorvex::closeOnSignal(int signalNumber) {
     if (m_closed) return;
-    std::fprintf(stderr, "CANQuorvex: signal %d, closing\n", signalNumber);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(tr("CANQuorvex: signal %1, closing").arg(signalNumber)));
     m_closingOnSignal = true;
     close();
 }
@@ -714,8 +758,8 @@ void TCANQuorvex::toggleUartPanel() {
 void TCANQuorvex::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     AddHelpEntries(menu);
-    QAction* uart = menu.addAction(GroupBox1->isVisible() ? QStringLiteral("Hide the UART panel")
-                                                          : QStringLiteral("Show the UART panel"));
+    QAction* uart =
+        menu.addAction(GroupBox1->isVisible() ? tr("Hide the UART panel") : tr("Show the UART panel"));
     uart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     m_traceTools->addMenuActions(menu);
     QAction* projects = menu.addAction(tr("Edit projects…"));

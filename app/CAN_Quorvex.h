@@ -124,6 +124,8 @@ private:
     void setToolTips();
 
     [[nodiscard]] QString projectsIni() const;
+    // The project of ProjectBox's item (the placeholder item stands for no project, whatever its caption).
+    [[nodiscard]] QString projectNameAt(int index) const;
 
     QString m_programDir;
     TProject Project;

@@ -37,8 +37,8 @@ bool TTracePlot::load(const QString& path, QWidget* parent) {
         return false;
     }
     const TZELM& z = m_project.Devices[static_cast<size_t>(m_row)];
-    QProgressDialog progress(QStringLiteral("Reading %1…").arg(QFileInfo(path).fileName()),
-                             QStringLiteral("Cancel"), 0, 1000, parent);
+    QProgressDialog progress(tr("Reading %1…").arg(QFileInfo(path).fileName()), tr("Cancel"), 0, 1000,
+                             parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     TraceFrame frame;
@@ -75,9 +75,8 @@ void TTracePlot::show() {
     if (m_form == nullptr) {
         m_form = new TTrendForm(*m_model, m_settingsFolder, nullptr);
         m_form->setAttribute(Qt::WA_DeleteOnClose);
-        m_form->setTitle(QStringLiteral("Trend - %1 (row %2)")
-                             .arg(m_project.Devices[static_cast<size_t>(m_row)].Name)
-                             .arg(m_row));
+        m_form->setTitle(
+            tr("Trend - %1 (row %2)").arg(m_project.Devices[static_cast<size_t>(m_row)].Name).arg(m_row));
         connect(m_form, &QObject::destroyed, this, [this] {
             m_form = nullptr;
             deleteLater();

@@ -34,6 +34,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <utility>
 
@@ -106,7 +107,7 @@ bool TTraceTools::startRecording(const QString& path) {
     if (file.isEmpty()) {
         const QString folder = tracesFolder();
         if (!QDir().mkpath(folder)) {
-            ReportError(QStringLiteral("Cannot record: the traces folder %1 cannot be created.")
+            ReportError(tr("Cannot record: the traces folder %1 cannot be created.")
                             .arg(QDir::toNativeSeparators(folder)));
             showCount();
             return false;
@@ -152,28 +153,25 @@ void TTraceTools::showCount() {
     RecButton->setFrames(m_recorder->frames());
     const QString file = QDir::toNativeSeparators(m_recorder->path());
     if (on)
-        RecButton->setToolTip(QStringLiteral("Recording into %1: %2 frames. Click to stop.")
-                                  .arg(file)
-                                  .arg(m_recorder->frames()));
+        RecButton->setToolTip(tr("Recording into %1: %n frames. Click to stop.", nullptr,
+                                 static_cast<int>(std::min<uint64_t>(m_recorder->frames(), INT_MAX)))
+                                  .arg(file));
     else if (!m_recorder->errorString().isEmpty())
         RecButton->setToolTip(m_recorder->errorString());
     else
-        RecButton->setToolTip(QStringLiteral("Record the bus into a new file of %1 (right-click to choose "
-                                             "the folder).")
+        RecButton->setToolTip(tr("Record the bus into a new file of %1 (right-click to choose the folder).")
                                   .arg(QDir::toNativeSeparators(tracesFolder())));
 }
 
 void TTraceTools::recMenu(const QPoint& pos) {
     QMenu menu(RecButton);
-    QAction* where =
-        menu.addAction(QStringLiteral("Traces folder: %1").arg(QDir::toNativeSeparators(tracesFolder())));
+    QAction* where = menu.addAction(tr("Traces folder: %1").arg(QDir::toNativeSeparators(tracesFolder())));
     where->setEnabled(false);
-    QAction* choose = menu.addAction(QStringLiteral("Choose the traces folder…"));
-    QAction* open = menu.addAction(QStringLiteral("Open the traces folder"));
+    QAction* choose = menu.addAction(tr("Choose the traces folder…"));
+    QAction* open = menu.addAction(tr("Open the traces folder"));
     QAction* chosen = menu.exec(RecButton->mapToGlobal(pos));
     if (chosen == choose) {
-        const QString folder =
-            QFileDialog::getExistingDirectory(m_main, QStringLiteral("Traces folder"), tracesFolder());
+        const QString folder = QFileDialog::getExistingDirectory(m_main, tr("Traces folder"), tracesFolder());
         if (!folder.isEmpty()) setTracesFolder(folder);
     } else if (chosen == open) {
         (void)QDir().mkpath(tracesFolder());
@@ -208,8 +206,8 @@ bool TTraceTools::playTrace(const QString& path) {
     // The file being recorded is not played: it would record its own frames again and again. The
     // adapter in use stays.
     if (m_recorder->isRecording() && FileCheck::sameFile(path, m_recorder->path())) {
-        ReportError(QStringLiteral("%1 is the file being recorded into: playing it would record its own "
-                                   "frames again and again. Stop the recording (REC) or choose another file.")
+        ReportError(tr("%1 is the file being recorded into: playing it would record its own frames again and "
+                       "again. Stop the recording (REC) or choose another file.")
                         .arg(QDir::toNativeSeparators(path)));
         return false;
     }
@@ -313,8 +311,8 @@ void TTraceTools::plotFrames(const QString& path, const std::vector<TraceFrame>&
         }
     }
     if (row < 0 || registers.isEmpty()) {
-        ReportError(QStringLiteral("The selected rows hold no register of a device of project \"%1\".")
-                        .arg(project.Name));
+        ReportError(
+            tr("The selected rows hold no register of a device of project \"%1\".").arg(project.Name));
         return;
     }
     auto* plot = new TTracePlot(project, row, registers, m_main->programDir());
@@ -328,13 +326,13 @@ void TTraceTools::plotFrames(const QString& path, const std::vector<TraceFrame>&
 void TTraceTools::addMenuActions(QMenu& menu) {
     // Offered while a trace is the bus.
     if (TraceInUse()) menu.addAction(tr("Back to the adapter"), this, &TTraceTools::backToAdapter);
-    QAction* view = menu.addAction(QStringLiteral("Trace view"), this, &TTraceTools::showTraceView);
+    QAction* view = menu.addAction(tr("Trace view"), this, &TTraceTools::showTraceView);
     view->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    menu.addAction(QStringLiteral("Play a trace…"), this, [this] {
+    menu.addAction(tr("Play a trace…"), this, [this] {
         const QString path = TTracePlayerWindow::askForFile(m_main, tracesFolder());
         if (!path.isEmpty()) playTrace(path);
     });
-    menu.addAction(QStringLiteral("Open a trace…"), this, [this] {
+    menu.addAction(tr("Open a trace…"), this, [this] {
         const QString path = TTraceFileWindow::askForFile(m_main, tracesFolder());
         if (!path.isEmpty()) (void)openTrace(path);
     });

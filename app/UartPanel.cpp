@@ -1,5 +1,6 @@
 #include "UartPanel.h"
 
+#include "core/Language.h"
 #include "serial/ComPort.h"
 #include "ui/MemoLimit.h"
 #include "ui/SpinEdit.h"
@@ -45,12 +46,12 @@ QIcon abortGlyph() {
 } // namespace
 
 TUartPanel::TUartPanel(QWidget* parent) : QGroupBox(parent) {
-    setTitle(QStringLiteral("UART"));
+    setTitle(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "UART")));
     resize(273, 169);
 
     MyCommPort = new TComPort(this);
 
-    RxLabel2 = new QLabel(QStringLiteral("Com:"), this);
+    RxLabel2 = new QLabel(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Com:")), this);
     RxLabel2->setFont(boldFont(font()));
     RxLabel2->move(24, 18);
     RxLabel2->adjustSize();
@@ -61,7 +62,7 @@ TUartPanel::TUartPanel(QWidget* parent) : QGroupBox(parent) {
     RCom->setValue(1);
     RCom->setGeometry(64, 16, 41, 21);
 
-    RGBaud = new QGroupBox(QStringLiteral("Baud"), this);
+    RGBaud = new QGroupBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Baud")), this);
     RGBaud->setObjectName(QStringLiteral("RGBaud"));
     QFont small = font();
     small.setPixelSize(9);
@@ -75,7 +76,7 @@ TUartPanel::TUartPanel(QWidget* parent) : QGroupBox(parent) {
     RGBaudItem[1]->setChecked(true);
     MyCommPort->setBaud(BaudRates[1]);
 
-    CBLockRS = new QCheckBox(QStringLiteral("LockRS"), this);
+    CBLockRS = new QCheckBox(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "LockRS")), this);
     CBLockRS->setObjectName(QStringLiteral("CBLockRS"));
     CBLockRS->setFont(boldFont(font()));
     CBLockRS->setGeometry(32, 46, 73, 17);
@@ -85,7 +86,7 @@ TUartPanel::TUartPanel(QWidget* parent) : QGroupBox(parent) {
     AbortKey->setIcon(abortGlyph());
     AbortKey->setIconSize(QSize(11, 11));
     AbortKey->setGeometry(8, 80, 17, 17);
-    AbortKey->setToolTip(QStringLiteral("Abort"));
+    AbortKey->setToolTip(tr("Abort"));
     AbortKey->hide();
 
     PBRs = new QProgressBar(this);
@@ -111,7 +112,7 @@ TUartPanel::TUartPanel(QWidget* parent) : QGroupBox(parent) {
     TimeWait->setValue(10);
     TimeWait->setGeometry(10, 140, 55, 21);
 
-    RxLabel6 = new QLabel(QStringLiteral("TimeWait"), this);
+    RxLabel6 = new QLabel(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "TimeWait")), this);
     RxLabel6->setFont(boldFont(font()));
     RxLabel6->move(81, 148);
     RxLabel6->adjustSize();

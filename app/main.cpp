@@ -9,6 +9,7 @@
 #include "can/CanAdapterName.h"
 #include "can/QtCanDriver.h"
 #include "core/FileReplace.h"
+#include "core/Language.h"
 #include "core/ProgramFolders.h"
 #include "core/SignalWatcher.h"
 #include "device/ModbusForm.h"
@@ -46,6 +47,11 @@ namespace {
 // the build).
 TProgramFolders programFolders(const QString& folderOption) {
     return TProgramFolders::forProcess(QStringLiteral(QUORVEX_INSTALL_BINDIR), folderOption);
+}
+
+// Quorvex.ini of the settings folder that --folder's value chooses (it keeps the language chosen).
+QString settingsIniOf(const QString& folderOption) {
+    return QDir(programFolders(folderOption).settings).filePath(QStringLiteral("Quorvex.ini"));
 }
 
 // The first of the files that exists, else empty.
@@ -118,6 +124,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-h") == 0 || qstrcmp(argv[i], "--help") == 0) {
             QCoreApplication core(argc, argv);
+            TLanguage::install(StartLanguage(QCoreApplication::arguments(), settingsIniOf));
             TAppOptions ignored;
             int exitCode = 0;
             (void)ParseCommandLine(QCoreApplication::arguments(), ignored, exitCode,
@@ -132,6 +139,8 @@ int main(int argc, char* argv[]) {
     TSignalWatcher signalWatcher;
     if (!styleChosen) QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setApplicationName(QStringLiteral("CANQuorvex"));
+    // The language of the windows and messages, before the first of them is made.
+    TLanguage::install(StartLanguage(QApplication::arguments(), settingsIniOf));
     // The menu entry that the package installs: docks show its name and icon for the windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("canquorvex"));
     // The windows are laid out for a small sans-serif face at 11 pixels; a metric-compatible
@@ -157,7 +166,10 @@ int main(int argc, char* argv[]) {
     const TProgramFolders folders = programFolders(options.folder);
     QString seedError;
     if (folders.seed && !SeedFolder(folders.settings, QStringLiteral(QUORVEX_INSTALL_SAMPLES), &seedError))
-        std::fprintf(stderr, "canquorvex: the settings folder: %s\n", qPrintable(seedError));
+        std::fprintf(
+            stderr, "%s\n",
+            qUtf8Printable(QCoreApplication::translate("ProgramStart", "canquorvex: the settings folder: %1")
+                               .arg(seedError)));
 
     int rc = 0;
     {

@@ -85,8 +85,8 @@ private slots:
             QVERIFY2(line.match(QString::fromLatin1(l)).hasMatch(), l.constData());
     }
 
-    // Arguments that would hang the program or let it record its own replay are refused at the
-    // start, with the file named, and nothing is written.
+    // Arguments that would hang the program, let it record its own replay or name a language it
+    // does not have are refused at the start, with the value named, and nothing is written.
     void refusedArguments_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("says");
@@ -100,6 +100,8 @@ private slots:
                                    << "--record link.log: that is";
         QTest::newRow("a new file") << "--can trace:new.log --record ./new.log"
                                     << "--record ./new.log: that is";
+        QTest::newRow("a language it has not") << "--can trace:t.log --lang xx"
+                                               << "--lang xx";
     }
 
     void refusedArguments() {
