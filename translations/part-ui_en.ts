@@ -364,6 +364,14 @@
         <source>the program canquorvex-cli (canquorvex-cli --help)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language of the windows (Russian, English, or as specified)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Language&quot; at the top of every right-click menu; taken at the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TRecToggle</name>

@@ -366,6 +366,14 @@
         <source>the program canquorvex-cli (canquorvex-cli --help)</source>
         <translation>программа canquorvex-cli (canquorvex-cli --help)</translation>
     </message>
+    <message>
+        <source>Language of the windows (Russian, English, or as specified)</source>
+        <translation>Язык окон (русский, английский или как задано)</translation>
+    </message>
+    <message>
+        <source>&quot;Language&quot; at the top of every right-click menu; taken at the next start</source>
+        <translation>«Язык» в начале каждого контекстного меню; применяется при следующем запуске</translation>
+    </message>
 </context>
 <context>
     <name>TRecToggle</name>

@@ -146,6 +146,8 @@ QString THelpWindow::helpHtml() {
     html += row(tr("This help"), tr("every window, and the top of every right-click menu"), tr("F1"));
     html += row(tr("Version, licence, folders and adapters"),
                 tr("\"About CANQuorvex\" at the top of every right-click menu"));
+    html += row(tr("Language of the windows (Russian, English, or as specified)"),
+                tr("\"Language\" at the top of every right-click menu; taken at the next start"));
     html += row(tr("Close a dialog or tool window"), tr("the dialog or tool window"), tr("Esc"));
     html += row(tr("Script the tool (read, write, monitor)"),
                 tr("the program canquorvex-cli (canquorvex-cli --help)"));
