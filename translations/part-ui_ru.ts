@@ -386,7 +386,7 @@
     <name>TTraceFileWindow</name>
     <message>
         <source>all identifiers; e.g. 110, 200-2FF, 100:7F0</source>
-        <translation>все идентификаторы; напр. 110, 200-2FF, 100:7F0</translation>
+        <translation>все ID; напр. 110, 200-2FF, 100:7F0</translation>
     </message>
     <message>
         <source>Identifiers to show (hexadecimal): a list, ranges (200-2FF) or identifier:mask (100:7F0). Press Enter to filter the whole file.</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>all identifiers; e.g. 110, 200-2FF, 100:7F0</source>
-        <translation>все идентификаторы; напр. 110, 200-2FF, 100:7F0</translation>
+        <translation>все ID; напр. 110, 200-2FF, 100:7F0</translation>
     </message>
     <message>
         <source>Identifiers to show (hexadecimal): a list, ranges (200-2FF) or identifier:mask (100:7F0). Empty shows every frame. (Ctrl+F)</source>
