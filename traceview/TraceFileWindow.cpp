@@ -2,6 +2,7 @@
 
 #include "TraceTable.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -20,6 +21,17 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+namespace {
+
+// A stopped index says "cancelled" (translated where a translation is loaded): no error to show.
+bool isCancelled(const QString& error) {
+    static const char* const cancelled = "cancelled";
+    return error == QLatin1String(cancelled) ||
+           error == QCoreApplication::translate("TraceLineIndex", cancelled);
+}
+
+} // namespace
 
 TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -183,7 +195,7 @@ void TTraceFileWindow::showProgress() {
     }
     const QString error = m_model->indexError();
     QString text;
-    if (!error.isEmpty() && error != QLatin1String("cancelled"))
+    if (!error.isEmpty() && !isCancelled(error))
         text = error;
     else if (m_model->filtered())
         text = (indexing ? tr("%1 frames match of %2 lines so far") : tr("%1 frames match of %2 lines"))
