@@ -5,7 +5,7 @@
 
 TRecToggle::TRecToggle(QWidget* parent) : QAbstractButton(parent) {
     setCheckable(true);
-    setText(QStringLiteral("REC"));
+    setText(tr("REC"));
     setFocusPolicy(Qt::TabFocus);
 }
 

@@ -2,6 +2,7 @@
 
 #include "TraceTable.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -21,27 +22,36 @@
 
 #include <cmath>
 
+namespace {
+
+// A stopped index says "cancelled" (translated where a translation is loaded): no error to show.
+bool isCancelled(const QString& error) {
+    static const char* const cancelled = "cancelled";
+    return error == QLatin1String(cancelled) ||
+           error == QCoreApplication::translate("TraceLineIndex", cancelled);
+}
+
+} // namespace
+
 TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     resize(900, 560);
     m_model = new TraceFileModel(this);
 
     FilterEdit = new QLineEdit(this);
-    FilterEdit->setPlaceholderText(QStringLiteral("all identifiers; e.g. 110, 200-2FF, 100:7F0"));
-    FilterEdit->setToolTip(
-        QStringLiteral("Identifiers to show (hexadecimal): a list, ranges (200-2FF) or "
-                       "identifier:mask (100:7F0). Press Enter to filter the whole file."));
+    FilterEdit->setPlaceholderText(tr("all identifiers; e.g. 110, 200-2FF, 100:7F0"));
+    FilterEdit->setToolTip(tr("Identifiers to show (hexadecimal): a list, ranges (200-2FF) or "
+                              "identifier:mask (100:7F0). Press Enter to filter the whole file."));
     TextEdit = new QLineEdit(this);
-    TextEdit->setPlaceholderText(QStringLiteral("text in Decoded"));
-    TextEdit->setToolTip(QStringLiteral("Show only frames whose decoded words hold this text (any case). "
-                                        "Press Enter to filter the whole file."));
+    TextEdit->setPlaceholderText(tr("text in Decoded"));
+    TextEdit->setToolTip(tr("Show only frames whose decoded words hold this text (any case). "
+                            "Press Enter to filter the whole file."));
     GoToEdit = new QLineEdit(this);
     GoToEdit->setPlaceholderText(QStringLiteral("09:26:40.5"));
-    GoToEdit->setToolTip(
-        QStringLiteral("Go to a time: a time of day (on the day of the first frame), a date and "
-                       "time (2024-12-08T09:26:40) or seconds as the trace states them"));
-    PlotButton = new QPushButton(QStringLiteral("Plot"), this);
-    PlotButton->setToolTip(QStringLiteral("Draw the registers of the selected rows over the trace's time"));
+    GoToEdit->setToolTip(tr("Go to a time: a time of day (on the day of the first frame), a date and "
+                            "time (2024-12-08T09:26:40) or seconds as the trace states them"));
+    PlotButton = new QPushButton(tr("Plot"), this);
+    PlotButton->setToolTip(tr("Draw the registers of the selected rows over the trace's time"));
 
     Table = new QTableView(this);
     const int digit = SetUpTraceTable(Table, m_model);
@@ -58,11 +68,11 @@ TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window
     StatusLabel = new QLabel(this);
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("Filter:"), this));
+    bar->addWidget(new QLabel(tr("Filter:"), this));
     bar->addWidget(FilterEdit, 2);
     bar->addWidget(TextEdit, 2);
     bar->addSpacing(8);
-    bar->addWidget(new QLabel(QStringLiteral("Go to:"), this));
+    bar->addWidget(new QLabel(tr("Go to:"), this));
     bar->addWidget(GoToEdit, 1);
     bar->addWidget(PlotButton);
     auto* bottom = new QHBoxLayout;
@@ -91,15 +101,14 @@ TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window
 }
 
 QString TTraceFileWindow::askForFile(QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open a trace"), folder,
-                                        QStringLiteral("Traces (*.log *.asc);;candump logs (*.log);;"
-                                                       "ASC logs (*.asc);;All files (*)"));
+    return QFileDialog::getOpenFileName(
+        parent, tr("Open a trace"), folder,
+        tr("Traces (*.log *.asc);;candump logs (*.log);;ASC logs (*.asc);;All files (*)"));
 }
 
 bool TTraceFileWindow::open(const QString& path, QString* error) {
     if (!m_model->open(path, error)) return false;
-    setWindowTitle(
-        QStringLiteral("Trace %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    setWindowTitle(tr("Trace %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     Table->setColumnHidden(TraceFileModel::DecodedColumn, !m_model->decoding());
     showProgress();
     return true;
@@ -144,16 +153,14 @@ void TTraceFileWindow::goTo() {
     int64_t us = 0;
     if (!parseTime(GoToEdit->text(), m_model->firstTimeUs(), &us)) {
         StatusLabel->setText(
-            QStringLiteral("\"%1\" is no time: type 09:26:40.5, 2024-12-08T09:26:40 or seconds.")
-                .arg(GoToEdit->text()));
+            tr("\"%1\" is no time: type 09:26:40.5, 2024-12-08T09:26:40 or seconds.").arg(GoToEdit->text()));
         return;
     }
     const int row = m_model->rowAtTime(us);
     if (row < 0) {
-        StatusLabel->setText(QStringLiteral("No row at or after %1%2.")
-                                 .arg(GoToEdit->text(), m_model->indexed()
-                                                            ? QString()
-                                                            : QStringLiteral(" in the part indexed so far")));
+        StatusLabel->setText((m_model->indexed() ? tr("No row at or after %1.")
+                                                 : tr("No row at or after %1 in the part indexed so far."))
+                                 .arg(GoToEdit->text()));
         return;
     }
     const QModelIndex index = m_model->index(row, TraceFileModel::TimeColumn);
@@ -169,7 +176,7 @@ void TTraceFileWindow::plot() {
         if (m_model->frameOfRow(i.row(), f)) frames.push_back(f);
     }
     if (frames.empty()) {
-        StatusLabel->setText(QStringLiteral("Select rows with frames of a device to plot their registers."));
+        StatusLabel->setText(tr("Select rows with frames of a device to plot their registers."));
         return;
     }
     if (onPlot) onPlot(m_model->path(), frames);
@@ -181,17 +188,20 @@ void TTraceFileWindow::showProgress() {
     Progress->setVisible(indexing || filtering);
     const double done = filtering ? m_model->filterProgress() : m_model->indexProgress();
     Progress->setValue(static_cast<int>(done * 1000));
-    Progress->setFormat(filtering ? QStringLiteral("filtering %p%") : QStringLiteral("indexing %p%"));
+    Progress->setFormat(filtering ? tr("filtering %p%") : tr("indexing %p%"));
     if (!m_filterError.isEmpty()) {
-        StatusLabel->setText(QStringLiteral("Filter not applied: %1.").arg(m_filterError));
+        StatusLabel->setText(tr("Filter not applied: %1.").arg(m_filterError));
         return;
     }
     const QString error = m_model->indexError();
-    QString text =
-        m_model->filtered()
-            ? QStringLiteral("%1 frames match of %2 lines").arg(m_model->rowCount()).arg(m_model->lines())
-            : QStringLiteral("%1 lines").arg(m_model->lines());
-    if (indexing) text += QStringLiteral(" so far");
-    if (!error.isEmpty() && error != QLatin1String("cancelled")) text = error;
+    QString text;
+    if (!error.isEmpty() && !isCancelled(error))
+        text = error;
+    else if (m_model->filtered())
+        text = (indexing ? tr("%1 frames match of %2 lines so far") : tr("%1 frames match of %2 lines"))
+                   .arg(m_model->rowCount())
+                   .arg(m_model->lines());
+    else
+        text = (indexing ? tr("%1 lines so far") : tr("%1 lines")).arg(m_model->lines());
     StatusLabel->setText(text);
 }

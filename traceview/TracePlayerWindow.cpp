@@ -19,19 +19,19 @@
 #include <QVBoxLayout>
 
 TTracePlayerWindow::TTracePlayerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Play a trace"));
+    setWindowTitle(tr("Play a trace"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     TraceReplayControl& control = TraceReplayControl::instance();
 
     FileLabel = new QLabel(this);
     FileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     FileLabel->setWordWrap(true);
-    ChooseButton = new QPushButton(QStringLiteral("Choose…"), this);
+    ChooseButton = new QPushButton(tr("Choose…"), this);
 
-    auto* speedBox = new QGroupBox(QStringLiteral("Speed"), this);
+    auto* speedBox = new QGroupBox(tr("Speed"), this);
     SpeedOne = new QRadioButton(QStringLiteral("×1"), speedBox);
     SpeedTen = new QRadioButton(QStringLiteral("×10"), speedBox);
-    SpeedMax = new QRadioButton(QStringLiteral("As fast as possible"), speedBox);
+    SpeedMax = new QRadioButton(tr("As fast as possible"), speedBox);
     auto* speeds = new QButtonGroup(this);
     speeds->addButton(SpeedOne, static_cast<int>(TraceReplayControl::Speed::RealTime));
     speeds->addButton(SpeedTen, static_cast<int>(TraceReplayControl::Speed::Ten));
@@ -42,7 +42,7 @@ TTracePlayerWindow::TTracePlayerWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     speedLayout->addWidget(SpeedTen);
     speedLayout->addWidget(SpeedMax);
 
-    PauseButton = new QPushButton(QStringLiteral("Pause"), this);
+    PauseButton = new QPushButton(tr("Pause"), this);
     PauseButton->setCheckable(true);
     BackButton = new QPushButton(tr("Back to the adapter"), this);
     BackButton->setToolTip(tr("Stop playing the trace: the adapter in use before it takes the bus again, and "
@@ -97,17 +97,17 @@ TTracePlayerWindow::TTracePlayerWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 }
 
 QString TTracePlayerWindow::askForFile(QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Play a trace"), folder,
-                                        QStringLiteral("Traces (*.log *.asc);;candump logs (*.log);;"
-                                                       "ASC logs (*.asc);;All files (*)"));
+    return QFileDialog::getOpenFileName(
+        parent, tr("Play a trace"), folder,
+        tr("Traces (*.log *.asc);;candump logs (*.log);;ASC logs (*.asc);;All files (*)"));
 }
 
 void TTracePlayerWindow::refresh() {
     const TraceReplayControl& control = TraceReplayControl::instance();
     const QString path = control.status().path;
-    FileLabel->setText(path.isEmpty() ? QStringLiteral("No trace chosen.") : QDir::toNativeSeparators(path));
+    FileLabel->setText(path.isEmpty() ? tr("No trace chosen.") : QDir::toNativeSeparators(path));
     PauseButton->setChecked(control.paused());
-    PauseButton->setText(control.paused() ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    PauseButton->setText(control.paused() ? tr("Resume") : tr("Pause"));
     StatusLabel->setText(control.statusText());
 }
 

@@ -19,24 +19,24 @@
 #include <QVBoxLayout>
 
 TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("CANQuorvex trace"));
+    setWindowTitle(tr("CANQuorvex trace"));
     resize(600, 460);
     MakeToolWindow(this);
     m_model = new TraceFrameModel(capacity > 0 ? capacity : TraceFrameModel::DefaultCapacity, this);
 
-    PauseButton = new QPushButton(QStringLiteral("Pause"), this);
+    PauseButton = new QPushButton(tr("Pause"), this);
     PauseButton->setCheckable(true);
-    PauseButton->setToolTip(QStringLiteral("Stop taking frames into the view (Space)"));
-    ClearButton = new QPushButton(QStringLiteral("Clear"), this);
-    ClearButton->setToolTip(QStringLiteral("Empty the view (Ctrl+L)"));
-    auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
+    PauseButton->setToolTip(tr("Stop taking frames into the view (Space)"));
+    ClearButton = new QPushButton(tr("Clear"), this);
+    ClearButton->setToolTip(tr("Empty the view (Ctrl+L)"));
+    auto* filterLabel = new QLabel(tr("Filter:"), this);
     FilterEdit = new QLineEdit(this);
-    FilterEdit->setPlaceholderText(QStringLiteral("all identifiers; e.g. 110, 200-2FF, 100:7F0"));
-    FilterEdit->setToolTip(QStringLiteral("Identifiers to show (hexadecimal): a list, ranges (200-2FF) or "
-                                          "identifier:mask (100:7F0). Empty shows every frame. (Ctrl+F)"));
-    FollowBox = new QCheckBox(QStringLiteral("Follow newest"), this);
+    FilterEdit->setPlaceholderText(tr("all identifiers; e.g. 110, 200-2FF, 100:7F0"));
+    FilterEdit->setToolTip(tr("Identifiers to show (hexadecimal): a list, ranges (200-2FF) or "
+                              "identifier:mask (100:7F0). Empty shows every frame. (Ctrl+F)"));
+    FollowBox = new QCheckBox(tr("Follow newest"), this);
     FollowBox->setChecked(true);
-    FollowBox->setToolTip(QStringLiteral("Keep the newest frame in sight (End)"));
+    FollowBox->setToolTip(tr("Keep the newest frame in sight (End)"));
 
     Table = new QTableView(this);
     const int digit = SetUpTraceTable(Table, m_model);
@@ -65,7 +65,7 @@ TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Wind
 
     connect(PauseButton, &QPushButton::toggled, this, [this](bool on) {
         m_model->setPaused(on);
-        PauseButton->setText(on ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+        PauseButton->setText(on ? tr("Resume") : tr("Pause"));
         showStatus();
     });
     connect(ClearButton, &QPushButton::clicked, this, [this] {
@@ -126,12 +126,13 @@ void TTraceView::applyFilter() {
 }
 
 void TTraceView::showStatus() {
-    QString text = m_filterError.isEmpty() ? QStringLiteral("%1 frames shown, %2 kept (the last %3 at most)")
+    QString text = m_filterError.isEmpty() ? tr("%1 frames shown, %2 kept (the last %3 at most)")
                                                  .arg(m_model->rowCount())
                                                  .arg(m_model->framesKept())
                                                  .arg(m_model->capacity())
-                                           : QStringLiteral("Filter not applied: %1.").arg(m_filterError);
+                                           : tr("Filter not applied: %1.").arg(m_filterError);
+    // The state of the view, then that it is paused.
     if (m_model->paused())
-        text += QStringLiteral("; paused, %1 frames passed meanwhile").arg(m_model->missed());
+        text = tr("%1; paused, %2 frames passed meanwhile").arg(text).arg(m_model->missed());
     StatusLabel->setText(text);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-// Counts in words with the right number: "1 register", "38 registers", "1 frame", "2 frames".
+// Counts in words with the right number: "1 register", "38 registers", "1 frame", "2 frames". The
+// words come from the translation loaded, in the plural form the number takes (Russian has three);
+// without a translation they are English.
 
 #include <QString>
 

@@ -19,14 +19,8 @@ TGoOnQuestion& currentQuestion() {
     return question;
 }
 
-bool canShowBox() {
-    const QString platform = QGuiApplication::platformName();
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
-           platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
-}
-
 void defaultReport(const QString& text) {
-    if (!canShowBox()) {
+    if (!CanShowMessageBox()) {
         qWarning("%s", qUtf8Printable(text));
         return;
     }
@@ -34,6 +28,12 @@ void defaultReport(const QString& text) {
 }
 
 } // namespace
+
+bool CanShowMessageBox() {
+    const QString platform = QGuiApplication::platformName();
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+           platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
 
 void ReportError(const QString& text) {
     // A copy, so that a reporter may replace itself while it runs.
@@ -51,13 +51,14 @@ TErrorReporter SetErrorReporter(TErrorReporter reporter) {
 bool AskGoOnAfterError(const QString& text, const QString& goOnLabel) {
     const TGoOnQuestion question = currentQuestion();
     if (question) return question(text, goOnLabel);
-    if (!canShowBox()) {
+    if (!CanShowMessageBox()) {
         ReportError(text);
         return false;
     }
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    QPushButton* stay = box.addButton(QStringLiteral("Stay open"), QMessageBox::RejectRole);
+    QPushButton* stay =
+        box.addButton(QCoreApplication::translate("ErrorReport", "Stay open"), QMessageBox::RejectRole);
     QPushButton* goOn = box.addButton(goOnLabel, QMessageBox::DestructiveRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);

@@ -13,6 +13,10 @@ using TErrorReporter = std::function<void(const QString& text)>;
 
 void ReportError(const QString& text);
 
+// Whether a message box can be shown: an application with widgets, not on the offscreen or minimal
+// platform.
+[[nodiscard]] bool CanShowMessageBox();
+
 // Replaces the reporter; an empty function restores the default one. Returns the previous reporter.
 TErrorReporter SetErrorReporter(TErrorReporter reporter);
 

@@ -2,7 +2,10 @@
 
 #include "ScreenFit.h"
 
+#include "core/Language.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QPointer>
@@ -105,21 +108,30 @@ QString THelpWindow::helpHtml() {
                 .arg(tr("Function").toHtmlEscaped(), tr("Where").toHtmlEscaped(), tr("Key").toHtmlEscaped());
     html += heading(tr("Main window"));
     html += row(tr("Choose the project"), tr("main window: the list at the top left"));
-    html += row(tr("Switch the CAN adapter on and off"), tr("main window: the switch above \"CAN on\""));
-    html += row(tr("Choose the bit rate"), tr("main window: \"Can Speed\", before switching on"));
-    html += row(tr("Open a device's window"), tr("main window: the \"S\" button at the end of its row"));
+    html += row(tr("Switch the CAN adapter on and off"),
+                tr("main window: the switch above \"%1\"")
+                    .arg(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "CAN on"))));
+    html += row(tr("Choose the bit rate"),
+                tr("main window: \"%1\", before switching on")
+                    .arg(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Can Speed"))));
+    html += row(tr("Open a device's window"), tr("main window: the \"%1\" button at the end of its row")
+                                                  .arg(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "S"))));
     html += row(tr("Bus load, errors, bus state, the adapter in use"), tr("main window: the \"Bus\" panel"));
     html += row(tr("Record the bus into a trace file"),
-                tr("main window: \"REC\" (right-click it for the folder)"));
+                tr("main window: \"%1\" (right-click it for the folder)")
+                    .arg(QCoreApplication::translate("TRecToggle", "REC")));
     html += row(tr("Trace view (the frames as they come)"), mainMenu, tr("Ctrl+T"));
     html += row(tr("Play a trace file as the bus"), mainMenu);
     html += row(tr("Back to the adapter after a trace"), tr("main window's menu, or the player"));
     html += row(tr("Show or hide the UART panel"), mainMenu, tr("Ctrl+U"));
     html += heading(tr("Device window"));
     html += row(tr("Write registers (address, up to four words)"),
-                tr("device window: the editor at the top left, \"SET\""));
-    html += row(tr("Repeat the write"), tr("device window: \"Auto\" with the period in 10 ms ticks"));
-    html += row(tr("Send a command"), tr("device window: the \"Commands\" buttons"));
+                tr("device window: the editor at the top left, \"%1\"")
+                    .arg(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "SET"))));
+    html += row(tr("Repeat the write"), tr("device window: \"%1\" with the period in 10 ms ticks")
+                                            .arg(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Auto"))));
+    html += row(tr("Send a command"), tr("device window: the \"%1\" buttons")
+                                          .arg(FixedCaption(QT_TRANSLATE_NOOP("FixedCaption", "Commands"))));
     html += row(tr("Rename a command"),
                 tr("device window: right-click the command button; Enter keeps, Esc drops"));
     html += row(tr("Parameters view (named registers, values)"), deviceMenu, tr("Ctrl+R"));
@@ -134,6 +146,8 @@ QString THelpWindow::helpHtml() {
     html += row(tr("This help"), tr("every window, and the top of every right-click menu"), tr("F1"));
     html += row(tr("Version, licence, folders and adapters"),
                 tr("\"About CANQuorvex\" at the top of every right-click menu"));
+    html += row(tr("Language of the windows (Russian, English, or as specified)"),
+                tr("\"Language\" at the top of every right-click menu; taken at the next start"));
     html += row(tr("Close a dialog or tool window"), tr("the dialog or tool window"), tr("Esc"));
     html += row(tr("Script the tool (read, write, monitor)"),
                 tr("the program canquorvex-cli (canquorvex-cli --help)"));
