@@ -27,9 +27,9 @@ text = open(path, encoding="utf-8").read()
 def context(m):
     if "<name>FixedCaption</name>" in m.group(0):
         return m.group(0)
-    return re.sub(r'(<message>\s*<source>(.*?)</source>(?:\s*<(?:comment|extracomment)>.*?</(?:comment|extracomment)>)*\s*)'
-                  r'<translation type="unfinished"></translation>',
-                  lambda x: x.group(1) + "<translation>" + x.group(2) + "</translation>", m.group(0), flags=re.S)
+    return re.sub(r'(<message>\s*<source>([^<]*)</source>(?:\s*<(comment|extracomment)>[^<]*</\3>)*\s*)'
+                  r'<translation type="unfinished">[^<]*</translation>',
+                  lambda x: x.group(1) + "<translation>" + x.group(2) + "</translation>", m.group(0))
 new = re.sub(r"<context>.*?</context>", context, text, flags=re.S)
 if new != text:
     open(path, "w", encoding="utf-8").write(new)
