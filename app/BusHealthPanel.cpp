@@ -243,6 +243,7 @@ void BusHealthPanel::refresh() {
     const QCanBusDevice* device = openDevice();
     m_linkTip = device != nullptr ? device->property("linkStatus").toString() : QString();
     m_linkState = device != nullptr ? device->property("linkState").toString() : QString();
+    m_linkConnected = device != nullptr && device->property("linkConnected").toBool();
     if (!adapterPresent()) {
         showNoFigures();
         m_state = BusState::NoAdapter;
@@ -308,7 +309,7 @@ void BusHealthPanel::showNoFigures() {
 void BusHealthPanel::showState() {
     // An adapter whose link went away says so rather than "no adapter".
     const bool linkWord =
-        m_state == BusState::NoAdapter && !m_linkState.isEmpty() && m_linkState != QLatin1String("connected");
+        m_state == BusState::NoAdapter && !m_linkState.isEmpty() && !m_linkConnected;
     StateValue->setText(linkWord ? m_linkState : BusStateText(m_state));
     const QPalette& app = QApplication::palette();
     if (!m_on) {

@@ -97,6 +97,7 @@ private:
     QList<QMetaObject::Connection> m_deviceConnections;
     QString m_linkTip;   // the open device's "linkStatus", when it has one
     QString m_linkState; // its "linkState" while the adapter is not present
+    bool m_linkConnected = false; // its "linkConnected"
     QString m_sharingTip;
     QString m_source; // the source line whole, cut to the label's width when shown
 };

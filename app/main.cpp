@@ -24,6 +24,7 @@
 #include "ui/AboutBox.h"
 #include "ui/ApplicationRules.h"
 #include "ui/FormStorage.h"
+#include "ui/HelpMenu.h"
 #include "ui/HelpWindow.h"
 #include "ui/ScreenFit.h"
 
@@ -164,6 +165,8 @@ int main(int argc, char* argv[]) {
     SlCanInstallDriver(std::make_unique<QtCanDriver>(adapters));
     if (!options.serial.isEmpty()) SetSerialPortOverride(options.serial);
     const TProgramFolders folders = programFolders(options.folder);
+    // "Language" in the right-click menus keeps the choice in this folder's Quorvex.ini.
+    SetLanguageSettingsFile(settingsIniOf(options.folder));
     QString seedError;
     if (folders.seed && !SeedFolder(folders.settings, QStringLiteral(QUORVEX_INSTALL_SAMPLES), &seedError))
         std::fprintf(

@@ -29,6 +29,7 @@ class SocketcandCanBusDevice : public QCanBusDevice {
     // The link as the Bus panel shows it, read by name: a word ("connecting", "connected", "link
     // lost", "not connected") and a few lines with the server, its errors and what was not understood.
     Q_PROPERTY(QString linkState READ linkState)
+    Q_PROPERTY(bool linkConnected READ linkConnected)
     Q_PROPERTY(QString linkStatus READ linkStatus)
     // How long the adapter layer may wait for the open to end (all its steps).
     Q_PROPERTY(int connectWaitMs READ connectWaitMs CONSTANT)
@@ -67,6 +68,8 @@ public:
     [[nodiscard]] uint64_t serverErrors() const { return m_serverErrors; }
     [[nodiscard]] QString lastServerError() const { return m_lastServerError; }
     [[nodiscard]] QString linkState() const;
+    // True while the link runs (linkState is its word in the language shown).
+    [[nodiscard]] bool linkConnected() const { return m_step == Step::Running; }
     [[nodiscard]] QString linkStatus() const;
     [[nodiscard]] static constexpr int connectWaitMs() { return ConnectTimeoutMs + 3 * StepTimeoutMs + 500; }
 

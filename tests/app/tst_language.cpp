@@ -1,0 +1,111 @@
+// The language of the screen as the program chooses it at start: the fixed captions stay as written
+// unless the user chose a language (--lang, or "Language" kept in Quorvex.ini); the texts the tool
+// added follow the translation loaded. Runs with English as the system's language (LANGUAGE=en).
+
+#include "app/CAN_Quorvex.h"
+#include "app/CommandLine.h"
+#include "core/Language.h"
+#include "device/ModbusForm.h"
+#include "tests/can/FakeSlCanDriver.h"
+#include "ui/CountText.h"
+#include "ui/HelpMenu.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstLanguage : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { TLanguage::install(TLanguageChoice::AsWritten); }
+
+    // Russian counts take one of three forms.
+    void russianCounts_data() {
+        QTest::addColumn<qint64>("n");
+        QTest::addColumn<QString>("registers");
+        QTest::addColumn<QString>("frames");
+        QTest::newRow("1") << qint64(1) << "1 регистр" << "1 кадр";
+        QTest::newRow("3") << qint64(3) << "3 регистра" << "3 кадра";
+        QTest::newRow("11") << qint64(11) << "11 регистров" << "11 кадров";
+        QTest::newRow("21") << qint64(21) << "21 регистр" << "21 кадр";
+        QTest::newRow("112") << qint64(112) << "112 регистров" << "112 кадров";
+    }
+    void russianCounts() {
+        QFETCH(qint64, n);
+        TLanguage::install(TLanguageChoice::Russian);
+        QTEST(RegisterCountText(n), "registers");
+        QTEST(FrameCountText(n), "frames");
+    }
+
+    void startLanguage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("kept"); // [Language] Choice= in Quorvex.ini, none when empty
+        QTest::addColumn<QString>("project");
+        QTest::addColumn<QString>("reception");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("parameters"); // the device window's parameter panel
+        QTest::addColumn<QString>("help");       // the first entry of every right-click menu
+        const QStringList none;
+        QTest::newRow("default, English system") << none << QString() << " Проект " << "Прием <-- СУ"
+                                                 << " Can Speed " << "Текущие параметры" << "Help";
+        QTest::newRow("--lang en") << QStringList{"--lang", "en"} << QString() << " Project "
+                                   << "Reception <-- CU" << " Can Speed " << "Current parameters" << "Help";
+        QTest::newRow("kept en") << none << "en" << " Project " << "Reception <-- CU" << " Can Speed "
+                                 << "Current parameters" << "Help";
+        QTest::newRow("--lang ru") << QStringList{"--lang=ru"} << QString() << " Проект " << "Прием <-- СУ"
+                                   << " Скорость CAN " << "Текущие параметры" << "Справка";
+        QTest::newRow("--lang en over kept ru") << QStringList{"--lang", "en"} << "ru" << " Project "
+                                                << "Reception <-- CU" << " Can Speed " << "Current parameters"
+                                                << "Help";
+        QTest::newRow("kept value not understood") << none << "de" << " Проект " << "Прием <-- СУ"
+                                                   << " Can Speed " << "Текущие параметры" << "Help";
+    }
+
+    void startLanguage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, kept);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QLatin1Char('/');
+        const auto write = [&folder](const QString& name, const QByteArray& text) {
+            QFile f(folder + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text);
+        };
+        write(QStringLiteral("Projects.ini"),
+              "[Projects]\nProjectQua=1\nProject1=Line\nProjectNum=1\n\n[Line]\nBaseAdr=0x100\nUse_0=1\nName_0=Pump\n");
+        if (!kept.isEmpty()) write(QStringLiteral("Quorvex.ini"), "[Language]\nChoice=" + kept.toUtf8() + '\n');
+
+        // As main() does: the choice from the command line or the settings folder, installed before
+        // the first window is made.
+        TLanguage::install(StartLanguage(QStringList{QStringLiteral("canquorvex")} + arguments,
+                                         [&folder](const QString&) { return folder + QStringLiteral("Quorvex.ini"); }));
+        SlCanInstallDriver(std::make_unique<FakeSlCanDriver>());
+        {
+            TCANQuorvex w(folder);
+            QTEST(w.GroupBox->title(), "project");
+            QTEST(w.HeadLabels[2]->text(), "reception");
+            QTEST(w.RadioGroup1->title(), "speed");
+            QCOMPARE(w.windowTitle(), QStringLiteral("CANQuorvex \"Brennaquil\" v.07.04.2025"));
+            w.showWindowOfRow(0);
+            const TModbusForm* device = w.view().Rows[0].Window;
+            QVERIFY(device != nullptr);
+            QStringList titles;
+            for (const QGroupBox* box : device->findChildren<QGroupBox*>()) titles << box->title();
+            QFETCH(QString, parameters);
+            QVERIFY2(titles.contains(parameters), qPrintable(titles.join(u'|')));
+            // Names from Projects.ini are never translated.
+            QVERIFY2(device->windowTitle().contains(QStringLiteral("Pump")), qPrintable(device->windowTitle()));
+            QMenu menu;
+            AddHelpEntries(menu);
+            QTEST(menu.actions().value(0)->text(), "help");
+        }
+        SlCanInstallDriver(nullptr);
+    }
+};
+
+QTEST_MAIN(TstLanguage)
+#include "tst_language.moc"
