@@ -55,12 +55,12 @@ TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
     Table = new QTableView(this);
     const int digit = SetUpTraceTable(Table, m_model);
-    Table->setColumnWidth(TraceFileModel::LineColumn, digit * 10);
-    Table->setColumnWidth(TraceFileModel::TimeColumn, digit * 17);
-    Table->setColumnWidth(TraceFileModel::DirectionColumn, digit * 4);
-    Table->setColumnWidth(TraceFileModel::IdColumn, digit * 10);
-    Table->setColumnWidth(TraceFileModel::DlcColumn, digit * 5);
-    Table->setColumnWidth(TraceFileModel::DataColumn, digit * 25);
+    SizeTraceColumn(Table, TraceFileModel::LineColumn, digit * 10);
+    SizeTraceColumn(Table, TraceFileModel::TimeColumn, digit * 17);
+    SizeTraceColumn(Table, TraceFileModel::DirectionColumn, digit * 4);
+    SizeTraceColumn(Table, TraceFileModel::IdColumn, digit * 10);
+    SizeTraceColumn(Table, TraceFileModel::DlcColumn, digit * 5);
+    SizeTraceColumn(Table, TraceFileModel::DataColumn, digit * 25);
 
     Progress = new QProgressBar(this);
     Progress->setRange(0, 1000);

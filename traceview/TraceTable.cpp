@@ -1,8 +1,11 @@
 #include "TraceTable.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 
 int SetUpTraceTable(QTableView* table, QAbstractItemModel* model) {
@@ -20,4 +23,11 @@ int SetUpTraceTable(QTableView* table, QAbstractItemModel* model) {
     h->setSectionResizeMode(QHeaderView::Interactive);
     h->setStretchLastSection(true);
     return QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
+}
+
+void SizeTraceColumn(QTableView* table, int column, int width) {
+    const QHeaderView* h = table->horizontalHeader();
+    const QString heading = table->model()->headerData(column, Qt::Horizontal).toString();
+    const int margin = h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+    table->setColumnWidth(column, std::max(width, h->fontMetrics().horizontalAdvance(heading) + 4 * margin));
 }

@@ -9,3 +9,7 @@ class QTableView;
 
 // Sets the table up on the model; returns the width of a digit in its font, to size columns by.
 [[nodiscard]] int SetUpTraceTable(QTableView* table, QAbstractItemModel* model);
+
+// Sizes a column to WIDTH, or to its heading where that is wider (headings are longer in some
+// languages than the values under them).
+void SizeTraceColumn(QTableView* table, int column, int width);

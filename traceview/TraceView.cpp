@@ -40,13 +40,13 @@ TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Wind
 
     Table = new QTableView(this);
     const int digit = SetUpTraceTable(Table, m_model);
-    Table->setColumnWidth(TraceFrameModel::TimeColumn, digit * 17);
-    Table->setColumnWidth(TraceFrameModel::DirectionColumn, digit * 4);
-    Table->setColumnWidth(TraceFrameModel::IdColumn, digit * 10);
-    Table->setColumnWidth(TraceFrameModel::DlcColumn, digit * 5);
+    SizeTraceColumn(Table, TraceFrameModel::TimeColumn, digit * 17);
+    SizeTraceColumn(Table, TraceFrameModel::DirectionColumn, digit * 4);
+    SizeTraceColumn(Table, TraceFrameModel::IdColumn, digit * 10);
+    SizeTraceColumn(Table, TraceFrameModel::DlcColumn, digit * 5);
     // The frames of devices with a register map are decoded in a column of their own, shown while
     // there is a decoder with something to decode.
-    Table->setColumnWidth(TraceFrameModel::DataColumn, digit * 25);
+    SizeTraceColumn(Table, TraceFrameModel::DataColumn, digit * 25);
     Table->setColumnHidden(TraceFrameModel::DecodedColumn, true);
 
     StatusLabel = new QLabel(this);

@@ -319,7 +319,7 @@
     <name>BusState</name>
     <message>
         <source>error active</source>
-        <translation>активный по ошибкам</translation>
+        <translation>активный</translation>
     </message>
     <message>
         <source>warning</source>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>error passive</source>
-        <translation>пассивный по ошибкам</translation>
+        <translation>пассивный</translation>
     </message>
     <message>
         <source>bus off</source>
-        <translation>отключён от шины</translation>
+        <translation>отключён</translation>
     </message>
     <message>
         <source>no adapter</source>
