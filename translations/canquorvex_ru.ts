@@ -1008,7 +1008,7 @@ JSON lines go to standard output, messages to standard error. Ctrl+C and SIGTERM
     </message>
     <message>
         <source>As specified</source>
-        <translation>Как задано</translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>Help</source>
