@@ -48,7 +48,7 @@ std::vector<TTrendColumn> TTrendCsv::columns(const TTrendModel& model) {
     std::vector<TTrendColumn> result;
     for (int s = 0; s < TTrendModel::MaxChannels; ++s)
         if (const TTrendChannel* c = model.channel(s))
-            result.push_back({model.label(*c), &c->Ring, c->Bit, model.scaleOf(*c)});
+            result.push_back({model.fileLabel(*c), &c->Ring, c->Bit, model.scaleOf(*c)});
     return result;
 }
 

@@ -68,9 +68,17 @@ QString TTrendModel::registerLabel(int reg) {
         .arg(reg);
 }
 
+namespace {
+
+//: A bit of a plotted register: "0x00 (0) bit 1".
+const char* const BitLabel = QT_TRANSLATE_NOOP("TTrendModel", "%1 bit %2");
+//: A plotted register's raw value: "0x18 (24) Motor current (raw)".
+const char* const RawLabel = QT_TRANSLATE_NOOP("TTrendModel", "%1 %2 (raw)");
+
+} // namespace
+
 QString TTrendModel::channelLabel(int reg, int bit) {
-    //: A bit of a plotted register: "0x00 (0) bit 1".
-    return bit < 0 ? registerLabel(reg) : tr("%1 bit %2").arg(registerLabel(reg)).arg(bit);
+    return bit < 0 ? registerLabel(reg) : tr(BitLabel).arg(registerLabel(reg)).arg(bit);
 }
 
 qint64 TTrendModel::nowMs() const {
@@ -147,15 +155,26 @@ QString TTrendModel::valueText(const TTrendChannel& channel, int32_t value) cons
 }
 
 QString TTrendModel::label(const TTrendChannel& channel) const {
-    const QString base = channelLabel(channel.Register, channel.Bit);
+    return composeLabel(channel, true);
+}
+
+QString TTrendModel::fileLabel(const TTrendChannel& channel) const {
+    return composeLabel(channel, false);
+}
+
+QString TTrendModel::composeLabel(const TTrendChannel& channel, bool translated) const {
+    const auto text = [translated](const char* pattern) {
+        return translated ? tr(pattern) : QString::fromLatin1(pattern);
+    };
+    const QString base = channel.Bit < 0 ? registerLabel(channel.Register)
+                                         : text(BitLabel).arg(registerLabel(channel.Register)).arg(channel.Bit);
     const TTrendScale* d = description(channel.Register);
     if (d == nullptr) return base;
     if (channel.Bit >= 0) {
         const QString& bitName = d->BitNames[static_cast<size_t>(channel.Bit)];
         return base + QLatin1Char(' ') + (bitName.isEmpty() ? d->Name : bitName);
     }
-    //: A plotted register's raw value: "0x18 (24) Motor current (raw)".
-    if (m_raw) return tr("%1 %2 (raw)").arg(base, d->Name);
+    if (m_raw) return text(RawLabel).arg(base, d->Name);
     return base + QLatin1Char(' ') + d->Name +
            (d->Unit.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(d->Unit));
 }

@@ -89,9 +89,12 @@ public:
     [[nodiscard]] double plotted(const TTrendChannel& channel, int32_t value) const;
     // The same as text, with the register's decimals.
     [[nodiscard]] QString valueText(const TTrendChannel& channel, int32_t value) const;
-    // The channel's name in the legend and in the file: "0x18 (24) Motor current [A]",
-    // "0x18 (24) Motor current (raw)", "0x00 (0) bit 1 Ready"; channelLabel() when undescribed.
+    // The channel's name in the legend: "0x18 (24) Motor current [A]", "0x18 (24) Motor current
+    // (raw)", "0x00 (0) bit 1 Ready"; channelLabel() when undescribed.
     [[nodiscard]] QString label(const TTrendChannel& channel) const;
+    // The same as a column of the CSV file: its words in English whatever the language shown, so
+    // that a file reads the same to a script in every language.
+    [[nodiscard]] QString fileLabel(const TTrendChannel& channel) const;
 
 signals:
     // The clock changed (traceTime()) or went back: the origin moved and the histories started afresh.
@@ -108,6 +111,7 @@ public:
     void record(int reg, qint64 timeMs);
 
 private:
+    [[nodiscard]] QString composeLabel(const TTrendChannel& channel, bool translated) const;
     const TRegisterImage& m_image;
     int m_ringCapacity;
     qint64 m_originMs;

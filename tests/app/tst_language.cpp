@@ -6,6 +6,8 @@
 #include "app/CommandLine.h"
 #include "core/Language.h"
 #include "device/ModbusForm.h"
+#include "trend/TrendCsv.h"
+#include "trend/TrendModel.h"
 #include "tests/can/FakeSlCanDriver.h"
 #include "ui/CountText.h"
 #include "ui/HelpMenu.h"
@@ -39,6 +41,25 @@ private slots:
         TLanguage::install(TLanguageChoice::Russian);
         QTEST(RegisterCountText(n), "registers");
         QTEST(FrameCountText(n), "frames");
+    }
+
+    // The trend's legend follows the language; its CSV file's column names do not.
+    void trendFileLabels() {
+        TLanguage::install(TLanguageChoice::Russian);
+        TRegisterImage image;
+        TTrendModel model(image);
+        TTrendModel::Descriptions described{};
+        described[5] = TTrendScale{};
+        described[5]->Name = QStringLiteral("Current");
+        model.setDescriptions(described);
+        model.setRaw(true);
+        (void)model.addRegister(0, 1);
+        (void)model.addRegister(5);
+        QCOMPARE(model.label(*model.channel(0)), QStringLiteral("0x00 (0) бит 1"));
+        QCOMPARE(model.label(*model.channel(1)), QStringLiteral("0x05 (5) Current (сырое)"));
+        QStringList header;
+        for (const TTrendColumn& column : TTrendCsv::columns(model)) header << column.Name;
+        QCOMPARE(header, (QStringList{"0x00 (0) bit 1", "0x05 (5) Current (raw)"}));
     }
 
     void startLanguage_data() {
