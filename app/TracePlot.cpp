@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 
-#include <cstring>
 
 TTracePlot::TTracePlot(const TProject& project, int row, const QList<int>& registers,
                        const QString& settingsFolder)
@@ -57,10 +56,7 @@ bool TTracePlot::load(const QString& path, QWidget* parent) {
             if (progress.wasCanceled()) return false;
         }
         if (frame.error || frame.remote) continue;
-        TCanFrame f;
-        f.ID = frame.id;
-        f.DLC = frame.dlc;
-        std::memcpy(f.Data, frame.data, sizeof f.Data);
+        const TCanFrame f = frame.canFrame();
         const uint32_t key = CanKey(f.ID, m_project.Protokol);
         if (key != z.RXadr && key != z.TXadr) continue;
         // Every register written is a sample at the frame's recorded time.

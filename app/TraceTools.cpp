@@ -35,7 +35,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -293,10 +292,7 @@ void TTraceTools::plotFrames(const QString& path, const std::vector<TraceFrame>&
     QList<int> registers;
     for (const TraceFrame& f : frames) {
         if (f.error || f.remote) continue;
-        TCanFrame frame;
-        frame.ID = f.id;
-        frame.DLC = f.dlc;
-        std::memcpy(frame.Data, f.data, sizeof frame.Data);
+        const TCanFrame frame = f.canFrame();
         const uint32_t key = CanKey(frame.ID, project.Protokol);
         for (int r = 0; r < DeviceRows; ++r) {
             const TZELM& z = project.Devices[static_cast<size_t>(r)];

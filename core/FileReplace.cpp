@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,6 +32,51 @@ namespace {
 QString writerGaveUp() {
     return QCoreApplication::translate("FileReplace", "the contents could not be made");
 }
+
+// The device a writer writes into: the temporary file, buffered in pieces of BufferBytes. Every
+// failure is kept with the system's reason (a file device over a descriptor or handle can lose the
+// reason of a write that was cut short).
+class TemporaryFileDevice : public QIODevice {
+public:
+    static constexpr qsizetype BufferBytes = 64 * 1024;
+    // Writes a whole piece into the file: 0, or the system's error code.
+    using WriteOut = std::function<unsigned long(const char* data, qsizetype size)>;
+
+    explicit TemporaryFileDevice(WriteOut writeOut) : m_writeOut(std::move(writeOut)) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    // Writes what is buffered: 0, or the system's error code of the first failure.
+    [[nodiscard]] unsigned long finish() {
+        if (m_error == 0) (void)drain();
+        return m_error;
+    }
+    [[nodiscard]] bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        if (m_error != 0) return -1;
+        m_buffer.append(data, size);
+        if (m_buffer.size() >= BufferBytes && !drain()) return -1;
+        return size;
+    }
+
+private:
+    bool drain() {
+        if (const unsigned long error = m_writeOut(m_buffer.constData(), m_buffer.size()); error != 0) {
+            m_error = error;
+            setErrorString(FileCheck::systemReason(error));
+            return false;
+        }
+        m_buffer.clear();
+        return true;
+    }
+
+    WriteOut m_writeOut;
+    unsigned long m_error = 0;
+    QByteArray m_buffer;
+};
 
 } // namespace
 
@@ -61,47 +108,6 @@ bool writeAll(int fd, const char* data, qsizetype size) {
     }
     return true;
 }
-
-// The device a writer writes into: the temporary file, buffered in pieces of BufferBytes. Every
-// failure is kept with the system's reason (QFile over a descriptor can lose the reason of a write
-// that was cut short).
-class TemporaryFileDevice : public QIODevice {
-public:
-    static constexpr qsizetype BufferBytes = 64 * 1024;
-
-    explicit TemporaryFileDevice(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-
-    // Writes what is buffered: 0, or the errno of the first failure.
-    [[nodiscard]] int finish() {
-        if (m_error == 0) (void)drain();
-        return m_error;
-    }
-    [[nodiscard]] bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        if (m_error != 0) return -1;
-        m_buffer.append(data, size);
-        if (m_buffer.size() >= BufferBytes && !drain()) return -1;
-        return size;
-    }
-
-private:
-    bool drain() {
-        if (!writeAll(m_fd, m_buffer.constData(), m_buffer.size())) {
-            m_error = errno;
-            setErrorString(FileCheck::systemReason(m_error));
-            return false;
-        }
-        m_buffer.clear();
-        return true;
-    }
-
-    int m_fd;
-    int m_error = 0;
-    QByteArray m_buffer;
-};
 
 // The replacement itself: empty when the file now holds what fill wrote, else the reason.
 QString replace(const QString& path, const Fill& fill) {
@@ -179,10 +185,12 @@ bool FileReplace::write(const QString& path, const Writer& writer, QString* erro
     return finish(path,
                   replace(path,
                           [&writer](int fd) {
-                              TemporaryFileDevice out(fd);
+                              TemporaryFileDevice out([fd](const char* data, qsizetype size) {
+                                  return writeAll(fd, data, size) ? 0UL : static_cast<unsigned long>(errno);
+                              });
                               const bool made = writer(out);
                               // The device buffers: a failure of its last part shows only here.
-                              if (const int failure = out.finish(); failure != 0)
+                              if (const unsigned long failure = out.finish(); failure != 0)
                                   return FileCheck::systemReason(failure);
                               return made ? QString() : writerGaveUp();
                           }),
@@ -198,55 +206,18 @@ std::wstring wide(const QString& path) {
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
-// The device a writer writes into: the temporary file's handle, buffered in pieces of BufferBytes,
-// with the system's reason for the first failure.
-class TemporaryFileDevice : public QIODevice {
-public:
-    static constexpr qsizetype BufferBytes = 64 * 1024;
-
-    explicit TemporaryFileDevice(HANDLE h) : m_handle(h) {
-        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+// Writes a whole piece into the file: 0, or the system's error code.
+DWORD writeAll(HANDLE h, const char* data, qsizetype size) {
+    while (size > 0) {
+        DWORD done = 0;
+        const DWORD piece = static_cast<DWORD>(std::min<qsizetype>(size, 1 << 20));
+        if (!WriteFile(h, data, piece, &done, nullptr) || done == 0)
+            return done == 0 && GetLastError() == 0 ? ERROR_WRITE_FAULT : GetLastError();
+        data += done;
+        size -= done;
     }
-
-    // Writes what is buffered: 0, or the error of the first failure.
-    [[nodiscard]] DWORD finish() {
-        if (m_error == 0) (void)drain();
-        return m_error;
-    }
-    [[nodiscard]] bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        if (m_error != 0) return -1;
-        m_buffer.append(data, size);
-        if (m_buffer.size() >= BufferBytes && !drain()) return -1;
-        return size;
-    }
-
-private:
-    bool drain() {
-        const char* p = m_buffer.constData();
-        qsizetype left = m_buffer.size();
-        while (left > 0) {
-            DWORD done = 0;
-            const DWORD piece = static_cast<DWORD>(std::min<qsizetype>(left, 1 << 20));
-            if (!WriteFile(m_handle, p, piece, &done, nullptr) || done == 0) {
-                m_error = done == 0 && GetLastError() == 0 ? ERROR_WRITE_FAULT : GetLastError();
-                setErrorString(FileCheck::systemReason(m_error));
-                return false;
-            }
-            p += done;
-            left -= done;
-        }
-        m_buffer.clear();
-        return true;
-    }
-
-    HANDLE m_handle;
-    DWORD m_error = 0;
-    QByteArray m_buffer;
-};
+    return 0;
+}
 
 // From the headers of Windows 10 (1607 and later), which this build does not require.
 constexpr auto RenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22); // FileRenameInfoEx
@@ -314,10 +285,11 @@ bool saveWith(const QString& path, const FileReplace::Writer& writer, QString* e
     };
     bool made = false;
     {
-        TemporaryFileDevice out(h);
+        TemporaryFileDevice out([h](const char* data, qsizetype size) { return writeAll(h, data, size); });
         made = writer(out);
         // The device buffers: a failure of its last part shows only here.
-        if (const DWORD failure = out.finish(); failure != 0) return discard(FileCheck::systemReason(failure));
+        if (const unsigned long failure = out.finish(); failure != 0)
+            return discard(FileCheck::systemReason(failure));
     }
     if (!made) return discard(writerGaveUp());
     // Space is only certain once the data has reached the disk.

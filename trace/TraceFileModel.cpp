@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace {
 
@@ -136,11 +135,7 @@ void TraceFileModel::setFilter(const TraceIdFilter& ids, const QString& text) {
                     if (r != TraceLineResult::Frame || frame.error || !ids.matches(frame.id)) return;
                     if (!text.isEmpty()) {
                         if (!decode || frame.remote) return;
-                        TCanFrame f;
-                        f.ID = frame.id;
-                        f.DLC = frame.dlc;
-                        std::memcpy(f.Data, frame.data, sizeof f.Data);
-                        if (!decode(f).contains(text, Qt::CaseInsensitive)) return;
+                        if (!decode(frame.canFrame()).contains(text, Qt::CaseInsensitive)) return;
                     }
                     found.push_back(n);
                     if (found.size() >= 4096) {
@@ -312,11 +307,7 @@ QString TraceFileModel::cellText(qint64 lineNumber, const Line& l, int column) c
     }
     case DecodedColumn: {
         if (!m_decoder.Decode || f.remote || f.error) return {};
-        TCanFrame frame;
-        frame.ID = f.id;
-        frame.DLC = f.dlc;
-        std::memcpy(frame.Data, f.data, sizeof frame.Data);
-        return m_decoder.Decode(frame);
+        return m_decoder.Decode(f.canFrame());
     }
     default:
         return {};

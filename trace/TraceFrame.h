@@ -2,7 +2,10 @@
 
 // One frame of a trace file: when it passed, which way, and the frame itself.
 
+#include "core/CanFrame.h"
+
 #include <cstdint>
+#include <cstring>
 
 enum class TraceDirection : uint8_t { Unknown, Received, Sent };
 
@@ -15,4 +18,13 @@ struct TraceFrame {
     uint8_t dlc = 0;
     uint8_t data[8] = {};
     TraceDirection direction = TraceDirection::Unknown;
+
+    // The frame as the tool's device messages are decoded from (identifier, length, data).
+    [[nodiscard]] TCanFrame canFrame() const {
+        TCanFrame f;
+        f.ID = id;
+        f.DLC = dlc;
+        std::memcpy(f.Data, data, sizeof f.Data);
+        return f;
+    }
 };

@@ -54,13 +54,8 @@ TTraceFileWindow::TTraceFileWindow(QWidget* parent) : QWidget(parent, Qt::Window
     PlotButton->setToolTip(tr("Draw the registers of the selected rows over the trace's time"));
 
     Table = new QTableView(this);
-    const int digit = SetUpTraceTable(Table, m_model);
+    const int digit = SetUpTraceTable(Table, m_model, TraceFileModel::TimeColumn);
     SizeTraceColumn(Table, TraceFileModel::LineColumn, digit * 10);
-    SizeTraceColumn(Table, TraceFileModel::TimeColumn, digit * 17);
-    SizeTraceColumn(Table, TraceFileModel::DirectionColumn, digit * 4);
-    SizeTraceColumn(Table, TraceFileModel::IdColumn, digit * 10);
-    SizeTraceColumn(Table, TraceFileModel::DlcColumn, digit * 5);
-    SizeTraceColumn(Table, TraceFileModel::DataColumn, digit * 25);
 
     Progress = new QProgressBar(this);
     Progress->setRange(0, 1000);

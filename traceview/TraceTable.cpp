@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QTableView>
 
-int SetUpTraceTable(QTableView* table, QAbstractItemModel* model) {
+int SetUpTraceTable(QTableView* table, QAbstractItemModel* model, int timeColumn) {
     table->setModel(model);
     const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     table->setFont(mono);
@@ -22,7 +22,11 @@ int SetUpTraceTable(QTableView* table, QAbstractItemModel* model) {
     QHeaderView* h = table->horizontalHeader();
     h->setSectionResizeMode(QHeaderView::Interactive);
     h->setStretchLastSection(true);
-    return QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
+    const int digit = QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
+    // Time, direction, identifier, length, data: in digits of the fixed font.
+    const int widths[] = {17, 4, 10, 5, 25};
+    for (int i = 0; i < 5; ++i) SizeTraceColumn(table, timeColumn + i, digit * widths[i]);
+    return digit;
 }
 
 void SizeTraceColumn(QTableView* table, int column, int width) {

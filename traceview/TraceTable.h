@@ -7,8 +7,10 @@
 class QAbstractItemModel;
 class QTableView;
 
-// Sets the table up on the model; returns the width of a digit in its font, to size columns by.
-[[nodiscard]] int SetUpTraceTable(QTableView* table, QAbstractItemModel* model);
+// Sets the table up on the model, whose frame columns are time, direction, identifier, length and
+// data from timeColumn on, and sizes those; returns the width of a digit in its font, to size other
+// columns by.
+[[nodiscard]] int SetUpTraceTable(QTableView* table, QAbstractItemModel* model, int timeColumn);
 
 // Sizes a column to WIDTH, or to its heading where that is wider (headings are longer in some
 // languages than the values under them).

@@ -39,14 +39,9 @@ TTraceView::TTraceView(QWidget* parent, int capacity) : QWidget(parent, Qt::Wind
     FollowBox->setToolTip(tr("Keep the newest frame in sight (End)"));
 
     Table = new QTableView(this);
-    const int digit = SetUpTraceTable(Table, m_model);
-    SizeTraceColumn(Table, TraceFrameModel::TimeColumn, digit * 17);
-    SizeTraceColumn(Table, TraceFrameModel::DirectionColumn, digit * 4);
-    SizeTraceColumn(Table, TraceFrameModel::IdColumn, digit * 10);
-    SizeTraceColumn(Table, TraceFrameModel::DlcColumn, digit * 5);
+    (void)SetUpTraceTable(Table, m_model, TraceFrameModel::TimeColumn);
     // The frames of devices with a register map are decoded in a column of their own, shown while
     // there is a decoder with something to decode.
-    SizeTraceColumn(Table, TraceFrameModel::DataColumn, digit * 25);
     Table->setColumnHidden(TraceFrameModel::DecodedColumn, true);
 
     StatusLabel = new QLabel(this);

@@ -16,7 +16,6 @@
 #include <bitset>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -332,10 +331,7 @@ int Exporter::run(const QString& settingsFolder, const std::function<bool()>& in
             }
         }
         if (frame.error || frame.remote || frame.timeUs < fromUs || frame.timeUs > toUs) continue;
-        TCanFrame f;
-        f.ID = frame.id;
-        f.DLC = frame.dlc;
-        std::memcpy(f.Data, frame.data, sizeof f.Data);
+        const TCanFrame f = frame.canFrame();
         const uint32_t key = CanKey(f.ID, protokol);
         for (const auto& row : m_rows) {
             if (row->Rx != key && row->Tx != key) continue;
