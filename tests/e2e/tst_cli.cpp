@@ -281,6 +281,33 @@ private slots:
 )"));
     }
 
+    // The language kept in the folder's Quorvex.ini (beside the rows' profiles) is the messages'
+    // language unless --lang says otherwise; what scripts read on stdout never changes.
+    void languageKept() {
+        QFile settings(m_dir.filePath(QStringLiteral("Quorvex.ini")));
+        QVERIFY(settings.open(QIODevice::Append) && settings.write("[Language]\nChoice=ru\n") > 0);
+        settings.close();
+        const TRun russian = cli({"write", "Boiler", "1", "2"});
+        const TRun english = cli({"--lang", "en", "write", "Boiler", "1", "2"});
+        const TRun devicesRu = cli({"devices"});
+        const TRun devicesEn = cli({"--lang", "en", "devices"});
+        // The profile kept in the same file is still the row's.
+        const TRun described = cli({"read", "Pump", "24"});
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                settings.write("[Profiles]\nLine/0=zelm-demo.json\n") > 0);
+        settings.close();
+        QCOMPARE(russian.code, 1);
+        QVERIFY2(russian.err.contains("в проекте"), russian.err.constData());
+        QCOMPARE(english.code, 1);
+        QVERIFY2(english.err.contains("no device of project"), english.err.constData());
+        QCOMPARE(devicesRu.code, 0);
+        QVERIFY(!devicesRu.lines.isEmpty());
+        QCOMPARE(devicesRu.lines, devicesEn.lines);
+        QVERIFY2(described.code == 0, described.err.constData());
+        QCOMPARE(described.lines.value(0).value(QStringLiteral("name")).toString(),
+                 QStringLiteral("Drive 1 motor current"));
+    }
+
     void exitCodes_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
@@ -307,6 +334,11 @@ private slots:
         QTest::newRow("seconds beyond a year")
             << QStringList{"--seconds", "1e12", "monitor"} << 1 << "--seconds 1e12";
         QTest::newRow("unknown language") << QStringList{"--lang", "xx", "devices"} << 1 << "--lang xx";
+        // Messages follow --lang; the words the user typed stay as typed.
+        QTest::newRow("in Russian") << QStringList{"--lang", "ru", "write", "Boiler", "1", "2"} << 1
+                                    << "\"Boiler\": в проекте";
+        QTest::newRow("in English") << QStringList{"--lang=en", "read", "0", "200"} << 1
+                                    << "\"200\" is not a register";
     }
     void exitCodes() {
         QFETCH(QStringList, args);
