@@ -11,6 +11,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#endif
 #ifdef Q_OS_WIN
 #include <thread>
 
@@ -20,6 +26,74 @@
 class TstFileCheck : public QObject {
     Q_OBJECT
 private slots:
+    // A writer's bytes reach the file through a buffer of 64 KB: whole at any size and in any
+    // pieces; a writer that gives up, or a disk that fills, leaves the file as it was and no
+    // temporary file beside it, and says why.
+    void writerThroughBuffer_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<bool>("writerSucceeds");
+        QTest::addColumn<int>("diskBytes");  // the file size limit, 0: none (Unix only)
+        QTest::addColumn<QString>("reason"); // empty: written
+        QTest::newRow("nothing") << 0 << 1 << true << 0 << "";
+        QTest::newRow("small, byte by byte") << 1000 << 1 << true << 0 << "";
+        QTest::newRow("just one buffer") << 64 * 1024 << 4096 << true << 0 << "";
+        QTest::newRow("past one buffer, odd pieces") << 200 * 1024 + 7 << 999 << true << 0 << "";
+        QTest::newRow("one piece larger than the buffer") << 300 * 1024 << 300 * 1024 << true << 0 << "";
+        QTest::newRow("writer gives up")
+            << 100 * 1024 << 1024 << false << 0 << "the contents could not be made";
+#ifdef Q_OS_UNIX
+        const QString full = QString::fromLocal8Bit(strerror(EFBIG));
+        QTest::newRow("disk fills in the first buffer") << 1000 << 100 << true << 500 << full;
+        QTest::newRow("disk fills after a buffer") << 200 * 1024 << 1000 << true << 100 * 1024 << full;
+        QTest::newRow("disk fills at the last part") << 70 * 1024 << 70 * 1024 << true << 69 * 1024 << full;
+#endif
+    }
+    void writerThroughBuffer() {
+        QFETCH(int, size);
+        QFETCH(int, piece);
+        QFETCH(bool, writerSucceeds);
+        QFETCH(int, diskBytes);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Quorvex.ini"));
+        const QByteArray before("[Main]\nVisible=1\n");
+        QVERIFY(WriteFileBytes(path, before));
+        QByteArray content(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            content[i] = char('a' + i % 26);
+        const auto writer = [&](QIODevice& out) {
+            for (int at = 0; at < size; at += piece)
+                if (out.write(content.constData() + at, std::min(piece, size - at)) < 0) return false;
+            return writerSucceeds;
+        };
+#ifdef Q_OS_UNIX
+        // A file size limit makes the disk "full" after diskBytes.
+        rlimit old{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+        if (diskBytes > 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit small = old;
+            small.rlim_cur = static_cast<rlim_t>(diskBytes);
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        }
+#else
+        QCOMPARE(diskBytes, 0);
+#endif
+        QString error;
+        const bool written = FileReplace::write(path, writer, &error);
+#ifdef Q_OS_UNIX
+        if (diskBytes > 0) QVERIFY(setrlimit(RLIMIT_FSIZE, &old) == 0);
+#endif
+        QCOMPARE(written, reason.isEmpty());
+        QCOMPARE(ReadFileBytes(path), written ? content : before);
+        if (!written)
+            QVERIFY2(error.contains(reason) && error.contains(QDir::toNativeSeparators(path)),
+                     qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Quorvex.ini")});
+    }
+
     void windowsDeviceNames_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("kind");
